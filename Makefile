@@ -1,0 +1,32 @@
+# The two set-up commands: `make run` and `make test`. Both install what is missing first.
+BUILD ?= build
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure:
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: deps build
+	$(BUILD)/bin/nimbrel
+
+test: deps build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps build
+	@for b in $(BUILD)/bench/bin/*; do echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+format:
+	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

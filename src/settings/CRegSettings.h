@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <utility>
+
+class RegistryApi;
+
+// Named text values below HKEY_CURRENT_USER\Software\<Company>\<AppName>\<Section>.
+// Every operation opens, uses and closes its key; nothing is cached, so several instances
+// (one per window) see each other's writes at once. Failures show only in the results:
+// GetSetting gives the default, SaveSetting/DeleteSetting give false, GetAllSettings an
+// empty list. Nothing throws.
+class CRegSettings
+{
+public:
+    // One (value name, text) row of GetAllSettings.
+    using Row = std::pair<QString, QString>;
+
+    // Uses the current user's store (the SQLite hive on Linux, the registry on Windows).
+    CRegSettings();
+    // Uses the given registry API (tests, benchmarks).
+    explicit CRegSettings(std::shared_ptr<RegistryApi> api);
+    ~CRegSettings();
+
+    QString Company() const;
+    void setCompany(const QString& NewVal);
+    QString AppName() const;
+    void setAppName(const QString& NewVal);
+
+    bool DeleteSetting(const QString& Section, const QString& Key);
+    // Empty when the section is missing or holds no text value; never "zero rows".
+    QList<Row> GetAllSettings(const QString& Section);
+    QString GetSetting(const QString& Section, const QString& Key, const QString& Default);
+    bool SaveSetting(const QString& Section, const QString& Key, const QString& Setting);
+
+    // All-or-nothing group of operations: one transaction on the hive. Operations made
+    // through any instance while the batch is open belong to it. Destroying a batch that
+    // was not committed rolls it back. On the Windows registry each operation applies at once.
+    class Batch
+    {
+    public:
+        Batch(Batch&& other) noexcept;
+        Batch& operator=(Batch&&) = delete;
+        ~Batch();
+        // True when everything in the batch was stored.
+        bool commit();
+
+    private:
+        friend class CRegSettings;
+        explicit Batch(std::shared_ptr<RegistryApi> api);
+        std::shared_ptr<RegistryApi> m_api;
+        bool m_open = false;
+    };
+    Batch beginBatch();
+
+private:
+    std::string BuildKeyPath(const QString& Section) const;
+
+    std::shared_ptr<RegistryApi> m_api;
+    QString m_company;
+    QString m_appName;
+};
