@@ -1,6 +1,492 @@
 #include "Form1.h"
 
-Form1::Form1(QWidget* parent) : QWidget(parent)
+#include "ListBox.h"
+#include "Prompter.h"
+#include "RandomSource.h"
+#include "SoundPlayer.h"
+#include "settings/SettingsKeys.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Nimbrel");
+const QString kShuffle = QStringLiteral("Shuffle");
+const QString kStop = QStringLiteral("Stop");
+const QString kOops = QStringLiteral("Oops!");
+const QString kPleaseConfirm = QStringLiteral("Please Confirm");
+
+// Flash colours, 0x00BBGGRR values as QColor.
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+
+constexpr float kShakeTwips = 100;
+constexpr float kDesignClientWidth = 4830;
+constexpr float kDesignClientHeight = 3990;
+
+QFont sansSerif(qreal points, bool bold)
 {
-    setWindowTitle(QStringLiteral("Nimbrel"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+int toPixels(float twips)
+{
+    return qRound(twips / kTwipsPerPixel);
+}
+
+} // namespace
+
+Form1::Form1(const Form1Services& services, QWidget* parent) : QWidget(parent), m_services(services)
+{
+    setWindowTitle(kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
+    setFont(sansSerif(8.25, false));
+    createControls();
+
+    // The window's background starts as the button face, which is the rest colour the
+    // flashing cycles from and returns to.
+    setBackColor(this, backColor(Command1));
+    setBackColor(Picture1, backColor(Command1));
+
+    resize(toPixels(kDesignClientWidth), toPixels(kDesignClientHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    auto button = [](const QString& caption, QWidget* parent, const char* name, int helpId) {
+        auto* b = new QPushButton(caption, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(true); // Enter presses the button that has the focus
+        b->setProperty("WhatsThisHelpID", helpId);
+        return b;
+    };
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1 = {3390, 120, 1365, 3975};
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1);
+    Timer2->setSingleShot(true);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+
+    Text1 = new QTextEdit(QStringLiteral("Text1"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(sansSerif(13.5, true));
+    placeControl(Text1, {990, 68, 825, 795});
+    Text1->setVisible(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    List2 = new QListWidget(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    placeControl(List2, {750, 878, 735, 1230});
+    List2->setVisible(false);
+
+    Command2 = button(kShuffle, this, "Command2", 2);
+    Command2->setDefault(true);
+    Command2->setFont(sansSerif(9.75, true));
+    m_command2 = {90, 3240, 3225, 735};
+
+    List1 = new ListBox(sansSerif(9.75, true), this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setProperty("WhatsThisHelpID", 1);
+    m_list1 = {90, 120, 3195, 3030};
+    connect(List1, &ListBox::countChanged, this, [this] {
+        if (m_timer2Enabled)
+            Timer2->start();
+    });
+    connect(List1, &ListBox::deletePressed, this, &Form1::Command3_Click);
+
+    // The side buttons, top to bottom.
+    struct Side
+    {
+        QPushButton** control;
+        const char* name;
+        const char* caption;
+        float top;
+        int helpId;
+    };
+    const Side sides[] = {
+        {&Command1, "Command1", "Add Name", 0, 3},          {&Command3, "Command3", "Remove Name", 390, 4},
+        {&Command10, "Command10", "Import from File", 780, 11}, {&Command11, "Command11", "Export to File", 1170, 12},
+        {&Command4, "Command4", "Clear All Names", 1545, 5}, {&Command7, "Command7", "Print List", 1935, 6},
+        {&Command9, "Command9", "Options", 2325, 7},         {&Command6, "Command6", "Help", 2715, 8},
+        {&Command8, "Command8", "About", 3105, 9},           {&Command5, "Command5", "Exit", 3495, 10},
+    };
+    for (const Side& side : sides) {
+        *side.control = button(QString::fromLatin1(side.caption), Picture1, side.name, side.helpId);
+        placeControl(*side.control, {0, side.top, 1305, 345});
+    }
+    Command10->setProperty("HelpContextID", 12);
+    Command11->setProperty("HelpContextID", 11);
+
+    // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
+    QWidget* const tabOrder[] = {List1,    Command2, Command11, Command10, Command9, Command8, Command7,
+                                 Command6, Command5, Command4,  Command3,  Command1};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+
+    placeControl(List1, m_list1);
+    placeControl(Picture1, m_picture1);
+    placeControl(Command2, m_command2);
+}
+
+void Form1::placeControl(QWidget* widget, const TwipsRect& twips)
+{
+    // Round the edges rather than the size, so neighbours stay exactly adjacent.
+    const int left = toPixels(twips.left);
+    const int top = toPixels(twips.top);
+    widget->setGeometry(left, top, toPixels(twips.left + twips.width) - left, toPixels(twips.top + twips.height) - top);
+}
+
+QColor Form1::backColor(const QWidget* widget)
+{
+    return widget->palette().color(widget->backgroundRole());
+}
+
+void Form1::setBackColor(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+float Form1::Left() const
+{
+    // The remembered twips stand unless the window was moved by other means since.
+    if (m_leftTwips >= 0 && toPixels(m_leftTwips) == x())
+        return m_leftTwips;
+    return float(x()) * kTwipsPerPixel;
+}
+
+void Form1::setLeft(float twips)
+{
+    m_leftTwips = twips;
+    move(toPixels(twips), y());
+}
+
+// ---- Start-up and shut-down ----
+
+QByteArray Form1::ReadFileData(const QString& Path)
+{
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    qsizetype first = 0;
+    qsizetype last = data.size();
+    while (first < last && data[first] == ' ')
+        ++first;
+    while (last > first && data[last - 1] == ' ')
+        --last;
+    return data.mid(first, last - first);
+}
+
+void Form1::Form_Load()
+{
+    using namespace SettingsKeys;
+
+    m_services.random->randomize();
+
+    QString folder = m_services.appPath;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+
+    m_wavdata = ReadFileData(folder + QStringLiteral("shuffle.wav"));
+
+    regset.setCompany(Company);
+    regset.setAppName(AppName);
+
+    auto readFlag = [this](const Key& key) {
+        return flagIsOn(regset.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue);
+    };
+    flashy = readFlag(FlashyColorThing);
+    shaky = readFlag(ShakyWindowThing);
+    sound = readFlag(Sound);
+    savenms = readFlag(SaveNames);
+
+    if (savenms) {
+        const QList<CRegSettings::Row> rows = regset.GetAllSettings(NamesSection);
+        if (!rows.isEmpty()) {
+            QStringList names;
+            names.reserve(rows.size());
+            for (const CRegSettings::Row& row : rows)
+                names.append(row.second);
+            List1->AddItems(names);
+            UpdateListExtent();
+        }
+    }
+
+    m_helpFile = folder + QStringLiteral("nimbrel.hlp");
+
+    // The enabling rule brings the list buttons into line right after start-up.
+    setTimer2Enabled(true);
+}
+
+void Form1::Form_Unload()
+{
+    using namespace SettingsKeys;
+
+    Timer1->stop();
+    setTimer2Enabled(false);
+
+    // One batch: the stored list is either the old one or the new one, never a mix.
+    CRegSettings::Batch batch = regset.beginBatch();
+    regset.DeleteSetting(NamesSection, QString());
+    const int count = List1->ListCount();
+    for (int i = 0; i < count; ++i)
+        regset.SaveSetting(NamesSection, nameKey(i), List1->List(i));
+    batch.commit();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+// ---- Layout ----
+
+void Form1::Form_Resize()
+{
+    m_maxmin = isMinimized() || isMaximized();
+    if (isMinimized())
+        return;
+
+    const MainLayout layout = layOutMainWindow(float(width()) * kTwipsPerPixel, float(height()) * kTwipsPerPixel,
+                                               m_list1, m_picture1.width, m_command2.height);
+    m_list1 = layout.list;
+    placeControl(List1, m_list1);
+    m_picture1.left = layout.pictureLeft;
+    m_picture1.top = layout.pictureTop;
+    placeControl(Picture1, m_picture1);
+    m_command2.left = layout.shuffleLeft;
+    m_command2.top = layout.shuffleTop;
+    m_command2.width = layout.shuffleWidth;
+    placeControl(Command2, m_command2);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Form1::UpdateListExtent()
+{
+    // Widths were measured in the list's own font when the names were added.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List1);
+    List1->setHorizontalExtent(List1->ListCount() > 0 ? List1->widestItemWidth() + scrollBar : 0);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the default button, Esc the cancel button, wherever the focus is
+    // (a focused button takes Enter itself).
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command2->click();
+        return;
+    case Qt::Key_Escape:
+        Command9->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// ---- List editing ----
+
+void Form1::Command1_Click()
+{
+    const QString name = m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."),
+                                                       QStringLiteral("Add Name"));
+    if (name.isEmpty())
+        return;
+    if (!List1->AddItem(name)) {
+        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most 32,767 names."),
+                                    Prompter::vbExclamation, kOops);
+        return;
+    }
+    UpdateListExtent();
+}
+
+void Form1::Command3_Click()
+{
+    const int selected = List1->ListIndex();
+    if (selected == -1) {
+        m_services.prompter->MsgBox(QStringLiteral("A name must be selected to perform this action."),
+                                    Prompter::vbExclamation, kOops);
+        return;
+    }
+    const QString prompt = QStringLiteral("Remove \"") + List1->List(selected) + QStringLiteral("\" from the list?");
+    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, kPleaseConfirm) ==
+        Prompter::IDYES)
+        List1->RemoveItem(selected);
+    UpdateListExtent();
+}
+
+void Form1::Command4_Click()
+{
+    if (m_services.prompter->MsgBox(QStringLiteral("This will erase all names in the list. Do you wish to continue?"),
+                                    Prompter::vbYesNo | Prompter::vbQuestion, kPleaseConfirm) != Prompter::IDYES)
+        return;
+    List1->Clear();
+    UpdateListExtent();
+}
+
+void Form1::Command5_Click()
+{
+    close();
+}
+
+void Form1::setTimer2Enabled(bool enabled)
+{
+    // Rather than ticking every millisecond, the rule runs once shortly after each
+    // change of the list's count (see the countChanged connection) and on re-enabling.
+    m_timer2Enabled = enabled;
+    if (enabled)
+        Timer2->start();
+    else
+        Timer2->stop();
+}
+
+void Form1::Timer2_Timer()
+{
+    const bool any = List1->ListCount() != 0;
+    Command3->setEnabled(any);
+    Command4->setEnabled(any);
+    Command7->setEnabled(any);
+    Command11->setEnabled(any);
+}
+
+// ---- Shuffle and draw ----
+
+void Form1::Command2_Click()
+{
+    if (List1->ListCount() < 2) {
+        m_services.prompter->MsgBox(QStringLiteral("You must add at least two names to the list first."),
+                                    Prompter::vbExclamation, kOops);
+        return;
+    }
+
+    if (Timer1->isActive())
+        Timer1->stop();
+    else
+        Timer1->start();
+
+    const bool starting = Command2->text() == kShuffle;
+    if (starting) {
+        setTimer2Enabled(false);
+        Command2->setText(kStop);
+    } else {
+        setTimer2Enabled(true);
+        Command2->setText(kShuffle);
+        setBackColor(this, backColor(Command1));
+        setBackColor(Picture1, backColor(Command1));
+    }
+
+    for (QPushButton* b : {Command1, Command3, Command4, Command7, Command10, Command11})
+        b->setEnabled(!starting);
+}
+
+void Form1::Timer1_Timer()
+{
+    // 1. Re-order.
+    List1->permute(m_draw.draw(List1->ListCount(), *m_services.random));
+
+    // 2. Sound.
+    if (sound) {
+        if (!m_wavdata.isEmpty()) {
+            m_services.sound->play(m_wavdata);
+        } else if (!m_soundErrorOpen) {
+            // Ticks keep coming while the message is open; they must not stack copies of it.
+            m_soundErrorOpen = true;
+            m_services.prompter->MsgBox(
+                QStringLiteral("Nimbrel cannot find the sound file it needs to play sound while shuffling. The file "
+                               "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
+                               "deleted. You should replace the file or reinstall the program if you wish to play "
+                               "sound while shuffling. Sound will be disabled."),
+                Prompter::vbExclamation, QStringLiteral("Sound Error"));
+            m_soundErrorOpen = false;
+            sound = false;
+            regset.SaveSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::flagText(false));
+        }
+    }
+
+    // 3. Shake.
+    if (shaky && !m_maxmin) {
+        setLeft(Left() + (m_shifted ? -kShakeTwips : kShakeTwips));
+        m_shifted = !m_shifted;
+    }
+
+    // 4. Flash: window first, then the button panel.
+    if (flashy) {
+        const QRgb c = backColor(this).rgb();
+        QColor next;
+        if (c == backColor(Command1).rgb() || c == kYellow.rgb())
+            next = kRed;
+        else if (c == kRed.rgb())
+            next = kBlue;
+        else if (c == kBlue.rgb())
+            next = kGreen;
+        else if (c == kGreen.rgb())
+            next = kYellow;
+        if (next.isValid()) {
+            setBackColor(this, next);
+            setBackColor(Picture1, next);
+        }
+    }
+
+    // 5. Extent, from the widths measured when the names were added.
+    UpdateListExtent();
 }

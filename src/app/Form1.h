@@ -1,10 +1,126 @@
 #pragma once
 
+#include "DrawOrder.h"
+#include "MainLayout.h"
+#include "settings/CRegSettings.h"
+
+#include <QByteArray>
 #include <QWidget>
 
+class ListBox;
+class Prompter;
+class QFrame;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+class RandomSource;
+class SoundPlayer;
+
+// What the main window needs from the desktop, passed in so tests can script it.
+struct Form1Services
+{
+    Prompter* prompter = nullptr;
+    SoundPlayer* sound = nullptr;
+    RandomSource* random = nullptr;
+    // Folder holding the program's executable (its sound and help files sit beside it).
+    QString appPath;
+};
+
+// The main window: the list of names, the column of buttons and the Shuffle button.
+// It owns the run: loading it reads the settings and the remembered names, closing it
+// stores the names and ends the program.
 class Form1 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit Form1(const Form1Services& services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Effects and memory switches; the Options dialog sets the first three.
+    bool flashy = true;
+    bool shaky = true;
+    bool sound = true;
+    bool savenms = true;
+
+    // Controls, named as in the layout.
+    ListBox* List1;
+    QListWidget* List2;
+    QTextEdit* Text1;
+    QFrame* Picture1;
+    QPushButton* Command1; // Add Name
+    QPushButton* Command2; // Shuffle / Stop
+    QPushButton* Command3; // Remove Name
+    QPushButton* Command4; // Clear All Names
+    QPushButton* Command5; // Exit
+    QPushButton* Command6; // Help
+    QPushButton* Command7; // Print List
+    QPushButton* Command8; // About
+    QPushButton* Command9; // Options
+    QPushButton* Command10; // Import from File
+    QPushButton* Command11; // Export to File
+    QTimer* Timer1; // shuffle tick, 10 ms
+    QTimer* Timer2; // enabling rule, 1 ms after the list's count changes
+
+    // Background colours: the window's, Picture1's and Command1's (the rest colour).
+    static QColor backColor(const QWidget* widget);
+    static void setBackColor(QWidget* widget, const QColor& colour);
+
+    bool maxmin() const { return m_maxmin; }
+    bool shifted() const { return m_shifted; }
+    QString helpFile() const { return m_helpFile; }
+    QByteArray wavdata() const { return m_wavdata; }
+    // Window's left edge in twips, kept exactly across shakes.
+    float Left() const;
+    void setLeft(float twips);
+    // Current bounds of the laid-out controls, in twips.
+    TwipsRect list1Bounds() const { return m_list1; }
+    TwipsRect picture1Bounds() const { return m_picture1; }
+    TwipsRect command2Bounds() const { return m_command2; }
+    bool timer2Enabled() const { return m_timer2Enabled; }
+
+    // Whole file with leading and trailing 0x20 bytes removed; empty on any failure.
+    static QByteArray ReadFileData(const QString& Path);
+
+    // Start-up and shut-down.
+    void Form_Load();
+    void Form_Unload();
+    // Layout.
+    void Form_Resize();
+    void UpdateListExtent();
+    // List editing.
+    void Command1_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Timer2_Timer();
+    // Shuffle and draw.
+    void Command2_Click();
+    void Timer1_Timer();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void placeControl(QWidget* widget, const TwipsRect& twips);
+    void setTimer2Enabled(bool enabled);
+
+    Form1Services m_services;
+    CRegSettings regset;
+    QByteArray m_wavdata;
+    QString m_helpFile;
+    DrawOrder m_draw;
+    bool m_maxmin = false;
+    bool m_shifted = false;
+    bool m_timer2Enabled = true;
+    bool m_soundErrorOpen = false;
+    bool m_unloaded = false;
+    float m_leftTwips = -1;
+    TwipsRect m_list1;
+    TwipsRect m_picture1;
+    TwipsRect m_command2;
 };

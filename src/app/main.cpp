@@ -1,11 +1,22 @@
+#include "ClockRandomSource.h"
 #include "Form1.h"
+#include "QtPrompter.h"
+#include "SdlSoundPlayer.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    Form1 form;
+    QApplication::setApplicationName(QStringLiteral("Nimbrel"));
+    QApplication::setOrganizationName(QStringLiteral("Quorvane"));
+    QApplication::setDesktopFileName(QStringLiteral("nimbrel"));
+
+    QtPrompter prompter;
+    SdlSoundPlayer player;
+    ClockRandomSource random;
+    Form1 form({&prompter, &player, &random, QApplication::applicationDirPath()});
+    prompter.setOwner(&form);
     form.show();
     return app.exec();
 }

@@ -1,0 +1,119 @@
+#include "ListBox.h"
+
+#include "NameListModel.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+// Gives every row the list's horizontal extent as its width, so the view's horizontal
+// scroll range follows the extent rather than the first item (rows are of uniform size).
+class ExtentDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    int width = 0;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {width, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+};
+
+ListBox::ListBox(const QFont& font, QWidget* parent)
+    : QListView(parent), m_model(new NameListModel(font, this)), m_delegate(new ExtentDelegate(this))
+{
+    setFont(font);
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListBox::countChanged);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListBox::countChanged);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ListBox::countChanged);
+}
+
+int ListBox::ListCount() const
+{
+    return m_model->count();
+}
+
+QString ListBox::List(int index) const
+{
+    return index >= 0 && index < m_model->count() ? m_model->text(index) : QString();
+}
+
+int ListBox::ListIndex() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void ListBox::setListIndex(int index)
+{
+    if (index < 0 || index >= ListCount())
+        selectionModel()->clear();
+    else
+        setCurrentIndex(m_model->index(index));
+}
+
+bool ListBox::AddItem(const QString& text, int index)
+{
+    if (ListCount() >= kMaxCount)
+        return false;
+    m_model->insert(index < 0 ? ListCount() : index, text);
+    return true;
+}
+
+int ListBox::AddItems(const QStringList& texts)
+{
+    const int room = kMaxCount - ListCount();
+    const QStringList fitting = texts.size() > room ? texts.first(room) : texts;
+    m_model->append(fitting);
+    return int(fitting.size());
+}
+
+void ListBox::RemoveItem(int index)
+{
+    m_model->remove(index);
+}
+
+void ListBox::Clear()
+{
+    m_model->clear();
+}
+
+void ListBox::permute(const std::vector<int>& order)
+{
+    selectionModel()->clear();
+    m_model->permute(order);
+}
+
+int ListBox::widestItemWidth() const
+{
+    return m_model->widestWidth();
+}
+
+void ListBox::setHorizontalExtent(int pixels)
+{
+    if (pixels == m_extent)
+        return;
+    m_extent = pixels;
+    m_delegate->width = pixels;
+    // The view caches the uniform row size; a fresh layout picks up the new width.
+    doItemsLayout();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit deletePressed();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}

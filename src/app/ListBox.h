@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QListView>
+
+#include <vector>
+
+class NameListModel;
+class ExtentDelegate;
+
+// A list box of names: ordered, unsorted, repeats and blanks allowed, single selection,
+// both scroll bars as needed. The horizontal scroll range is what setHorizontalExtent
+// says, as a list box's horizontal extent does.
+class ListBox : public QListView
+{
+    Q_OBJECT
+public:
+    // The most names a list box holds (its counts are 16-bit).
+    static constexpr int kMaxCount = 32767;
+
+    explicit ListBox(const QFont& font, QWidget* parent = nullptr);
+
+    int ListCount() const;
+    QString List(int index) const;
+    // Selected position, -1 when nothing is selected.
+    int ListIndex() const;
+    void setListIndex(int index);
+
+    // index -1 appends. Returns false, adding nothing, when the list is full.
+    bool AddItem(const QString& text, int index = -1);
+    // Appends as many of texts as fit; returns how many were added.
+    int AddItems(const QStringList& texts);
+    void RemoveItem(int index);
+    void Clear();
+    // Re-orders the names: the name at order[j] goes to position j. The selection is lost.
+    void permute(const std::vector<int>& order);
+
+    // Widest name as measured when it was added, in pixels; 0 for an empty list.
+    int widestItemWidth() const;
+    int horizontalExtent() const { return m_extent; }
+    void setHorizontalExtent(int pixels);
+
+    NameListModel* names() const { return m_model; }
+
+signals:
+    // The number of names changed.
+    void countChanged();
+    // The user pressed Delete on the list.
+    void deletePressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    NameListModel* m_model;
+    ExtentDelegate* m_delegate;
+    int m_extent = 0;
+};

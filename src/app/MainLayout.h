@@ -1,0 +1,31 @@
+#pragma once
+
+// The main window's resize arithmetic, in twips (1/1440 inch), single precision.
+struct TwipsRect
+{
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+
+    bool operator==(const TwipsRect&) const = default;
+};
+
+struct MainLayout
+{
+    TwipsRect list;     // List1
+    float pictureLeft;  // Picture1 (keeps its size)
+    float pictureTop;
+    float shuffleLeft;  // Command2 (keeps its height)
+    float shuffleTop;
+    float shuffleWidth;
+};
+
+// Lays out the list, the button column and the Shuffle button for a client area. The
+// list is stretched to fill what the column and the button leave; when that would give
+// it a negative width or height it keeps currentList, and the others follow it.
+MainLayout layOutMainWindow(float clientWidth, float clientHeight, const TwipsRect& currentList, float pictureWidth,
+                            float shuffleHeight);
+
+// One logical pixel is 15 twips (96 pixels to the inch).
+constexpr float kTwipsPerPixel = 15.0f;

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Form1.h"
+#include "ListBox.h"
+#include "QueuedRandomSource.h"
+#include "RecordingSoundPlayer.h"
+#include "ScriptedPrompter.h"
+#include "TestHome.h"
+#include "settings/CRegSettings.h"
+#include "settings/SettingsKeys.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A main window over scripted services, a temporary settings store and a temporary
+// program folder.
+struct Form1Fixture
+{
+    TestHome home;
+    QTemporaryDir appDir;
+    ScriptedPrompter prompter;
+    RecordingSoundPlayer player;
+    QueuedRandomSource random;
+    std::unique_ptr<Form1> form;
+
+    Form1& open(const QString& appPath = QString())
+    {
+        form = std::make_unique<Form1>(Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath});
+        return *form;
+    }
+
+    // Closes the window the way the close box does.
+    void close()
+    {
+        form->close();
+        form.reset();
+    }
+
+    void writeSound(const QByteArray& bytes)
+    {
+        QFile f(appDir.filePath(QStringLiteral("shuffle.wav")));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+
+    // A settings store of our own, addressing the program's key.
+    static CRegSettings store()
+    {
+        CRegSettings s;
+        s.setCompany(SettingsKeys::Company);
+        s.setAppName(SettingsKeys::AppName);
+        return s;
+    }
+
+    static QStringList names(const Form1& f)
+    {
+        QStringList out;
+        for (int i = 0; i < f.List1->ListCount(); ++i)
+            out << f.List1->List(i);
+        return out;
+    }
+};

@@ -1,0 +1,254 @@
+#include "Form1Fixture.h"
+#include "QtPrompter.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class TestEditing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listButtonsFollowTheList();
+    void addName_data();
+    void addName();
+    void addKeepsSelection();
+    void addToAFullList();
+    void removeWithoutSelection();
+    void removeAnswered_data();
+    void removeAnswered();
+    void removeLastName();
+    void deleteKeyRemoves();
+    void clearAnswered_data();
+    void clearAnswered();
+    void realDialogs();
+};
+
+namespace {
+
+bool listButtonsEnabled(const Form1& f)
+{
+    const bool on = f.Command3->isEnabled();
+    // The four always move together.
+    if (f.Command4->isEnabled() != on || f.Command7->isEnabled() != on || f.Command11->isEnabled() != on)
+        qFatal("list-dependent buttons out of step");
+    return on;
+}
+
+} // namespace
+
+void TestEditing::listButtonsFollowTheList()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    QTRY_VERIFY(!listButtonsEnabled(f));
+    QVERIFY(f.Command1->isEnabled());
+
+    fx.prompter.type(QStringLiteral("Ann"));
+    f.Command1_Click();
+    QTRY_VERIFY(listButtonsEnabled(f));
+
+    fx.prompter.answer(Prompter::IDYES);
+    f.Command4_Click();
+    QTRY_VERIFY(!listButtonsEnabled(f));
+    // Nothing more is scheduled once the buttons are in line: the rule does not run free.
+    QVERIFY(!f.Timer2->isActive());
+}
+
+void TestEditing::addName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("cancel or empty field") << QString() << QStringList{QStringLiteral("Ann")};
+    QTest::newRow("blanks added as typed") << QStringLiteral("   ") << QStringList{QStringLiteral("Ann"), QStringLiteral("   ")};
+    QTest::newRow("repeat added again at the end") << QStringLiteral("Ann")
+                                                   << QStringList{QStringLiteral("Ann"), QStringLiteral("Ann")};
+    QTest::newRow("not trimmed") << QStringLiteral(" Bo ") << QStringList{QStringLiteral("Ann"), QStringLiteral(" Bo ")};
+}
+
+void TestEditing::addName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, after);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("Ann"));
+    f.UpdateListExtent();
+    const int extentBefore = f.List1->horizontalExtent();
+    fx.prompter.type(typed);
+    f.Command1_Click();
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(fx.prompter.calls[0].kind, ScriptedPrompter::Call::Input);
+    QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Enter a name to add to the list."));
+    QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Add Name"));
+    QCOMPARE(Form1Fixture::names(f), after);
+    const QFontMetrics metrics(f.List1->font());
+    QVERIFY(f.List1->horizontalExtent() >= extentBefore);
+    QVERIFY(f.List1->horizontalExtent() > metrics.horizontalAdvance(after.last()));
+}
+
+void TestEditing::addKeepsSelection()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.List1->setListIndex(0);
+    fx.prompter.type(QStringLiteral("A rather long name that widens the extent"));
+    f.Command1_Click();
+    QCOMPARE(f.List1->ListIndex(), 0);
+    QCOMPARE(f.List1->ListCount(), 3);
+}
+
+void TestEditing::addToAFullList()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    QStringList many;
+    for (int i = 0; i < ListBox::kMaxCount; ++i)
+        many << QString::number(i);
+    QCOMPARE(f.List1->AddItems(many + QStringList{QStringLiteral("one too many")}), ListBox::kMaxCount);
+
+    fx.prompter.type(QStringLiteral("late"));
+    fx.prompter.answer(Prompter::IDOK);
+    f.Command1_Click();
+    QCOMPARE(f.List1->ListCount(), ListBox::kMaxCount);
+    QCOMPARE(fx.prompter.calls.size(), 2);
+    QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
+    QCOMPARE(fx.prompter.calls[1].style, 48);
+    QVERIFY(fx.prompter.calls[1].prompt.contains(QStringLiteral("full")));
+}
+
+void TestEditing::removeWithoutSelection()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("Ann"));
+    fx.prompter.answer(Prompter::IDOK);
+    f.Command3_Click();
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("A name must be selected to perform this action."));
+    QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
+    QCOMPARE(fx.prompter.calls[0].style, 48);
+    QCOMPARE(f.List1->ListCount(), 1);
+    QCOMPARE(f.List1->horizontalExtent(), 0); // not recomputed
+}
+
+void TestEditing::removeAnswered_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("yes") << int(Prompter::IDYES) << QStringList{QStringLiteral("Ann"), QStringLiteral("Cy")};
+    QTest::newRow("no") << int(Prompter::IDNO)
+                        << QStringList{QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")};
+}
+
+void TestEditing::removeAnswered()
+{
+    QFETCH(int, answer);
+    QFETCH(QStringList, after);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
+    f.List1->setListIndex(1);
+    fx.prompter.answer(answer);
+    f.Command3_Click();
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Remove \"Bo \"B\" Bo\" from the list?"));
+    QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
+    QCOMPARE(fx.prompter.calls[0].style, 36);
+    QCOMPARE(Form1Fixture::names(f), after);
+    QVERIFY(f.List1->horizontalExtent() > 0); // recomputed whatever the answer
+}
+
+void TestEditing::removeLastName()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("Ann"));
+    f.UpdateListExtent();
+    QTRY_VERIFY(listButtonsEnabled(f));
+    f.List1->setListIndex(0);
+    fx.prompter.answer(Prompter::IDYES);
+    f.Command3_Click();
+    QCOMPARE(f.List1->ListCount(), 0);
+    QCOMPARE(f.List1->horizontalExtent(), 0);
+    QTRY_VERIFY(!listButtonsEnabled(f));
+}
+
+void TestEditing::deleteKeyRemoves()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.List1->setListIndex(1);
+    fx.prompter.answer(Prompter::IDYES);
+    QTest::keyClick(f.List1, Qt::Key_Delete);
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Remove \"Bob\" from the list?"));
+    QCOMPARE(Form1Fixture::names(f), QStringList{QStringLiteral("Ann")});
+}
+
+void TestEditing::clearAnswered_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("count");
+    QTest::newRow("yes") << int(Prompter::IDYES) << 0;
+    QTest::newRow("no") << int(Prompter::IDNO) << 2;
+}
+
+void TestEditing::clearAnswered()
+{
+    QFETCH(int, answer);
+    QFETCH(int, count);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.UpdateListExtent();
+    fx.prompter.answer(answer);
+    f.Command4_Click();
+    QCOMPARE(fx.prompter.calls[0].prompt,
+             QStringLiteral("This will erase all names in the list. Do you wish to continue?"));
+    QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
+    QCOMPARE(fx.prompter.calls[0].style, 36);
+    QCOMPARE(f.List1->ListCount(), count);
+    QCOMPARE(f.List1->horizontalExtent() == 0, count == 0);
+}
+
+void TestEditing::realDialogs()
+{
+    // The real prompter, answered by a closer polling for the modal dialog.
+    QWidget owner;
+    QtPrompter prompter(&owner);
+    QString seenTitle;
+    QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seenTitle = box->windowTitle();
+            seenIcon = box->icon();
+            // Enter takes the default button (Yes for a question).
+            QTest::keyClick(box, Qt::Key_Return);
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            seenTitle = input->windowTitle();
+            QTest::keyClicks(input->findChild<QLineEdit*>(), QStringLiteral("Zed"));
+            QTest::keyClick(input, Qt::Key_Return);
+        }
+    });
+    closer.start();
+    QCOMPARE(prompter.MsgBox(QStringLiteral("Sure?"), 36, QStringLiteral("Please Confirm")), int(Prompter::IDYES));
+    QCOMPARE(seenTitle, QStringLiteral("Please Confirm"));
+    QCOMPARE(seenIcon, QMessageBox::Question);
+    QCOMPARE(prompter.MsgBox(QStringLiteral("No."), 48, QStringLiteral("Oops!")), int(Prompter::IDOK));
+    QCOMPARE(seenIcon, QMessageBox::Warning);
+    QCOMPARE(prompter.InputBox(QStringLiteral("Name?"), QStringLiteral("Add Name")), QStringLiteral("Zed"));
+    QCOMPARE(seenTitle, QStringLiteral("Add Name"));
+}
+
+QTEST_MAIN(TestEditing)
+#include "test_editing.moc"

@@ -1,0 +1,179 @@
+#include "Form1Fixture.h"
+
+#include <QTest>
+
+using namespace SettingsKeys;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void emptyStoreStartsWithEverythingOn();
+    void flagReading_data();
+    void flagReading();
+    void namesComeBackInOrder();
+    void namesNotRestoredWhenSaveNamesIsOff();
+    void emptyListLeavesNoSection();
+    void shorterListLeavesNoStaleNames();
+    void soundFileIsTrimmedOfSpaces_data();
+    void soundFileIsTrimmedOfSpaces();
+    void programFolderAtRoot();
+    void exitButtonStoresTheList();
+};
+
+void TestStartup::emptyStoreStartsWithEverythingOn()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    QVERIFY(f.flashy);
+    QVERIFY(f.shaky);
+    QVERIFY(f.sound);
+    QVERIFY(f.savenms);
+    QCOMPARE(f.List1->ListCount(), 0);
+    QCOMPARE(f.List1->horizontalExtent(), 0);
+    QCOMPARE(f.helpFile(), fx.appDir.path() + QStringLiteral("/nimbrel.hlp"));
+    QCOMPARE(fx.random.randomizeCalls(), 1);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Nimbrel"));
+}
+
+void TestStartup::flagReading_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("2") << "2" << false;
+    QTest::newRow("-1") << "-1" << false;
+    QTest::newRow("padded 1") << " 1 " << true;
+    QTest::newRow("not a number counts as the default") << "yes" << true;
+    QTest::newRow("empty text counts as the default") << "" << true;
+}
+
+void TestStartup::flagReading()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, on);
+    Form1Fixture fx;
+    CRegSettings s = Form1Fixture::store();
+    for (const Key* key : {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames})
+        QVERIFY(s.SaveSetting(key->section, key->key, stored));
+    Form1& f = fx.open();
+    QCOMPARE(f.flashy, on);
+    QCOMPARE(f.shaky, on);
+    QCOMPARE(f.sound, on);
+    QCOMPARE(f.savenms, on);
+}
+
+void TestStartup::namesComeBackInOrder()
+{
+    // A drawn order with blanks and repeats, long enough for Name10 to follow Name9.
+    const QStringList names = {QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("  b"),
+                               QStringLiteral("a "), QStringLiteral(" "), QStringLiteral("Zoë & Ann"),
+                               QStringLiteral("a"), QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"),
+                               QStringLiteral("g")};
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    for (const QString& n : names)
+        f.List1->AddItem(n);
+    fx.close();
+
+    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows.size(), names.size());
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(rows[i], CRegSettings::Row(nameKey(i), names[i]));
+
+    Form1& again = fx.open();
+    QCOMPARE(Form1Fixture::names(again), names);
+    QVERIFY(again.List1->horizontalExtent() > 0);
+}
+
+void TestStartup::namesNotRestoredWhenSaveNamesIsOff()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("kept"));
+    fx.close();
+    Form1Fixture::store().SaveSetting(SaveNames.section, SaveNames.key, QStringLiteral("0"));
+
+    Form1& g = fx.open();
+    QCOMPARE(g.List1->ListCount(), 0);
+    g.List1->AddItem(QStringLiteral("new"));
+    fx.close();
+    // Written at exit all the same, replacing what was stored.
+    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("new")}}));
+}
+
+void TestStartup::emptyListLeavesNoSection()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("x"));
+    fx.close();
+    Form1& g = fx.open();
+    g.List1->Clear();
+    fx.close();
+    QVERIFY(Form1Fixture::store().GetAllSettings(NamesSection).isEmpty());
+    QVERIFY(!Form1Fixture::store().DeleteSetting(NamesSection, QString())); // no section to delete
+}
+
+void TestStartup::shorterListLeavesNoStaleNames()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    for (const char* n : {"one", "two", "three"})
+        f.List1->AddItem(QString::fromLatin1(n));
+    fx.close();
+    Form1& g = fx.open();
+    g.List1->RemoveItem(2);
+    g.List1->RemoveItem(1);
+    fx.close();
+    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("one")}}));
+}
+
+void TestStartup::soundFileIsTrimmedOfSpaces_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("held");
+    QTest::newRow("trailing spaces") << QByteArray("RIFF\0data  \x01  ", 14) << QByteArray("RIFF\0data  \x01", 12);
+    QTest::newRow("leading spaces") << QByteArray("   RIFF") << QByteArray("RIFF");
+    QTest::newRow("only spaces") << QByteArray("    ") << QByteArray();
+    QTest::newRow("empty file") << QByteArray() << QByteArray();
+    QTest::newRow("inner spaces kept") << QByteArray("a  b") << QByteArray("a  b");
+}
+
+void TestStartup::soundFileIsTrimmedOfSpaces()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, held);
+    Form1Fixture fx;
+    fx.writeSound(file);
+    QCOMPARE(fx.open().wavdata(), held);
+}
+
+void TestStartup::programFolderAtRoot()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open(QStringLiteral("/"));
+    QCOMPARE(f.helpFile(), QStringLiteral("/nimbrel.hlp"));
+    QVERIFY(f.wavdata().isEmpty());
+    QCOMPARE(Form1::ReadFileData(QStringLiteral("/no/such/file")), QByteArray());
+    QCOMPARE(Form1::ReadFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
+}
+
+void TestStartup::exitButtonStoresTheList()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.show();
+    f.List1->AddItem(QStringLiteral("Ann"));
+    f.List1->AddItem(QStringLiteral("Bob"));
+    QTest::mouseClick(f.Command5, Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
+    QCOMPARE(Form1Fixture::store().GetAllSettings(NamesSection).size(), 2);
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"

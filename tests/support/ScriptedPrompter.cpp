@@ -1,0 +1,30 @@
+#include "ScriptedPrompter.h"
+
+#include <QTest>
+
+QVariant ScriptedPrompter::next(const Call& call)
+{
+    calls.append(call);
+    if (m_during) {
+        auto action = std::move(m_during);
+        m_during = nullptr;
+        action();
+    }
+    if (m_answers.isEmpty()) {
+        QTest::qFail(qPrintable(QStringLiteral("unexpected dialog \"%1\": %2").arg(call.title, call.prompt)), __FILE__,
+                     __LINE__);
+        return {};
+    }
+    return m_answers.dequeue();
+}
+
+int ScriptedPrompter::MsgBox(const QString& prompt, int style, const QString& title)
+{
+    const QVariant a = next({Call::Message, prompt, style, title});
+    return a.isValid() ? a.toInt() : int(IDOK);
+}
+
+QString ScriptedPrompter::InputBox(const QString& prompt, const QString& title)
+{
+    return next({Call::Input, prompt, 0, title}).toString();
+}
