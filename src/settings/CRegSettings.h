@@ -39,6 +39,10 @@ public:
     // All-or-nothing group of operations: one transaction on the hive. Operations made
     // through any instance while the batch is open belong to it. Destroying a batch that
     // was not committed rolls it back. On the Windows registry each operation applies at once.
+    // Only one batch can be open on a store at a time: a beginBatch while another batch is
+    // open (through any instance) gives a batch that is not open, whose operations belong to
+    // the open one and whose commit() returns false. commit() also returns false when the
+    // batch could not be begun (store not writable) or was already committed.
     class Batch
     {
     public:

@@ -1,0 +1,184 @@
+#include "CRegSettings.h"
+
+#include "RegistryApi.h"
+#include "SqliteHive.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString kInitialCompany = QStringLiteral("VB and VBA Program Settings");
+const QString kInitialAppName = QStringLiteral("Nimbrel");
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString fromUtf8(const void* data, std::uint32_t length)
+{
+    return QString::fromUtf8(static_cast<const char*>(data), static_cast<qsizetype>(length));
+}
+
+// "*" names the key's unnamed default value.
+RegistryApi::ValueName valueName(const std::string& key)
+{
+    if (key == "*")
+        return std::nullopt;
+    return key;
+}
+
+// Leading and trailing spaces only; an empty text restores the initial name.
+QString propertyValue(const QString& newVal, const QString& initial)
+{
+    if (newVal.isEmpty())
+        return initial;
+    qsizetype begin = 0;
+    qsizetype end = newVal.size();
+    while (begin < end && newVal.at(begin) == u' ')
+        ++begin;
+    while (end > begin && newVal.at(end - 1) == u' ')
+        --end;
+    return newVal.mid(begin, end - begin);
+}
+
+} // namespace
+
+CRegSettings::CRegSettings() : CRegSettings(std::make_shared<SqliteHive>(SqliteHive::userHivePath())) {}
+
+CRegSettings::CRegSettings(std::shared_ptr<RegistryApi> api)
+    : m_api(std::move(api)), m_company(kInitialCompany), m_appName(kInitialAppName)
+{
+}
+
+CRegSettings::~CRegSettings() = default;
+
+QString CRegSettings::Company() const
+{
+    return m_company;
+}
+
+void CRegSettings::setCompany(const QString& NewVal)
+{
+    m_company = propertyValue(NewVal, kInitialCompany);
+}
+
+QString CRegSettings::AppName() const
+{
+    return m_appName;
+}
+
+void CRegSettings::setAppName(const QString& NewVal)
+{
+    m_appName = propertyValue(NewVal, kInitialAppName);
+}
+
+std::string CRegSettings::BuildKeyPath(const QString& Section) const
+{
+    QString path = QStringLiteral("Software\\") + m_company + QStringLiteral("\\") + m_appName;
+    if (!Section.isEmpty())
+        path += QStringLiteral("\\") + Section;
+    return utf8(path);
+}
+
+bool CRegSettings::DeleteSetting(const QString& Section, const QString& Key)
+{
+    RegistryKey key(*m_api);
+    if (Key.isEmpty()) {
+        if (m_api->openKey(BuildKeyPath(QString()), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
+            return false;
+        return m_api->deleteKey(key.get(), utf8(Section)) == RegistryApi::Success;
+    }
+    if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
+        return false;
+    const std::string name = utf8(Key);
+    return m_api->deleteValue(key.get(), valueName(name)) == RegistryApi::Success;
+}
+
+QList<CRegSettings::Row> CRegSettings::GetAllSettings(const QString& Section)
+{
+    QList<Row> rows;
+    RegistryKey key(*m_api);
+    if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyRead, key.out()) != RegistryApi::Success)
+        return rows;
+    std::uint32_t longestName = 0;
+    std::uint32_t longestData = 0;
+    if (m_api->queryInfoKey(key.get(), &longestName, &longestData) != RegistryApi::Success)
+        return rows;
+    std::vector<char> name(std::size_t(longestName) + 1);
+    std::vector<std::uint8_t> data(std::size_t(longestData) + 1);
+    for (std::uint32_t index = 0;; ++index) {
+        auto nameLength = static_cast<std::uint32_t>(name.size());
+        auto dataLength = static_cast<std::uint32_t>(data.size());
+        std::uint32_t type = 0;
+        if (m_api->enumValue(key.get(), index, name.data(), &nameLength, &type, data.data(), &dataLength) !=
+            RegistryApi::Success)
+            break;
+        if (type != RegistryApi::RegSz)
+            continue;
+        // A text stored without even its NUL reads as an empty text.
+        rows.append({fromUtf8(name.data(), nameLength), fromUtf8(data.data(), dataLength > 0 ? dataLength - 1 : 0)});
+    }
+    return rows;
+}
+
+QString CRegSettings::GetSetting(const QString& Section, const QString& Key, const QString& Default)
+{
+    RegistryKey key(*m_api);
+    if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
+        return Default;
+    const std::string nameText = utf8(Key);
+    const RegistryApi::ValueName name = valueName(nameText);
+    std::uint32_t size = 0;
+    if (m_api->queryValue(key.get(), name, nullptr, nullptr, &size) != RegistryApi::Success || size == 0)
+        return Default;
+    std::vector<std::uint8_t> buffer(size);
+    std::uint32_t length = size;
+    if (m_api->queryValue(key.get(), name, nullptr, buffer.data(), &length) != RegistryApi::Success)
+        return Default;
+    // The value's type is not examined: whatever it holds reads as text, less its last byte (the NUL).
+    return fromUtf8(buffer.data(), size - 1);
+}
+
+bool CRegSettings::SaveSetting(const QString& Section, const QString& Key, const QString& Setting)
+{
+    RegistryKey key(*m_api);
+    if (m_api->createKey(BuildKeyPath(Section), key.out()) != RegistryApi::Success)
+        return false;
+    const std::string nameText = utf8(Key);
+    const QByteArray text = Setting.toUtf8();
+    // constData() is NUL-terminated; the stored length counts that NUL.
+    return m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
+                           reinterpret_cast<const std::uint8_t*>(text.constData()),
+                           static_cast<std::uint32_t>(text.size() + 1)) == RegistryApi::Success;
+}
+
+CRegSettings::Batch CRegSettings::beginBatch()
+{
+    return Batch(m_api);
+}
+
+CRegSettings::Batch::Batch(std::shared_ptr<RegistryApi> api) : m_api(std::move(api))
+{
+    m_open = m_api->beginBatch() == RegistryApi::Success;
+}
+
+CRegSettings::Batch::Batch(Batch&& other) noexcept : m_api(std::move(other.m_api)), m_open(other.m_open)
+{
+    other.m_open = false;
+}
+
+CRegSettings::Batch::~Batch()
+{
+    if (m_open)
+        m_api->rollbackBatch();
+}
+
+bool CRegSettings::Batch::commit()
+{
+    if (!m_open)
+        return false;
+    m_open = false;
+    return m_api->commitBatch() == RegistryApi::Success;
+}

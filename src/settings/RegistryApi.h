@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The few registry operations the settings store needs, shaped after the Win32 registry so
+// that the Windows registry and our own SQLite hive can stand behind the same calls. Every
+// path is relative to HKEY_CURRENT_USER and uses '\' between keys. Names and text data are
+// UTF-8 bytes; result codes are the Win32 error numbers. Nothing here throws.
+class RegistryApi
+{
+public:
+    // An open key; 0 is never a valid handle.
+    using Handle = std::uintptr_t;
+    using Result = long;
+    // No name at all: the key's unnamed default value.
+    using ValueName = std::optional<std::string_view>;
+
+    // Result codes (the Win32 numbers; names differ from the <windows.h> macros on purpose).
+    static constexpr Result Success = 0;
+    static constexpr Result FileNotFound = 2;
+    static constexpr Result AccessDenied = 5;
+    static constexpr Result InvalidHandle = 6;
+    static constexpr Result BadPathname = 161;
+    static constexpr Result MoreData = 234;
+    static constexpr Result NoMoreItems = 259;
+    static constexpr Result KeyHasChildren = 1020;
+    static constexpr Result Failure = 1627; // ERROR_FUNCTION_FAILED: the store itself failed
+
+    // Access rights for openKey.
+    static constexpr std::uint32_t KeyRead = 0x20019;
+    static constexpr std::uint32_t KeyAllAccess = 0xF003F;
+
+    // Value types.
+    static constexpr std::uint32_t RegNone = 0;
+    static constexpr std::uint32_t RegSz = 1;
+    static constexpr std::uint32_t RegBinary = 3;
+    static constexpr std::uint32_t RegDword = 4;
+
+    virtual ~RegistryApi() = default;
+
+    // Opens an existing key. Asking for write access where the store cannot be written
+    // gives AccessDenied; a missing key gives FileNotFound.
+    virtual Result openKey(std::string_view path, std::uint32_t access, Handle* key) = 0;
+    // Opens a key for all access, creating every missing key along the path.
+    virtual Result createKey(std::string_view path, Handle* key) = 0;
+    // With data null: *length becomes the data's size. Otherwise *length is the buffer's size
+    // on the way in and the data's size on the way out (MoreData when the buffer is short).
+    // type may be null.
+    virtual Result queryValue(Handle key, ValueName name, std::uint32_t* type, std::uint8_t* data,
+                              std::uint32_t* length) = 0;
+    // The longest value name (chars, without NUL) and the longest value data (bytes).
+    virtual Result queryInfoKey(Handle key, std::uint32_t* maxValueNameLength, std::uint32_t* maxValueLength) = 0;
+    // The value at index (creation order). *nameLength: buffer size in chars on the way in,
+    // name length without its NUL on the way out; *dataLength as in queryValue. NoMoreItems
+    // past the last value.
+    virtual Result enumValue(Handle key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                             std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) = 0;
+    // Stores data as given (text values include their NUL). A rewritten value keeps its place.
+    virtual Result setValue(Handle key, ValueName name, std::uint32_t type, const std::uint8_t* data,
+                            std::uint32_t length) = 0;
+    virtual Result deleteValue(Handle key, ValueName name) = 0;
+    // Deletes a direct subkey and its values; fails with KeyHasChildren when it has subkeys.
+    virtual Result deleteKey(Handle key, std::string_view subKey) = 0;
+    virtual Result closeKey(Handle key) = 0;
+
+    // One all-or-nothing batch of changes. A store without transactions returns Success and
+    // applies each change at once.
+    virtual Result beginBatch() = 0;
+    virtual Result commitBatch() = 0;
+    virtual Result rollbackBatch() = 0;
+};
+
+// An open key that closes itself.
+class RegistryKey
+{
+public:
+    explicit RegistryKey(RegistryApi& api) : m_api(api) {}
+    ~RegistryKey()
+    {
+        if (m_handle != 0)
+            m_api.closeKey(m_handle);
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    RegistryApi::Handle get() const { return m_handle; }
+    // For the open/create call to fill in.
+    RegistryApi::Handle* out() { return &m_handle; }
+
+private:
+    RegistryApi& m_api;
+    RegistryApi::Handle m_handle = 0;
+};
