@@ -1,0 +1,3 @@
+nimbrel_add_test(test_draworder SOURCES test_draworder.cpp)
+nimbrel_add_test(test_clockrandom SOURCES test_clockrandom.cpp)
+nimbrel_add_test(test_sdlsound SOURCES test_sdlsound.cpp)
