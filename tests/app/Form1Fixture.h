@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Form1.h"
-#include "ListBox.h"
+#include "app/Form1.h"
+#include "app/ListBox.h"
 #include "QueuedRandomSource.h"
 #include "RecordingSoundPlayer.h"
 #include "ScriptedPrompter.h"
@@ -10,6 +10,10 @@
 #include "settings/SettingsKeys.h"
 
 #include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
 #include <QTemporaryDir>
 
 #include <memory>

@@ -1,5 +1,5 @@
 #include "Form1Fixture.h"
-#include "QtPrompter.h"
+#include "app/QtPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>

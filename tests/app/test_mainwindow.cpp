@@ -1,5 +1,5 @@
 #include "Form1Fixture.h"
-#include "NameListModel.h"
+#include "app/NameListModel.h"
 
 #include <QPushButton>
 #include <QScrollBar>

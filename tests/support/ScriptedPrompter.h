@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompter.h"
+#include "app/Prompter.h"
 
 #include <QList>
 #include <QQueue>
