@@ -39,6 +39,15 @@ constexpr float kDesignClientHeight = 3990;
 
 QFont sansSerif(qreal points, bool bold)
 {
+    // The layout was drawn for this face; where it is missing, faces of the same metrics
+    // keep the captions inside their buttons.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                    QStringLiteral("Helvetica")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
