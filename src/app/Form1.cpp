@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "DesignUnits.h"
 #include "ListBox.h"
 #include "Prompter.h"
 #include "RandomSource.h"
@@ -37,36 +38,13 @@ constexpr float kShakeTwips = 100;
 constexpr float kDesignClientWidth = 4830;
 constexpr float kDesignClientHeight = 3990;
 
-QFont sansSerif(qreal points, bool bold)
-{
-    // The layout was drawn for this face; where it is missing, faces of the same metrics
-    // keep the captions inside their buttons.
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("Helvetica")});
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-int toPixels(float twips)
-{
-    return qRound(twips / kTwipsPerPixel);
-}
-
 } // namespace
 
 Form1::Form1(const Form1Services& services, QWidget* parent) : QWidget(parent), m_services(services)
 {
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
-    setFont(sansSerif(8.25, false));
+    setFont(designFont(8.25, false));
     createControls();
 
     // The window's background starts as the button face, which is the rest colour the
@@ -74,7 +52,7 @@ Form1::Form1(const Form1Services& services, QWidget* parent) : QWidget(parent), 
     setBackColor(this, backColor(Command1));
     setBackColor(Picture1, backColor(Command1));
 
-    resize(toPixels(kDesignClientWidth), toPixels(kDesignClientHeight));
+    resize(twipsToPixels(kDesignClientWidth), twipsToPixels(kDesignClientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -105,8 +83,8 @@ void Form1::createControls()
 
     Text1 = new QTextEdit(QStringLiteral("Text1"), this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(sansSerif(13.5, true));
-    placeControl(Text1, {990, 68, 825, 795});
+    Text1->setFont(designFont(13.5, true));
+    placeInTwips(Text1, {990, 68, 825, 795});
     Text1->setVisible(false);
 
     Timer1 = new QTimer(this);
@@ -117,15 +95,15 @@ void Form1::createControls()
 
     List2 = new QListWidget(this);
     List2->setObjectName(QStringLiteral("List2"));
-    placeControl(List2, {750, 878, 735, 1230});
+    placeInTwips(List2, {750, 878, 735, 1230});
     List2->setVisible(false);
 
     Command2 = button(kShuffle, this, "Command2", 2);
     Command2->setDefault(true);
-    Command2->setFont(sansSerif(9.75, true));
+    Command2->setFont(designFont(9.75, true));
     m_command2 = {90, 3240, 3225, 735};
 
-    List1 = new ListBox(sansSerif(9.75, true), this);
+    List1 = new ListBox(designFont(9.75, true), this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setProperty("WhatsThisHelpID", 1);
     m_list1 = {90, 120, 3195, 3030};
@@ -153,7 +131,7 @@ void Form1::createControls()
     };
     for (const Side& side : sides) {
         *side.control = button(QString::fromLatin1(side.caption), Picture1, side.name, side.helpId);
-        placeControl(*side.control, {0, side.top, 1305, 345});
+        placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
     Command10->setProperty("HelpContextID", 12);
     Command11->setProperty("HelpContextID", 11);
@@ -169,18 +147,11 @@ void Form1::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
 
-    placeControl(List1, m_list1);
-    placeControl(Picture1, m_picture1);
-    placeControl(Command2, m_command2);
-}
-
-void Form1::placeControl(QWidget* widget, const TwipsRect& twips)
-{
-    // Round the edges rather than the size, so neighbours stay exactly adjacent.
-    const int left = toPixels(twips.left);
-    const int top = toPixels(twips.top);
-    widget->setGeometry(left, top, toPixels(twips.left + twips.width) - left, toPixels(twips.top + twips.height) - top);
+    placeInTwips(List1, m_list1);
+    placeInTwips(Picture1, m_picture1);
+    placeInTwips(Command2, m_command2);
 }
 
 QColor Form1::backColor(const QWidget* widget)
@@ -199,7 +170,7 @@ void Form1::setBackColor(QWidget* widget, const QColor& colour)
 float Form1::Left() const
 {
     // The remembered twips stand unless the window was moved by other means since.
-    if (m_leftTwips >= 0 && toPixels(m_leftTwips) == x())
+    if (m_leftTwips >= 0 && twipsToPixels(m_leftTwips) == x())
         return m_leftTwips;
     return float(x()) * kTwipsPerPixel;
 }
@@ -207,7 +178,7 @@ float Form1::Left() const
 void Form1::setLeft(float twips)
 {
     m_leftTwips = twips;
-    move(toPixels(twips), y());
+    move(twipsToPixels(twips), y());
 }
 
 // ---- Start-up and shut-down ----
@@ -306,14 +277,14 @@ void Form1::Form_Resize()
     const MainLayout layout = layOutMainWindow(float(width()) * kTwipsPerPixel, float(height()) * kTwipsPerPixel,
                                                m_list1, m_picture1.width, m_command2.height);
     m_list1 = layout.list;
-    placeControl(List1, m_list1);
+    placeInTwips(List1, m_list1);
     m_picture1.left = layout.pictureLeft;
     m_picture1.top = layout.pictureTop;
-    placeControl(Picture1, m_picture1);
+    placeInTwips(Picture1, m_picture1);
     m_command2.left = layout.shuffleLeft;
     m_command2.top = layout.shuffleTop;
     m_command2.width = layout.shuffleWidth;
-    placeControl(Command2, m_command2);
+    placeInTwips(Command2, m_command2);
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -97,6 +97,8 @@ public:
     // Shuffle and draw.
     void Command2_Click();
     void Timer1_Timer();
+    // Options.
+    void Command9_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -106,7 +108,6 @@ protected:
 
 private:
     void createControls();
-    void placeControl(QWidget* widget, const TwipsRect& twips);
     void setTimer2Enabled(bool enabled);
 
     Form1Services m_services;

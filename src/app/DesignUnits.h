@@ -1,0 +1,14 @@
+#pragma once
+
+#include "MainLayout.h"
+
+#include <QFont>
+
+class QWidget;
+
+// Forms are laid out in twips and in the faces they were designed with.
+int twipsToPixels(float twips);
+// Places widget at a twips rectangle, rounding edges so that neighbours stay adjacent.
+void placeInTwips(QWidget* widget, const TwipsRect& twips);
+// The design face at a point size (a metric-compatible face where it is missing).
+QFont designFont(qreal points, bool bold);

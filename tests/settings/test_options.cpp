@@ -1,0 +1,241 @@
+#include "../app/Form1Fixture.h"
+#include "settings/Form2.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QTest>
+
+using namespace SettingsKeys;
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void looksAsDesigned();
+    void freshStoreChecksEverything();
+    void showsWhatIsStored_data();
+    void showsWhatIsStored();
+    void saveStoresAndApplies_data();
+    void saveStoresAndApplies();
+    void cancelChangesNothing();
+    void rememberNamesMattersAtNextStart();
+    void soundSwitchedOffByShuffleOpensUnchecked();
+    void saveDuringShuffleActsOnNextTick();
+    void escapeOpensItAndEscapeCancels();
+};
+
+namespace {
+const Key* const kFlags[] = {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames};
+const QString kUnset = QStringLiteral("unset");
+} // namespace
+
+void TestOptions::looksAsDesigned()
+{
+    Form1Fixture fx;
+    Form2 dialog(fx.open());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
+    QCOMPARE(dialog.size(), QSize(226, 143));
+    QCOMPARE(dialog.Frame1->title(), QStringLiteral("Special Effects While Shuffling:"));
+    QCOMPARE(dialog.Check1->parentWidget(), dialog.Frame1);
+    QCOMPARE(dialog.Check2->parentWidget(), &dialog);
+    QCOMPARE(dialog.Check1->text(), QStringLiteral("Flash different colors"));
+    QCOMPARE(dialog.Check2->text(), QStringLiteral("Remember name list between sessions."));
+    QCOMPARE(dialog.Check3->text(), QStringLiteral("Shake window"));
+    QCOMPARE(dialog.Check4->text(), QStringLiteral("Play sound"));
+    QCOMPARE(dialog.Command1->text(), QStringLiteral("Save"));
+    QCOMPARE(dialog.Command2->text(), QStringLiteral("Cancel"));
+    QVERIFY(dialog.Command1->isDefault());
+    QCOMPARE(dialog.Command1->geometry(), QRect(50, 110, 61, 29));
+    QCOMPARE(dialog.Check4->geometry().topLeft(), QPoint(10, 52));
+    QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+}
+
+void TestOptions::freshStoreChecksEverything()
+{
+    Form1Fixture fx;
+    Form2 dialog(fx.open());
+    for (QCheckBox* box : {dialog.Check1, dialog.Check2, dialog.Check3, dialog.Check4})
+        QVERIFY2(box->isChecked(), qPrintable(box->text()));
+}
+
+void TestOptions::showsWhatIsStored_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("2") << "2" << false;
+    QTest::newRow("not a number") << "on" << true;
+}
+
+void TestOptions::showsWhatIsStored()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, checked);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    CRegSettings s = Form1Fixture::store();
+    for (const Key* key : kFlags)
+        s.SaveSetting(key->section, key->key, stored);
+    Form2 dialog(f);
+    for (QCheckBox* box : {dialog.Check1, dialog.Check2, dialog.Check3, dialog.Check4})
+        QCOMPARE(box->isChecked(), checked);
+}
+
+void TestOptions::saveStoresAndApplies_data()
+{
+    QTest::addColumn<bool>("flash");
+    QTest::addColumn<bool>("shake");
+    QTest::addColumn<bool>("play");
+    QTest::addColumn<bool>("remember");
+    QTest::newRow("all off") << false << false << false << false;
+    QTest::newRow("only flashing") << true << false << false << true;
+    QTest::newRow("all but flashing") << false << true << true << true;
+}
+
+void TestOptions::saveStoresAndApplies()
+{
+    QFETCH(bool, flash);
+    QFETCH(bool, shake);
+    QFETCH(bool, play);
+    QFETCH(bool, remember);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    Form1::setBackColor(&f, Qt::green); // a flash colour left from a shuffle
+    Form1::setBackColor(f.Picture1, Qt::green);
+
+    Form2 dialog(f);
+    dialog.Check1->setChecked(flash);
+    dialog.Check3->setChecked(shake);
+    dialog.Check4->setChecked(play);
+    dialog.Check2->setChecked(remember);
+    dialog.Command1_Click();
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    CRegSettings s = Form1Fixture::store();
+    QCOMPARE(s.GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset), flagText(flash));
+    QCOMPARE(s.GetSetting(ShakyWindowThing.section, ShakyWindowThing.key, kUnset), flagText(shake));
+    QCOMPARE(s.GetSetting(Sound.section, Sound.key, kUnset), flagText(play));
+    QCOMPARE(s.GetSetting(SaveNames.section, SaveNames.key, kUnset), flagText(remember));
+    QCOMPARE(f.flashy, flash);
+    QCOMPARE(f.shaky, shake);
+    QCOMPARE(f.sound, play);
+    QVERIFY(f.savenms); // only read at start-up
+    const QColor expected = flash ? QColor(Qt::green) : Form1::backColor(f.Command1);
+    QCOMPARE(Form1::backColor(&f), expected);
+    QCOMPARE(Form1::backColor(f.Picture1), expected);
+}
+
+void TestOptions::cancelChangesNothing()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    Form1::setBackColor(&f, Qt::blue);
+    {
+        Form2 dialog(f);
+        for (QCheckBox* box : {dialog.Check1, dialog.Check2, dialog.Check3, dialog.Check4})
+            box->setChecked(false);
+        dialog.Command2_Click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+    for (const Key* key : kFlags)
+        QCOMPARE(Form1Fixture::store().GetSetting(key->section, key->key, kUnset), kUnset);
+    QVERIFY(f.flashy && f.shaky && f.sound && f.savenms);
+    QCOMPARE(Form1::backColor(&f), QColor(Qt::blue));
+    Form2 again(f);
+    QVERIFY(again.Check1->isChecked() && again.Check4->isChecked());
+}
+
+void TestOptions::rememberNamesMattersAtNextStart()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    {
+        Form2 dialog(f);
+        dialog.Check2->setChecked(false);
+        dialog.Command1_Click();
+    }
+    QVERIFY(f.savenms);
+    QCOMPARE(f.List1->ListCount(), 2);
+    fx.close();
+    QCOMPARE(fx.open().List1->ListCount(), 0);
+}
+
+void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
+{
+    Form1Fixture fx; // no sound file
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.Command2_Click();
+    fx.random.enqueue(0.f);
+    fx.random.enqueue(0.f);
+    fx.prompter.answer(Prompter::IDOK); // the sound error
+    f.Timer1_Timer();
+    f.Command2_Click();
+    Form2 dialog(f);
+    QVERIFY(!dialog.Check4->isChecked());
+    QVERIFY(dialog.Check1->isChecked());
+}
+
+void TestOptions::saveDuringShuffleActsOnNextTick()
+{
+    Form1Fixture fx;
+    fx.writeSound("RIFF");
+    Form1& f = fx.open();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.Command2_Click();
+    auto tick = [&] {
+        fx.random.enqueue(0.f);
+        fx.random.enqueue(0.f);
+        f.Timer1_Timer();
+    };
+    tick();
+    QCOMPARE(Form1::backColor(&f), QColor(Qt::red));
+    QVERIFY(f.shifted());
+    QCOMPARE(fx.player.calls().size(), 1);
+    {
+        Form2 dialog(f);
+        dialog.Check1->setChecked(false);
+        dialog.Check3->setChecked(false);
+        dialog.Check4->setChecked(false);
+        dialog.Command1_Click();
+    }
+    QCOMPARE(Form1::backColor(&f), Form1::backColor(f.Command1));
+    const float left = f.Left();
+    tick();
+    QCOMPARE(Form1::backColor(&f), Form1::backColor(f.Command1));
+    QCOMPARE(f.Left(), left);
+    QCOMPARE(fx.player.calls().size(), 1);
+    f.Command2_Click();
+}
+
+void TestOptions::escapeOpensItAndEscapeCancels()
+{
+    // The real modal dialog, opened by Esc in the main window and left with Esc.
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QString seen;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
+            seen = dialog->windowTitle();
+            dialog->Check1->setChecked(false);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    closer.start();
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QCOMPARE(seen, QStringLiteral("Options"));
+    QVERIFY(f.flashy);
+    QCOMPARE(Form1Fixture::store().GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset), kUnset);
+}
+
+QTEST_MAIN(TestOptions)
+#include "test_options.moc"
