@@ -1,0 +1,61 @@
+// CPU the main window takes while it sits idle with a list of names.
+#include "app/ClockRandomSource.h"
+#include "app/Form1.h"
+#include "app/ListBox.h"
+#include "app/QtPrompter.h"
+#include "app/SoundPlayer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+class Silence : public SoundPlayer
+{
+public:
+    void play(const QByteArray&) override {}
+};
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QtPrompter prompter;
+    Silence silence;
+    ClockRandomSource random;
+    Form1 form({&prompter, &silence, &random, QApplication::applicationDirPath()});
+    for (int i = 0; i < 100; ++i)
+        form.List1->AddItem(QStringLiteral("Name %1").arg(i));
+    form.show();
+    // Let start-up settle before measuring.
+    QTimer::singleShot(500, [] { QApplication::processEvents(); });
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(10000, &app, &QApplication::quit);
+    app.exec();
+    const double percent = 100.0 * (cpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
+    std::printf("idle_cpu: %.3f %%\n", percent);
+    return 0;
+}

@@ -1,0 +1,104 @@
+// Start-up with the largest remembered list, to the first paint, and the shut-down's save.
+#include "app/ClockRandomSource.h"
+#include "app/Form1.h"
+#include "app/ListBox.h"
+#include "app/QtPrompter.h"
+#include "app/SoundPlayer.h"
+#include "settings/CRegSettings.h"
+#include "settings/SettingsKeys.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kNames = 32767;
+constexpr int kRuns = 5;
+
+class Silence : public SoundPlayer
+{
+public:
+    void play(const QByteArray&) override {}
+};
+
+class FirstPaint : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+void storeNames()
+{
+    CRegSettings store;
+    store.setCompany(SettingsKeys::Company);
+    store.setAppName(SettingsKeys::AppName);
+    QRandomGenerator rng(7);
+    CRegSettings::Batch batch = store.beginBatch();
+    store.DeleteSetting(SettingsKeys::NamesSection, QString());
+    for (int i = 0; i < kNames; ++i) {
+        QString name;
+        const int length = 20 + int(rng.bounded(41));
+        for (int c = 0; c < length; ++c)
+            name += QChar(u'a' + char16_t(rng.bounded(26)));
+        store.SaveSetting(SettingsKeys::NamesSection, SettingsKeys::nameKey(i), name);
+    }
+    batch.commit();
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    storeNames();
+
+    QtPrompter prompter;
+    Silence silence;
+    ClockRandomSource random;
+    std::vector<double> startup;
+    std::vector<double> shutdown;
+    for (int run = 0; run < kRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        auto* form = new Form1({&prompter, &silence, &random, QApplication::applicationDirPath()});
+        FirstPaint paint;
+        form->findChild<QListView*>(QStringLiteral("List1"))->viewport()->installEventFilter(&paint);
+        form->show();
+        while (!paint.painted)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        startup.push_back(double(clock.nsecsElapsed()) / 1e6);
+        if (form->List1->ListCount() != kNames) {
+            std::fprintf(stderr, "restored %d names, expected %d\n", form->List1->ListCount(), kNames);
+            return 1;
+        }
+
+        clock.restart();
+        form->close();
+        shutdown.push_back(double(clock.nsecsElapsed()) / 1e6);
+        delete form;
+    }
+    std::printf("startup_32767: %.1f ms\n", median(startup));
+    std::printf("shutdown_32767: %.1f ms\n", median(shutdown));
+    return 0;
+}
