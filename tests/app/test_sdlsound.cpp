@@ -27,7 +27,10 @@ QByteArray sineWav(double seconds, int rate, int channels)
            u32(rate * channels * 2) + u16(channels * 2) + u16(16) + "data" + u32(pcm.size()) + pcm;
 }
 
-QByteArray pcmOf(const QByteArray& wav) { return wav.mid(44); }
+QByteArray pcmOf(const QByteArray& wav)
+{
+    return wav.mid(44);
+}
 
 // Where the file written by SDL's disk driver holds the first 100 ms of pcm, at or after
 // `from`; -1 until it does.
