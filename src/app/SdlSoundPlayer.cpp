@@ -89,10 +89,8 @@ void SdlSoundPlayer::State::parse(const QByteArray& bytes)
     samples.reset();
     length = 0;
     parsed = false;
-    if (bytes.isEmpty())
-        return;
     SDL_RWops* source = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
-    if (source == nullptr)
+    if (source == nullptr) // also for an empty image
         return;
     Uint8* buffer = nullptr;
     // freesrc = 1: SDL closes the source whatever happens.

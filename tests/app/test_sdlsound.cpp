@@ -11,13 +11,15 @@
 
 namespace {
 
-// A 16-bit PCM WAV image holding a 440 Hz sine at half of full scale.
+// A 16-bit PCM WAV image holding a sine at half of full scale that sweeps up from 300 Hz,
+// so no stretch of it repeats an earlier one.
 QByteArray sineWav(double seconds, int rate, int channels)
 {
     const int frames = static_cast<int>(seconds * rate);
     QByteArray pcm;
     for (int i = 0; i < frames; ++i) {
-        const auto sample = static_cast<qint16>(16000 * std::sin(2 * M_PI * 440 * i / rate));
+        const double t = double(i) / rate;
+        const auto sample = static_cast<qint16>(16000 * std::sin(2 * M_PI * (300 + 200 * t) * t));
         for (int c = 0; c < channels; ++c)
             pcm.append(reinterpret_cast<const char*>(&sample), 2); // host is little-endian, as WAV
     }
