@@ -2,7 +2,12 @@
 
 #include "RandomSource.h"
 
+#include <QtGlobal>
+
+#include <algorithm>
+#include <array>
 #include <cfloat>
+#include <cstdint>
 
 // x = r * m must be rounded to single precision before k is taken from it, or the order
 // would depend on the compiler's choice of intermediate precision.
@@ -15,48 +20,108 @@ int roundHalfEven(float x)
 {
     const int whole = static_cast<int>(x);
     const float fraction = x - static_cast<float>(whole); // exact: whole holds x's leading bits
-    if (fraction > 0.5f || (fraction == 0.5f && (whole & 1) != 0))
-        return whole + 1;
-    return whole;
+    // Summed comparisons rather than branches, which would mispredict half the time.
+    return whole + static_cast<int>(fraction > 0.5f) + (static_cast<int>(fraction == 0.5f) & whole);
 }
+
+// Position of the bit (0-7) that is the k-th set bit of each byte value, k < its bit count.
+constexpr auto kSelectInByte = [] {
+    std::array<std::array<std::uint8_t, 8>, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) {
+        int found = 0;
+        for (int bit = 0; bit < 8; ++bit) {
+            if ((byte >> bit) & 1)
+                table[byte][found++] = static_cast<std::uint8_t>(bit);
+        }
+    }
+    return table;
+}();
+
+// Position of the k-th set bit of word (k < its bit count), without branches: the byte that
+// holds it is found from the bytes' running bit counts, computed all at once.
+int selectBit(std::uint64_t word, int k)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t highs = 0x8080808080808080u;
+    std::uint64_t counts = word - ((word >> 1) & 0x5555555555555555u);
+    counts = (counts & 0x3333333333333333u) + ((counts >> 2) & 0x3333333333333333u);
+    counts = (counts + (counts >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    const std::uint64_t running = counts * ones; // byte i: set bits in bytes 0..i (at most 64)
+    // Bytes whose running count is <= k lie wholly before the wanted bit; no byte borrows
+    // from its neighbour because every value stays below 128.
+    const std::uint64_t before = ((static_cast<std::uint64_t>(k) * ones | highs) - running) & highs;
+    const int byteIndex = static_cast<int>(((before >> 7) * ones) >> 56);
+    const int skipped = static_cast<int>(((running << 8) >> (8 * byteIndex)) & 0xFFu);
+    const unsigned byte = static_cast<unsigned>(word >> (8 * byteIndex)) & 0xFFu;
+    return 8 * byteIndex + kSelectInByte[byte][k - skipped];
+}
+
+// The tree over the words: level 0 is the root, level 2 has a node for every 8 words.
+constexpr int kChildren = 8;
+constexpr int kLevels = 3;
+constexpr int kLevelSpan[kLevels] = {4096, 512, 64}; // names under one child
+constexpr int kLevelNodes[kLevels] = {1, 8, 64};
+constexpr int kLevelBase[kLevels] = {0, 8, 72};
+constexpr int kTreeSize = 72 + 64 * kChildren;
 
 } // namespace
 
 const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
 {
+    Q_ASSERT(n <= kChildren * kLevelSpan[0]);
     m_order.clear();
     if (n <= 0)
         return m_order;
-
-    // Fenwick tree over the positions still left: every position starts with a count of 1,
-    // so node i covers (i & -i) positions.
     m_order.reserve(static_cast<std::size_t>(n));
-    m_tree.resize(static_cast<std::size_t>(n) + 1);
-    for (int i = 1; i <= n; ++i)
-        m_tree[i] = i & -i;
-    int topBit = 1;
-    while (topBit * 2 <= n)
-        topBit *= 2;
 
+    // The names left are the set bits of m_bits: name i is bit i % 64 of word i / 64.
+    const int words = (n + 63) / 64;
+    m_bits.assign(static_cast<std::size_t>(words), ~std::uint64_t{0});
+    if (n % 64 != 0)
+        m_bits.back() = (std::uint64_t{1} << (n % 64)) - 1;
+
+    // Above the words, a tree of three levels with eight children a node; each node holds
+    // how many names are left in its children before each child. A search takes three
+    // short dependent steps instead of the nine of a binary tree over the same words.
+    m_tree.resize(kTreeSize);
+    for (int level = 0; level < kLevels; ++level) {
+        const int span = kLevelSpan[level];
+        for (int node = 0; node < kLevelNodes[level]; ++node) {
+            const int namesFrom = node * kChildren * span;
+            int* const before = m_tree.data() + kLevelBase[level] + node * kChildren;
+            for (int child = 0; child < kChildren; ++child)
+                before[child] = std::min(std::max(n - namesFrom, 0), child * span);
+        }
+    }
+
+    int* const tree = m_tree.data();
     for (int m = n - 1; m >= 0; --m) {
         const float r = random.next();
         const float x = r * static_cast<float>(m);
-        const int k = roundHalfEven(x); // 0 <= k <= m, since r < 1
+        int k = roundHalfEven(x); // 0 <= k <= m, since r < 1
 
-        // Binary lifting: the largest prefix holding at most k remaining positions ends just
-        // before the (k+1)-th remaining one.
-        int pos = 0;
-        int before = k;
-        for (int step = topBit; step > 0; step /= 2) {
-            const int next = pos + step;
-            if (next <= n && m_tree[next] <= before) {
-                pos = next;
-                before -= m_tree[next];
-            }
+        // Per level, the child is the last one with at most k names before it. Empty
+        // children share that count with the next one, so they are never chosen.
+        int word = 0;
+        for (int level = 0; level < kLevels; ++level) {
+            const int* const before = tree + kLevelBase[level] + word * kChildren;
+            int child = 0;
+            for (int c = 1; c < kChildren; ++c)
+                child += static_cast<int>(before[c] <= k);
+            k -= before[child];
+            word = word * kChildren + child;
         }
-        m_order.push_back(pos); // 1-based tree index pos + 1 is 0-based position pos
-        for (int i = pos + 1; i <= n; i += i & -i)
-            --m_tree[i];
+        const int bit = selectBit(m_bits[word], k);
+        m_bits[word] &= ~(std::uint64_t{1} << bit);
+        m_order.push_back(word * 64 + bit);
+
+        for (int level = kLevels - 1, node = word; level >= 0; --level) {
+            const int child = node % kChildren;
+            node /= kChildren;
+            int* const before = tree + kLevelBase[level] + node * kChildren;
+            for (int c = 1; c < kChildren; ++c)
+                before[c] -= static_cast<int>(c > child);
+        }
     }
     return m_order;
 }

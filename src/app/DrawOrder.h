@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 class RandomSource;
@@ -18,4 +19,5 @@ public:
 private:
     std::vector<int> m_order;
     std::vector<int> m_tree; // reused between ticks: no allocation while shuffling
+    std::vector<std::uint64_t> m_bits;
 };

@@ -34,10 +34,10 @@ private:
 class AudioDevice
 {
 public:
-    explicit AudioDevice(const SDL_AudioSpec& spec)
+    explicit AudioDevice(const SDL_AudioSpec& format)
     {
         // No allowed changes: SDL converts from the WAV's format to whatever the hardware takes.
-        m_id = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+        m_id = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
     }
     ~AudioDevice()
     {
@@ -72,12 +72,12 @@ struct SdlSoundPlayer::State
     bool parsed = false;
     std::unique_ptr<Uint8, WavBufferFree> samples;
     Uint32 length = 0;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
 
     // Declared before the device so that it is shut down after it.
     std::optional<AudioSubsystem> subsystem;
     std::optional<AudioDevice> device;
-    SDL_AudioSpec deviceSpec{};
+    SDL_AudioSpec deviceFormat{};
 
     void parse(const QByteArray& bytes);
     SDL_AudioDeviceID deviceFor(const SDL_AudioSpec& wanted);
@@ -89,14 +89,12 @@ void SdlSoundPlayer::State::parse(const QByteArray& bytes)
     samples.reset();
     length = 0;
     parsed = false;
-    if (bytes.isEmpty())
-        return;
     SDL_RWops* source = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
-    if (source == nullptr)
+    if (source == nullptr) // also for an empty image
         return;
     Uint8* buffer = nullptr;
     // freesrc = 1: SDL closes the source whatever happens.
-    if (SDL_LoadWAV_RW(source, 1, &spec, &buffer, &length) == nullptr)
+    if (SDL_LoadWAV_RW(source, 1, &format, &buffer, &length) == nullptr)
         return;
     samples.reset(buffer);
     parsed = length > 0;
@@ -109,7 +107,7 @@ SDL_AudioDeviceID SdlSoundPlayer::State::deviceFor(const SDL_AudioSpec& wanted)
     if (!subsystem->ok())
         return 0;
     // A device that failed to open for this format stays failed; another format tries again.
-    if (device && sameFormat(deviceSpec, wanted))
+    if (device && sameFormat(deviceFormat, wanted))
         return device->id();
     device.reset();
     SDL_AudioSpec request{};
@@ -118,7 +116,7 @@ SDL_AudioDeviceID SdlSoundPlayer::State::deviceFor(const SDL_AudioSpec& wanted)
     request.channels = wanted.channels;
     request.samples = 512; // short buffer, so a restart is heard promptly
     device.emplace(request);
-    deviceSpec = request;
+    deviceFormat = request;
     return device->id();
 }
 
@@ -135,7 +133,7 @@ void SdlSoundPlayer::play(const QByteArray& wav)
         s.parse(wav);
     if (!s.parsed)
         return;
-    const SDL_AudioDeviceID id = s.deviceFor(s.spec);
+    const SDL_AudioDeviceID id = s.deviceFor(s.format);
     if (id == 0)
         return;
     SDL_ClearQueuedAudio(id);

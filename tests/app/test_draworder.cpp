@@ -1,5 +1,5 @@
-#include "app/DrawOrder.h"
 #include "QueuedRandomSource.h"
+#include "app/DrawOrder.h"
 
 #include <QTest>
 
@@ -112,8 +112,8 @@ void TestDrawOrder::matchesLiteralRemoval_data()
         const int seeds = n > 1000 ? 2 : 20;
         for (unsigned seed = 1; seed <= static_cast<unsigned>(seeds); ++seed) {
             for (bool coarse : {false, true}) {
-                const QByteArray name = QByteArray::number(n) + " names, seed " + QByteArray::number(seed) +
-                                        (coarse ? ", coarse" : "");
+                const QByteArray name =
+                    QByteArray::number(n) + " names, seed " + QByteArray::number(seed) + (coarse ? ", coarse" : "");
                 QTest::newRow(name.constData()) << n << seed << coarse;
             }
         }
