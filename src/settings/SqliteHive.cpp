@@ -274,7 +274,8 @@ private:
     {
         close();
         sqlite3* raw = nullptr;
-        int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+        int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
         m_db.reset(raw);
         if (rc == SQLITE_OK && sqlite3_db_readonly(raw, "main") == 1)
             rc = SQLITE_READONLY;
@@ -662,9 +663,8 @@ RegistryApi::Result SqliteHive::beginBatch()
         return Failure;
     if (!db->writable())
         return AccessDenied;
-    if (sqlite3_get_autocommit(db->db()) == 0)
-        return Failure; // one batch at a time
     db->batchPaths.clear();
+    // SQLite refuses a BEGIN while the shared connection has a batch open: one at a time.
     Query begin((*db)[Begin]);
     const int rc = begin.step();
     return rc == SQLITE_DONE ? Success : toResult(rc);
