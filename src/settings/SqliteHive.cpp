@@ -7,12 +7,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <mutex>
+#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -185,6 +188,21 @@ bool moveAside(const std::string& path)
     return true;
 }
 
+// True also for a missing or empty file, which SQLite starts afresh.
+bool looksLikeDatabase(const std::string& path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) == 0 || ec)
+        return true;
+    static constexpr char kMagic[] = "SQLite format 3";
+    char header[sizeof kMagic] = {};
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return true; // unreadable: let the open report it
+    file.read(header, sizeof header);
+    return file.gcount() == sizeof header && std::memcmp(header, kMagic, sizeof kMagic) == 0;
+}
+
 std::string uriFor(const std::string& path)
 {
     std::string uri = "file:";
@@ -225,11 +243,18 @@ public:
     bool writable() const { return m_writable; }
     sqlite3_stmt* operator[](Statement s) const { return m_statements[s].get(); }
 
+    // Key ids by folded path from the root, kept only while a batch is open.
+    std::unordered_map<std::string, long long> batchPaths;
+
 private:
     bool open(const std::string& path)
     {
         std::error_code ec;
         fs::create_directories(fs::path(path).parent_path(), ec);
+        // Move a file that is no database at all before SQLite sees it: on closing it, SQLite
+        // would delete the -wal and -shm that came with it.
+        if (!looksLikeDatabase(path))
+            moveAside(path);
         int rc = openWritable(path);
         if (isCorrupt(rc) && moveAside(path))
             rc = openWritable(path);
@@ -249,7 +274,8 @@ private:
     {
         close();
         sqlite3* raw = nullptr;
-        int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                                 nullptr);
         m_db.reset(raw);
         if (rc == SQLITE_OK && sqlite3_db_readonly(raw, "main") == 1)
             rc = SQLITE_READONLY;
@@ -258,7 +284,7 @@ private:
             rc = exec("PRAGMA journal_mode = WAL");
         }
         if (rc == SQLITE_OK)
-            rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+            rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = -16384");
         if (rc == SQLITE_OK)
             rc = createSchema();
         if (rc == SQLITE_OK)
@@ -394,6 +420,19 @@ SqliteHive::Handle SqliteHive::addHandle(long long id, bool writable)
 RegistryApi::Result SqliteHive::resolve(Connection& db, long long start, std::string_view path, bool create,
                                         long long* id)
 {
+    // Inside our own write transaction nobody else can change the tree, so a path once
+    // resolved stays valid until the batch ends or a key is deleted.
+    const bool inBatch = sqlite3_get_autocommit(db.db()) == 0;
+    if (!inBatch)
+        db.batchPaths.clear();
+    const std::string cacheKey = start == kRootId ? folded(path) : std::string();
+    if (inBatch && !cacheKey.empty()) {
+        const auto hit = db.batchPaths.find(cacheKey);
+        if (hit != db.batchPaths.end()) {
+            *id = hit->second;
+            return Success;
+        }
+    }
     long long current = start;
     for (std::size_t from = 0; !path.empty();) {
         const std::size_t cut = path.find('\\', from);
@@ -420,6 +459,8 @@ RegistryApi::Result SqliteHive::resolve(Connection& db, long long start, std::st
             break;
         from = cut + 1;
     }
+    if (inBatch && !cacheKey.empty())
+        db.batchPaths.emplace(cacheKey, current);
     *id = current;
     return Success;
 }
@@ -593,6 +634,7 @@ RegistryApi::Result SqliteHive::deleteKey(Handle key, std::string_view subKey)
     const Result found = resolve(*m_db, k->id, subKey, false, &id);
     if (found != Success)
         return found;
+    m_db->batchPaths.clear();
     // Values go with their key (ON DELETE CASCADE); a key with subkeys stays.
     {
         Query remove((*m_db)[DeleteLeafKey]);
@@ -621,8 +663,8 @@ RegistryApi::Result SqliteHive::beginBatch()
         return Failure;
     if (!db->writable())
         return AccessDenied;
-    if (sqlite3_get_autocommit(db->db()) == 0)
-        return Failure; // one batch at a time
+    db->batchPaths.clear();
+    // SQLite refuses a BEGIN while the shared connection has a batch open: one at a time.
     Query begin((*db)[Begin]);
     const int rc = begin.step();
     return rc == SQLITE_DONE ? Success : toResult(rc);

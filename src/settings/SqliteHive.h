@@ -14,7 +14,7 @@
 // the same file share one connection, and so one open batch; only one batch can be open at
 // a time (a second beginBatch fails). A file that is not a database or is corrupt is moved
 // aside as <file>.corrupt-YYYYMMDDTHHMMSS and a fresh hive started. Where the file cannot
-// be opened or written, the calls fail through their results.
+// be opened or written, the calls fail through their results. Use from one thread (the UI's).
 class SqliteHive final : public RegistryApi
 {
 public:

@@ -1,0 +1,70 @@
+// Times the settings store on a fresh hive in a temporary XDG_CONFIG_HOME: writing and
+// reading back a full remembered list of names, and a single unbatched write.
+#include "settings/CRegSettings.h"
+#include "settings/SettingsKeys.h"
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kNames = 32767;
+constexpr int kSingles = 1000;
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main()
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+
+    CRegSettings store;
+    store.setCompany(SettingsKeys::Company);
+    store.setAppName(SettingsKeys::AppName);
+
+    QStringList names;
+    for (int i = 0; i < kNames; ++i)
+        names.append(QStringLiteral("Name %1").arg(i, 15, 10, QLatin1Char('x')));
+
+    // Shut-down's list write: drop the section, then one value per position, all-or-nothing.
+    auto start = Clock::now();
+    {
+        CRegSettings::Batch batch = store.beginBatch();
+        store.DeleteSetting(SettingsKeys::NamesSection, QString());
+        for (int i = 0; i < kNames; ++i)
+            store.SaveSetting(SettingsKeys::NamesSection, SettingsKeys::nameKey(i), names.at(i));
+        if (!batch.commit())
+            return 1;
+    }
+    std::printf("save_batch_32767: %.1f ms\n", millisecondsSince(start));
+
+    start = Clock::now();
+    const QList<CRegSettings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
+    std::printf("get_all_32767: %.1f ms\n", millisecondsSince(start));
+    if (rows.size() != kNames || rows.last().second != names.last())
+        return 1;
+
+    std::vector<double> singles;
+    singles.reserve(kSingles);
+    for (int i = 0; i < kSingles; ++i) {
+        start = Clock::now();
+        store.SaveSetting(SettingsKeys::OptionsSection, SettingsKeys::Sound.key, SettingsKeys::flagText(i % 2 == 0));
+        singles.push_back(millisecondsSince(start) * 1000.0);
+    }
+    std::nth_element(singles.begin(), singles.begin() + kSingles / 2, singles.end());
+    std::printf("save_single: %.1f us\n", singles[kSingles / 2]);
+    return 0;
+}

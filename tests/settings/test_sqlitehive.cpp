@@ -1,0 +1,202 @@
+#include "TestHome.h"
+#include "settings/CRegSettings.h"
+#include "settings/SqliteHive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString hiveFile(const TestHome& home)
+{
+    return home.configHome() + u"/nimbrel/registry.sqlite"_s;
+}
+
+QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
+{
+    QStringList names;
+    char name[64];
+    std::uint32_t nameLength = sizeof name;
+    for (std::uint32_t i = 0; api.enumValue(key, i, name, &nameLength, nullptr, nullptr, nullptr) == 0; ++i) {
+        names.append(QString::fromUtf8(name, nameLength));
+        nameLength = sizeof name;
+    }
+    return names;
+}
+
+} // namespace
+
+class TstSqliteHive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void userHivePath_data();
+    void userHivePath();
+    void enumerationFromZeroSeesNewValues();
+    void corruptHiveIsKeptAside_data();
+    void corruptHiveIsKeptAside();
+    void unusableLocationFailsQuietly_data();
+    void unusableLocationFailsQuietly();
+    void readOnlyHiveCanOnlyBeRead();
+};
+
+void TstSqliteHive::userHivePath_data()
+{
+    QTest::addColumn<bool>("xdgSet");
+    QTest::addColumn<QString>("expectedBelowHome");
+
+    QTest::newRow("xdg set") << true << "/config/nimbrel/registry.sqlite";
+    QTest::newRow("xdg empty") << false << "/.config/nimbrel/registry.sqlite";
+}
+
+void TstSqliteHive::userHivePath()
+{
+    QFETCH(bool, xdgSet);
+    QFETCH(QString, expectedBelowHome);
+
+    TestHome home;
+    qputenv("XDG_CONFIG_HOME", xdgSet ? home.configHome().toLocal8Bit() : QByteArray());
+    QCOMPARE(QString::fromStdString(SqliteHive::userHivePath()), home.path() + expectedBelowHome);
+}
+
+void TstSqliteHive::enumerationFromZeroSeesNewValues()
+{
+    TestHome home;
+    SqliteHive hive(SqliteHive::userHivePath());
+    RegistryKey reader(hive);
+    RegistryKey writer(hive);
+    QCOMPARE(hive.createKey("K", reader.out()), RegistryApi::Success);
+    QCOMPARE(hive.openKey("k", RegistryApi::KeyAllAccess, writer.out()), RegistryApi::Success);
+    const auto write = [&](const char* name) {
+        return hive.setValue(writer.get(), name, RegistryApi::RegSz, reinterpret_cast<const std::uint8_t*>(""), 1);
+    };
+    QCOMPARE(write("One"), RegistryApi::Success);
+    QCOMPARE(enumNames(hive, reader.get()), QStringList{"One"});
+
+    QCOMPARE(write("Two"), RegistryApi::Success);
+    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
+    QCOMPARE(hive.deleteValue(writer.get(), "ONE"), RegistryApi::Success);
+    QCOMPARE(enumNames(hive, reader.get()), QStringList{"Two"});
+}
+
+void TstSqliteHive::corruptHiveIsKeptAside_data()
+{
+    QTest::addColumn<bool>("damagedDatabase");
+    QTest::addColumn<QStringList>("files");
+
+    // Garbage is caught before SQLite opens it; a damaged database by SQLite's own check.
+    QTest::newRow("garbage with its log") << false << QStringList{"", "-wal"};
+    QTest::newRow("damaged database") << true << QStringList{""};
+}
+
+void TstSqliteHive::corruptHiveIsKeptAside()
+{
+    QFETCH(bool, damagedDatabase);
+    QFETCH(QStringList, files);
+
+    TestHome home;
+    QVERIFY(QDir().mkpath(home.configHome() + u"/nimbrel"_s));
+    QByteArray noise;
+    for (int i = 0; i < 8192; ++i)
+        noise.append(char(i * 37 + 11));
+    QByteArray garbage = noise;
+    if (damagedDatabase) {
+        {
+            CRegSettings store;
+            for (int i = 0; i < 200; ++i)
+                QVERIFY(store.SaveSetting(u"S"_s, QString::number(i), QString(100, u'x')));
+        }
+        QFile file(hiveFile(home));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        garbage = file.readAll();
+        QVERIFY(garbage.size() > 4096 + noise.size());
+        // Keep page 1 (header and schema), scramble the tables' pages.
+        garbage.replace(4096, noise.size(), noise);
+    }
+    for (const QString& suffix : files) {
+        QFile file(hiveFile(home) + suffix);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(garbage);
+    }
+
+    CRegSettings store;
+    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
+    QVERIFY(store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
+    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
+
+    const QDir dir(home.configHome() + u"/nimbrel"_s);
+    const QStringList moved = dir.entryList({u"registry.sqlite.corrupt-*"_s}, QDir::Files, QDir::Name);
+    QVERIFY2(moved.size() == files.size(), qPrintable(dir.entryList(QDir::Files).join(u' ')));
+    QVERIFY2(QRegularExpression(u"^registry\\.sqlite\\.corrupt-\\d{8}T\\d{6}$"_s).match(moved.at(0)).hasMatch(),
+             qPrintable(moved.at(0)));
+    for (int i = 0; i < files.size(); ++i) {
+        QCOMPARE(moved.at(i), moved.at(0) + files.at(i));
+        QFile old(dir.filePath(moved.at(i)));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), garbage);
+    }
+}
+
+void TstSqliteHive::unusableLocationFailsQuietly_data()
+{
+    QTest::addColumn<bool>("configIsFile");
+
+    QTest::newRow("hive path is a folder") << false;
+    QTest::newRow("config home is a file") << true;
+}
+
+void TstSqliteHive::unusableLocationFailsQuietly()
+{
+    QFETCH(bool, configIsFile);
+
+    TestHome home;
+    if (configIsFile) {
+        QVERIFY(QDir(home.configHome()).removeRecursively());
+        QVERIFY(QFile(home.configHome()).open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(hiveFile(home)));
+    }
+
+    CRegSettings store;
+    {
+        CRegSettings::Batch batch = store.beginBatch();
+        QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
+        QVERIFY(!batch.commit());
+    }
+    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
+    QVERIFY(store.GetAllSettings(u"Options"_s).isEmpty());
+    QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
+    QCOMPARE(QFileInfo(hiveFile(home)).isDir(), !configIsFile);
+}
+
+void TstSqliteHive::readOnlyHiveCanOnlyBeRead()
+{
+    if (geteuid() == 0)
+        QSKIP("file permissions do not bind root");
+    TestHome home;
+    QVERIFY(CRegSettings().SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
+    const QString dir = home.configHome() + u"/nimbrel"_s;
+    const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
+    QVERIFY(QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::ReadUser));
+    QVERIFY(QFile::setPermissions(dir, readOnly));
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(dir, readOnly | QFile::WriteOwner | QFile::WriteUser);
+        QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::WriteOwner);
+    });
+
+    CRegSettings store;
+    QCOMPARE(store.GetAllSettings(u"Options"_s), (QList<CRegSettings::Row>{{"Sound", "0"}}));
+    // Operations that open for writing treat the key as absent.
+    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
+    QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"1"_s));
+    QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
+}
+
+QTEST_GUILESS_MAIN(TstSqliteHive)
+#include "test_sqlitehive.moc"
