@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent, const TwipsRect& at)
@@ -15,6 +17,11 @@ QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent, cons
     auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
     placeInTwips(box, at);
+    // Faces differ a little from the one the dialog was drawn with: rather than clip a
+    // caption, let its box reach into the room left of the parent's right edge.
+    const int room = parent->width() - box->x() - 2;
+    if (box->sizeHint().width() > box->width())
+        box->resize(std::min(box->sizeHint().width(), std::max(room, box->width())), box->height());
     return box;
 }
 
