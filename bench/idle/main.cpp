@@ -1,9 +1,9 @@
 // CPU the main window takes while it sits idle with a list of names.
+#include "BenchSupport.h"
 #include "app/ClockRandomSource.h"
 #include "app/Form1.h"
 #include "app/ListBox.h"
 #include "app/QtPrompter.h"
-#include "app/SoundPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,12 +14,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-class Silence : public SoundPlayer
-{
-public:
-    void play(const QByteArray&) override {}
-};
 
 double cpuSeconds()
 {

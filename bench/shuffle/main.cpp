@@ -1,10 +1,10 @@
 // Cost of the shuffle for the largest list, printed as "name: value unit" lines.
+#include "BenchSupport.h"
 #include "app/ClockRandomSource.h"
 #include "app/DrawOrder.h"
 #include "app/Form1.h"
 #include "app/ListBox.h"
 #include "app/QtPrompter.h"
-#include "app/SoundPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,12 +22,6 @@ namespace {
 constexpr int kNames = 32767;
 constexpr int kRuns = 100;
 
-class Silence : public SoundPlayer
-{
-public:
-    void play(const QByteArray&) override {}
-};
-
 template <typename F>
 double medianMs(F&& run)
 {
@@ -38,8 +32,7 @@ double medianMs(F&& run)
         run();
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
-    std::nth_element(ms.begin(), ms.begin() + kRuns / 2, ms.end());
-    return ms[kRuns / 2];
+    return median(std::move(ms));
 }
 
 } // namespace

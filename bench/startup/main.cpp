@@ -1,9 +1,9 @@
 // Start-up with the largest remembered list, to the first paint, and the shut-down's save.
+#include "BenchSupport.h"
 #include "app/ClockRandomSource.h"
 #include "app/Form1.h"
 #include "app/ListBox.h"
 #include "app/QtPrompter.h"
-#include "app/SoundPlayer.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
 
@@ -21,12 +21,6 @@ namespace {
 
 constexpr int kNames = 32767;
 constexpr int kRuns = 5;
-
-class Silence : public SoundPlayer
-{
-public:
-    void play(const QByteArray&) override {}
-};
 
 class FirstPaint : public QObject
 {
@@ -56,12 +50,6 @@ void storeNames()
         store.SaveSetting(SettingsKeys::NamesSection, SettingsKeys::nameKey(i), name);
     }
     batch.commit();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Times the settings store on a fresh hive in a temporary XDG_CONFIG_HOME: writing and
 // reading back a full remembered list of names, and a single unbatched write.
+#include "BenchSupport.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
 
@@ -64,7 +65,6 @@ int main()
         store.SaveSetting(SettingsKeys::OptionsSection, SettingsKeys::Sound.key, SettingsKeys::flagText(i % 2 == 0));
         singles.push_back(millisecondsSince(start) * 1000.0);
     }
-    std::nth_element(singles.begin(), singles.begin() + kSingles / 2, singles.end());
-    std::printf("save_single: %.1f us\n", singles[kSingles / 2]);
+    std::printf("save_single: %.1f us\n", median(std::move(singles)));
     return 0;
 }

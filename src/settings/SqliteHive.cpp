@@ -322,19 +322,27 @@ private:
 
     int exec(const char* sql) { return sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr); }
 
-    int createSchema()
+    // Runs a one-row statement and hands its row to read; SQLITE_OK or the failure.
+    template <typename Read>
+    int firstRow(const char* sql, Read&& read)
     {
         sqlite3_stmt* raw = nullptr;
-        int rc = sqlite3_prepare_v2(m_db.get(), "PRAGMA user_version", -1, &raw, nullptr);
-        const StmtPtr version(raw);
-        if (rc != SQLITE_OK)
-            return rc;
-        rc = sqlite3_step(raw);
-        if (rc != SQLITE_ROW)
-            return rc;
-        if (sqlite3_column_int(raw, 0) == kSchemaVersion)
+        int rc = sqlite3_prepare_v2(m_db.get(), sql, -1, &raw, nullptr);
+        const StmtPtr statement(raw);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_step(raw);
+        return rc == SQLITE_ROW ? read(raw) : rc;
+    }
+
+    int createSchema()
+    {
+        int version = -1;
+        int rc = firstRow("PRAGMA user_version", [&](sqlite3_stmt* row) {
+            version = sqlite3_column_int(row, 0);
             return SQLITE_OK;
-        sqlite3_reset(raw);
+        });
+        if (rc != SQLITE_OK || version == kSchemaVersion)
+            return rc;
         rc = exec("BEGIN IMMEDIATE");
         if (rc == SQLITE_OK)
             rc = exec(kSchema);
@@ -347,16 +355,10 @@ private:
 
     int quickCheck()
     {
-        sqlite3_stmt* raw = nullptr;
-        int rc = sqlite3_prepare_v2(m_db.get(), "PRAGMA quick_check(1)", -1, &raw, nullptr);
-        const StmtPtr check(raw);
-        if (rc != SQLITE_OK)
-            return rc;
-        rc = sqlite3_step(raw);
-        if (rc != SQLITE_ROW)
-            return rc;
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
-        return text && std::strcmp(text, "ok") == 0 ? SQLITE_OK : SQLITE_CORRUPT;
+        return firstRow("PRAGMA quick_check(1)", [](sqlite3_stmt* row) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, 0));
+            return text && std::strcmp(text, "ok") == 0 ? SQLITE_OK : SQLITE_CORRUPT;
+        });
     }
 
     int prepare()
