@@ -45,6 +45,8 @@ Form1::Form1(const Form1Services& services, QWidget* parent) : QWidget(parent), 
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
     setFont(designFont(8.25, false));
+    // What's-This help is on for this window; each control carries its topic number.
+    setProperty("WhatsThisHelp", true);
     createControls();
 
     // The window's background starts as the button face, which is the rest colour the

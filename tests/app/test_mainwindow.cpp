@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 #include "app/NameListModel.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -70,6 +71,22 @@ void TestMainWindow::designSizeLayout()
     QCOMPARE(f.Picture1->pos(), QPoint(229, 5));
     QCOMPARE(f.Command2->geometry(), QRect(5, 212, 219, 49));
     QVERIFY(f.Command2->isDefault());
+    QVERIFY(f.property("WhatsThisHelp").toBool());
+    QCOMPARE(f.List1->property("WhatsThisHelpID").toInt(), 1);
+    QCOMPARE(f.Command2->property("WhatsThisHelpID").toInt(), 2);
+
+    // Keyboard order: the list, Shuffle, then the column from the bottom of its tab indexes up.
+    f.List1->AddItem(QStringLiteral("Ann")); // so that every button takes the focus
+    QTRY_VERIFY(f.Command3->isEnabled());
+    QApplication::setActiveWindow(&f);
+    f.List1->setFocus();
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 11; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order.join(u' '), QStringLiteral("List1 Command2 Command11 Command10 Command9 Command8 Command7 Command6 "
+                                              "Command5 Command4 Command3 Command1"));
     QVERIFY(!f.List2->isVisible());
     QVERIFY(!f.Text1->isVisible());
     QVERIFY(!f.maxmin());
