@@ -22,8 +22,7 @@ namespace {
 constexpr int kNames = 32767;
 constexpr int kRuns = 100;
 
-template <typename F>
-double medianMs(F&& run)
+template <typename F> double medianMs(F&& run)
 {
     std::vector<double> ms;
     ms.reserve(kRuns);

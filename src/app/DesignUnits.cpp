@@ -19,9 +19,9 @@ QFont designFont(qreal points, bool bold)
 {
     // Where the face is missing, faces of the same metrics keep captions inside their buttons.
     static const bool substituted = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("Helvetica")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
         return true;
     }();
     Q_UNUSED(substituted);

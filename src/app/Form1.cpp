@@ -125,11 +125,16 @@ void Form1::createControls()
         int helpId;
     };
     const Side sides[] = {
-        {&Command1, "Command1", "Add Name", 0, 3},          {&Command3, "Command3", "Remove Name", 390, 4},
-        {&Command10, "Command10", "Import from File", 780, 11}, {&Command11, "Command11", "Export to File", 1170, 12},
-        {&Command4, "Command4", "Clear All Names", 1545, 5}, {&Command7, "Command7", "Print List", 1935, 6},
-        {&Command9, "Command9", "Options", 2325, 7},         {&Command6, "Command6", "Help", 2715, 8},
-        {&Command8, "Command8", "About", 3105, 9},           {&Command5, "Command5", "Exit", 3495, 10},
+        {&Command1, "Command1", "Add Name", 0, 3},
+        {&Command3, "Command3", "Remove Name", 390, 4},
+        {&Command10, "Command10", "Import from File", 780, 11},
+        {&Command11, "Command11", "Export to File", 1170, 12},
+        {&Command4, "Command4", "Clear All Names", 1545, 5},
+        {&Command7, "Command7", "Print List", 1935, 6},
+        {&Command9, "Command9", "Options", 2325, 7},
+        {&Command6, "Command6", "Help", 2715, 8},
+        {&Command8, "Command8", "About", 3105, 9},
+        {&Command5, "Command5", "Exit", 3495, 10},
     };
     for (const Side& side : sides) {
         *side.control = button(QString::fromLatin1(side.caption), Picture1, side.name, side.helpId);
@@ -139,8 +144,8 @@ void Form1::createControls()
     Command11->setProperty("HelpContextID", 11);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
-    QWidget* const tabOrder[] = {List1,    Command2, Command11, Command10, Command9, Command8, Command7,
-                                 Command6, Command5, Command4,  Command3,  Command1};
+    QWidget* const tabOrder[] = {List1,    Command2, Command11, Command10, Command9, Command8,
+                                 Command7, Command6, Command5,  Command4,  Command3, Command1};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -330,8 +335,8 @@ void Form1::keyPressEvent(QKeyEvent* event)
 
 void Form1::Command1_Click()
 {
-    const QString name = m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."),
-                                                       QStringLiteral("Add Name"));
+    const QString name =
+        m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."), QStringLiteral("Add Name"));
     if (name.isEmpty())
         return;
     if (!List1->AddItem(name)) {

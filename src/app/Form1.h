@@ -48,19 +48,19 @@ public:
     QListWidget* List2;
     QTextEdit* Text1;
     QFrame* Picture1;
-    QPushButton* Command1; // Add Name
-    QPushButton* Command2; // Shuffle / Stop
-    QPushButton* Command3; // Remove Name
-    QPushButton* Command4; // Clear All Names
-    QPushButton* Command5; // Exit
-    QPushButton* Command6; // Help
-    QPushButton* Command7; // Print List
-    QPushButton* Command8; // About
-    QPushButton* Command9; // Options
+    QPushButton* Command1;  // Add Name
+    QPushButton* Command2;  // Shuffle / Stop
+    QPushButton* Command3;  // Remove Name
+    QPushButton* Command4;  // Clear All Names
+    QPushButton* Command5;  // Exit
+    QPushButton* Command6;  // Help
+    QPushButton* Command7;  // Print List
+    QPushButton* Command8;  // About
+    QPushButton* Command9;  // Options
     QPushButton* Command10; // Import from File
     QPushButton* Command11; // Export to File
-    QTimer* Timer1; // shuffle tick, 10 ms
-    QTimer* Timer2; // enabling rule, 1 ms after the list's count changes
+    QTimer* Timer1;         // shuffle tick, 10 ms
+    QTimer* Timer2;         // enabling rule, 1 ms after the list's count changes
 
     // Background colours: the window's, Picture1's and Command1's (the rest colour).
     static QColor backColor(const QWidget* widget);

@@ -1,11 +1,11 @@
 #include "MainLayout.h"
 
 namespace {
-constexpr float kListOffset = 75;   // list's left and top offset in the client area
-constexpr float kColumnGap = 75;    // between the list and the button column
-constexpr float kRightRoom = 25;    // right of the button column
-constexpr float kShuffleGap = 125;  // between the list and the Shuffle button
-constexpr float kBottomRoom = 75;   // below the Shuffle button
+constexpr float kListOffset = 75;  // list's left and top offset in the client area
+constexpr float kColumnGap = 75;   // between the list and the button column
+constexpr float kRightRoom = 25;   // right of the button column
+constexpr float kShuffleGap = 125; // between the list and the Shuffle button
+constexpr float kBottomRoom = 75;  // below the Shuffle button
 } // namespace
 
 MainLayout layOutMainWindow(float clientWidth, float clientHeight, const TwipsRect& currentList, float pictureWidth,

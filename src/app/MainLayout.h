@@ -13,10 +13,10 @@ struct TwipsRect
 
 struct MainLayout
 {
-    TwipsRect list;     // List1
-    float pictureLeft;  // Picture1 (keeps its size)
+    TwipsRect list;    // List1
+    float pictureLeft; // Picture1 (keeps its size)
     float pictureTop;
-    float shuffleLeft;  // Command2 (keeps its height)
+    float shuffleLeft; // Command2 (keeps its height)
     float shuffleTop;
     float shuffleWidth;
 };

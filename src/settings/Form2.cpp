@@ -38,8 +38,8 @@ void save(const QCheckBox* box, const SettingsKeys::Key& key, CRegSettings& stor
 } // namespace
 
 Form2::Form2(Form1& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint),
       m_owner(owner)
 {
     setObjectName(QStringLiteral("Form2"));

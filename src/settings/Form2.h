@@ -19,10 +19,10 @@ public:
     explicit Form2(Form1& owner);
 
     QGroupBox* Frame1;
-    QCheckBox* Check1; // Flash different colors
-    QCheckBox* Check2; // Remember name list between sessions.
-    QCheckBox* Check3; // Shake window
-    QCheckBox* Check4; // Play sound
+    QCheckBox* Check1;     // Flash different colors
+    QCheckBox* Check2;     // Remember name list between sessions.
+    QCheckBox* Check3;     // Shake window
+    QCheckBox* Check4;     // Play sound
     QPushButton* Command1; // Save
     QPushButton* Command2; // Cancel
 

@@ -323,8 +323,7 @@ private:
     int exec(const char* sql) { return sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr); }
 
     // Runs a one-row statement and hands its row to read; SQLITE_OK or the failure.
-    template <typename Read>
-    int firstRow(const char* sql, Read&& read)
+    template <typename Read> int firstRow(const char* sql, Read&& read)
     {
         sqlite3_stmt* raw = nullptr;
         int rc = sqlite3_prepare_v2(m_db.get(), sql, -1, &raw, nullptr);

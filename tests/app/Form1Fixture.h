@@ -1,20 +1,20 @@
 #pragma once
 
-#include "app/Form1.h"
-#include "app/ListBox.h"
 #include "QueuedRandomSource.h"
 #include "RecordingSoundPlayer.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
+#include "app/Form1.h"
+#include "app/ListBox.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
 
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -31,7 +31,8 @@ struct Form1Fixture
 
     Form1& open(const QString& appPath = QString())
     {
-        form = std::make_unique<Form1>(Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath});
+        form = std::make_unique<Form1>(
+            Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath});
         return *form;
     }
 

@@ -73,10 +73,12 @@ void TestEditing::addName_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("after");
     QTest::newRow("cancel or empty field") << QString() << QStringList{QStringLiteral("Ann")};
-    QTest::newRow("blanks added as typed") << QStringLiteral("   ") << QStringList{QStringLiteral("Ann"), QStringLiteral("   ")};
-    QTest::newRow("repeat added again at the end") << QStringLiteral("Ann")
-                                                   << QStringList{QStringLiteral("Ann"), QStringLiteral("Ann")};
-    QTest::newRow("not trimmed") << QStringLiteral(" Bo ") << QStringList{QStringLiteral("Ann"), QStringLiteral(" Bo ")};
+    QTest::newRow("blanks added as typed")
+        << QStringLiteral("   ") << QStringList{QStringLiteral("Ann"), QStringLiteral("   ")};
+    QTest::newRow("repeat added again at the end")
+        << QStringLiteral("Ann") << QStringList{QStringLiteral("Ann"), QStringLiteral("Ann")};
+    QTest::newRow("not trimmed") << QStringLiteral(" Bo ")
+                                 << QStringList{QStringLiteral("Ann"), QStringLiteral(" Bo ")};
 }
 
 void TestEditing::addName()

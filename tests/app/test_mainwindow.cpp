@@ -28,16 +28,26 @@ void TestMainWindow::controlsAsDesigned_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("top");
     QTest::addColumn<int>("helpId");
-    QTest::newRow("Command1") << "Command1" << "Add Name" << 0 << 3;
-    QTest::newRow("Command3") << "Command3" << "Remove Name" << 390 << 4;
-    QTest::newRow("Command10") << "Command10" << "Import from File" << 780 << 11;
-    QTest::newRow("Command11") << "Command11" << "Export to File" << 1170 << 12;
-    QTest::newRow("Command4") << "Command4" << "Clear All Names" << 1545 << 5;
-    QTest::newRow("Command7") << "Command7" << "Print List" << 1935 << 6;
-    QTest::newRow("Command9") << "Command9" << "Options" << 2325 << 7;
-    QTest::newRow("Command6") << "Command6" << "Help" << 2715 << 8;
-    QTest::newRow("Command8") << "Command8" << "About" << 3105 << 9;
-    QTest::newRow("Command5") << "Command5" << "Exit" << 3495 << 10;
+    QTest::newRow("Command1") << "Command1"
+                              << "Add Name" << 0 << 3;
+    QTest::newRow("Command3") << "Command3"
+                              << "Remove Name" << 390 << 4;
+    QTest::newRow("Command10") << "Command10"
+                               << "Import from File" << 780 << 11;
+    QTest::newRow("Command11") << "Command11"
+                               << "Export to File" << 1170 << 12;
+    QTest::newRow("Command4") << "Command4"
+                              << "Clear All Names" << 1545 << 5;
+    QTest::newRow("Command7") << "Command7"
+                              << "Print List" << 1935 << 6;
+    QTest::newRow("Command9") << "Command9"
+                              << "Options" << 2325 << 7;
+    QTest::newRow("Command6") << "Command6"
+                              << "Help" << 2715 << 8;
+    QTest::newRow("Command8") << "Command8"
+                              << "About" << 3105 << 9;
+    QTest::newRow("Command5") << "Command5"
+                              << "Exit" << 3495 << 10;
 }
 
 void TestMainWindow::controlsAsDesigned()

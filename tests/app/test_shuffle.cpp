@@ -117,11 +117,11 @@ void TestShuffle::tickOrders_data()
     const QStringList abc = ab + QStringList{QStringLiteral("C")};
     QTest::newRow("two names, 0.5 keeps (tie to even)") << ab << QList<float>{0.5f, 0.f} << ab;
     QTest::newRow("two names, 0.75 swaps") << ab << QList<float>{0.75f, 0.f} << QStringList{ab[1], ab[0]};
-    QTest::newRow("three names, 0.74 takes the middle") << abc << QList<float>{0.74f, 0.9f, 0.f}
-                                                        << QStringList{abc[1], abc[2], abc[0]};
+    QTest::newRow("three names, 0.74 takes the middle")
+        << abc << QList<float>{0.74f, 0.9f, 0.f} << QStringList{abc[1], abc[2], abc[0]};
     const QStringList sam = {QStringLiteral("Sam"), QStringLiteral("Sam"), QStringLiteral("Kim")};
-    QTest::newRow("equal names stay two entries") << sam << QList<float>{0.9f, 0.9f, 0.f}
-                                                  << QStringList{sam[2], sam[0], sam[0]};
+    QTest::newRow("equal names stay two entries")
+        << sam << QList<float>{0.9f, 0.9f, 0.f} << QStringList{sam[2], sam[0], sam[0]};
 }
 
 void TestShuffle::tickOrders()

@@ -67,10 +67,10 @@ void TestStartup::flagReading()
 void TestStartup::namesComeBackInOrder()
 {
     // A drawn order with blanks and repeats, long enough for Name10 to follow Name9.
-    const QStringList names = {QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("  b"),
-                               QStringLiteral("a "), QStringLiteral(" "), QStringLiteral("Zoë & Ann"),
-                               QStringLiteral("a"), QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"),
-                               QStringLiteral("g")};
+    const QStringList names = {QStringLiteral("b"),         QStringLiteral("a"),  QStringLiteral("c"),
+                               QStringLiteral("  b"),       QStringLiteral("a "), QStringLiteral(" "),
+                               QStringLiteral("Zoë & Ann"), QStringLiteral("a"),  QStringLiteral("d"),
+                               QStringLiteral("e"),         QStringLiteral("f"),  QStringLiteral("g")};
     Form1Fixture fx;
     Form1& f = fx.open();
     for (const QString& n : names)
