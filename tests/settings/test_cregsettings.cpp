@@ -67,7 +67,7 @@ struct Fixture
 
 } // namespace
 
-class TstCRegSettings : public QObject
+class TestCRegSettings : public QObject
 {
     Q_OBJECT
 
@@ -91,7 +91,7 @@ private slots:
     void secondProcessWriteIsSeenAtOnce();
 };
 
-void TstCRegSettings::properties_data()
+void TestCRegSettings::properties_data()
 {
     QTest::addColumn<bool>("company");
     QTest::addColumn<QString>("newVal");
@@ -113,7 +113,7 @@ void TstCRegSettings::properties_data()
                                      << "";
 }
 
-void TstCRegSettings::properties()
+void TestCRegSettings::properties()
 {
     QFETCH(bool, company);
     QFETCH(QString, newVal);
@@ -129,7 +129,7 @@ void TstCRegSettings::properties()
     QCOMPARE(store.AppName(), company ? u"Y"_s : expected);
 }
 
-void TstCRegSettings::getSetting_data()
+void TestCRegSettings::getSetting_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
@@ -150,7 +150,7 @@ void TstCRegSettings::getSetting_data()
                                                << "dflt";
 }
 
-void TstCRegSettings::getSetting()
+void TestCRegSettings::getSetting()
 {
     QFETCH(QString, key);
     QFETCH(QString, expected);
@@ -166,7 +166,7 @@ void TstCRegSettings::getSetting()
     QCOMPARE(f.get(u"Options"_s, key), expected);
 }
 
-void TstCRegSettings::saveCreatesEveryKeyOfThePath()
+void TestCRegSettings::saveCreatesEveryKeyOfThePath()
 {
     Fixture f;
     QVERIFY(!f.keyExists(u"Software\\Quorvane"_s));
@@ -179,7 +179,7 @@ void TstCRegSettings::saveCreatesEveryKeyOfThePath()
     QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
 }
 
-void TstCRegSettings::deleteSetting_data()
+void TestCRegSettings::deleteSetting_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -202,7 +202,7 @@ void TstCRegSettings::deleteSetting_data()
                                               << "Name0" << false << names;
 }
 
-void TstCRegSettings::deleteSetting()
+void TestCRegSettings::deleteSetting()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -221,7 +221,7 @@ void TstCRegSettings::deleteSetting()
     QCOMPARE(f.keyExists(kAppKey + u"\\Names"_s), !namesAfter.isEmpty());
 }
 
-void TstCRegSettings::sectionWithSubkeysIsNotDeleted()
+void TestCRegSettings::sectionWithSubkeysIsNotDeleted()
 {
     Fixture f;
     QVERIFY(f.save(u"Names"_s, u"Name0"_s, u"Ann"_s));
@@ -232,7 +232,7 @@ void TstCRegSettings::sectionWithSubkeysIsNotDeleted()
     QCOMPARE(f.get(u"Names\\Inner"_s, u"X"_s), u"1"_s);
 }
 
-void TstCRegSettings::getAllSettingsSkipsNonText()
+void TestCRegSettings::getAllSettingsSkipsNonText()
 {
     Fixture f;
     QVERIFY(f.store.GetAllSettings(u"Mixed"_s).isEmpty());
@@ -246,7 +246,7 @@ void TstCRegSettings::getAllSettingsSkipsNonText()
     QCOMPARE(f.store.GetAllSettings(u"Mixed"_s), (Rows{{"Text", "t"}, {"NoData", ""}}));
 }
 
-void TstCRegSettings::emptySectionIsTheApplicationKey()
+void TestCRegSettings::emptySectionIsTheApplicationKey()
 {
     Fixture f;
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
@@ -259,7 +259,7 @@ void TstCRegSettings::emptySectionIsTheApplicationKey()
     QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
 }
 
-void TstCRegSettings::namesCompareCaseInsensitively()
+void TestCRegSettings::namesCompareCaseInsensitively()
 {
     Fixture f;
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
@@ -273,7 +273,7 @@ void TstCRegSettings::namesCompareCaseInsensitively()
     QVERIFY(!f.keyExists(kAppKey + u"\\Options"_s));
 }
 
-void TstCRegSettings::valuesComeInCreationOrder()
+void TestCRegSettings::valuesComeInCreationOrder()
 {
     Fixture f;
     QStringList expected;
@@ -284,7 +284,7 @@ void TstCRegSettings::valuesComeInCreationOrder()
     QCOMPARE(f.column(SettingsKeys::NamesSection, true), expected);
 }
 
-void TstCRegSettings::rewriteKeepsItsPlace()
+void TestCRegSettings::rewriteKeepsItsPlace()
 {
     Fixture f;
     for (const QString& name : {u"B"_s, u"A"_s, u"C"_s})
@@ -299,7 +299,7 @@ void TstCRegSettings::rewriteKeepsItsPlace()
     QCOMPARE(f.column(u"S"_s, true), (QStringList{"A", "C", "B"}));
 }
 
-void TstCRegSettings::batch_data()
+void TestCRegSettings::batch_data()
 {
     QTest::addColumn<bool>("commit");
     QTest::addColumn<QStringList>("expected");
@@ -308,7 +308,7 @@ void TstCRegSettings::batch_data()
     QTest::newRow("dropped") << false << QStringList{"Old0", "Old1", "Old2", "Old3"};
 }
 
-void TstCRegSettings::batch()
+void TestCRegSettings::batch()
 {
     QFETCH(bool, commit);
     QFETCH(QStringList, expected);
@@ -335,7 +335,7 @@ void TstCRegSettings::batch()
     QCOMPARE(f.column(section, false), expected);
 }
 
-void TstCRegSettings::secondBatchIsRefused()
+void TestCRegSettings::secondBatchIsRefused()
 {
     Fixture f;
     CRegSettings other(f.hive);
@@ -359,7 +359,7 @@ void TstCRegSettings::secondBatchIsRefused()
     QCOMPARE(other.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
 }
 
-void TstCRegSettings::secondProcessWriteIsSeenAtOnce()
+void TestCRegSettings::secondProcessWriteIsSeenAtOnce()
 {
     Fixture f;
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
@@ -388,7 +388,7 @@ int main(int argc, char** argv)
                    : 1;
     }
     QCoreApplication app(argc, argv);
-    TstCRegSettings test;
+    TestCRegSettings test;
     return QTest::qExec(&test, argc, argv);
 }
 

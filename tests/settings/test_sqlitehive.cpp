@@ -31,7 +31,7 @@ QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
 
 } // namespace
 
-class TstSqliteHive : public QObject
+class TestSqliteHive : public QObject
 {
     Q_OBJECT
 
@@ -46,7 +46,7 @@ private slots:
     void readOnlyHiveCanOnlyBeRead();
 };
 
-void TstSqliteHive::userHivePath_data()
+void TestSqliteHive::userHivePath_data()
 {
     QTest::addColumn<bool>("xdgSet");
     QTest::addColumn<QString>("expectedBelowHome");
@@ -55,7 +55,7 @@ void TstSqliteHive::userHivePath_data()
     QTest::newRow("xdg empty") << false << "/.config/nimbrel/registry.sqlite";
 }
 
-void TstSqliteHive::userHivePath()
+void TestSqliteHive::userHivePath()
 {
     QFETCH(bool, xdgSet);
     QFETCH(QString, expectedBelowHome);
@@ -65,7 +65,7 @@ void TstSqliteHive::userHivePath()
     QCOMPARE(QString::fromStdString(SqliteHive::userHivePath()), home.path() + expectedBelowHome);
 }
 
-void TstSqliteHive::enumerationFromZeroSeesNewValues()
+void TestSqliteHive::enumerationFromZeroSeesNewValues()
 {
     TestHome home;
     SqliteHive hive(SqliteHive::userHivePath());
@@ -85,7 +85,7 @@ void TstSqliteHive::enumerationFromZeroSeesNewValues()
     QCOMPARE(enumNames(hive, reader.get()), QStringList{"Two"});
 }
 
-void TstSqliteHive::corruptHiveIsKeptAside_data()
+void TestSqliteHive::corruptHiveIsKeptAside_data()
 {
     QTest::addColumn<bool>("damagedDatabase");
     QTest::addColumn<QStringList>("files");
@@ -95,7 +95,7 @@ void TstSqliteHive::corruptHiveIsKeptAside_data()
     QTest::newRow("damaged database") << true << QStringList{""};
 }
 
-void TstSqliteHive::corruptHiveIsKeptAside()
+void TestSqliteHive::corruptHiveIsKeptAside()
 {
     QFETCH(bool, damagedDatabase);
     QFETCH(QStringList, files);
@@ -143,7 +143,7 @@ void TstSqliteHive::corruptHiveIsKeptAside()
     }
 }
 
-void TstSqliteHive::unusableLocationFailsQuietly_data()
+void TestSqliteHive::unusableLocationFailsQuietly_data()
 {
     QTest::addColumn<bool>("configIsFile");
 
@@ -151,7 +151,7 @@ void TstSqliteHive::unusableLocationFailsQuietly_data()
     QTest::newRow("config home is a file") << true;
 }
 
-void TstSqliteHive::unusableLocationFailsQuietly()
+void TestSqliteHive::unusableLocationFailsQuietly()
 {
     QFETCH(bool, configIsFile);
 
@@ -175,7 +175,7 @@ void TstSqliteHive::unusableLocationFailsQuietly()
     QCOMPARE(QFileInfo(hiveFile(home)).isDir(), !configIsFile);
 }
 
-void TstSqliteHive::readOnlyHiveCanOnlyBeRead()
+void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
 {
     if (geteuid() == 0)
         QSKIP("file permissions do not bind root");
@@ -198,5 +198,5 @@ void TstSqliteHive::readOnlyHiveCanOnlyBeRead()
     QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
 }
 
-QTEST_GUILESS_MAIN(TstSqliteHive)
+QTEST_GUILESS_MAIN(TestSqliteHive)
 #include "test_sqlitehive.moc"
