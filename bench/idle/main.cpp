@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     Silence silence;
     ClockRandomSource random;
-    Form1 form({&prompter, &silence, &random, QApplication::applicationDirPath()});
+    Form1 form({&prompter, &silence, &random, QApplication::applicationDirPath(), {}});
     for (int i = 0; i < 100; ++i)
         form.List1->AddItem(QStringLiteral("Name %1").arg(i));
     form.show();

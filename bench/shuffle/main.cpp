@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
     wav.close();
     QtPrompter prompter;
     Silence silence;
-    Form1 form({&prompter, &silence, &random, home.path()});
+    Form1 form({&prompter, &silence, &random, home.path(), {}});
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);

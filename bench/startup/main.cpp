@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer clock;
         clock.start();
-        auto* form = new Form1({&prompter, &silence, &random, QApplication::applicationDirPath()});
+        auto* form = new Form1({&prompter, &silence, &random, QApplication::applicationDirPath(), {}});
         FirstPaint paint;
         form->findChild<QListView*>(QStringLiteral("List1"))->viewport()->installEventFilter(&paint);
         form->show();

@@ -40,7 +40,9 @@ constexpr float kDesignClientHeight = 3990;
 
 } // namespace
 
-Form1::Form1(const Form1Services& services, QWidget* parent) : QWidget(parent), m_services(services)
+Form1::Form1(const Form1Services& services, QWidget* parent)
+    : QWidget(parent), m_services(services),
+      regset(services.registry ? services.registry : CRegSettings::userStore())
 {
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
@@ -255,13 +257,16 @@ void Form1::Form_Unload()
     Timer1->stop();
     setTimer2Enabled(false);
 
-    // One batch: the stored list is either the old one or the new one, never a mix.
+    // One batch, committed only when every name was written: the stored list is either
+    // the old one or the new one, never a mix. (Deleting finds no section on a first run.)
     CRegSettings::Batch batch = regset.beginBatch();
     regset.DeleteSetting(NamesSection, QString());
+    bool written = true;
     const int count = List1->ListCount();
-    for (int i = 0; i < count; ++i)
-        regset.SaveSetting(NamesSection, nameKey(i), List1->List(i));
-    batch.commit();
+    for (int i = 0; i < count && written; ++i)
+        written = regset.SaveSetting(NamesSection, nameKey(i), List1->List(i));
+    if (written)
+        batch.commit();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -25,6 +25,8 @@ struct Form1Services
     RandomSource* random = nullptr;
     // Folder holding the program's executable (its sound and help files sit beside it).
     QString appPath;
+    // The main window's settings store; the current user's when null.
+    std::shared_ptr<RegistryApi> registry;
 };
 
 // The main window: the list of names, the column of buttons and the Shuffle button.

@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     SdlSoundPlayer player;
     ClockRandomSource random;
-    Form1 form({&prompter, &player, &random, QApplication::applicationDirPath()});
+    Form1 form({&prompter, &player, &random, QApplication::applicationDirPath(), {}});
     prompter.setOwner(&form);
     form.show();
     return app.exec();

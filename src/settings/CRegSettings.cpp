@@ -45,7 +45,12 @@ QString propertyValue(const QString& newVal, const QString& initial)
 
 } // namespace
 
-CRegSettings::CRegSettings() : CRegSettings(std::make_shared<SqliteHive>(SqliteHive::userHivePath())) {}
+std::shared_ptr<RegistryApi> CRegSettings::userStore()
+{
+    return std::make_shared<SqliteHive>(SqliteHive::userHivePath());
+}
+
+CRegSettings::CRegSettings() : CRegSettings(userStore()) {}
 
 CRegSettings::CRegSettings(std::shared_ptr<RegistryApi> api)
     : m_api(std::move(api)), m_company(kInitialCompany), m_appName(kInitialAppName)

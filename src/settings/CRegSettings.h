@@ -23,6 +23,8 @@ public:
     CRegSettings();
     // Uses the given registry API (tests, benchmarks).
     explicit CRegSettings(std::shared_ptr<RegistryApi> api);
+    // The current user's store.
+    static std::shared_ptr<RegistryApi> userStore();
     ~CRegSettings();
 
     QString Company() const;

@@ -28,11 +28,12 @@ struct Form1Fixture
     RecordingSoundPlayer player;
     QueuedRandomSource random;
     std::unique_ptr<Form1> form;
+    std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
 
     Form1& open(const QString& appPath = QString())
     {
         form = std::make_unique<Form1>(
-            Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath});
+            Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry});
         return *form;
     }
 

@@ -1,8 +1,48 @@
 #include "Form1Fixture.h"
 
+#include "settings/RegistryApi.h"
+
 #include <QTest>
 
 using namespace SettingsKeys;
+
+namespace {
+
+// The user's store, whose writes start failing after a number of them (a full disk).
+class FailingStore : public RegistryApi
+{
+public:
+    explicit FailingStore(int writesLeft) : m_writesLeft(writesLeft) {}
+
+    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
+    {
+        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : Failure;
+    }
+    Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
+    Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
+    Result queryValue(Handle k, ValueName n, std::uint32_t* t, std::uint8_t* d, std::uint32_t* l) override
+    {
+        return m_real->queryValue(k, n, t, d, l);
+    }
+    Result queryInfoKey(Handle k, std::uint32_t* n, std::uint32_t* d) override { return m_real->queryInfoKey(k, n, d); }
+    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
+                     std::uint32_t* dl) override
+    {
+        return m_real->enumValue(k, i, n, nl, t, d, dl);
+    }
+    Result deleteValue(Handle k, ValueName n) override { return m_real->deleteValue(k, n); }
+    Result deleteKey(Handle k, std::string_view s) override { return m_real->deleteKey(k, s); }
+    Result closeKey(Handle k) override { return m_real->closeKey(k); }
+    Result beginBatch() override { return m_real->beginBatch(); }
+    Result commitBatch() override { return m_real->commitBatch(); }
+    Result rollbackBatch() override { return m_real->rollbackBatch(); }
+
+private:
+    std::shared_ptr<RegistryApi> m_real = CRegSettings::userStore();
+    int m_writesLeft;
+};
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -19,6 +59,7 @@ private slots:
     void soundFileIsTrimmedOfSpaces();
     void programFolderAtRoot();
     void exitButtonStoresTheList();
+    void failedSaveKeepsTheOldList();
 };
 
 void TestStartup::emptyStoreStartsWithEverythingOn()
@@ -173,6 +214,24 @@ void TestStartup::exitButtonStoresTheList()
     QVERIFY(!f.isVisible());
     QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
     QCOMPARE(Form1Fixture::store().GetAllSettings(NamesSection).size(), 2);
+}
+
+void TestStartup::failedSaveKeepsTheOldList()
+{
+    Form1Fixture fx;
+    fx.open().List1->AddItems({QStringLiteral("old 1"), QStringLiteral("old 2")});
+    fx.close();
+
+    // The disk fills up after the second of three names.
+    fx.registry = std::make_shared<FailingStore>(2);
+    Form1& f = fx.open();
+    f.List1->Clear();
+    f.List1->AddItems({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
+    fx.close();
+
+    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("old 1")},
+                                             {QStringLiteral("Name1"), QStringLiteral("old 2")}}));
 }
 
 QTEST_MAIN(TestStartup)
