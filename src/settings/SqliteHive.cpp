@@ -411,6 +411,16 @@ SqliteHive::OpenKey* SqliteHive::find(Handle key)
     return it == m_keys.end() ? nullptr : &it->second;
 }
 
+SqliteHive::OpenKey* SqliteHive::findWritable(Handle key, Result* error)
+{
+    OpenKey* k = find(key);
+    if (!k || !k->writable) {
+        *error = k ? AccessDenied : InvalidHandle;
+        return nullptr;
+    }
+    return k;
+}
+
 SqliteHive::Handle SqliteHive::addHandle(long long id, bool writable)
 {
     const Handle handle = m_nextHandle++;
@@ -594,11 +604,10 @@ RegistryApi::Result SqliteHive::enumValue(Handle key, std::uint32_t index, char*
 RegistryApi::Result SqliteHive::setValue(Handle key, ValueName name, std::uint32_t type, const std::uint8_t* data,
                                          std::uint32_t length)
 {
-    OpenKey* k = find(key);
+    Result denied = Success;
+    OpenKey* k = findWritable(key, &denied);
     if (!k)
-        return InvalidHandle;
-    if (!k->writable)
-        return AccessDenied;
+        return denied;
     k->rowsValid = false;
     const std::string_view valueName = nameOf(name);
     const std::string_view bytes(reinterpret_cast<const char*>(data), data ? length : 0);
@@ -609,11 +618,10 @@ RegistryApi::Result SqliteHive::setValue(Handle key, ValueName name, std::uint32
 
 RegistryApi::Result SqliteHive::deleteValue(Handle key, ValueName name)
 {
-    OpenKey* k = find(key);
+    Result denied = Success;
+    OpenKey* k = findWritable(key, &denied);
     if (!k)
-        return InvalidHandle;
-    if (!k->writable)
-        return AccessDenied;
+        return denied;
     k->rowsValid = false;
     Query query((*m_db)[DeleteValue]);
     const int rc = query.bind(k->id).bind(folded(nameOf(name))).step();
@@ -624,11 +632,10 @@ RegistryApi::Result SqliteHive::deleteValue(Handle key, ValueName name)
 
 RegistryApi::Result SqliteHive::deleteKey(Handle key, std::string_view subKey)
 {
-    OpenKey* k = find(key);
+    Result denied = Success;
+    OpenKey* k = findWritable(key, &denied);
     if (!k)
-        return InvalidHandle;
-    if (!k->writable)
-        return AccessDenied;
+        return denied;
     if (subKey.empty())
         return BadPathname;
     long long id = 0;

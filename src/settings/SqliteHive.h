@@ -66,6 +66,8 @@ private:
 
     Connection* connection();
     OpenKey* find(Handle key);
+    // An open key that may be written; else null, with InvalidHandle or AccessDenied.
+    OpenKey* findWritable(Handle key, Result* error);
     Result resolve(Connection& db, long long start, std::string_view path, bool create, long long* id);
     Handle addHandle(long long id, bool writable);
 
