@@ -1,9 +1,6 @@
 // CPU the main window takes while it sits idle with a list of names.
 #include "BenchSupport.h"
-#include "app/ClockRandomSource.h"
-#include "app/Form1.h"
 #include "app/ListBox.h"
-#include "app/QtPrompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,10 +28,8 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QtPrompter prompter;
-    Silence silence;
-    ClockRandomSource random;
-    Form1 form({&prompter, &silence, &random, QApplication::applicationDirPath(), {}});
+    BenchServices services;
+    Form1 form(services.withFolder(QApplication::applicationDirPath()));
     for (int i = 0; i < 100; ++i)
         form.List1->AddItem(QStringLiteral("Name %1").arg(i));
     form.show();

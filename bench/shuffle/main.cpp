@@ -1,10 +1,7 @@
 // Cost of the shuffle for the largest list, printed as "name: value unit" lines.
 #include "BenchSupport.h"
-#include "app/ClockRandomSource.h"
 #include "app/DrawOrder.h"
-#include "app/Form1.h"
 #include "app/ListBox.h"
-#include "app/QtPrompter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,7 +40,8 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
 
-    ClockRandomSource random;
+    BenchServices services;
+    ClockRandomSource& random = services.random;
     random.randomize();
     DrawOrder order;
     long long checksum = 0; // keeps the work observable
@@ -55,9 +53,7 @@ int main(int argc, char* argv[])
     if (!wav.open(QIODevice::WriteOnly) || wav.write("RIFF") != 4)
         return 1;
     wav.close();
-    QtPrompter prompter;
-    Silence silence;
-    Form1 form({&prompter, &silence, &random, home.path(), {}});
+    Form1 form(services.withFolder(home.path()));
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);

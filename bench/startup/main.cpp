@@ -1,9 +1,6 @@
 // Start-up with the largest remembered list, to the first paint, and the shut-down's save.
 #include "BenchSupport.h"
-#include "app/ClockRandomSource.h"
-#include "app/Form1.h"
 #include "app/ListBox.h"
-#include "app/QtPrompter.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
 
@@ -61,15 +58,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     storeNames();
 
-    QtPrompter prompter;
-    Silence silence;
-    ClockRandomSource random;
+    BenchServices services;
     std::vector<double> startup;
     std::vector<double> shutdown;
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer clock;
         clock.start();
-        auto* form = new Form1({&prompter, &silence, &random, QApplication::applicationDirPath(), {}});
+        auto* form = new Form1(services.withFolder(QApplication::applicationDirPath()));
         FirstPaint paint;
         form->findChild<QListView*>(QStringLiteral("List1"))->viewport()->installEventFilter(&paint);
         form->show();

@@ -1,6 +1,9 @@
 #pragma once
 
-// Shared by the benchmarks: a silent sound player and a median.
+// Shared by the benchmarks: the window's real services, but silent, and a median.
+#include "app/ClockRandomSource.h"
+#include "app/Form1.h"
+#include "app/QtPrompter.h"
 #include "app/SoundPlayer.h"
 
 #include <algorithm>
@@ -17,3 +20,12 @@ inline double median(std::vector<double> values)
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
     return values[values.size() / 2];
 }
+
+struct BenchServices
+{
+    QtPrompter prompter;
+    Silence silence;
+    ClockRandomSource random;
+
+    Form1Services withFolder(const QString& appPath) { return {&prompter, &silence, &random, appPath, {}}; }
+};

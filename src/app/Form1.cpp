@@ -41,8 +41,7 @@ constexpr float kDesignClientHeight = 3990;
 } // namespace
 
 Form1::Form1(const Form1Services& services, QWidget* parent)
-    : QWidget(parent), m_services(services),
-      regset(services.registry ? services.registry : CRegSettings::userStore())
+    : QWidget(parent), m_services(services), regset(services.registry ? services.registry : CRegSettings::userStore())
 {
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
