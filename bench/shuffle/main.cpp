@@ -1,7 +1,7 @@
 // Cost of the shuffle for the largest list, printed as "name: value unit" lines.
 #include "BenchSupport.h"
-#include "app/DrawOrder.h"
 #include "app/ListBox.h"
+#include "draw/DrawOrder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

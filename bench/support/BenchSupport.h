@@ -1,10 +1,10 @@
 #pragma once
 
 // Shared by the benchmarks: the window's real services, but silent, and a median.
-#include "app/ClockRandomSource.h"
 #include "app/Form1.h"
-#include "app/QtPrompter.h"
-#include "app/SoundPlayer.h"
+#include "draw/ClockRandomSource.h"
+#include "platform/SoundPlayer.h"
+#include "ui/QtPrompter.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,11 +1,11 @@
 #include "Form1.h"
 
-#include "DesignUnits.h"
+#include "Form1Texts.h"
 #include "ListBox.h"
-#include "Prompter.h"
-#include "RandomSource.h"
-#include "SoundPlayer.h"
+#include "draw/RandomSource.h"
 #include "settings/SettingsKeys.h"
+#include "ui/BackColor.h"
+#include "ui/DesignUnits.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -22,19 +22,6 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Nimbrel");
-const QString kShuffle = QStringLiteral("Shuffle");
-const QString kStop = QStringLiteral("Stop");
-const QString kOops = QStringLiteral("Oops!");
-const QString kPleaseConfirm = QStringLiteral("Please Confirm");
-
-// Flash colours, 0x00BBGGRR values as QColor.
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kYellow(255, 255, 0);
-
-constexpr float kShakeTwips = 100;
 constexpr float kDesignClientWidth = 4830;
 constexpr float kDesignClientHeight = 3990;
 
@@ -43,7 +30,7 @@ constexpr float kDesignClientHeight = 3990;
 Form1::Form1(const Form1Services& services, QWidget* parent)
     : QWidget(parent), m_services(services), regset(services.registry ? services.registry : CRegSettings::userStore())
 {
-    setWindowTitle(kCaption);
+    setWindowTitle(Form1Texts::Caption);
     setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
     setFont(designFont(8.25, false));
     // What's-This help is on for this window; each control carries its topic number.
@@ -101,7 +88,7 @@ void Form1::createControls()
     placeInTwips(List2, {750, 878, 735, 1230});
     List2->setVisible(false);
 
-    Command2 = button(kShuffle, this, "Command2", 2);
+    Command2 = button(Form1Texts::Shuffle, this, "Command2", 2);
     Command2->setDefault(true);
     Command2->setFont(designFont(9.75, true));
     m_command2 = {90, 3240, 3225, 735};
@@ -162,19 +149,6 @@ void Form1::createControls()
     placeInTwips(Command2, m_command2);
 }
 
-QColor Form1::backColor(const QWidget* widget)
-{
-    return widget->palette().color(widget->backgroundRole());
-}
-
-void Form1::setBackColor(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 float Form1::Left() const
 {
     // The remembered twips stand unless the window was moved by other means since.
@@ -189,7 +163,7 @@ void Form1::setLeft(float twips)
     move(twipsToPixels(twips), y());
 }
 
-// ---- Start-up and shut-down ----
+// Start-up and shut-down.
 
 QByteArray Form1::ReadFileData(const QString& Path)
 {
@@ -277,7 +251,7 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// ---- Layout ----
+// Layout.
 
 void Form1::Form_Resize()
 {
@@ -333,151 +307,4 @@ void Form1::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-// ---- List editing ----
-
-void Form1::Command1_Click()
-{
-    const QString name =
-        m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."), QStringLiteral("Add Name"));
-    if (name.isEmpty())
-        return;
-    if (!List1->AddItem(name)) {
-        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most 32,767 names."),
-                                    Prompter::vbExclamation, kOops);
-        return;
-    }
-    UpdateListExtent();
-}
-
-void Form1::Command3_Click()
-{
-    const int selected = List1->ListIndex();
-    if (selected == -1) {
-        m_services.prompter->MsgBox(QStringLiteral("A name must be selected to perform this action."),
-                                    Prompter::vbExclamation, kOops);
-        return;
-    }
-    const QString prompt = QStringLiteral("Remove \"") + List1->List(selected) + QStringLiteral("\" from the list?");
-    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, kPleaseConfirm) ==
-        Prompter::IDYES)
-        List1->RemoveItem(selected);
-    UpdateListExtent();
-}
-
-void Form1::Command4_Click()
-{
-    if (m_services.prompter->MsgBox(QStringLiteral("This will erase all names in the list. Do you wish to continue?"),
-                                    Prompter::vbYesNo | Prompter::vbQuestion, kPleaseConfirm) != Prompter::IDYES)
-        return;
-    List1->Clear();
-    UpdateListExtent();
-}
-
-void Form1::Command5_Click()
-{
-    close();
-}
-
-void Form1::setTimer2Enabled(bool enabled)
-{
-    // Rather than ticking every millisecond, the rule runs once shortly after each
-    // change of the list's count (see the countChanged connection) and on re-enabling.
-    m_timer2Enabled = enabled;
-    if (enabled)
-        Timer2->start();
-    else
-        Timer2->stop();
-}
-
-void Form1::Timer2_Timer()
-{
-    const bool any = List1->ListCount() != 0;
-    Command3->setEnabled(any);
-    Command4->setEnabled(any);
-    Command7->setEnabled(any);
-    Command11->setEnabled(any);
-}
-
-// ---- Shuffle and draw ----
-
-void Form1::Command2_Click()
-{
-    if (List1->ListCount() < 2) {
-        m_services.prompter->MsgBox(QStringLiteral("You must add at least two names to the list first."),
-                                    Prompter::vbExclamation, kOops);
-        return;
-    }
-
-    if (Timer1->isActive())
-        Timer1->stop();
-    else
-        Timer1->start();
-
-    const bool starting = Command2->text() == kShuffle;
-    if (starting) {
-        setTimer2Enabled(false);
-        Command2->setText(kStop);
-    } else {
-        setTimer2Enabled(true);
-        Command2->setText(kShuffle);
-        setBackColor(this, backColor(Command1));
-        setBackColor(Picture1, backColor(Command1));
-    }
-
-    for (QPushButton* b : {Command1, Command3, Command4, Command7, Command10, Command11})
-        b->setEnabled(!starting);
-}
-
-void Form1::Timer1_Timer()
-{
-    // 1. Re-order.
-    List1->permute(m_draw.draw(List1->ListCount(), *m_services.random));
-
-    // 2. Sound.
-    if (sound) {
-        if (!m_wavdata.isEmpty()) {
-            m_services.sound->play(m_wavdata);
-        } else if (!m_soundErrorOpen) {
-            // Ticks keep coming while the message is open; they must not stack copies of it.
-            m_soundErrorOpen = true;
-            m_services.prompter->MsgBox(
-                QStringLiteral("Nimbrel cannot find the sound file it needs to play sound while shuffling. The file "
-                               "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
-                               "deleted. You should replace the file or reinstall the program if you wish to play "
-                               "sound while shuffling. Sound will be disabled."),
-                Prompter::vbExclamation, QStringLiteral("Sound Error"));
-            m_soundErrorOpen = false;
-            sound = false;
-            regset.SaveSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::flagText(false));
-        }
-    }
-
-    // 3. Shake.
-    if (shaky && !m_maxmin) {
-        setLeft(Left() + (m_shifted ? -kShakeTwips : kShakeTwips));
-        m_shifted = !m_shifted;
-    }
-
-    // 4. Flash: window first, then the button panel.
-    if (flashy) {
-        const QRgb c = backColor(this).rgb();
-        QColor next;
-        if (c == backColor(Command1).rgb() || c == kYellow.rgb())
-            next = kRed;
-        else if (c == kRed.rgb())
-            next = kBlue;
-        else if (c == kBlue.rgb())
-            next = kGreen;
-        else if (c == kGreen.rgb())
-            next = kYellow;
-        if (next.isValid()) {
-            setBackColor(this, next);
-            setBackColor(Picture1, next);
-        }
-    }
-
-    // 5. Extent, from the widths measured when the names were added.
-    UpdateListExtent();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "DrawOrder.h"
 #include "MainLayout.h"
+#include "draw/DrawOrder.h"
 #include "settings/CRegSettings.h"
+#include "settings/Form2.h"
 
 #include <QByteArray>
 #include <QWidget>
@@ -32,7 +33,7 @@ struct Form1Services
 // The main window: the list of names, the column of buttons and the Shuffle button.
 // It owns the run: loading it reads the settings and the remembered names, closing it
 // stores the names and ends the program.
-class Form1 : public QWidget
+class Form1 : public QWidget, public EffectSwitches
 {
     Q_OBJECT
 public:
@@ -64,10 +65,6 @@ public:
     QTimer* Timer1;         // shuffle tick, 10 ms
     QTimer* Timer2;         // enabling rule, 1 ms after the list's count changes
 
-    // Background colours: the window's, Picture1's and Command1's (the rest colour).
-    static QColor backColor(const QWidget* widget);
-    static void setBackColor(QWidget* widget, const QColor& colour);
-
     bool maxmin() const { return m_maxmin; }
     bool shifted() const { return m_shifted; }
     QString helpFile() const { return m_helpFile; }
@@ -84,23 +81,24 @@ public:
     // Whole file with leading and trailing 0x20 bytes removed; empty on any failure.
     static QByteArray ReadFileData(const QString& Path);
 
-    // Start-up and shut-down.
+    // Start-up, shut-down and layout (Form1.cpp).
     void Form_Load();
     void Form_Unload();
-    // Layout.
     void Form_Resize();
     void UpdateListExtent();
-    // List editing.
+    // List editing (Form1Editing.cpp).
     void Command1_Click();
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
     void Timer2_Timer();
-    // Shuffle and draw.
+    // Shuffle and draw (Form1Shuffle.cpp).
     void Command2_Click();
     void Timer1_Timer();
-    // Options.
+    // Options (Form1Options.cpp).
     void Command9_Click();
+    void restoreRestColour() override;
+    void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

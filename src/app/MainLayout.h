@@ -1,15 +1,8 @@
 #pragma once
 
-// The main window's resize arithmetic, in twips (1/1440 inch), single precision.
-struct TwipsRect
-{
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
+#include "ui/TwipsRect.h"
 
-    bool operator==(const TwipsRect&) const = default;
-};
+// The main window's resize arithmetic, in twips (1/1440 inch), single precision.
 
 struct MainLayout
 {
@@ -26,6 +19,3 @@ struct MainLayout
 // it a negative width or height it keeps currentList, and the others follow it.
 MainLayout layOutMainWindow(float clientWidth, float clientHeight, const TwipsRect& currentList, float pictureWidth,
                             float shuffleHeight);
-
-// One logical pixel is 15 twips (96 pixels to the inch).
-constexpr float kTwipsPerPixel = 15.0f;

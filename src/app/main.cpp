@@ -1,7 +1,7 @@
-#include "ClockRandomSource.h"
 #include "Form1.h"
-#include "QtPrompter.h"
-#include "SdlSoundPlayer.h"
+#include "draw/ClockRandomSource.h"
+#include "platform/SdlSoundPlayer.h"
+#include "ui/QtPrompter.h"
 
 #include <QApplication>
 

@@ -1,8 +1,7 @@
 #include "Form2.h"
 
-#include "app/DesignUnits.h"
-#include "app/Form1.h"
 #include "settings/SettingsKeys.h"
+#include "ui/DesignUnits.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -37,10 +36,10 @@ void save(const QCheckBox* box, const SettingsKeys::Key& key, CRegSettings& stor
 
 } // namespace
 
-Form2::Form2(Form1& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint),
-      m_owner(owner)
+Form2::Form2(QWidget* owner, EffectSwitches& window)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::CustomizeWindowHint),
+      m_window(window)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Options"));
@@ -97,26 +96,14 @@ void Form2::Command1_Click()
     save(Check2, SaveNames, regset);
 
     // No flash colour may stay on screen once flashing is off.
-    if (!Check1->isChecked()) {
-        const QColor rest = Form1::backColor(m_owner.Command1);
-        Form1::setBackColor(&m_owner, rest);
-        Form1::setBackColor(m_owner.Picture1, rest);
-    }
+    if (!Check1->isChecked())
+        m_window.restoreRestColour();
 
-    m_owner.shaky = Check3->isChecked();
-    m_owner.flashy = Check1->isChecked();
-    m_owner.sound = Check4->isChecked();
+    m_window.setEffects(Check3->isChecked(), Check1->isChecked(), Check4->isChecked());
     accept();
 }
 
 void Form2::Command2_Click()
 {
     reject();
-}
-
-// The main window's Options button (and Esc there): the dialog, loaded afresh each time.
-void Form1::Command9_Click()
-{
-    Form2 dialog(*this);
-    dialog.exec();
 }

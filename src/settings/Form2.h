@@ -4,10 +4,20 @@
 
 #include <QDialog>
 
-class Form1;
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
+
+// What the Options dialog changes in the window that opens it.
+class EffectSwitches
+{
+public:
+    virtual ~EffectSwitches() = default;
+    // Puts the window and its button panel back to their rest colour.
+    virtual void restoreRestColour() = 0;
+    // Applied in this order: shake, flash, sound.
+    virtual void setEffects(bool shaky, bool flashy, bool sound) = 0;
+};
 
 // The Options dialog: the three shuffle effects and the remembering of names. It shows
 // what is stored (read afresh each time it opens); Save stores the boxes and applies the
@@ -16,7 +26,8 @@ class Form2 : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Form2(Form1& owner);
+    // owner: the window the dialog is modal to; window: what Save switches.
+    Form2(QWidget* owner, EffectSwitches& window);
 
     QGroupBox* Frame1;
     QCheckBox* Check1;     // Flash different colors
@@ -31,6 +42,6 @@ public:
     void Command2_Click();
 
 private:
-    Form1& m_owner;
+    EffectSwitches& m_window;
     CRegSettings regset;
 };

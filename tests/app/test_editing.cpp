@@ -1,5 +1,5 @@
 #include "Form1Fixture.h"
-#include "app/QtPrompter.h"
+#include "ui/QtPrompter.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -232,18 +232,18 @@ void TestShuffle::flashCycle()
     Form1& f = fx.open();
     f.sound = f.shaky = false;
     addNames(f, 2);
-    const QColor rest = Form1::backColor(f.Command1);
-    QCOMPARE(Form1::backColor(&f), rest);
+    const QColor rest = backColor(f.Command1);
+    QCOMPARE(backColor(&f), rest);
     const QList<QColor> cycle = {Qt::red, Qt::blue, Qt::green, Qt::yellow, Qt::red, Qt::blue};
     for (const QColor& expected : cycle) {
         tick(fx, {0.f, 0.f});
-        QCOMPARE(Form1::backColor(&f), expected);
-        QCOMPARE(Form1::backColor(f.Picture1), expected);
+        QCOMPARE(backColor(&f), expected);
+        QCOMPARE(backColor(f.Picture1), expected);
     }
     f.Command2_Click();
     f.Command2_Click(); // stop
-    QCOMPARE(Form1::backColor(&f), rest);
-    QCOMPARE(Form1::backColor(f.Picture1), rest);
+    QCOMPARE(backColor(&f), rest);
+    QCOMPARE(backColor(f.Picture1), rest);
 }
 
 void TestShuffle::foreignColourStays()
@@ -252,10 +252,10 @@ void TestShuffle::foreignColourStays()
     Form1& f = fx.open();
     f.sound = f.shaky = false;
     addNames(f, 2);
-    Form1::setBackColor(&f, QColor(12, 34, 56));
+    setBackColor(&f, QColor(12, 34, 56));
     tick(fx, {0.f, 0.f});
     tick(fx, {0.f, 0.f});
-    QCOMPARE(Form1::backColor(&f), QColor(12, 34, 56));
+    QCOMPARE(backColor(&f), QColor(12, 34, 56));
 }
 
 void TestShuffle::stopRestoresColourWithFlashingOff()
@@ -266,11 +266,11 @@ void TestShuffle::stopRestoresColourWithFlashingOff()
     addNames(f, 2);
     f.Command2_Click();
     tick(fx, {0.f, 0.f});
-    QCOMPARE(Form1::backColor(&f), QColor(Qt::red));
+    QCOMPARE(backColor(&f), QColor(Qt::red));
     f.flashy = false;
     f.Command2_Click();
-    QCOMPARE(Form1::backColor(&f), Form1::backColor(f.Command1));
-    QCOMPARE(Form1::backColor(f.Picture1), Form1::backColor(f.Command1));
+    QCOMPARE(backColor(&f), backColor(f.Command1));
+    QCOMPARE(backColor(f.Picture1), backColor(f.Command1));
 }
 
 void TestShuffle::closingMidShuffleStoresLastOrder()

@@ -1,4 +1,4 @@
-#include "../app/Form1Fixture.h"
+#include "Form1Fixture.h"
 #include "settings/Form2.h"
 
 #include <QApplication>
@@ -33,7 +33,8 @@ const QString kUnset = QStringLiteral("unset");
 void TestOptions::looksAsDesigned()
 {
     Form1Fixture fx;
-    Form2 dialog(fx.open());
+    Form1& f = fx.open();
+    Form2 dialog(&f, f);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(dialog.size(), QSize(226, 143));
     QCOMPARE(dialog.Frame1->title(), QStringLiteral("Special Effects While Shuffling:"));
@@ -54,7 +55,8 @@ void TestOptions::looksAsDesigned()
 void TestOptions::freshStoreChecksEverything()
 {
     Form1Fixture fx;
-    Form2 dialog(fx.open());
+    Form1& f = fx.open();
+    Form2 dialog(&f, f);
     for (QCheckBox* box : {dialog.Check1, dialog.Check2, dialog.Check3, dialog.Check4})
         QVERIFY2(box->isChecked(), qPrintable(box->text()));
 }
@@ -78,7 +80,7 @@ void TestOptions::showsWhatIsStored()
     CRegSettings s = Form1Fixture::store();
     for (const Key* key : kFlags)
         s.SaveSetting(key->section, key->key, stored);
-    Form2 dialog(f);
+    Form2 dialog(&f, f);
     for (QCheckBox* box : {dialog.Check1, dialog.Check2, dialog.Check3, dialog.Check4})
         QCOMPARE(box->isChecked(), checked);
 }
@@ -102,10 +104,10 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, remember);
     Form1Fixture fx;
     Form1& f = fx.open();
-    Form1::setBackColor(&f, Qt::green); // a flash colour left from a shuffle
-    Form1::setBackColor(f.Picture1, Qt::green);
+    setBackColor(&f, Qt::green); // a flash colour left from a shuffle
+    setBackColor(f.Picture1, Qt::green);
 
-    Form2 dialog(f);
+    Form2 dialog(&f, f);
     dialog.Check1->setChecked(flash);
     dialog.Check3->setChecked(shake);
     dialog.Check4->setChecked(play);
@@ -122,18 +124,18 @@ void TestOptions::saveStoresAndApplies()
     QCOMPARE(f.shaky, shake);
     QCOMPARE(f.sound, play);
     QVERIFY(f.savenms); // only read at start-up
-    const QColor expected = flash ? QColor(Qt::green) : Form1::backColor(f.Command1);
-    QCOMPARE(Form1::backColor(&f), expected);
-    QCOMPARE(Form1::backColor(f.Picture1), expected);
+    const QColor expected = flash ? QColor(Qt::green) : backColor(f.Command1);
+    QCOMPARE(backColor(&f), expected);
+    QCOMPARE(backColor(f.Picture1), expected);
 }
 
 void TestOptions::cancelChangesNothing()
 {
     Form1Fixture fx;
     Form1& f = fx.open();
-    Form1::setBackColor(&f, Qt::blue);
+    setBackColor(&f, Qt::blue);
     {
-        Form2 dialog(f);
+        Form2 dialog(&f, f);
         for (QCheckBox* box : {dialog.Check1, dialog.Check2, dialog.Check3, dialog.Check4})
             box->setChecked(false);
         dialog.Command2_Click();
@@ -142,8 +144,8 @@ void TestOptions::cancelChangesNothing()
     for (const Key* key : kFlags)
         QCOMPARE(Form1Fixture::store().GetSetting(key->section, key->key, kUnset), kUnset);
     QVERIFY(f.flashy && f.shaky && f.sound && f.savenms);
-    QCOMPARE(Form1::backColor(&f), QColor(Qt::blue));
-    Form2 again(f);
+    QCOMPARE(backColor(&f), QColor(Qt::blue));
+    Form2 again(&f, f);
     QVERIFY(again.Check1->isChecked() && again.Check4->isChecked());
 }
 
@@ -153,7 +155,7 @@ void TestOptions::rememberNamesMattersAtNextStart()
     Form1& f = fx.open();
     f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
-        Form2 dialog(f);
+        Form2 dialog(&f, f);
         dialog.Check2->setChecked(false);
         dialog.Command1_Click();
     }
@@ -174,7 +176,7 @@ void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
     fx.prompter.answer(Prompter::IDOK); // the sound error
     f.Timer1_Timer();
     f.Command2_Click();
-    Form2 dialog(f);
+    Form2 dialog(&f, f);
     QVERIFY(!dialog.Check4->isChecked());
     QVERIFY(dialog.Check1->isChecked());
 }
@@ -194,20 +196,20 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
         f.Timer1_Timer();
     };
     tick();
-    QCOMPARE(Form1::backColor(&f), QColor(Qt::red));
+    QCOMPARE(backColor(&f), QColor(Qt::red));
     QVERIFY(f.shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
-        Form2 dialog(f);
+        Form2 dialog(&f, f);
         dialog.Check1->setChecked(false);
         dialog.Check3->setChecked(false);
         dialog.Check4->setChecked(false);
         dialog.Command1_Click();
     }
-    QCOMPARE(Form1::backColor(&f), Form1::backColor(f.Command1));
+    QCOMPARE(backColor(&f), backColor(f.Command1));
     const float left = f.Left();
     tick();
-    QCOMPARE(Form1::backColor(&f), Form1::backColor(f.Command1));
+    QCOMPARE(backColor(&f), backColor(f.Command1));
     QCOMPARE(f.Left(), left);
     QCOMPARE(fx.player.calls().size(), 1);
     f.Command2_Click();

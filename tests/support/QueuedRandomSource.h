@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RandomSource.h"
+#include "draw/RandomSource.h"
 
 #include <QList>
 

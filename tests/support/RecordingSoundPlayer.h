@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 #include <QList>
 

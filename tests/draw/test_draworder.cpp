@@ -1,5 +1,5 @@
 #include "QueuedRandomSource.h"
-#include "app/DrawOrder.h"
+#include "draw/DrawOrder.h"
 
 #include <QTest>
 

@@ -8,6 +8,7 @@
 #include "app/ListBox.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
+#include "ui/BackColor.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "app/ClockRandomSource.h"
+#include "draw/ClockRandomSource.h"
 
 #include <QTest>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "app/SdlSoundPlayer.h"
+#include "platform/SdlSoundPlayer.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

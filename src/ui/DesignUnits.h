@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainLayout.h"
+#include "TwipsRect.h"
 
 #include <QFont>
 
