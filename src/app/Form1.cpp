@@ -101,7 +101,6 @@ void Form1::createControls()
         if (m_timer2Enabled)
             Timer2->start();
     });
-    connect(List1, &ListBox::deletePressed, this, &Form1::Command3_Click);
 
     // The side buttons, top to bottom.
     struct Side
@@ -143,6 +142,8 @@ void Form1::createControls()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
+    connect(List1, &ListBox::deletePressed, Command3, &QPushButton::click);
 
     placeInTwips(List1, m_list1);
     placeInTwips(Picture1, m_picture1);

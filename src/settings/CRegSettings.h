@@ -19,7 +19,7 @@ public:
     // One (value name, text) row of GetAllSettings.
     using Row = std::pair<QString, QString>;
 
-    // Uses the current user's store (the SQLite hive on Linux, the registry on Windows).
+    // Uses the current user's store: the SQLite hive (a Windows registry backend is not written yet).
     CRegSettings();
     // Uses the given registry API (tests, benchmarks).
     explicit CRegSettings(std::shared_ptr<RegistryApi> api);
@@ -40,7 +40,7 @@ public:
 
     // All-or-nothing group of operations: one transaction on the hive. Operations made
     // through any instance while the batch is open belong to it. Destroying a batch that
-    // was not committed rolls it back. On the Windows registry each operation applies at once.
+    // was not committed rolls it back. A backend without transactions applies each operation at once.
     // Only one batch can be open on a store at a time: a beginBatch while another batch is
     // open (through any instance) gives a batch that is not open, whose operations belong to
     // the open one and whose commit() returns false. commit() also returns false when the

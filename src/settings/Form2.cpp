@@ -60,7 +60,6 @@ Form2::Form2(QWidget* owner, EffectSwitches& window)
     placeInTwips(Command1, {743, 1650, 915, 435});
     Command2 = new QPushButton(QStringLiteral("Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setAutoDefault(false);
     placeInTwips(Command2, {1733, 1650, 915, 435});
 
     setTabOrder(Check1, Check3);

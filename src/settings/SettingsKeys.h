@@ -42,13 +42,14 @@ inline QString nameKey(int position)
     return QStringLiteral("Name") + QString::number(position);
 }
 
-// Reads a stored flag the way the program always has: the text as a whole number, on
-// exactly when it is 1. Text that is not a number counts as the flag's default.
+// Reads a stored flag: the text as a whole number, on exactly when it is 1. Text that is
+// not a number counts as the flag's default.
 inline bool flagIsOn(const QString& stored, const QString& defaultValue)
 {
     bool ok = false;
     const double n = stored.trimmed().toDouble(&ok);
-    // Whole-number conversion rounds half to even, as the stored flags always were read.
+    // A fraction is rounded half to even before the comparison, so "1.5" is 2 (off) and
+    // "0.5" is 0 (off); only values that round to 1 are on.
     return std::nearbyint(ok ? n : defaultValue.trimmed().toDouble()) == 1.0;
 }
 

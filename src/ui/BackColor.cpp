@@ -4,7 +4,7 @@
 
 QColor backColor(const QWidget* widget)
 {
-    return widget->palette().color(widget->backgroundRole());
+    return widget->palette().color(QPalette::Active, widget->backgroundRole());
 }
 
 void setBackColor(QWidget* widget, const QColor& colour)

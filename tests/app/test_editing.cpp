@@ -20,7 +20,8 @@ private slots:
     void removeWithoutSelection();
     void removeAnswered_data();
     void removeAnswered();
-    void deleteKeyRemoves();
+    void deleteKeyActsAsRemove_data();
+    void deleteKeyActsAsRemove();
     void clearAnswered_data();
     void clearAnswered();
     void realDialogs();
@@ -165,14 +166,33 @@ void TestEditing::removeAnswered()
     QVERIFY(f.List1->horizontalExtent() > 0); // recomputed whatever the answer
 }
 
-void TestEditing::deleteKeyRemoves()
+void TestEditing::deleteKeyActsAsRemove_data()
 {
+    QTest::addColumn<bool>("shuffling");
+    QTest::newRow("idle: asks and removes") << false;
+    QTest::newRow("shuffling: Remove is disabled, nothing happens") << true;
+}
+
+void TestEditing::deleteKeyActsAsRemove()
+{
+    QFETCH(bool, shuffling);
     Form1Fixture fx;
     Form1& f = fx.open();
+    f.sound = f.shaky = f.flashy = false;
     f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.List1->setListIndex(1);
-    fx.prompter.answer(Prompter::IDYES);
+    if (shuffling)
+        f.Command2_Click();
+    else
+        fx.prompter.answer(Prompter::IDYES);
     QTest::keyClick(f.List1, Qt::Key_Delete);
+    if (shuffling) {
+        QCOMPARE(fx.prompter.calls.size(), 0);
+        QCOMPARE(f.List1->ListCount(), 2);
+        f.Command2_Click();
+        QCOMPARE(f.Command2->text(), QStringLiteral("Shuffle"));
+        return;
+    }
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Remove \"Bob\" from the list?"));
     QCOMPARE(Form1Fixture::names(f), QStringList{QStringLiteral("Ann")});

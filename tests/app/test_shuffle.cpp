@@ -21,6 +21,7 @@ private slots:
     void flashCycle();
     void foreignColourStays();
     void stopRestoresColourWithFlashingOff();
+    void restColourIgnoresDisabledLook();
     void closingMidShuffleStoresLastOrder();
 
 private:
@@ -271,6 +272,23 @@ void TestShuffle::stopRestoresColourWithFlashingOff()
     f.Command2_Click();
     QCOMPARE(backColor(&f), backColor(f.Command1));
     QCOMPARE(backColor(f.Picture1), backColor(f.Command1));
+}
+
+void TestShuffle::restColourIgnoresDisabledLook()
+{
+    // Add Name is disabled while shuffling; its face colour must still count as the rest.
+    DisabledButtonsLookDifferent look;
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.sound = f.shaky = false;
+    addNames(f, 2);
+    QCOMPARE(backColor(&f), look.restColour());
+    f.Command2_Click();
+    tick(fx, {0.f, 0.f});
+    QCOMPARE(backColor(&f), QColor(Qt::red));
+    f.Command2_Click();
+    QCOMPARE(backColor(&f), look.restColour());
+    QCOMPARE(backColor(f.Picture1), look.restColour());
 }
 
 void TestShuffle::closingMidShuffleStoresLastOrder()

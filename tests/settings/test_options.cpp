@@ -23,6 +23,8 @@ private slots:
     void soundSwitchedOffByShuffleOpensUnchecked();
     void saveDuringShuffleActsOnNextTick();
     void escapeOpensItAndEscapeCancels();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
 };
 
 namespace {
@@ -183,6 +185,7 @@ void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
 
 void TestOptions::saveDuringShuffleActsOnNextTick()
 {
+    DisabledButtonsLookDifferent look; // the rest colour is read while Add Name is disabled
     Form1Fixture fx;
     fx.writeSound("RIFF");
     Form1& f = fx.open();
@@ -206,10 +209,11 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
         dialog.Check4->setChecked(false);
         dialog.Command1_Click();
     }
-    QCOMPARE(backColor(&f), backColor(f.Command1));
+    QCOMPARE(backColor(&f), look.restColour());
+    QCOMPARE(backColor(f.Picture1), look.restColour());
     const float left = f.Left();
     tick();
-    QCOMPARE(backColor(&f), backColor(f.Command1));
+    QCOMPARE(backColor(&f), look.restColour());
     QCOMPARE(f.Left(), left);
     QCOMPARE(fx.player.calls().size(), 1);
     f.Command2_Click();
@@ -237,6 +241,35 @@ void TestOptions::escapeOpensItAndEscapeCancels()
     QCOMPARE(seen, QStringLiteral("Options"));
     QVERIFY(f.flashy);
     QCOMPARE(Form1Fixture::store().GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset), kUnset);
+}
+
+void TestOptions::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("check box: the default, Save") << "Check1" << true;
+    QTest::newRow("Save") << "Command1" << true;
+    QTest::newRow("Cancel") << "Command2" << false;
+}
+
+void TestOptions::enterPressesFocusedButton()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, saved);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    Form2 dialog(&f, f);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.Check1->setChecked(false);
+    auto* target = dialog.findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QCOMPARE(dialog.result(), saved ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    QCOMPARE(Form1Fixture::store().GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset),
+             saved ? QStringLiteral("0") : kUnset);
+    QCOMPARE(f.flashy, !saved);
 }
 
 QTEST_MAIN(TestOptions)

@@ -10,14 +10,33 @@
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
+
+// While alive, disabled buttons are drawn in another face colour than enabled ones, as
+// under styles and palettes that grey out disabled controls.
+struct DisabledButtonsLookDifferent
+{
+    QPalette saved = QApplication::palette();
+    DisabledButtonsLookDifferent()
+    {
+        QPalette p = saved;
+        p.setColor(QPalette::Active, QPalette::Button, QColor(0xef, 0xef, 0xef));
+        p.setColor(QPalette::Inactive, QPalette::Button, QColor(0xef, 0xef, 0xef));
+        p.setColor(QPalette::Disabled, QPalette::Button, QColor(0xe3, 0xe3, 0xe3));
+        QApplication::setPalette(p);
+    }
+    ~DisabledButtonsLookDifferent() { QApplication::setPalette(saved); }
+    static QColor restColour() { return QColor(0xef, 0xef, 0xef); }
+};
 
 // A main window over scripted services, a temporary settings store and a temporary
 // program folder.
