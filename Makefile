@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test test-windows bench format clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: deps build
 
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Windows backends, cross-built with mingw-w64 and tested under Wine.
+test-windows:
+	@scripts/install-deps windows
+	scripts/test-windows $(BUILD)-windows
 
 bench: deps build
 	@for b in $(BUILD)/bench/bin/*; do echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done

@@ -4,6 +4,7 @@
 #include "ListBox.h"
 #include "draw/RandomSource.h"
 #include "settings/SettingsKeys.h"
+#include "settings/StoredNames.h"
 #include "ui/BackColor.h"
 #include "ui/DesignUnits.h"
 
@@ -207,12 +208,8 @@ void Form1::Form_Load()
     savenms = readFlag(SaveNames);
 
     if (savenms) {
-        const QList<CRegSettings::Row> rows = regset.GetAllSettings(NamesSection);
-        if (!rows.isEmpty()) {
-            QStringList names;
-            names.reserve(rows.size());
-            for (const CRegSettings::Row& row : rows)
-                names.append(row.second);
+        const QStringList names = storedNamesInOrder(regset.GetAllSettings(NamesSection));
+        if (!names.isEmpty()) {
             List1->AddItems(names);
             UpdateListExtent();
         }

@@ -1,6 +1,10 @@
 #include "Form1.h"
 #include "draw/ClockRandomSource.h"
+#ifdef _WIN32
+#include "platform/Win32SoundPlayer.h"
+#else
 #include "platform/SdlSoundPlayer.h"
+#endif
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -13,7 +17,11 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("nimbrel"));
 
     QtPrompter prompter;
+#ifdef _WIN32
+    Win32SoundPlayer player;
+#else
     SdlSoundPlayer player;
+#endif
     ClockRandomSource random;
     Form1 form({&prompter, &player, &random, QApplication::applicationDirPath(), {}});
     prompter.setOwner(&form);

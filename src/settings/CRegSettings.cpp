@@ -2,6 +2,9 @@
 
 #include "RegistryApi.h"
 #include "SqliteHive.h"
+#ifdef _WIN32
+#include "Win32Hive.h"
+#endif
 
 #include <string>
 #include <vector>
@@ -47,7 +50,11 @@ QString propertyValue(const QString& newVal, const QString& initial)
 
 std::shared_ptr<RegistryApi> CRegSettings::userStore()
 {
+#ifdef _WIN32
+    return std::make_shared<Win32Hive>();
+#else
     return std::make_shared<SqliteHive>(SqliteHive::userHivePath());
+#endif
 }
 
 CRegSettings::CRegSettings() : CRegSettings(userStore()) {}

@@ -19,7 +19,7 @@ public:
     // One (value name, text) row of GetAllSettings.
     using Row = std::pair<QString, QString>;
 
-    // Uses the current user's store: the SQLite hive (a Windows registry backend is not written yet).
+    // Uses the current user's store: the SQLite hive, or the registry on Windows.
     CRegSettings();
     // Uses the given registry API (tests, benchmarks).
     explicit CRegSettings(std::shared_ptr<RegistryApi> api);

@@ -50,18 +50,21 @@ public:
     // type may be null.
     virtual Result queryValue(Handle key, ValueName name, std::uint32_t* type, std::uint8_t* data,
                               std::uint32_t* length) = 0;
-    // The longest value name (chars, without NUL) and the longest value data (bytes).
+    // The longest value name (chars, without NUL) and the longest value data (bytes), or
+    // bounds above them (enough to size buffers by).
     virtual Result queryInfoKey(Handle key, std::uint32_t* maxValueNameLength, std::uint32_t* maxValueLength) = 0;
-    // The value at index (creation order). *nameLength: buffer size in chars on the way in,
-    // name length without its NUL on the way out; *dataLength as in queryValue. NoMoreItems
-    // past the last value.
+    // The value at index: creation order on the SQLite hive, the registry's own order on
+    // Windows (Wine's is by name), which need not be the order of writing. *nameLength:
+    // buffer size in chars on the way in, name length without its NUL on the way out;
+    // *dataLength as in queryValue. NoMoreItems past the last value.
     virtual Result enumValue(Handle key, std::uint32_t index, char* name, std::uint32_t* nameLength,
                              std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) = 0;
     // Stores data as given (text values include their NUL). A rewritten value keeps its place.
     virtual Result setValue(Handle key, ValueName name, std::uint32_t type, const std::uint8_t* data,
                             std::uint32_t length) = 0;
     virtual Result deleteValue(Handle key, ValueName name) = 0;
-    // Deletes a direct subkey and its values; fails with KeyHasChildren when it has subkeys.
+    // Deletes a direct subkey and its values; fails when it has subkeys (KeyHasChildren on
+    // the hive, AccessDenied on the Win32 registry).
     virtual Result deleteKey(Handle key, std::string_view subKey) = 0;
     virtual Result closeKey(Handle key) = 0;
 

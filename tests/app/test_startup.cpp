@@ -4,19 +4,21 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 using namespace SettingsKeys;
 
 namespace {
 
-// The user's store, whose writes start failing after a number of them (a full disk).
-class FailingStore : public RegistryApi
+// The user's store, passed through; subclasses change one call.
+class ForwardingStore : public RegistryApi
 {
 public:
-    explicit FailingStore(int writesLeft) : m_writesLeft(writesLeft) {}
-
     Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
     {
-        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : Failure;
+        return m_real->setValue(k, n, t, d, l);
     }
     Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
     Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
@@ -37,9 +39,50 @@ public:
     Result commitBatch() override { return m_real->commitBatch(); }
     Result rollbackBatch() override { return m_real->rollbackBatch(); }
 
-private:
+protected:
     std::shared_ptr<RegistryApi> m_real = CRegSettings::userStore();
+};
+
+// Writes start failing after a number of them (a full disk).
+class FailingStore : public ForwardingStore
+{
+public:
+    explicit FailingStore(int writesLeft) : m_writesLeft(writesLeft) {}
+    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
+    {
+        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : Failure;
+    }
+
+private:
     int m_writesLeft;
+};
+
+// Enumerates a key's values sorted by name, as Wine's registry does.
+class SortedStore : public ForwardingStore
+{
+public:
+    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
+                     std::uint32_t* dl) override
+    {
+        std::vector<std::string> names;
+        char name[256];
+        std::uint32_t length = sizeof name;
+        for (std::uint32_t j = 0; m_real->enumValue(k, j, name, &length, nullptr, nullptr, nullptr) == Success; ++j) {
+            names.emplace_back(name, length);
+            length = sizeof name;
+        }
+        std::sort(names.begin(), names.end());
+        if (i >= names.size())
+            return NoMoreItems;
+        // Find the real index of the i-th name and hand that value out.
+        for (std::uint32_t j = 0;; ++j) {
+            length = sizeof name;
+            if (m_real->enumValue(k, j, name, &length, nullptr, nullptr, nullptr) != Success)
+                return Failure;
+            if (std::string(name, length) == names[i])
+                return m_real->enumValue(k, j, n, nl, t, d, dl);
+        }
+    }
 };
 
 } // namespace
@@ -51,6 +94,7 @@ private slots:
     void emptyStoreStartsWithEverythingOn();
     void flagReading_data();
     void flagReading();
+    void namesComeBackInOrder_data();
     void namesComeBackInOrder();
     void namesNotRestoredWhenSaveNamesIsOff();
     void emptyListLeavesNoSection();
@@ -105,8 +149,18 @@ void TestStartup::flagReading()
     QCOMPARE(f.savenms, on);
 }
 
+void TestStartup::namesComeBackInOrder_data()
+{
+    QTest::addColumn<bool>("sortedStore");
+
+    QTest::newRow("store keeps creation order") << false;
+    QTest::newRow("store enumerates sorted") << true;
+}
+
 void TestStartup::namesComeBackInOrder()
 {
+    QFETCH(bool, sortedStore);
+
     // A drawn order with blanks and repeats, long enough for Name10 to follow Name9.
     const QStringList names = {QStringLiteral("b"),         QStringLiteral("a"),  QStringLiteral("c"),
                                QStringLiteral("  b"),       QStringLiteral("a "), QStringLiteral(" "),
@@ -123,6 +177,8 @@ void TestStartup::namesComeBackInOrder()
     for (int i = 0; i < names.size(); ++i)
         QCOMPARE(rows[i], CRegSettings::Row(nameKey(i), names[i]));
 
+    if (sortedStore)
+        fx.registry = std::make_shared<SortedStore>();
     Form1& again = fx.open();
     QCOMPARE(Form1Fixture::names(again), names);
     QVERIFY(again.List1->horizontalExtent() > 0);

@@ -1,3 +1,4 @@
+#include "RegistryConformance.h"
 #include "TestHome.h"
 #include "settings/CRegSettings.h"
 #include "settings/SqliteHive.h"
@@ -38,6 +39,8 @@ class TestSqliteHive : public QObject
 private slots:
     void userHivePath_data();
     void userHivePath();
+    void conformance_data();
+    void conformance();
     void enumerationFromZeroSeesNewValues();
     void corruptHiveIsKeptAside_data();
     void corruptHiveIsKeptAside();
@@ -63,6 +66,26 @@ void TestSqliteHive::userHivePath()
     TestHome home;
     qputenv("XDG_CONFIG_HOME", xdgSet ? home.configHome().toLocal8Bit() : QByteArray());
     QCOMPARE(QString::fromStdString(SqliteHive::userHivePath()), home.path() + expectedBelowHome);
+}
+
+// The cases every registry backend passes (the Windows one under Wine as well).
+void TestSqliteHive::conformance_data()
+{
+    QTest::addColumn<int>("index");
+
+    const auto& cases = RegistryConformance::cases();
+    for (int i = 0; i < int(cases.size()); ++i)
+        QTest::newRow(cases[std::size_t(i)].name) << i;
+}
+
+void TestSqliteHive::conformance()
+{
+    QFETCH(int, index);
+
+    TestHome home;
+    SqliteHive hive(SqliteHive::userHivePath());
+    RegistryConformance::Context context{hive, "Software\\Nimbrel Tests", {}};
+    QVERIFY2(RegistryConformance::cases()[std::size_t(index)].run(context), context.why.c_str());
 }
 
 void TestSqliteHive::enumerationFromZeroSeesNewValues()

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Windows only. Converts between UTF-8 (how the rest of the program holds text) and the
+// system's ANSI code page (how the registry's and the shell's 8-bit calls take it), so that
+// values written by older Windows programs in the same places stay readable. Embedded NULs
+// pass through. Characters the ANSI code page lacks become the code page's default
+// character ('?'), as in any ANSI program; malformed UTF-8 becomes U+FFFD first.
+std::string utf8ToAnsi(std::string_view utf8);
+std::string ansiToUtf8(std::string_view ansi);

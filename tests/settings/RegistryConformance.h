@@ -1,0 +1,263 @@
+#pragma once
+
+// What the settings store relies on from a registry backend, as one table of cases that
+// every backend must pass: the SQLite hive on Linux (Qt Test) and the Win32 registry
+// under Wine (plain test). Plain C++ on purpose. Each case works below a root key path
+// that does not exist yet, and says what went wrong in *why.
+
+#include "settings/RegistryApi.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace RegistryConformance {
+
+using Api = RegistryApi;
+
+struct Value
+{
+    std::string name;
+    std::uint32_t type = 0;
+    std::string data;
+    bool operator==(const Value&) const = default;
+    bool operator<(const Value& o) const { return name < o.name; }
+};
+
+struct Context
+{
+    Api& api;
+    std::string root;
+    std::string why;
+
+    bool fail(std::string what)
+    {
+        why = std::move(what);
+        return false;
+    }
+
+    Api::Result create(const std::string& path, RegistryKey& key) { return api.createKey(root + path, key.out()); }
+    Api::Result open(const std::string& path, std::uint32_t access, RegistryKey& key)
+    {
+        return api.openKey(root + path, access, key.out());
+    }
+    Api::Result set(const RegistryKey& key, Api::ValueName name, const std::string& bytes,
+                    std::uint32_t type = Api::RegSz)
+    {
+        return api.setValue(key.get(), name, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                            static_cast<std::uint32_t>(bytes.size()));
+    }
+    // The value's data, or nothing with the failing code in *rc; sized first, then read,
+    // as the settings store does.
+    bool get(const RegistryKey& key, Api::ValueName name, std::string* bytes, Api::Result* rc = nullptr)
+    {
+        std::uint32_t size = 0;
+        Api::Result r = api.queryValue(key.get(), name, nullptr, nullptr, &size);
+        if (r == Api::Success) {
+            bytes->assign(size, '\0');
+            std::uint32_t length = size;
+            r = api.queryValue(key.get(), name, nullptr, reinterpret_cast<std::uint8_t*>(bytes->data()), &length);
+            bytes->resize(length);
+        }
+        if (rc)
+            *rc = r;
+        return r == Api::Success;
+    }
+    // Every value, through enumeration with buffers sized by queryInfoKey, sorted by name
+    // (the enumeration order is the backend's own).
+    bool all(const RegistryKey& key, std::vector<Value>* values)
+    {
+        std::uint32_t longestName = 0;
+        std::uint32_t longestData = 0;
+        if (api.queryInfoKey(key.get(), &longestName, &longestData) != Api::Success)
+            return fail("queryInfoKey failed");
+        std::vector<char> name(longestName + 1);
+        std::string data(longestData + 1, '\0');
+        values->clear();
+        for (std::uint32_t index = 0;; ++index) {
+            auto nameLength = static_cast<std::uint32_t>(name.size());
+            auto dataLength = static_cast<std::uint32_t>(data.size());
+            std::uint32_t type = 0;
+            const Api::Result r = api.enumValue(key.get(), index, name.data(), &nameLength, &type,
+                                                reinterpret_cast<std::uint8_t*>(data.data()), &dataLength);
+            if (r == Api::NoMoreItems)
+                break;
+            if (r != Api::Success)
+                return fail("enumValue " + std::to_string(index) + " gave " + std::to_string(r));
+            values->push_back({std::string(name.data(), nameLength), type, data.substr(0, dataLength)});
+        }
+        std::sort(values->begin(), values->end());
+        return true;
+    }
+};
+
+// Bytes for a message, NULs shown as \0.
+inline std::string shown(const std::string& bytes)
+{
+    std::string out;
+    for (char ch : bytes)
+        out += ch == '\0' ? std::string("\\0") : std::string(1, ch);
+    return out;
+}
+
+// Text as the store writes it: the characters and one NUL.
+inline std::string sz(const std::string& text)
+{
+    return text + std::string(1, '\0');
+}
+
+inline bool missingKeyDoesNotOpen(Context& c)
+{
+    RegistryKey read(c.api), write(c.api);
+    if (c.open("", Api::KeyRead, read) == Api::Success || c.open("", Api::KeyAllAccess, write) == Api::Success)
+        return c.fail("a missing key opened");
+    return true;
+}
+
+inline bool createMakesEveryKeyOfThePath(Context& c)
+{
+    RegistryKey leaf(c.api), middle(c.api), top(c.api);
+    if (c.create("\\A\\B\\C", leaf) != Api::Success)
+        return c.fail("createKey failed");
+    if (c.open("\\A\\B", Api::KeyAllAccess, middle) != Api::Success || c.open("", Api::KeyRead, top) != Api::Success)
+        return c.fail("a key along the path is missing");
+    return true;
+}
+
+inline bool textRoundTrips(Context& c)
+{
+    RegistryKey key(c.api);
+    c.create("\\S", key);
+    // "Müller" in UTF-8: ANSI on Windows, so it must come back whole through the conversion.
+    const std::string texts[] = {sz("0"), sz("M\xc3\xbcller"), sz("")};
+    for (const std::string& text : texts) {
+        std::string back;
+        if (c.set(key, "Value", text) != Api::Success || !c.get(key, "Value", &back))
+            return c.fail("set or get failed");
+        if (back != text)
+            return c.fail("stored \"" + shown(text) + "\" came back as \"" + shown(back) + "\"");
+    }
+    return true;
+}
+
+inline bool valueWithoutData(Context& c)
+{
+    RegistryKey key(c.api);
+    c.create("\\S", key);
+    std::uint32_t size = 99;
+    if (c.set(key, "NoData", std::string()) != Api::Success ||
+        c.api.queryValue(key.get(), "NoData", nullptr, nullptr, &size) != Api::Success || size != 0)
+        return c.fail("a value without data does not read as size 0");
+    std::string back;
+    if (c.get(key, "Missing", &back))
+        return c.fail("a missing value was found");
+    return true;
+}
+
+inline bool unnamedDefaultValue(Context& c)
+{
+    RegistryKey key(c.api);
+    c.create("\\S", key);
+    c.set(key, std::nullopt, sz("dflt"));
+    c.set(key, "Named", sz("n"));
+    std::string back;
+    if (!c.get(key, std::nullopt, &back) || back != sz("dflt"))
+        return c.fail("the unnamed value did not read back");
+    std::vector<Value> values;
+    if (!c.all(key, &values))
+        return false;
+    if (values != std::vector<Value>{{"", Api::RegSz, sz("dflt")}, {"Named", Api::RegSz, sz("n")}})
+        return c.fail("enumeration does not give the unnamed value as \"\"");
+    if (c.api.deleteValue(key.get(), std::nullopt) != Api::Success || c.get(key, std::nullopt, &back) ||
+        !c.get(key, "Named", &back))
+        return c.fail("deleting the unnamed value did not delete exactly it");
+    return true;
+}
+
+inline bool namesCompareCaseInsensitively(Context& c)
+{
+    RegistryKey key(c.api), again(c.api);
+    c.create("\\Options", key);
+    c.set(key, "Sound", sz("0"));
+    c.set(key, "SOUND", sz("1"));
+    std::string back;
+    if (c.open("\\OPTIONS", Api::KeyAllAccess, again) != Api::Success || !c.get(again, "sound", &back) ||
+        back != sz("1"))
+        return c.fail("a name spelt otherwise is another value");
+    std::vector<Value> values;
+    if (!c.all(key, &values))
+        return false;
+    if (values.size() != 1 || values[0].name != "Sound")
+        return c.fail("rewriting made a second value or lost the first spelling");
+    return true;
+}
+
+inline bool deletingWhatIsMissingFails(Context& c)
+{
+    RegistryKey key(c.api);
+    c.create("", key);
+    if (c.api.deleteValue(key.get(), "Nope") == Api::Success ||
+        c.api.deleteValue(key.get(), std::nullopt) == Api::Success ||
+        c.api.deleteKey(key.get(), "Nope") == Api::Success)
+        return c.fail("deleting something missing succeeded");
+    return true;
+}
+
+inline bool keyWithSubkeysIsNotDeleted(Context& c)
+{
+    RegistryKey top(c.api), inner(c.api), section(c.api);
+    c.create("", top);
+    c.create("\\S\\Inner", inner);
+    c.open("\\S", Api::KeyAllAccess, section);
+    c.set(section, "Name0", sz("Ann"));
+    std::string back;
+    if (c.api.deleteKey(top.get(), "S") == Api::Success || !c.get(section, "Name0", &back))
+        return c.fail("a key with a subkey was deleted");
+    if (c.api.deleteKey(section.get(), "INNER") != Api::Success || c.api.deleteKey(top.get(), "s") != Api::Success)
+        return c.fail("a key without subkeys was not deleted");
+    RegistryKey gone(c.api);
+    if (c.open("\\S", Api::KeyRead, gone) == Api::Success)
+        return c.fail("the deleted key still opens");
+    return true;
+}
+
+inline bool enumerationGivesTypesAndEnds(Context& c)
+{
+    RegistryKey key(c.api);
+    c.create("\\Mixed", key);
+    const std::vector<Value> expected{{"Binary", Api::RegBinary, std::string(300, '\xe9')},
+                                      {"Dword", Api::RegDword, std::string("\x01\0\0\0", 4)},
+                                      {"Text", Api::RegSz, sz("t")}};
+    for (const Value& v : expected)
+        c.set(key, v.name, v.data, v.type);
+    std::vector<Value> values;
+    if (!c.all(key, &values))
+        return false;
+    if (values != expected)
+        return c.fail("enumeration lost a value, its type or its bytes");
+    return true;
+}
+
+struct Case
+{
+    const char* name;
+    bool (*run)(Context&);
+};
+
+inline const std::vector<Case>& cases()
+{
+    static const std::vector<Case> all{
+        {"missing key does not open", missingKeyDoesNotOpen},
+        {"create makes every key of the path", createMakesEveryKeyOfThePath},
+        {"text round trips", textRoundTrips},
+        {"value without data", valueWithoutData},
+        {"unnamed default value", unnamedDefaultValue},
+        {"names compare case-insensitively", namesCompareCaseInsensitively},
+        {"deleting what is missing fails", deletingWhatIsMissingFails},
+        {"key with subkeys is not deleted", keyWithSubkeysIsNotDeleted},
+        {"enumeration gives types and ends", enumerationGivesTypesAndEnds},
+    };
+    return all;
+}
+
+} // namespace RegistryConformance

@@ -1,0 +1,138 @@
+// The Windows backends, run under Wine (or on Windows): the registry through the same case
+// table as the SQLite hive, what only the real registry shows (the ANSI bytes it stores),
+// the shell launch and the sound call. Prints "N passed, M failed"; exits 1 on a failure.
+
+#include "RegistryConformance.h"
+#include "platform/Win32ShellOpen.h"
+#include "platform/Win32Sound.h"
+#include "settings/Win32Hive.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+int g_passed = 0;
+int g_failed = 0;
+
+void check(bool ok, const std::string& name, const std::string& why = std::string())
+{
+    if (ok) {
+        ++g_passed;
+        return;
+    }
+    ++g_failed;
+    std::printf("FAIL: %s%s%s\n", name.c_str(), why.empty() ? "" : ": ", why.c_str());
+}
+
+// Each case gets its own key below this one; the whole tree goes at the end.
+const std::string kTestRoot = "Software\\Nimbrel Tests";
+
+void registryCases(Win32Hive& hive)
+{
+    int n = 0;
+    for (const RegistryConformance::Case& c : RegistryConformance::cases()) {
+        RegistryConformance::Context context{hive, kTestRoot + "\\Case" + std::to_string(n++), std::string()};
+        check(c.run(context), std::string("registry: ") + c.name, context.why);
+    }
+}
+
+// The registry holds text in the ANSI code page, not in UTF-8.
+void storesAnsiBytes(Win32Hive& hive)
+{
+    RegistryKey key(hive);
+    hive.createKey(kTestRoot + "\\Ansi", key.out());
+    const char utf8[] = "M\xc3\xbcller";
+    hive.setValue(key.get(), "Name0", RegistryApi::RegSz, reinterpret_cast<const std::uint8_t*>(utf8), sizeof utf8);
+
+    char raw[32] = {};
+    DWORD length = sizeof raw;
+    const LONG rc =
+        RegGetValueA(HKEY_CURRENT_USER, (kTestRoot + "\\Ansi").c_str(), "Name0", RRF_RT_REG_SZ, nullptr, raw, &length);
+    if (GetACP() != 1252) {
+        std::printf("skip: ANSI bytes (code page %u, not 1252)\n", GetACP());
+        return;
+    }
+    check(rc == ERROR_SUCCESS && length == 7 && std::memcmp(raw, "M\xfcller", 7) == 0, "registry: stores ANSI bytes",
+          "code " + std::to_string(rc) + ", " + std::to_string(length) + " bytes");
+}
+
+void shellOpenReportsNoHandler()
+{
+    // No program is associated with this scheme: SE_ERR_NOASSOC, the one code the About
+    // box tells the user about.
+    const long result = shellOpenWin32(nullptr, "nimbrel-no-such-scheme:x");
+    check(result == SE_ERR_NOASSOC, "shell open: no handler is 31", "got " + std::to_string(result));
+}
+
+// A valid two-second WAV image of silence (8 kHz, 8-bit mono).
+std::vector<std::uint8_t> silence()
+{
+    const std::uint32_t rate = 8000;
+    const std::uint32_t samples = rate * 2;
+    std::vector<std::uint8_t> wav;
+    const auto put = [&wav](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            wav.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    const auto tag = [&wav](const char* text) { wav.insert(wav.end(), text, text + 4); };
+    tag("RIFF");
+    put(36 + samples, 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(1, 2);    // PCM
+    put(1, 2);    // mono
+    put(rate, 4); // samples per second
+    put(rate, 4); // bytes per second
+    put(1, 2);    // block align
+    put(8, 2);    // bits per sample
+    tag("data");
+    put(samples, 4);
+    wav.insert(wav.end(), samples, 0x80);
+    return wav;
+}
+
+void soundReturnsAtOnce()
+{
+    const std::vector<std::uint8_t> wav = silence();
+    const auto start = std::chrono::steady_clock::now();
+    playWaveImage(wav.data());
+    const bool started = playWaveImage(wav.data()); // a restart, as on every shuffle tick
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    stopWaveImage();
+    if (!started)
+        std::printf("note: no audio device, so the sound did not start\n");
+    // The image lasts two seconds; a call that waited for it would take at least that long.
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
+    check(ms < 1000, "sound: returns at once", std::to_string(ms) + " ms");
+}
+
+void removeTestKeys()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot.c_str());
+}
+
+} // namespace
+
+int main()
+{
+    removeTestKeys();
+    Win32Hive hive;
+    registryCases(hive);
+    storesAnsiBytes(hive);
+    shellOpenReportsNoHandler();
+    soundReturnsAtOnce();
+    removeTestKeys();
+
+    std::printf("%d passed, %d failed\n", g_passed, g_failed);
+    return g_failed == 0 ? 0 : 1;
+}
