@@ -143,6 +143,7 @@ void Form1::createControls()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
 
     placeInTwips(List1, m_list1);
     placeInTwips(Picture1, m_picture1);
