@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/SoundPlayer.h"
+#include "platform/UrlLauncher.h"
 #include "ui/QtPrompter.h"
 
 #include <algorithm>
@@ -13,6 +14,13 @@ class Silence : public SoundPlayer
 {
 public:
     void play(const QByteArray&) override {}
+};
+
+// Benchmarks open no links: every address has no program.
+class NoPrograms : public UrlLauncher
+{
+public:
+    int open(quintptr, const QString&) override { return NoAssociation; }
 };
 
 inline double median(std::vector<double> values)
@@ -26,6 +34,12 @@ struct BenchServices
     QtPrompter prompter;
     Silence silence;
     ClockRandomSource random;
+    NoPrograms noPrograms;
 
-    Form1Services withFolder(const QString& appPath) { return {&prompter, &silence, &random, appPath, {}}; }
+    Form1Services withFolder(const QString& appPath)
+    {
+        Form1Services services{&prompter, &silence, &random, appPath, {}};
+        services.launcher = &noPrograms;
+        return services;
+    }
 };

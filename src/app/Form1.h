@@ -17,6 +17,7 @@ class QTextEdit;
 class QTimer;
 class RandomSource;
 class SoundPlayer;
+class UrlLauncher;
 
 // What the main window needs from the desktop, passed in so tests can script it.
 struct Form1Services
@@ -28,6 +29,8 @@ struct Form1Services
     QString appPath;
     // The main window's settings store; the current user's when null.
     std::shared_ptr<RegistryApi> registry;
+    // Opens the About box's links.
+    UrlLauncher* launcher = nullptr;
 };
 
 // The main window: the list of names, the column of buttons and the Shuffle button.
@@ -99,6 +102,8 @@ public:
     void Command9_Click();
     void restoreRestColour() override;
     void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
+    // About (Form1About.cpp).
+    void Command8_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -2,8 +2,10 @@
 #include "draw/ClockRandomSource.h"
 #ifdef _WIN32
 #include "platform/Win32SoundPlayer.h"
+#include "platform/Win32UrlLauncher.h"
 #else
 #include "platform/SdlSoundPlayer.h"
+#include "platform/XdgUrlLauncher.h"
 #endif
 #include "ui/QtPrompter.h"
 
@@ -19,11 +21,15 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
 #ifdef _WIN32
     Win32SoundPlayer player;
+    Win32UrlLauncher launcher;
 #else
     SdlSoundPlayer player;
+    XdgUrlLauncher launcher;
 #endif
     ClockRandomSource random;
-    Form1 form({&prompter, &player, &random, QApplication::applicationDirPath(), {}});
+    Form1Services services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
+    services.launcher = &launcher;
+    Form1 form(services);
     prompter.setOwner(&form);
     form.show();
     return app.exec();

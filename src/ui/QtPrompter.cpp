@@ -1,11 +1,23 @@
 #include "QtPrompter.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace {
+
+// A question asked from a modal dialog belongs to that dialog: centred on it and above it.
+QWidget* ownerFor(QWidget* owner)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : owner;
+}
+
+} // namespace
+
 int QtPrompter::MsgBox(const QString& prompt, int style, const QString& title)
 {
-    QMessageBox box(m_owner);
+    QMessageBox box(ownerFor(m_owner));
     box.setWindowTitle(title);
     box.setText(prompt);
     switch (style & 0x70) {
@@ -44,7 +56,7 @@ int QtPrompter::MsgBox(const QString& prompt, int style, const QString& title)
 
 QString QtPrompter::InputBox(const QString& prompt, const QString& title)
 {
-    QInputDialog dialog(m_owner);
+    QInputDialog dialog(ownerFor(m_owner));
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);

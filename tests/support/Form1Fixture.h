@@ -2,6 +2,7 @@
 
 #include "QueuedRandomSource.h"
 #include "RecordingSoundPlayer.h"
+#include "RecordingUrlLauncher.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
 #include "app/Form1.h"
@@ -47,13 +48,15 @@ struct Form1Fixture
     ScriptedPrompter prompter;
     RecordingSoundPlayer player;
     QueuedRandomSource random;
+    RecordingUrlLauncher launcher;
     std::unique_ptr<Form1> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
 
     Form1& open(const QString& appPath = QString())
     {
-        form = std::make_unique<Form1>(
-            Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry});
+        Form1Services services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry};
+        services.launcher = &launcher;
+        form = std::make_unique<Form1>(services);
         return *form;
     }
 

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "UrlLauncher.h"
+
+// Opens addresses through the Windows shell; the shell's result code is returned unchanged.
+class Win32UrlLauncher final : public UrlLauncher
+{
+public:
+    int open(quintptr owner, const QString& target) override;
+};

@@ -1,0 +1,154 @@
+#include "Form1Fixture.h"
+#include "about/FrmAbt.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QTest>
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void looksAsDesigned();
+    void linkClick_data();
+    void linkClick();
+    void aboutButtonShowsItModally_data();
+    void aboutButtonShowsItModally();
+};
+
+namespace {
+
+const QString kMailTarget = QStringLiteral("mailto:support@quorvane.example");
+const QString kWebTarget = QStringLiteral("http://www.quorvane.example");
+
+QColor textColour(const QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+void TestAbout::looksAsDesigned()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    FrmAbt box(&f, fx.launcher, fx.prompter);
+    QCOMPARE(box.windowTitle(), QStringLiteral("About..."));
+    QCOMPARE(box.size(), QSize(329, 203));
+    QCOMPARE(box.windowType(), Qt::Tool);
+    QVERIFY(!(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(box.Frame1->geometry(), QRect(6, 4, 317, 193));
+    QCOMPARE(box.Command3->parentWidget(), box.Frame1);
+
+    QCOMPARE(box.Picture1->pixmap().size(), QSize(135, 65));
+    QCOMPARE(box.Picture1->contentsRect().size(), QSize(135, 65));
+    QCOMPARE(box.Label7->text(), QStringLiteral("Version 1.5"));
+    QVERIFY(box.Label2->text().contains(QString(QChar(0xA9)) + QLatin1Char(' ') +
+                                        QString::number(QDate::currentDate().year()) + QStringLiteral(" Quorvane")));
+    QCOMPARE(textColour(box.Label2), QColor(255, 0, 0));
+    QCOMPARE(box.Label3->text(), QStringLiteral("Find more great software from Quorvane at:"));
+    QCOMPARE(box.Line1->geometry(), QRect(154, 72, 152, 1));
+    QCOMPARE(box.Label6->text(), kWebTarget);
+    QCOMPARE(box.Label5->text(), QStringLiteral("support@quorvane.example"));
+    for (QLabel* link : {box.Label5, box.Label6}) {
+        QCOMPARE(textColour(link), QColor(0, 0, 255));
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QCOMPARE(box.Command3->text(), QStringLiteral("OK"));
+    QVERIFY(box.Command3->isDefault());
+    QCOMPARE(box.Command3->geometry(), QRect(154, 158, 155, 27));
+}
+
+void TestAbout::linkClick_data()
+{
+    QTest::addColumn<bool>("mail");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("message"); // empty: none
+
+    const QString mailFailed = QStringLiteral("Could not start your email program.");
+    const QString webFailed = QStringLiteral("Could not start your web browser.");
+    QTest::newRow("mail, no program") << true << 31 << mailFailed;
+    QTest::newRow("web, no program") << false << 31 << webFailed;
+    QTest::newRow("mail, file not found") << true << 2 << QString();
+    QTest::newRow("web, out of resources") << false << 0 << QString();
+    QTest::newRow("web, other error") << false << 32 << QString();
+    QTest::newRow("mail, started") << true << 42 << QString();
+    QTest::newRow("web, started") << false << 33 << QString();
+}
+
+void TestAbout::linkClick()
+{
+    QFETCH(bool, mail);
+    QFETCH(int, result);
+    QFETCH(QString, message);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    fx.launcher.result = result;
+    if (!message.isEmpty())
+        fx.prompter.answer(Prompter::IDOK);
+
+    FrmAbt box(&f, fx.launcher, fx.prompter);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(mail ? box.Label5 : box.Label6, Qt::LeftButton);
+
+    QCOMPARE(fx.launcher.targets, QStringList{mail ? kMailTarget : kWebTarget});
+    QCOMPARE(fx.launcher.owners.value(0), quintptr(box.winId()));
+    if (message.isEmpty()) {
+        QVERIFY(fx.prompter.calls.isEmpty());
+    } else {
+        QCOMPARE(fx.prompter.calls.size(), 1);
+        QCOMPARE(fx.prompter.calls[0].prompt, message);
+        QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
+        QCOMPARE(fx.prompter.calls[0].style, Prompter::vbOKOnly | Prompter::vbExclamation);
+    }
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.result(), 0);
+}
+
+void TestAbout::aboutButtonShowsItModally_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TestAbout::aboutButtonShowsItModally()
+{
+    QFETCH(int, key);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+    QPointer<QWidget> seen;
+    bool opened = false;
+    QPoint centreOffset;
+    QTimer closer;
+    closer.setInterval(10);
+    connect(&closer, &QTimer::timeout, &f, [&] {
+        auto* box = qobject_cast<FrmAbt*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || opened)
+            return;
+        opened = true;
+        seen = box;
+        QVERIFY(box->parentWidget() == &f);
+        centreOffset = box->frameGeometry().center() - f.frameGeometry().center();
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    closer.start();
+    f.Command8->click();
+    closer.stop();
+
+    QVERIFY(opened);
+    QVERIFY(seen.isNull()); // loaded afresh each time: gone once closed
+    QVERIFY(centreOffset.manhattanLength() <= 2);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(fx.launcher.targets.isEmpty());
+}
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"
