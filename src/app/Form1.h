@@ -102,6 +102,9 @@ public:
     void Command9_Click();
     void restoreRestColour() override;
     void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
+    // Name list files (Form1Files.cpp).
+    void Command10_Click();
+    void Command11_Click();
     // About (Form1About.cpp).
     void Command8_Click();
 
