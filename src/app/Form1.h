@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QWidget>
 
+class ContextHelp;
 class ListBox;
 class Prompter;
 class QFrame;
@@ -99,6 +100,11 @@ public:
     void Command9_Click();
     void restoreRestColour() override;
     void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
+    // Help (Form1Help.cpp).
+    void Command6_Click();
+    // Gives the controls their topics from the help file, read afresh.
+    void loadHelpTopics();
+    const ContextHelp* contextHelp() const { return m_contextHelp; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -115,6 +121,7 @@ private:
     QByteArray m_wavdata;
     QString m_helpFile;
     DrawOrder m_draw;
+    ContextHelp* m_contextHelp = nullptr;
     bool m_maxmin = false;
     bool m_shifted = false;
     bool m_timer2Enabled = true;
