@@ -26,7 +26,6 @@ void TestHelpFile::popupText_data()
     const QByteArray good = "# comment\n\n[3] Remove Name\nline one\n  line two  \n\n\nsecond\n[4] Next\ntext\n";
     QTest::newRow("title and paragraphs")
         << "file" << good << 3 << true << "<p><b>Remove Name</b></p><p>line one line two</p><p>second</p>";
-    QTest::newRow("last topic") << "file" << good << 4 << true << "<p><b>Next</b></p><p>text</p>";
     QTest::newRow("CRLF, byte-order mark, comment in text")
         << "file" << QByteArray("\xEF\xBB\xBF[1] List\r\n# note\r\nNames.\r\n") << 1 << true
         << "<p><b>List</b></p><p>Names.</p>";
@@ -36,7 +35,6 @@ void TestHelpFile::popupText_data()
                                         << "<p>Only text.</p>";
 
     QTest::newRow("topic not in file") << "file" << good << 12 << true << " has no topic 12.</p>";
-    QTest::newRow("empty file") << "file" << QByteArray() << 1 << true << " has no topic 1.</p>";
     QTest::newRow("empty topic") << "file" << QByteArray("[5]\n\n[6] x\ny\n") << 5 << true
                                  << " has nothing in topic 5.</p>";
 
