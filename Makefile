@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-windows bench format clean
+.PHONY: all deps configure build run test test-windows bench deb format clean
 
 all: build
 
@@ -16,7 +16,10 @@ configure:
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: deps build
+# Builds just the program (not the tests and benchmarks) and starts it; it needs a
+# graphical session.
+run: deps configure
+	@cmake --build $(BUILD) -j $(JOBS) --target nimbrel
 	$(BUILD)/bin/nimbrel
 
 test: deps build
@@ -29,6 +32,11 @@ test-windows:
 
 bench: deps build
 	@for b in $(BUILD)/bench/bin/*; do echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# A Debian package of the installed layout, in $(BUILD)/.
+deb: deps configure
+	@cmake --build $(BUILD) -j $(JOBS) --target nimbrel
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

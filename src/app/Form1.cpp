@@ -32,7 +32,10 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     : QWidget(parent), m_services(services), regset(services.registry ? services.registry : CRegSettings::userStore())
 {
     setWindowTitle(Form1Texts::Caption);
-    setWindowIcon(QIcon(QStringLiteral(":/nimbrel.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/" NIMBREL_APP_ID ".png").arg(size));
+    setWindowIcon(icon);
     setFont(designFont(8.25, false));
     // What's-This help is on for this window; each control carries its topic number.
     setProperty("WhatsThisHelp", true);
@@ -50,7 +53,11 @@ Form1::Form1(const Form1Services& services, QWidget* parent)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    delete Text1;
+    delete List2;
+}
 
 void Form1::createControls()
 {
@@ -64,6 +71,7 @@ void Form1::createControls()
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Buttons"));
     m_picture1 = {3390, 120, 1365, 3975};
 
     Timer2 = new QTimer(this);
@@ -72,7 +80,9 @@ void Form1::createControls()
     Timer2->setSingleShot(true);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
 
-    Text1 = new QTextEdit(QStringLiteral("Text1"), this);
+    // Text1 and List2 are never shown; without a parent they are not offered to assistive
+    // technology as parts of the window. The window deletes them.
+    Text1 = new QTextEdit(QStringLiteral("Text1"));
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(designFont(13.5, true));
     placeInTwips(Text1, {990, 68, 825, 795});
@@ -84,7 +94,7 @@ void Form1::createControls()
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    List2 = new QListWidget(this);
+    List2 = new QListWidget;
     List2->setObjectName(QStringLiteral("List2"));
     placeInTwips(List2, {750, 878, 735, 1230});
     List2->setVisible(false);
@@ -96,6 +106,7 @@ void Form1::createControls()
 
     List1 = new ListBox(designFont(9.75, true), this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Names"));
     List1->setProperty("WhatsThisHelpID", 1);
     m_list1 = {90, 120, 3195, 3030};
     connect(List1, &ListBox::countChanged, this, [this] {

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Form1.h"
 #include "draw/ClockRandomSource.h"
 #ifdef _WIN32
@@ -13,10 +14,15 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
+    QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
-    QApplication::setDesktopFileName(QStringLiteral("nimbrel"));
+    // Desktops match the window to its menu entry and icon by this ID.
+    QApplication::setDesktopFileName(QStringLiteral(NIMBREL_APP_ID));
 
     QtPrompter prompter;
 #ifdef _WIN32

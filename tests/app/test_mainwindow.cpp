@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 #include "app/NameListModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
@@ -14,6 +15,7 @@ private slots:
     void controlsAsDesigned_data();
     void controlsAsDesigned();
     void designSizeLayout();
+    void offeredToScreenReaders();
     void widening();
     void minimiseMaximiseRestore();
     void extentFollowsWidestName();
@@ -105,6 +107,25 @@ void TestMainWindow::designSizeLayout()
     QVERIFY(!f.List2->isVisible());
     QVERIFY(!f.Text1->isVisible());
     QVERIFY(!f.maxmin());
+}
+
+void TestMainWindow::offeredToScreenReaders()
+{
+    // What a screen reader finds in the window: the named list and button panel, the
+    // Shuffle button; never the hidden helpers that only carry print text or scratch work.
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&f);
+    QVERIFY(window);
+    QStringList offered;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        offered << child->object()->objectName() + u'=' + child->text(QAccessible::Name);
+    }
+    offered.sort();
+    QCOMPARE(offered.join(u' '), QStringLiteral("Command2=Shuffle List1=Names Picture1=Buttons"));
 }
 
 void TestMainWindow::widening()

@@ -1,0 +1,36 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+std::optional<int> answerCommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws names out of a hat: keep a list of names, shuffle it and "
+                                                    "stop at random.\nThe options and the remembered list are kept in "
+                                                    "${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.parse(arguments); // unknown arguments are not an error: they are ignored
+    if (!parser.isSet(help) && !parser.isSet(version))
+        return std::nullopt;
+
+    // An application object names the program in the usage line; no display is needed.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("nimbrel"));
+    QTextStream out(stdout);
+    if (parser.isSet(help))
+        out << parser.helpText();
+    else
+        out << "Nimbrel " << NIMBREL_VERSION << '\n';
+    return 0;
+}

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and packs it as a .deb, then checks what a user
+# and a packager get: the files' places, the validators, --help/--version, and the
+# installed program started from another folder finding the files beside itself.
+# Usage: test_install.sh <build dir>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+id=example.quorvane.Nimbrel
+
+# Checks an installed tree under $1 (the prefix).
+check_layout() {
+    local prefix=$1
+    [ -L "$prefix/bin/nimbrel" ] || fail "$prefix/bin/nimbrel is not a symbolic link"
+    case "$(readlink "$prefix/bin/nimbrel")" in
+    /*) fail "bin/nimbrel links to an absolute path" ;;
+    esac
+    [ "$(readlink -f "$prefix/bin/nimbrel")" = "$(readlink -f "$prefix/lib/nimbrel/nimbrel")" ] ||
+        fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
+    [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
+    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp share/applications/$id.desktop \
+        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1; do
+        [ -f "$prefix/$f" ] || fail "missing $f"
+    done
+    for size in 16 32 48 64 128 256; do
+        [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "missing the ${size} px icon"
+    done
+}
+
+# Starts $1 from another folder under a scratch X server and home; the files beside the
+# program must be read from its resolved folder $2, and a shuffle must not miss its sound.
+check_start() {
+    local exe=$1 folder=$2 home
+    home=$(mktemp -d -p "$scratch")
+    (cd "$home" && HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
+        SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb timeout 120 \
+        xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+            strace -f -qq -e trace=openat -o trace "$0" & pid=$!
+            win=$(timeout 30 xdotool search --sync --onlyvisible --name "^Nimbrel$" | head -1)
+            [ -n "$win" ] || { echo "no main window"; pkill -KILL -P $pid; exit 1; }
+            eval "$(xdotool getwindowgeometry --shell "$win")"
+            for name in Ann Bob; do   # Add Name, type the name, OK
+                xdotool mousemove $((X + 269)) $((Y + 15)) click 1; sleep 0.7
+                xdotool type "$name"; xdotool key Return; sleep 0.5
+            done
+            xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 1   # Shuffle
+            xdotool search --name "^Sound Error$" >/dev/null && echo "Sound Error shown" > sound-error
+            xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 0.3 # Stop
+            pkill -TERM -P $pid; wait $pid 2>/dev/null; exit 0' "$exe") || fail "$exe did not start"
+    [ -f "$home/sound-error" ] && fail "$exe: the shuffle showed Sound Error"
+    for f in shuffle.wav nimbrel.hlp; do
+        grep -q "openat(.*\"$folder/$f\", [^)]*) = [0-9]" "$home/trace" 2>/dev/null ||
+            fail "$exe did not read $folder/$f"
+    done
+}
+
+echo "== install into a scratch prefix"
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+check_layout "$scratch/prefix"
+desktop-file-validate "$scratch/prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" ||
+    { cat "$scratch/as.log"; fail "appstreamcli validate"; }
+
+echo "== --help and --version"
+"$scratch/prefix/bin/nimbrel" --help | grep -q -- "--version" || fail "--help"
+[ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel 1.5" ] || fail "--version"
+
+echo "== the installed program, started from elsewhere"
+check_start "$scratch/prefix/bin/nimbrel" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
+
+echo "== the Debian package"
+if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+    (cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
+    deb=$(ls "$scratch"/deb/*.deb)
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for d in xdg-utils libqt6widgets6 libsdl2 libsqlite3; do
+        [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
+    done
+    [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
+    dpkg-deb -x "$deb" "$scratch/root"
+    check_layout "$scratch/root/usr"
+    check_start "$scratch/root/usr/bin/nimbrel" "$(readlink -f "$scratch/root/usr/lib/nimbrel")"
+else
+    echo "SKIP: dpkg-deb or dpkg-shlibdeps is missing; the package is not tested"
+fi
+
+[ "$failures" -eq 0 ] && echo "PASS" || { echo "$failures failure(s)"; exit 1; }
