@@ -155,19 +155,19 @@ const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
 
         // Per level, the child is the last one with at most k names before it. Empty
         // children share that count with the next one, so they are never chosen.
-        int word = 0;
+        unsigned word = 0; // unsigned: the divisions by eight below become shifts
         for (int level = 0; level < kLevels; ++level) {
             const int* const before = tree + kLevelBase[level] + word * kChildren;
             const int child = lastAtMost(before, k);
             k -= before[child];
-            word = word * kChildren + child;
+            word = word * kChildren + static_cast<unsigned>(child);
         }
         const int bit = selectBit(m_bits[word], k);
         m_bits[word] &= ~(std::uint64_t{1} << bit);
-        m_order.push_back(word * 64 + bit);
+        m_order.push_back(static_cast<int>(word) * 64 + bit);
 
-        for (int level = kLevels - 1, node = word; level >= 0; --level) {
-            const int child = node % kChildren;
+        for (unsigned level = kLevels, node = word; level-- > 0;) {
+            const int child = static_cast<int>(node % kChildren);
             node /= kChildren;
             takeOneAfter(tree + kLevelBase[level] + node * kChildren, child);
         }
