@@ -10,12 +10,12 @@
 #include <cfloat>
 #include <cstdint>
 
-// x = r * m must be rounded to single precision before k is taken from it, or the order
-// would depend on the compiler's choice of intermediate precision.
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
 
+// x = r * m must be rounded to single precision before k is taken from it, or the order
+// would depend on the compiler's choice of intermediate precision.
 static_assert(FLT_EVAL_METHOD == 0, "float arithmetic must be evaluated in single precision");
 
 namespace {
