@@ -96,6 +96,11 @@ void Form1::Timer1_Timer()
         else if (c == kGreen.rgb())
             next = kYellow;
         if (next.isValid()) {
+            // A button of each area marked dirty first makes the window and the panel paint
+            // together with what lies on them, each widget once. Were the opaque panel marked
+            // first, it would be painted on its own and then again under its dirty buttons.
+            Command2->update();
+            Command1->update();
             setBackColor(this, next);
             setBackColor(Picture1, next);
         }

@@ -2,6 +2,7 @@
 
 #include "NameListModel.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -88,10 +89,33 @@ void ListBox::Clear()
     m_model->clear();
 }
 
+int ListBox::rowHeight(int row) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return m_delegate->sizeHint(option, m_model->index(row)).height();
+}
+
 void ListBox::permute(const std::vector<int>& order)
 {
     selectionModel()->clear();
-    m_model->permute(order);
+    // With uniform item sizes the view gives every row the last row's size. While the name
+    // that comes last is as tall as the one there now, every row keeps its place: repainting
+    // the rows shows the new order, and laying all of them out again would only cost time.
+    const int last = ListCount() - 1;
+    if (last < 0 || rowHeight(order.back()) != rowHeight(last)) {
+        m_model->permute(order, NameListModel::Layout::Changed);
+        return;
+    }
+    m_model->permute(order, NameListModel::Layout::Kept);
+    viewport()->update();
+#if QT_CONFIG(accessibility)
+    // What a changed layout would tell assistive tools: every row's text may be new.
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
 }
 
 int ListBox::widestItemWidth() const

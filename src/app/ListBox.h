@@ -51,6 +51,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Height the view gives a row holding the name now at row.
+    int rowHeight(int row) const;
+
     NameListModel* m_model;
     ExtentDelegate* m_delegate;
     int m_extent = 0;

@@ -17,7 +17,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
-        return m_items[index.row()].text;
+        return text(index.row());
     return {};
 }
 
@@ -26,11 +26,25 @@ int NameListModel::measure(const QString& text) const
     return m_metrics.horizontalAdvance(text);
 }
 
+void NameListModel::addName(const QString& text)
+{
+    m_names.push_back(Name{text, measure(text)});
+    m_widest = std::max(m_widest, m_names.back().width);
+}
+
+void NameListModel::updateWidest()
+{
+    m_widest = 0;
+    for (const Name& name : m_names)
+        m_widest = std::max(m_widest, name.width);
+}
+
 void NameListModel::insert(int row, const QString& text)
 {
     row = std::clamp(row, 0, count());
     beginInsertRows({}, row, row);
-    m_items.insert(m_items.begin() + row, Item{text, measure(text)});
+    addName(text);
+    m_rows.insert(m_rows.begin() + row, static_cast<int>(m_names.size()) - 1);
     endInsertRows();
 }
 
@@ -39,9 +53,12 @@ void NameListModel::append(const QStringList& texts)
     if (texts.isEmpty())
         return;
     beginInsertRows({}, count(), count() + int(texts.size()) - 1);
-    m_items.reserve(m_items.size() + texts.size());
-    for (const QString& t : texts)
-        m_items.push_back(Item{t, measure(t)});
+    m_names.reserve(m_names.size() + texts.size());
+    m_rows.reserve(m_rows.size() + texts.size());
+    for (const QString& t : texts) {
+        m_rows.push_back(static_cast<int>(m_names.size()));
+        addName(t);
+    }
     endInsertRows();
 }
 
@@ -50,32 +67,39 @@ void NameListModel::remove(int row)
     if (row < 0 || row >= count())
         return;
     beginRemoveRows({}, row, row);
-    m_items.erase(m_items.begin() + row);
+    const int gone = m_rows[row];
+    const int gonesWidth = m_names[gone].width;
+    m_rows.erase(m_rows.begin() + row);
+    // The last stored name fills the hole, so the indexes stay dense.
+    const int last = static_cast<int>(m_names.size()) - 1;
+    if (gone != last) {
+        m_names[gone] = std::move(m_names[last]);
+        *std::find(m_rows.begin(), m_rows.end(), last) = gone;
+    }
+    m_names.pop_back();
+    if (gonesWidth == m_widest)
+        updateWidest();
     endRemoveRows();
 }
 
 void NameListModel::clear()
 {
     beginResetModel();
-    m_items.clear();
+    m_names.clear();
+    m_rows.clear();
+    m_widest = 0;
     endResetModel();
 }
 
-void NameListModel::permute(const std::vector<int>& order)
+void NameListModel::permute(const std::vector<int>& order, Layout layout)
 {
-    Q_ASSERT(order.size() == m_items.size());
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::NoLayoutChangeHint);
-    m_scratch.resize(m_items.size());
+    Q_ASSERT(order.size() == m_rows.size());
+    if (layout == Layout::Changed)
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::NoLayoutChangeHint);
+    m_scratch.resize(m_rows.size());
     for (size_t j = 0; j < order.size(); ++j)
-        m_scratch[j] = std::move(m_items[order[j]]);
-    m_items.swap(m_scratch);
-    emit layoutChanged({}, QAbstractItemModel::NoLayoutChangeHint);
-}
-
-int NameListModel::widestWidth() const
-{
-    int widest = 0;
-    for (const Item& item : m_items)
-        widest = std::max(widest, item.width);
-    return widest;
+        m_scratch[j] = m_rows[order[j]];
+    m_rows.swap(m_scratch);
+    if (layout == Layout::Changed)
+        emit layoutChanged({}, QAbstractItemModel::NoLayoutChangeHint);
 }

@@ -6,9 +6,10 @@
 
 #include <vector>
 
-// The names of a list box, in display order, each with its text width measured once when
-// it is added. A re-order moves the widths along with the names, so the widest name is
-// known again without measuring any text.
+// The names of a list box, each with its text width measured once when it is added. The
+// names stay where they were stored; the display order is a list of indexes into them, so a
+// re-order moves ints rather than strings. The widest width is kept up to date as names come
+// and go (a re-order cannot change it).
 class NameListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -18,29 +19,39 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    int count() const { return static_cast<int>(m_items.size()); }
-    const QString& text(int row) const { return m_items[row].text; }
-    int width(int row) const { return m_items[row].width; }
+    int count() const { return static_cast<int>(m_rows.size()); }
+    const QString& text(int row) const { return m_names[m_rows[row]].text; }
+    int width(int row) const { return m_names[m_rows[row]].width; }
 
     void insert(int row, const QString& text);
     void append(const QStringList& texts);
     void remove(int row);
     void clear();
-    // Puts the name at position order[j] to position j, for every j.
-    void permute(const std::vector<int>& order);
+
+    enum class Layout { Changed, Kept };
+    // Puts the name at position order[j] to position j, for every j. Layout::Changed tells
+    // the views their layout changed; with Layout::Kept nothing is sent, for a caller that
+    // knows every row keeps its place and repaints its view itself (much cheaper than a
+    // relayout of every row).
+    void permute(const std::vector<int>& order, Layout layout = Layout::Changed);
 
     // Widest measured name, 0 for an empty list.
-    int widestWidth() const;
+    int widestWidth() const { return m_widest; }
     // Width of text as the list draws it (an ampersand is drawn, not a mnemonic).
     int measure(const QString& text) const;
 
 private:
-    struct Item
+    struct Name
     {
         QString text;
         int width;
     };
-    std::vector<Item> m_items;
-    std::vector<Item> m_scratch; // reused by permute
+    void addName(const QString& text);
+    void updateWidest();
+
+    std::vector<Name> m_names;  // in no particular order
+    std::vector<int> m_rows;    // row -> index into m_names
+    std::vector<int> m_scratch; // reused by permute
+    int m_widest = 0;
     QFontMetrics m_metrics;
 };

@@ -10,8 +10,18 @@ void ClockRandomSource::randomize()
     m_engine.seed(seed);
 }
 
+namespace {
+constexpr float kScale = 1.0f / 16777216.0f; // 2^-24
+}
+
 float ClockRandomSource::next()
 {
-    constexpr float scale = 1.0f / 16777216.0f; // 2^-24
-    return static_cast<float>(m_engine() >> 8) * scale;
+    return static_cast<float>(m_engine() >> 8) * kScale;
+}
+
+void ClockRandomSource::fill(float* out, int count)
+{
+    // One call for a whole draw rather than a virtual call a value.
+    for (int i = 0; i < count; ++i)
+        out[i] = static_cast<float>(m_engine() >> 8) * kScale;
 }

@@ -11,6 +11,7 @@ public:
     void randomize() override;
     // 24 random bits scaled by 2^-24: every value is exact in a float and below 1.
     float next() override;
+    void fill(float* out, int count) override;
 
 private:
     std::mt19937 m_engine;

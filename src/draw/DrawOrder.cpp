@@ -6,8 +6,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cfloat>
 #include <cstdint>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 // x = r * m must be rounded to single precision before k is taken from it, or the order
 // would depend on the compiler's choice of intermediate precision.
@@ -64,6 +69,50 @@ constexpr int kLevelNodes[kLevels] = {1, 8, 64};
 constexpr int kLevelBase[kLevels] = {0, 8, 72};
 constexpr int kTreeSize = 72 + 64 * kChildren;
 
+// A node's eight counts are handled as two 4-lane vectors where the target has them: the
+// search and the update are then a few instructions, without a loop. before[0] is always 0.
+#if defined(__SSE2__) || defined(_M_X64)
+
+// Index of the last of before[0..7] (ascending, before[0] = 0) that is at most k.
+int lastAtMost(const int* before, int k)
+{
+    const __m128i key = _mm_set1_epi32(k);
+    const __m128i low = _mm_cmpgt_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(before)), key);
+    const __m128i high = _mm_cmpgt_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(before + 4)), key);
+    const unsigned above = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(low))) |
+                           static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(high))) << 4;
+    return std::countr_zero(above | 0x100u) - 1;
+}
+
+// One name fewer before every child after child.
+void takeOneAfter(int* before, int child)
+{
+    const __m128i which = _mm_set1_epi32(child);
+    auto* const low = reinterpret_cast<__m128i*>(before);
+    auto* const high = reinterpret_cast<__m128i*>(before + 4);
+    // Lanes after child compare as all ones, that is -1.
+    _mm_storeu_si128(low, _mm_add_epi32(_mm_loadu_si128(low), _mm_cmpgt_epi32(_mm_setr_epi32(0, 1, 2, 3), which)));
+    _mm_storeu_si128(high, _mm_add_epi32(_mm_loadu_si128(high), _mm_cmpgt_epi32(_mm_setr_epi32(4, 5, 6, 7), which)));
+}
+
+#else
+
+int lastAtMost(const int* before, int k)
+{
+    int child = 0;
+    for (int c = 1; c < kChildren; ++c)
+        child += static_cast<int>(before[c] <= k);
+    return child;
+}
+
+void takeOneAfter(int* before, int child)
+{
+    for (int c = 1; c < kChildren; ++c)
+        before[c] -= static_cast<int>(c > child);
+}
+
+#endif
+
 } // namespace
 
 const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
@@ -94,33 +143,33 @@ const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
         }
     }
 
+    // The random values in one batch, in the order they are used.
+    m_random.resize(static_cast<std::size_t>(n));
+    random.fill(m_random.data(), n);
+
     int* const tree = m_tree.data();
     for (int m = n - 1; m >= 0; --m) {
-        const float r = random.next();
+        const float r = m_random[static_cast<std::size_t>(n - 1 - m)];
         const float x = r * static_cast<float>(m);
         int k = roundHalfEven(x); // 0 <= k <= m, since r < 1
 
         // Per level, the child is the last one with at most k names before it. Empty
         // children share that count with the next one, so they are never chosen.
-        int word = 0;
+        unsigned word = 0; // unsigned: the divisions by eight below become shifts
         for (int level = 0; level < kLevels; ++level) {
             const int* const before = tree + kLevelBase[level] + word * kChildren;
-            int child = 0;
-            for (int c = 1; c < kChildren; ++c)
-                child += static_cast<int>(before[c] <= k);
+            const int child = lastAtMost(before, k);
             k -= before[child];
-            word = word * kChildren + child;
+            word = word * kChildren + static_cast<unsigned>(child);
         }
         const int bit = selectBit(m_bits[word], k);
         m_bits[word] &= ~(std::uint64_t{1} << bit);
-        m_order.push_back(word * 64 + bit);
+        m_order.push_back(static_cast<int>(word) * 64 + bit);
 
-        for (int level = kLevels - 1, node = word; level >= 0; --level) {
-            const int child = node % kChildren;
+        for (unsigned level = kLevels, node = word; level-- > 0;) {
+            const int child = static_cast<int>(node % kChildren);
             node /= kChildren;
-            int* const before = tree + kLevelBase[level] + node * kChildren;
-            for (int c = 1; c < kChildren; ++c)
-                before[c] -= static_cast<int>(c > child);
+            takeOneAfter(tree + kLevelBase[level] + node * kChildren, child);
         }
     }
     return m_order;

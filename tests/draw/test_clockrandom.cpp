@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <vector>
 
 class TestClockRandom : public QObject
 {
@@ -12,6 +13,7 @@ class TestClockRandom : public QObject
 private slots:
     void valuesSpanTheUnitInterval();
     void seedsDifferOverTime();
+    void batchEqualsOneByOne();
 };
 
 void TestClockRandom::valuesSpanTheUnitInterval()
@@ -47,6 +49,20 @@ void TestClockRandom::seedsDifferOverTime()
     for (int i = 0; i < 4; ++i)
         differ = differ || first.next() != second.next();
     QVERIFY(differ);
+}
+
+void TestClockRandom::batchEqualsOneByOne()
+{
+    // A draw takes its values in one batch: the order must not depend on it.
+    ClockRandomSource batched;
+    batched.randomize();
+    ClockRandomSource single = batched;
+    std::vector<float> values(1000);
+    for (int round = 0; round < 3; ++round) {
+        batched.fill(values.data(), int(values.size()) - round);
+        for (int i = 0; i < int(values.size()) - round; ++i)
+            QCOMPARE(values[i], single.next());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestClockRandom)

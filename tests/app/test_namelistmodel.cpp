@@ -1,0 +1,87 @@
+#include "app/NameListModel.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+class TestNameListModel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void editsKeepRowsAndWidest_data();
+    void editsKeepRowsAndWidest();
+};
+
+void TestNameListModel::editsKeepRowsAndWidest_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    QTest::newRow("seed 1") << 1u;
+    QTest::newRow("seed 2") << 2u;
+    QTest::newRow("seed 3") << 3u;
+}
+
+// Names stored in one place and shown through a row index: any mix of inserts, removals
+// (the widest name and its equals among them) and re-orders must read back like a plain list.
+void TestNameListModel::editsKeepRowsAndWidest()
+{
+    QFETCH(unsigned, seed);
+    NameListModel model{QFont()};
+    QStringList expected;
+    std::mt19937 rng(seed);
+    const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+
+    for (int step = 0; step < 600; ++step) {
+        const int op = pick(expected.isEmpty() ? 1 : 5);
+        if (op == 0) {
+            // Few lengths, so equal widest names are common.
+            const QString name = QString(1 + pick(12), QLatin1Char('m')) + QString::number(step % 3);
+            const int row = pick(int(expected.size()) + 1);
+            model.insert(row, name);
+            expected.insert(row, name);
+        } else if (op == 1) {
+            const QStringList more = {QString(pick(12), QLatin1Char('w')), QStringLiteral("x")};
+            model.append(more);
+            expected += more;
+        } else if (op == 2) {
+            const int row = pick(int(expected.size()));
+            model.remove(row);
+            expected.removeAt(row);
+        } else if (op == 3) {
+            // The widest name, wherever it stands.
+            int row = 0;
+            for (int i = 1; i < expected.size(); ++i) {
+                if (model.measure(expected[i]) > model.measure(expected[row]))
+                    row = i;
+            }
+            model.remove(row);
+            expected.removeAt(row);
+        } else {
+            std::vector<int> order(expected.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::shuffle(order.begin(), order.end(), rng);
+            model.permute(order, pick(2) ? NameListModel::Layout::Kept : NameListModel::Layout::Changed);
+            QStringList before = expected;
+            for (size_t j = 0; j < order.size(); ++j)
+                expected[qsizetype(j)] = before[order[j]];
+        }
+        if (step == 300) {
+            model.clear();
+            expected.clear();
+        }
+
+        QCOMPARE(model.count(), int(expected.size()));
+        int widest = 0;
+        for (int row = 0; row < expected.size(); ++row) {
+            QCOMPARE(model.text(row), expected[row]);
+            QCOMPARE(model.index(row).data().toString(), expected[row]);
+            QCOMPARE(model.width(row), model.measure(expected[row]));
+            widest = std::max(widest, model.measure(expected[row]));
+        }
+        QCOMPARE(model.widestWidth(), widest);
+    }
+}
+
+QTEST_MAIN(TestNameListModel)
+#include "test_namelistmodel.moc"

@@ -1,0 +1,185 @@
+#include "Form1Fixture.h"
+#include "app/NameListModel.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QBackingStore>
+#include <QTest>
+
+#include <map>
+#include <random>
+
+// What the user sees of a tick: the list on screen, and the cost of getting it there.
+class TestShuffleView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void viewShowsNewOrder();
+    void ticksLookAsAfterARelayout_data();
+    void ticksLookAsAfterARelayout();
+    void tickPaintsEachWidgetOnce();
+
+private:
+    // A shown window with names, flashing only.
+    static Form1& flashingWindow(Form1Fixture& fx, const QStringList& names);
+    // What the window shows on screen (its backing store), after pending layouts and paints.
+    static QImage screen(Form1& f);
+};
+
+Form1& TestShuffleView::flashingWindow(Form1Fixture& fx, const QStringList& names)
+{
+    Form1& f = fx.open();
+    f.sound = f.shaky = false;
+    f.flashy = true;
+    f.List1->AddItems(names);
+    f.UpdateListExtent();
+    f.resize(400, 300);
+    f.show();
+    if (!QTest::qWaitForWindowExposed(&f))
+        qWarning("window not exposed");
+    return f;
+}
+
+QImage TestShuffleView::screen(Form1& f)
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QPaintDevice* device = f.backingStore()->paintDevice();
+    return device->devType() == QInternal::Image ? static_cast<QImage*>(device)->copy() : f.grab().toImage();
+}
+
+void TestShuffleView::viewShowsNewOrder()
+{
+    Form1Fixture fx;
+    Form1& f = flashingWindow(fx, {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    f.List1->setListIndex(1);
+    screen(f);
+    for (float r : {0.f, 0.f, 0.f}) // takes the first name left each time: Ann, Bob, Cy
+        fx.random.enqueue(r);
+    for (float r : {0.9f, 0.9f, 0.f}) // the last left each time: Cy, Bob, Ann
+        fx.random.enqueue(r);
+    f.Timer1_Timer();
+    f.Timer1_Timer();
+    screen(f);
+
+    // Read back the way assistive tools read the list.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.List1);
+    QVERIFY(list && list->tableInterface());
+    QStringList shown;
+    for (int row = 0; row < list->tableInterface()->rowCount(); ++row)
+        shown << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
+    QCOMPARE(shown, QStringList({QStringLiteral("Cy"), QStringLiteral("Bob"), QStringLiteral("Ann")}));
+    QCOMPARE(f.List1->ListIndex(), -1);
+    QVERIFY(f.List1->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void TestShuffleView::ticksLookAsAfterARelayout_data()
+{
+    // Flashing repaints the whole window; without it only the list shows the re-order.
+    QTest::addColumn<bool>("flashy");
+    QTest::newRow("flashing") << true;
+    QTest::newRow("not flashing") << false;
+}
+
+void TestShuffleView::ticksLookAsAfterARelayout()
+{
+    QFETCH(bool, flashy);
+    // Some names hold a character from a font with a taller line, so the last row, whose
+    // height every row takes, changes height on some ticks and not on others.
+    const QString plain = QStringLiteral("Plain name");
+    QString tall;
+    {
+        Form1Fixture probe;
+        Form1& f = probe.open();
+        const QStringList candidates = {QStringLiteral("𝔄"),  QStringLiteral("∰"), QStringLiteral("ༀ"),
+                                        QStringLiteral("漢"), QStringLiteral("ก"), QStringLiteral("Ǻ̂̃")};
+        f.List1->AddItem(plain);
+        for (const QString& c : candidates) {
+            f.List1->AddItem(plain + c);
+            const QAbstractItemModel* m = f.List1->model();
+            if (f.List1->sizeHintForIndex(m->index(1, 0)).height() > f.List1->sizeHintForIndex(m->index(0, 0)).height())
+                tall = plain + c;
+            f.List1->RemoveItem(1);
+            if (!tall.isEmpty())
+                break;
+        }
+    }
+    QVERIFY2(!tall.isEmpty(), "no character with a taller line among the fonts installed");
+
+    QStringList names;
+    for (int i = 0; i < 40; ++i)
+        names << (i % 2 ? tall : plain) + QString::number(i);
+    Form1Fixture fx;
+    Form1Fixture oldWay;
+    Form1& f = flashingWindow(fx, names);
+    Form1& g = flashingWindow(oldWay, names);
+    f.flashy = g.flashy = flashy;
+    f.List1->scrollToBottom();
+    g.List1->scrollToBottom();
+    QCOMPARE(screen(f), screen(g));
+
+    std::mt19937 engine(5);
+    bool heightChanged = false;
+    bool heightKept = false;
+    for (int tick = 1; tick <= 5; ++tick) {
+        const QAbstractItemModel* m = f.List1->model();
+        const int lastBefore = f.List1->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        for (int i = 0; i < names.size(); ++i) {
+            const float r = static_cast<float>(engine() >> 8) / 16777216.0f;
+            fx.random.enqueue(r);
+            oldWay.random.enqueue(r);
+        }
+        f.Timer1_Timer();
+        g.Timer1_Timer();
+        // Every re-order reported as a changed layout, as it once always was.
+        emit g.List1->names()->layoutAboutToBeChanged();
+        emit g.List1->names()->layoutChanged();
+        const int lastAfter = f.List1->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        (lastAfter == lastBefore ? heightKept : heightChanged) = true;
+
+        QCOMPARE(Form1Fixture::names(f), Form1Fixture::names(g));
+        QCOMPARE(screen(f), screen(g));
+        QCOMPARE(f.grab().toImage(), g.grab().toImage());
+    }
+    QVERIFY(heightChanged && heightKept);
+}
+
+void TestShuffleView::tickPaintsEachWidgetOnce()
+{
+    QStringList names;
+    for (int i = 0; i < 100; ++i)
+        names << QStringLiteral("Name %1").arg(i);
+    Form1Fixture fx;
+    Form1& f = flashingWindow(fx, names);
+    screen(f);
+
+    struct PaintCounter : QObject
+    {
+        std::map<QObject*, int> paints;
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints[watched];
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    for (int tick = 1; tick <= 3; ++tick) {
+        counter.paints.clear();
+        for (int i = 0; i < names.size(); ++i)
+            fx.random.enqueue(0.5f);
+        f.Timer1_Timer();
+        screen(f);
+        QVERIFY(counter.paints[f.List1->viewport()] == 1);
+        QVERIFY(counter.paints[f.Picture1] == 1);
+        for (const auto& [widget, count] : counter.paints)
+            QVERIFY2(
+                count == 1,
+                qPrintable(
+                    QStringLiteral("tick %1: %2 painted %3 times").arg(tick).arg(widget->objectName()).arg(count)));
+    }
+    qApp->removeEventFilter(&counter);
+}
+
+QTEST_MAIN(TestShuffleView)
+#include "test_shuffleview.moc"
