@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/SoundPlayer.h"
+#include "print/QtPrinterDevice.h"
 #include "ui/QtPrompter.h"
 
 #include <algorithm>
@@ -26,6 +27,12 @@ struct BenchServices
     QtPrompter prompter;
     Silence silence;
     ClockRandomSource random;
+    QtPrinterDevice printer;
 
-    Form1Services withFolder(const QString& appPath) { return {&prompter, &silence, &random, appPath, {}}; }
+    Form1Services withFolder(const QString& appPath)
+    {
+        Form1Services services{&prompter, &silence, &random, appPath, {}};
+        services.printer = &printer;
+        return services;
+    }
 };

@@ -3,6 +3,7 @@
 #include "Form1Texts.h"
 #include "ListBox.h"
 #include "draw/RandomSource.h"
+#include "print/TextBox.h"
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
 #include "ui/DesignUnits.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -71,11 +71,11 @@ void Form1::createControls()
     Timer2->setSingleShot(true);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
 
-    Text1 = new QTextEdit(QStringLiteral("Text1"), this);
+    Text1 = new TextBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setText(QStringLiteral("Text1"));
     Text1->setFont(designFont(13.5, true));
     placeInTwips(Text1, {990, 68, 825, 795});
-    Text1->setVisible(false);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -142,6 +142,7 @@ void Form1::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
 
     placeInTwips(List1, m_list1);

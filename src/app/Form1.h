@@ -9,14 +9,15 @@
 #include <QWidget>
 
 class ListBox;
+class PrinterDevice;
 class Prompter;
 class QFrame;
 class QListWidget;
 class QPushButton;
-class QTextEdit;
 class QTimer;
 class RandomSource;
 class SoundPlayer;
+class TextBox;
 
 // What the main window needs from the desktop, passed in so tests can script it.
 struct Form1Services
@@ -28,6 +29,8 @@ struct Form1Services
     QString appPath;
     // The main window's settings store; the current user's when null.
     std::shared_ptr<RegistryApi> registry;
+    // The printer the list is printed on (the system's default printer in the program).
+    PrinterDevice* printer = nullptr;
 };
 
 // The main window: the list of names, the column of buttons and the Shuffle button.
@@ -49,7 +52,7 @@ public:
     // Controls, named as in the layout.
     ListBox* List1;
     QListWidget* List2;
-    QTextEdit* Text1;
+    TextBox* Text1; // carries the text, font and alignment of a printout
     QFrame* Picture1;
     QPushButton* Command1;  // Add Name
     QPushButton* Command2;  // Shuffle / Stop
@@ -99,6 +102,8 @@ public:
     void Command9_Click();
     void restoreRestColour() override;
     void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
+    // Printing (Form1Print.cpp).
+    void Command7_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/SdlSoundPlayer.h"
+#include "print/QtPrinterDevice.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -15,7 +16,10 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     SdlSoundPlayer player;
     ClockRandomSource random;
-    Form1 form({&prompter, &player, &random, QApplication::applicationDirPath(), {}});
+    QtPrinterDevice printer;
+    Form1Services services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
+    services.printer = &printer;
+    Form1 form(services);
     prompter.setOwner(&form);
     form.show();
     return app.exec();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "QueuedRandomSource.h"
+#include "RecordingPrinter.h"
 #include "RecordingSoundPlayer.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
 #include "app/Form1.h"
 #include "app/ListBox.h"
+#include "print/TextBox.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
@@ -14,7 +16,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
@@ -28,13 +29,16 @@ struct Form1Fixture
     ScriptedPrompter prompter;
     RecordingSoundPlayer player;
     QueuedRandomSource random;
+    RecordingPrinter recorder;
+    PrinterDevice* printer = &recorder; // the window's printer; set before open()
     std::unique_ptr<Form1> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
 
     Form1& open(const QString& appPath = QString())
     {
-        form = std::make_unique<Form1>(
-            Form1Services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry});
+        Form1Services services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry};
+        services.printer = printer;
+        form = std::make_unique<Form1>(services);
         return *form;
     }
 

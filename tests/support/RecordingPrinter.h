@@ -1,0 +1,55 @@
+#pragma once
+
+#include "print/PrinterDevice.h"
+
+#include <QHash>
+#include <QList>
+
+// A printer with fixed metrics that records what is printed where. Every character is
+// charWidth wide unless widths says otherwise; every line is lineHeight high.
+class RecordingPrinter : public PrinterDevice
+{
+public:
+    struct Line
+    {
+        int page;
+        double x;
+        double y;
+        QString text;
+        bool operator==(const Line&) const = default;
+    };
+
+    double pageWidth = 12000;
+    double pageHeight = 15000;
+    double charWidth = 100;
+    QHash<QChar, double> widths;
+    double lineHeight = 300;
+    // Print fails from the (n+1)th call on; -1 never.
+    int printsBeforeFailure = -1;
+
+    // What was done.
+    QList<Line> lines;
+    QList<std::pair<QString, QVariant>> fontSets;
+    int page = 0; // of the open document; 0 when none is open
+    int ended = 0;
+    int killed = 0;
+    mutable int calls = 0; // of any operation, queries included
+
+    bool Print(const QString& s) override;
+    int ScaleMode() const override { return ++calls, m_scaleMode; }
+    bool setScaleMode(int mode) override { return ++calls, m_scaleMode = mode, true; }
+    double ScaleWidth() const override { return ++calls, pageWidth; }
+    double ScaleHeight() const override { return ++calls, pageHeight; }
+    bool setFontProperty(const QString& name, const QVariant& value) override;
+    double TextWidth(const QString& s) const override;
+    double TextHeight(const QString&) const override { return ++calls, lineHeight; }
+    bool NewPage() override;
+    bool EndDoc() override;
+    void KillDoc() override;
+
+    // The texts printed, in order.
+    QStringList texts() const;
+
+private:
+    int m_scaleMode = 0;
+};
