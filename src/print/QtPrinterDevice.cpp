@@ -189,9 +189,9 @@ bool QtPrinterDevice::EndDoc()
 
 void QtPrinterDevice::KillDoc()
 {
-    if (!m_painter.isActive())
-        return;
-    m_printer->abort();
-    m_painter.end();
+    if (m_painter.isActive()) {
+        m_printer->abort();
+        m_painter.end();
+    }
     closed();
 }

@@ -124,6 +124,12 @@ void TestPrintList::realDeviceToPdf()
     QVERIFY(printer.Print(QStringLiteral(" ")));
     QVERIFY(Module1::PrintText(printer, box, 1440, 1440, 1440, 1440, false));
 
+    // The names' face is the list's bold one (the leading space is in the printer's own).
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    QVERIFY(fonts.waitForFinished(30000));
+    QVERIFY(fonts.readAllStandardOutput().contains("Bold"));
+
     const QList<Word> words = pdfWords(pdf);
     QStringList printed;
     for (const Word& w : words)
