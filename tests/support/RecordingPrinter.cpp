@@ -56,11 +56,3 @@ void RecordingPrinter::KillDoc()
     page = 0;
     CurrentX = CurrentY = 0;
 }
-
-QStringList RecordingPrinter::texts() const
-{
-    QStringList out;
-    for (const Line& line : lines)
-        out << line.text;
-    return out;
-}

@@ -36,19 +36,37 @@ public:
     mutable int calls = 0; // of any operation, queries included
 
     bool Print(const QString& s) override;
-    int ScaleMode() const override { return ++calls, m_scaleMode; }
-    bool setScaleMode(int mode) override { return ++calls, m_scaleMode = mode, true; }
-    double ScaleWidth() const override { return ++calls, pageWidth; }
-    double ScaleHeight() const override { return ++calls, pageHeight; }
+    int ScaleMode() const override
+    {
+        ++calls;
+        return m_scaleMode;
+    }
+    bool setScaleMode(int mode) override
+    {
+        ++calls;
+        m_scaleMode = mode;
+        return true;
+    }
+    double ScaleWidth() const override
+    {
+        ++calls;
+        return pageWidth;
+    }
+    double ScaleHeight() const override
+    {
+        ++calls;
+        return pageHeight;
+    }
     bool setFontProperty(const QString& name, const QVariant& value) override;
     double TextWidth(const QString& s) const override;
-    double TextHeight(const QString&) const override { return ++calls, lineHeight; }
+    double TextHeight(const QString&) const override
+    {
+        ++calls;
+        return lineHeight;
+    }
     bool NewPage() override;
     bool EndDoc() override;
     void KillDoc() override;
-
-    // The texts printed, in order.
-    QStringList texts() const;
 
 private:
     int m_scaleMode = 0;
