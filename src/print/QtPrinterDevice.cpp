@@ -1,8 +1,11 @@
 #include "QtPrinterDevice.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -34,22 +37,29 @@ QPrinter* QtPrinterDevice::printer() const
 {
     if (m_printer)
         return m_printer.get();
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
     if (!m_pdfFile.isEmpty()) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_pdfFile);
+        pdf->setOutputFileName(m_pdfFile);
     } else {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return nullptr;
-        m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        if (!m_printer->isValid()) {
-            m_printer.reset();
+        QPrinter queue(info, QPrinter::HighResolution);
+        if (!queue.isValid())
             return nullptr;
-        }
-        m_printer->setPageSize(info.defaultPageSize());
+        queue.setPageSize(info.defaultPageSize());
+        auto spool = std::make_unique<QTemporaryDir>();
+        if (!spool->isValid())
+            return nullptr;
+        pdf->setPageLayout(queue.pageLayout());
+        pdf->setResolution(queue.resolution());
+        pdf->setOutputFileName(spool->filePath(QStringLiteral("job.pdf")));
+        m_queue = info.printerName();
+        m_spool = std::move(spool);
     }
-    m_printer->setDocName(QStringLiteral("Nimbrel"));
+    pdf->setDocName(QStringLiteral("Nimbrel"));
+    m_printer = std::move(pdf);
     m_metrics.reset();
     return m_printer.get();
 }
@@ -176,22 +186,32 @@ void QtPrinterDevice::closed()
     CurrentY = 0;
     m_printer.reset();
     m_metrics.reset();
+    m_queue.clear();
+    m_spool.reset(); // and the spooled PDF with it
 }
 
 bool QtPrinterDevice::EndDoc()
 {
     if (!m_painter.isActive())
         return true;
-    const bool ended = m_painter.end();
+    bool ended = m_painter.end();
+    if (ended && !m_queue.isEmpty()) {
+        // Printed at the paper size it was laid out for.
+        const QByteArray media = m_printer->pageLayout().pageSize().key().toUtf8();
+        cups_option_t* options = nullptr;
+        const int count = cupsAddOption("media", media.constData(), 0, &options);
+        ended =
+            cupsPrintFile(m_queue.toLocal8Bit().constData(), QFile::encodeName(m_printer->outputFileName()).constData(),
+                          "Nimbrel", count, options) > 0;
+        cupsFreeOptions(count, options);
+    }
     closed();
     return ended;
 }
 
 void QtPrinterDevice::KillDoc()
 {
-    if (m_painter.isActive()) {
-        m_printer->abort();
+    if (m_painter.isActive())
         m_painter.end();
-    }
     closed();
 }

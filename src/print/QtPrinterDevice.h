@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <QTemporaryDir>
+
 #include <memory>
-#include <optional>
 
 class QFontMetricsF;
 class QPrinter;
@@ -16,6 +17,10 @@ class QPrinter;
 // default printer at its default page size, without a dialog; the printer is chosen afresh
 // for each document, so a change of default between print runs is followed. The drawable
 // area is the printer's printable area, measured from its top-left corner.
+//
+// A document is drawn into a temporary PDF laid out as the printer's page and handed to the
+// print server only by EndDoc, which reports whether the server took it; KillDoc throws it
+// away unsent (Qt's own printer jobs are always sent once begun, even when aborted).
 class QtPrinterDevice : public PrinterDevice
 {
 public:
@@ -48,6 +53,9 @@ private:
     void closed();
 
     QString m_pdfFile;
+    // The print queue of the open document and where its PDF is drawn; empty for a PDF file.
+    mutable QString m_queue;
+    mutable std::unique_ptr<QTemporaryDir> m_spool;
     mutable std::unique_ptr<QPrinter> m_printer;
     mutable std::unique_ptr<QFontMetricsF> m_metrics;
     QPainter m_painter;

@@ -15,6 +15,7 @@ private slots:
     void cleanupTestCase();
     void noPrintServerShowsTheError();
     void printsOnTheDefaultPrinter();
+    void abortedDocumentNeverReachesThePrinter();
 
 private:
     static QString run(const QString& program, const QStringList& args, int* exitCode = nullptr);
@@ -91,6 +92,25 @@ void TestCupsPrint::printsOnTheDefaultPrinter()
         QFileInfo(job).size() > 0 && run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).isEmpty(), 60000);
     const QString text = run(QStringLiteral("pdftotext"), {job, QStringLiteral("-")});
     QCOMPARE(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts), names);
+}
+
+void TestCupsPrint::abortedDocumentNeverReachesThePrinter()
+{
+    qputenv("CUPS_SERVER", QFile::encodeName(m_server.filePath(QStringLiteral("cups.sock"))));
+    {
+        QtPrinterDevice printer;
+        QVERIFY(printer.Print(QStringLiteral("Half")));
+        printer.KillDoc();
+        QVERIFY(printer.Print(QStringLiteral("Whole")));
+        QVERIFY(printer.EndDoc());
+    }
+    const QString job = m_server.filePath(QStringLiteral("out/job.pdf"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFileInfo(job).size() > 0 && run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).isEmpty(), 60000);
+    const QString done =
+        run(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o")});
+    QCOMPARE(done.count(QLatin1Char('\n')), 1);
+    QCOMPARE(run(QStringLiteral("pdftotext"), {job, QStringLiteral("-")}).simplified(), QStringLiteral("Whole"));
 }
 
 QTEST_MAIN(TestCupsPrint)
