@@ -77,23 +77,27 @@ void TestPrintList::failureShowsTheMessage_data()
 {
     QTest::addColumn<bool>("noPrinter");
     QTest::addColumn<int>("printsBeforeFailure");
+    QTest::addColumn<bool>("refuseEndDoc");
     QTest::addColumn<int>("killed");
 
-    QTest::newRow("no printer") << true << -1 << 0;
-    QTest::newRow("document does not open") << false << 0 << 0;
-    QTest::newRow("failure inside the printout aborts it") << false << 2 << 1;
+    QTest::newRow("no printer") << true << -1 << false << 0;
+    QTest::newRow("document does not open") << false << 0 << false << 0;
+    QTest::newRow("failure inside the printout aborts it") << false << 2 << false << 1;
+    QTest::newRow("print server refuses the job") << false << -1 << true << 0;
 }
 
 void TestPrintList::failureShowsTheMessage()
 {
     QFETCH(bool, noPrinter);
     QFETCH(int, printsBeforeFailure);
+    QFETCH(bool, refuseEndDoc);
     QFETCH(int, killed);
 
     Form1Fixture fx;
     if (noPrinter)
         fx.printer = nullptr;
     fx.recorder.printsBeforeFailure = printsBeforeFailure;
+    fx.recorder.refuseEndDoc = refuseEndDoc;
     Form1& f = fx.open();
     f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     fx.prompter.answer(Prompter::IDOK);

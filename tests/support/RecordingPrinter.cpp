@@ -41,11 +41,11 @@ bool RecordingPrinter::NewPage()
 bool RecordingPrinter::EndDoc()
 {
     ++calls;
-    if (page != 0)
+    if (page != 0 && !refuseEndDoc)
         ++ended;
     page = 0;
     CurrentX = CurrentY = 0;
-    return true;
+    return !refuseEndDoc;
 }
 
 void RecordingPrinter::KillDoc()

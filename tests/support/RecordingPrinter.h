@@ -26,6 +26,8 @@ public:
     double lineHeight = 300;
     // Print fails from the (n+1)th call on; -1 never.
     int printsBeforeFailure = -1;
+    // EndDoc closes the document but reports that it was not taken.
+    bool refuseEndDoc = false;
 
     // What was done.
     QList<Line> lines;
