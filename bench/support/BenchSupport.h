@@ -5,6 +5,7 @@
 #include "draw/ClockRandomSource.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UrlLauncher.h"
+#include "print/QtPrinterDevice.h"
 #include "ui/QtPrompter.h"
 
 #include <algorithm>
@@ -35,11 +36,13 @@ struct BenchServices
     Silence silence;
     ClockRandomSource random;
     NoPrograms noPrograms;
+    QtPrinterDevice printer;
 
     Form1Services withFolder(const QString& appPath)
     {
         Form1Services services{&prompter, &silence, &random, appPath, {}};
         services.launcher = &noPrograms;
+        services.printer = &printer;
         return services;
     }
 };

@@ -3,6 +3,7 @@
 #include "Form1Texts.h"
 #include "ListBox.h"
 #include "draw/RandomSource.h"
+#include "print/TextBox.h"
 #include "settings/SettingsKeys.h"
 #include "settings/StoredNames.h"
 #include "ui/BackColor.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -82,11 +82,11 @@ void Form1::createControls()
 
     // Text1 and List2 are never shown; without a parent they are not offered to assistive
     // technology as parts of the window. The window deletes them.
-    Text1 = new QTextEdit(QStringLiteral("Text1"));
+    Text1 = new TextBox;
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setText(QStringLiteral("Text1"));
     Text1->setFont(designFont(13.5, true));
     placeInTwips(Text1, {990, 68, 825, 795});
-    Text1->setVisible(false);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -154,6 +154,7 @@ void Form1::createControls()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);

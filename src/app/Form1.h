@@ -10,15 +10,16 @@
 
 class ContextHelp;
 class ListBox;
+class PrinterDevice;
 class Prompter;
 class QFrame;
 class QListWidget;
 class QPushButton;
-class QTextEdit;
 class QTimer;
 class RandomSource;
 class SoundPlayer;
 class UrlLauncher;
+class TextBox;
 
 // What the main window needs from the desktop, passed in so tests can script it.
 struct Form1Services
@@ -32,6 +33,8 @@ struct Form1Services
     std::shared_ptr<RegistryApi> registry;
     // Opens the About box's links.
     UrlLauncher* launcher = nullptr;
+    // The printer the list is printed on (the system's default printer in the program).
+    PrinterDevice* printer = nullptr;
 };
 
 // The main window: the list of names, the column of buttons and the Shuffle button.
@@ -53,7 +56,7 @@ public:
     // Controls, named as in the layout.
     ListBox* List1;
     QListWidget* List2;
-    QTextEdit* Text1;
+    TextBox* Text1; // carries the text, font and alignment of a printout
     QFrame* Picture1;
     QPushButton* Command1;  // Add Name
     QPushButton* Command2;  // Shuffle / Stop
@@ -113,6 +116,8 @@ public:
     // Gives the controls their topics from the help file, read afresh.
     void loadHelpTopics();
     const ContextHelp* contextHelp() const { return m_contextHelp; }
+    // Printing (Form1Print.cpp).
+    void Command7_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

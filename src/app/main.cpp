@@ -8,6 +8,7 @@
 #include "platform/SdlSoundPlayer.h"
 #include "platform/XdgUrlLauncher.h"
 #endif
+#include "print/QtPrinterDevice.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -33,8 +34,10 @@ int main(int argc, char* argv[])
     XdgUrlLauncher launcher;
 #endif
     ClockRandomSource random;
+    QtPrinterDevice printer;
     Form1Services services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
     services.launcher = &launcher;
+    services.printer = &printer;
     Form1 form(services);
     prompter.setOwner(&form);
     form.show();

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "QueuedRandomSource.h"
+#include "RecordingPrinter.h"
 #include "RecordingSoundPlayer.h"
 #include "RecordingUrlLauncher.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
 #include "app/Form1.h"
 #include "app/ListBox.h"
+#include "print/TextBox.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
@@ -17,7 +19,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
@@ -49,6 +50,8 @@ struct Form1Fixture
     RecordingSoundPlayer player;
     QueuedRandomSource random;
     RecordingUrlLauncher launcher;
+    RecordingPrinter recorder;
+    PrinterDevice* printer = &recorder; // the window's printer; set before open()
     std::unique_ptr<Form1> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
 
@@ -56,6 +59,7 @@ struct Form1Fixture
     {
         Form1Services services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry};
         services.launcher = &launcher;
+        services.printer = printer;
         form = std::make_unique<Form1>(services);
         return *form;
     }

@@ -1,0 +1,204 @@
+#include "RecordingPrinter.h"
+#include "print/PrintText.h"
+#include "print/TextSource.h"
+
+#include <QTest>
+#include <QVariantMap>
+
+namespace {
+
+// One-inch margins around room for ten 100-twip characters and three 300-twip lines.
+constexpr double kInch = 1440;
+constexpr double kPageWidth = 2 * kInch + 1000;
+constexpr double kPageHeight = 2 * kInch + 900;
+
+struct Box : TextSource
+{
+    QVariantMap properties{
+        {QStringLiteral("Alignment"), 0},
+        {QStringLiteral("Font"), QVariantMap{{QStringLiteral("name"), QStringLiteral("MS Sans Serif")},
+                                             {QStringLiteral("Bold"), true},
+                                             {QStringLiteral("Charset"), 0},
+                                             {QStringLiteral("Italic"), false},
+                                             {QStringLiteral("Size"), 13.5},
+                                             {QStringLiteral("Strikethrough"), false},
+                                             {QStringLiteral("Underline"), false},
+                                             {QStringLiteral("Weight"), 400}}},
+    };
+    QVariant sourceProperty(const QString& name) const override { return properties.value(name); }
+};
+
+RecordingPrinter printer()
+{
+    RecordingPrinter p;
+    p.pageWidth = kPageWidth;
+    p.pageHeight = kPageHeight;
+    return p;
+}
+
+// "page x,y text" for each printed line.
+QStringList layout(const RecordingPrinter& p)
+{
+    QStringList out;
+    for (const RecordingPrinter::Line& l : p.lines)
+        out << QStringLiteral("%1 %2,%3 %4").arg(l.page).arg(l.x).arg(l.y).arg(l.text);
+    return out;
+}
+
+} // namespace
+
+class TestPrintText : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lines_data();
+    void lines();
+    void nothingToPrint_data();
+    void nothingToPrint();
+    void fontCopiedWeightLast();
+    void failureLeavesTheDocumentOpen_data();
+    void failureLeavesTheDocumentOpen();
+};
+
+void TestPrintText::lines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<double>("charWidth");
+    QTest::addColumn<QStringList>("expected");
+
+    const auto rows = [](std::initializer_list<const char*> lines) {
+        QStringList out;
+        for (const char* l : lines)
+            out << QString::fromUtf8(l);
+        return out;
+    };
+    QTest::newRow("one name, then an empty line") << "Ann\r\n"
+                                                  << 0 << 100.0 << rows({"1 1440,1440 Ann", "1 1440,1740 "});
+    QTest::newRow("order kept, no final line without CR LF")
+        << "Bob\r\n\r\nAl" << 0 << 100.0 << rows({"1 1440,1440 Bob", "1 1440,1740 ", "1 1440,2040 Al"});
+    QTest::newRow("lone CR and LF stay in the line") << "A\rB\nC\r\n"
+                                                     << 0 << 100.0 << rows({"1 1440,1440 A\rB\nC", "1 1440,1740 "});
+    QTest::newRow("wrapped after the last whole word")
+        << "Abc defgh ijk" << 0 << 100.0 << rows({"1 1440,1440 Abc defgh ", "1 1440,1740 ijk"});
+    QTest::newRow("a width equal to the line fits")
+        << "Abcd efghi jk" << 0 << 100.0 << rows({"1 1440,1440 Abcd efghi ", "1 1440,1740 jk"});
+    QTest::newRow("widths compared in single precision")
+        << "Abcd efghi jk" << 0 << 100.000002 << rows({"1 1440,1440 Abcd efghi ", "1 1440,1740 jk"});
+    QTest::newRow("continuation loses leading spaces, first line keeps them")
+        << "  Abcdefg   hij" << 0 << 100.0 << rows({"1 1440,1440   Abcdefg  ", "1 1440,1740 hij"});
+    QTest::newRow("long word split, nothing lost or repeated")
+        << "Abcdefghijklmnopqrstuvw" << 0 << 100.0
+        << rows({"1 1440,1440 Abcdefghij", "1 1440,1740 klmnopqrst", "1 1440,2040 uvw"});
+    QTest::newRow("character wider than the line alone on its line")
+        << "aWb" << 0 << 100.0 << rows({"1 1440,1440 a", "1 1440,1740 W", "1 1440,2040 b"});
+    QTest::newRow("tab before a space breaks")
+        << "Abcdefg\thij klm" << 0 << 100.0 << rows({"1 1440,1440 Abcdefg\t", "1 1440,1740 hij klm"});
+    QTest::newRow("tab with no space after is no break")
+        << "Abcdefg\thijk" << 0 << 100.0 << rows({"1 1440,1440 Abcdefg\thi", "1 1440,1740 jk"});
+    QTest::newRow("page break one inch above the bottom")
+        << "A\r\nB\r\nC\r\n"
+        << 0 << 100.0 << rows({"1 1440,1440 A", "1 1440,1740 B", "1 1440,2040 C", "2 1440,1440 "});
+    QTest::newRow("right aligned") << "Ab\r\n" << 1 << 100.0 << rows({"1 2240,1440 Ab", "1 2440,1740 "});
+    QTest::newRow("centred") << "Ab\r\n" << 2 << 100.0 << rows({"1 1840,1440 Ab", "1 1940,1740 "});
+    QTest::newRow("other alignment leaves the position") << "Ab\r\n"
+                                                         << 7 << 100.0 << rows({"1 0,1440 Ab", "1 0,1740 "});
+}
+
+void TestPrintText::lines()
+{
+    QFETCH(QString, text);
+    QFETCH(int, alignment);
+    QFETCH(double, charWidth);
+    QFETCH(QStringList, expected);
+
+    Box box;
+    box.properties[QStringLiteral("Text")] = text;
+    box.properties[QStringLiteral("Alignment")] = alignment;
+    RecordingPrinter p = printer();
+    p.charWidth = charWidth;
+    p.widths[QLatin1Char('W')] = 2000;
+    QVERIFY(Module1::PrintText(p, box, kInch, kInch, kInch, kInch, false));
+    QCOMPARE(layout(p), expected);
+    QCOMPARE(p.ended, 1);
+}
+
+void TestPrintText::nothingToPrint_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("selectionOnly");
+    QTest::addColumn<double>("leftMargin");
+    QTest::addColumn<double>("topMargin");
+    QTest::addColumn<bool>("printerAsked");
+
+    QTest::newRow("empty text") << "" << false << kInch << kInch << false;
+    QTest::newRow("empty selection") << "Ann" << true << kInch << kInch << false;
+    QTest::newRow("no width left") << "Ann" << false << kInch + 1000 << kInch << true;
+    QTest::newRow("no height left") << "Ann" << false << kInch << kInch + 900 << true;
+}
+
+void TestPrintText::nothingToPrint()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, selectionOnly);
+    QFETCH(double, leftMargin);
+    QFETCH(double, topMargin);
+    QFETCH(bool, printerAsked);
+
+    Box box;
+    box.properties[QStringLiteral("Text")] = text;
+    box.properties[QStringLiteral("SelText")] = QString();
+    RecordingPrinter p = printer();
+    QVERIFY(!Module1::PrintText(p, box, leftMargin, kInch, topMargin, kInch, selectionOnly));
+    QCOMPARE(p.calls > 0, printerAsked);
+    QVERIFY(p.lines.isEmpty());
+    QVERIFY(p.fontSets.isEmpty());
+    QCOMPARE(p.ended, 0);
+}
+
+void TestPrintText::fontCopiedWeightLast()
+{
+    Box box;
+    box.properties[QStringLiteral("SelText")] = QStringLiteral("Al");
+    RecordingPrinter p = printer();
+    p.CurrentY = 2000; // already below the top margin: printing starts there
+    QVERIFY(Module1::PrintText(p, box, kInch, kInch, kInch, kInch, true));
+    QCOMPARE(layout(p), QStringList{QStringLiteral("1 1440,2000 Al")});
+
+    QStringList names;
+    for (const auto& [name, value] : p.fontSets)
+        names << name;
+    QCOMPARE(names, (QStringList{"name", "Bold", "Charset", "Italic", "Size", "Strikethrough", "Underline", "Weight"}));
+    QCOMPARE(p.fontSets.first().second.toString(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(p.fontSets.last().second.toInt(), 400);
+}
+
+void TestPrintText::failureLeavesTheDocumentOpen_data()
+{
+    QTest::addColumn<int>("printsBeforeFailure");
+    QTest::addColumn<QString>("missingProperty");
+
+    QTest::newRow("print fails on the second line") << 1 << QString();
+    QTest::newRow("no alignment") << -1 << QStringLiteral("Alignment");
+    QTest::newRow("no font") << -1 << QStringLiteral("Font");
+}
+
+void TestPrintText::failureLeavesTheDocumentOpen()
+{
+    QFETCH(int, printsBeforeFailure);
+    QFETCH(QString, missingProperty);
+
+    Box box;
+    box.properties[QStringLiteral("Text")] = QStringLiteral("Ann\r\nBob\r\n");
+    box.properties.remove(missingProperty);
+    RecordingPrinter p = printer();
+    p.Print(QStringLiteral(" ")); // the document is open, as Print List leaves it
+    p.printsBeforeFailure = printsBeforeFailure;
+    QVERIFY(!Module1::PrintText(p, box, kInch, kInch, kInch, kInch, false));
+    QCOMPARE(p.ended, 0);
+    QCOMPARE(p.page, 1);
+    QVERIFY(p.lines.size() <= 2);
+}
+
+QTEST_GUILESS_MAIN(TestPrintText)
+#include "test_printtext.moc"
