@@ -1,3 +1,4 @@
+#include "ExitGuard.h"
 #include "Form1.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/SdlSoundPlayer.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     ClockRandomSource random;
     Form1 form({&prompter, &player, &random, QApplication::applicationDirPath(), {}});
     prompter.setOwner(&form);
+    ExitGuard guard(&form);
     form.show();
     return app.exec();
 }
