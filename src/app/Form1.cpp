@@ -281,11 +281,13 @@ QString Form1::saveNames()
     // A first run has no section to delete.
     if (!regset.DeleteSetting(NamesSection, QString()) && regset.lastError() != RegistryApi::FileNotFound)
         return reason(regset.lastError());
+    QList<CRegSettings::Row> rows;
     const int count = List1->ListCount();
-    for (int i = 0; i < count; ++i) {
-        if (!regset.SaveSetting(NamesSection, nameKey(i), List1->List(i)))
-            return reason(regset.lastError());
-    }
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rows.append({nameKey(i), List1->List(i)});
+    if (!regset.SaveSettings(NamesSection, rows))
+        return reason(regset.lastError());
     if (!batch.commit())
         return reason(batch.result());
     return {};

@@ -168,6 +168,25 @@ bool CRegSettings::SaveSetting(const QString& Section, const QString& Key, const
     return r == RegistryApi::Success;
 }
 
+bool CRegSettings::SaveSettings(const QString& Section, const QList<Row>& rows)
+{
+    if (rows.isEmpty())
+        return true; // nothing to store, so no section to create
+    RegistryKey key(*m_api);
+    RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
+    std::string nameText;
+    for (qsizetype i = 0; i < rows.size() && r == RegistryApi::Success; ++i) {
+        nameText = utf8(rows[i].first);
+        const QByteArray text = rows[i].second.toUtf8();
+        r = m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
+                            reinterpret_cast<const std::uint8_t*>(text.constData()),
+                            static_cast<std::uint32_t>(text.size() + 1));
+    }
+    if (r != RegistryApi::Success)
+        m_lastError = r;
+    return r == RegistryApi::Success;
+}
+
 QString CRegSettings::location() const
 {
     const std::string where = m_api->location();
