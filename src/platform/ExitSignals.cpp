@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 int s_pipe[2] = {-1, -1};
+struct sigaction s_previous[std::size(kSignals)];
 std::atomic<bool> s_caught{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the handler may only touch lock-free atomics");
 
@@ -42,8 +44,8 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : kSignals)
-        ::sigaction(signalNumber, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i)
+        ::sigaction(kSignals[i], &action, &s_previous[i]);
     m_notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &ExitSignals::readPipe);
 }
@@ -52,8 +54,8 @@ ExitSignals::~ExitSignals()
 {
     if (!m_notifier)
         return;
-    for (const int signalNumber : kSignals)
-        ::signal(signalNumber, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i)
+        ::sigaction(kSignals[i], &s_previous[i], nullptr);
     delete m_notifier;
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);

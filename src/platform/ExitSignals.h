@@ -8,7 +8,7 @@ class QSocketNotifier;
 // the event loop, so the program can close its window and keep the user's data. The
 // handler only writes the signal's number to a pipe that a QSocketNotifier watches. A
 // second of these signals arriving before the program has ended ends it at once, as if
-// nothing caught them. One instance at a time; the default actions return when it goes.
+// nothing caught them. One instance at a time; the earlier actions return when it goes.
 class ExitSignals : public QObject
 {
     Q_OBJECT
