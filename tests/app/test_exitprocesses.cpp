@@ -168,6 +168,7 @@ class TestExitProcesses : public QObject
 private slots:
     void signalClosesLikeTheCloseBox_data();
     void signalClosesLikeTheCloseBox();
+    void secondSignalEndsAWaitingSaveAtOnce();
     void killedSaveLeavesOneWholeList();
     void twoCopiesNeverMixTheirLists();
 
@@ -225,6 +226,31 @@ void TestExitProcesses::signalClosesLikeTheCloseBox()
         stored << row.second;
     stored.sort(); // a shuffle leaves them in its own order
     QCOMPARE(stored, QStringList({"Ann", "Bob", "Cy"}));
+}
+
+void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
+{
+    TestHome home;
+    CRegSettings store = programStore();
+    store.SaveSetting(NamesSection, nameKey(0), QStringLiteral("old"));
+
+    QProcess* p = child({QStringLiteral("idle")});
+    QVERIFY(waitFor(p, "ready"));
+    // Another process holds the store, so the exit save waits for it.
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(SqliteHive::userHivePath().c_str(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    ::kill(pid_t(p->processId()), SIGTERM);
+    QVERIFY(!p->waitForFinished(700));
+    ::kill(pid_t(p->processId()), SIGTERM);
+    QVERIFY(p->waitForFinished(5000));
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    QCOMPARE(p->exitStatus(), QProcess::CrashExit);
+    QCOMPARE(p->exitCode(), SIGTERM);
+    const QList<CRegSettings::Row> rows = store.GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<CRegSettings::Row>({{nameKey(0), QStringLiteral("old")}}));
 }
 
 void TestExitProcesses::killedSaveLeavesOneWholeList()
