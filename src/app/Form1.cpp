@@ -147,6 +147,8 @@ void Form1::createControls()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
     // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
     connect(List1, &ListBox::deletePressed, Command3, &QPushButton::click);
 

@@ -103,6 +103,9 @@ public:
     void Command9_Click();
     void restoreRestColour() override;
     void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
+    // Name list files (Form1Files.cpp).
+    void Command10_Click();
+    void Command11_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

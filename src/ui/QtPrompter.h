@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-// Message and input boxes as modal Qt dialogs over their owner window.
+// Message and input boxes and the file dialogs as modal Qt dialogs over their owner window.
 class QtPrompter : public Prompter
 {
 public:
@@ -14,6 +14,11 @@ public:
 
     int MsgBox(const QString& prompt, int style, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title) override;
+    // Qt's own file dialog (QtFileDialogs.cpp), the same on every desktop.
+    QString GetOpenFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                            const QString& initialFolder) override;
+    QString GetSaveFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                            const QString& initialFolder) override;
 
 private:
     QPointer<QWidget> m_owner;

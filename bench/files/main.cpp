@@ -1,0 +1,94 @@
+// Import and export of the largest list through the main window's two buttons, with the
+// dialogs answered at once.
+#include "BenchSupport.h"
+#include "app/ListBox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kNames = 32767;
+constexpr int kRuns = 7;
+
+// Yes to every question, the same file from every dialog.
+class AnsweringPrompter : public Prompter
+{
+public:
+    explicit AnsweringPrompter(QString path) : m_path(std::move(path)) {}
+    int MsgBox(const QString&, int, const QString&) override { return IDYES; }
+    QString InputBox(const QString&, const QString&) override { return {}; }
+    QString GetOpenFileName(QWidget*, const QList<FileFilter>&, const QString&, const QString&) override
+    {
+        return m_path;
+    }
+    QString GetSaveFileName(QWidget*, const QList<FileFilter>&, const QString&, const QString&) override
+    {
+        return m_path;
+    }
+
+private:
+    QString m_path;
+};
+
+QStringList randomNames()
+{
+    QRandomGenerator rng(7);
+    QStringList names;
+    for (int i = 0; i < kNames; ++i) {
+        QString name;
+        const int length = 20 + int(rng.bounded(41));
+        for (int c = 0; c < length; ++c)
+            name += QChar(u'a' + char16_t(rng.bounded(26)));
+        names << name;
+    }
+    return names;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+
+    const QString path = home.filePath(QStringLiteral("names.txt"));
+    AnsweringPrompter prompter(path);
+    BenchServices services;
+    Form1Services withPrompter = services.withFolder(QApplication::applicationDirPath());
+    withPrompter.prompter = &prompter;
+    Form1 form(withPrompter);
+    const QStringList names = randomNames();
+
+    std::vector<double> exports;
+    std::vector<double> imports;
+    for (int run = 0; run < kRuns; ++run) {
+        form.List1->Clear();
+        form.List1->AddItems(names);
+        QFile::remove(path);
+        QElapsedTimer clock;
+        clock.start();
+        form.Command11_Click();
+        exports.push_back(double(clock.nsecsElapsed()) / 1e6);
+
+        form.List1->Clear();
+        form.List1->AddItem(QStringLiteral("to be replaced"));
+        clock.restart();
+        form.Command10_Click();
+        imports.push_back(double(clock.nsecsElapsed()) / 1e6);
+        if (form.List1->ListCount() != kNames || form.List1->List(kNames - 1) != names.last()) {
+            std::fprintf(stderr, "imported %d names, expected %d\n", form.List1->ListCount(), kNames);
+            return 1;
+        }
+    }
+    std::printf("import_32767: %.1f ms\n", median(imports));
+    std::printf("export_32767: %.1f ms\n", median(exports));
+    return 0;
+}

@@ -1,0 +1,167 @@
+#include "NameListCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cerrno>
+#include <cstring>
+#include <iconv.h>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace NameListCodec {
+
+namespace {
+
+struct IconvCloser
+{
+    void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+
+// Converts bytes from charset to a QString with the C library's iconv. With keepUndefined,
+// a byte the charset leaves undefined becomes the character of the same number, as Windows
+// reads the five holes of code page 1252; otherwise any invalid or cut-off sequence fails.
+std::optional<QString> convert(const QByteArray& bytes, const char* charset, bool keepUndefined)
+{
+    const iconv_t raw = iconv_open("UTF-16LE", charset);
+    if (raw == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    const std::unique_ptr<void, IconvCloser> cd(raw);
+
+    // Every source here takes at least one byte per UTF-16 unit.
+    std::vector<char16_t> units(size_t(bytes.size()) + 1);
+    char* in = const_cast<char*>(bytes.constData());
+    size_t inLeft = size_t(bytes.size());
+    char* out = reinterpret_cast<char*>(units.data());
+    size_t outLeft = units.size() * sizeof(char16_t);
+    while (inLeft > 0) {
+        if (iconv(raw, &in, &inLeft, &out, &outLeft) != size_t(-1))
+            break;
+        if (errno != EILSEQ || !keepUndefined || outLeft < sizeof(char16_t))
+            return std::nullopt;
+        const char16_t unit = qToLittleEndian(char16_t(uchar(*in)));
+        std::memcpy(out, &unit, sizeof unit);
+        out += sizeof unit;
+        outLeft -= sizeof unit;
+        ++in;
+        --inLeft;
+    }
+    const qsizetype count = qsizetype((out - reinterpret_cast<char*>(units.data())) / sizeof(char16_t));
+    for (qsizetype i = 0; i < count; ++i)
+        units[size_t(i)] = qFromLittleEndian(units[size_t(i)]);
+    return QString(reinterpret_cast<const QChar*>(units.data()), count);
+}
+
+Decoded failure(const QString& reason)
+{
+    Decoded d;
+    d.error = reason;
+    return d;
+}
+
+void splitLines(QStringView text, Decoded& into)
+{
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && text[i] != u'\r' && text[i] != u'\n')
+            continue;
+        if (i > start) {
+            if (into.names.size() < kMaxNames)
+                into.names.append(text.sliced(start, i - start).toString());
+            else
+                ++into.leftOut;
+        }
+        if (i + 1 < n && text[i] == u'\r' && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+}
+
+} // namespace
+
+Decoded decode(const QByteArray& bytes)
+{
+    std::optional<QString> text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const char* charset = bytes.startsWith("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE";
+        text = convert(bytes.sliced(2), charset, false);
+        if (!text)
+            return failure(QStringLiteral("It begins as UTF-16 text but is not valid UTF-16"));
+    } else {
+        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+        // A text file never holds NUL bytes: this is some other kind of file.
+        if (body.contains('\0'))
+            return failure(QStringLiteral("It holds NUL bytes, so it is not a text file"));
+        text = convert(body, "UTF-8", false);
+        if (!text)
+            text = convert(body, "WINDOWS-1252", true);
+        if (!text)
+            return failure(QStringLiteral("Its text could not be decoded"));
+    }
+    if (text->contains(QChar(0)))
+        return failure(QStringLiteral("It holds NUL characters, so it is not a list of names"));
+    Decoded decoded;
+    splitLines(*text, decoded);
+    return decoded;
+}
+
+QByteArray encode(const QStringList& names)
+{
+    QString text;
+    qsizetype length = 0;
+    for (const QString& name : names)
+        length += name.size() + 4;
+    text.reserve(length);
+    for (const QString& name : names) {
+        text += name;
+        text += QLatin1String("\r\n\r\n");
+    }
+    return text.toUtf8();
+}
+
+Decoded readFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return failure(QStringLiteral("It is a folder, not a file"));
+    // A device or a pipe could block or never end.
+    if (info.exists() && !info.isFile())
+        return failure(QStringLiteral("It is not an ordinary file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(file.errorString());
+    const QString tooLarge = QStringLiteral("It is larger than 64 MiB, far more than any list of names needs");
+    if (file.size() > kMaxFileBytes)
+        return failure(tooLarge);
+    // It may have grown since: read no more than one byte past the limit.
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(file.errorString());
+    if (bytes.size() > kMaxFileBytes)
+        return failure(tooLarge);
+    return decode(bytes);
+}
+
+QString writeFile(const QString& path, const QStringList& names)
+{
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("It is a folder, not a file");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = encode(names);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace NameListCodec

@@ -1,0 +1,82 @@
+#include "NameListFiles.h"
+
+#include "Module2.h"
+#include "NameListCodec.h"
+#include "settings/CRegSettings.h"
+#include "settings/SettingsKeys.h"
+#include "ui/Prompter.h"
+
+#include <QLocale>
+
+namespace {
+
+const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+const QString kOops = QStringLiteral("Oops!");
+
+QString number(qsizetype n)
+{
+    return QLocale(QLocale::English).toString(qint64(n));
+}
+
+} // namespace
+
+NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, CRegSettings& settings, QString programFolder)
+    : m_prompter(prompter), m_owner(owner), m_settings(settings), m_programFolder(std::move(programFolder))
+{
+}
+
+QString NameListFiles::lastUsedFolder()
+{
+    const SettingsKeys::Key& key = SettingsKeys::LastUsedFolder;
+    return m_settings.GetSetting(key.section, key.key, m_programFolder);
+}
+
+void NameListFiles::rememberFile(const QString& path)
+{
+    const SettingsKeys::Key& key = SettingsKeys::LastUsedFolder;
+    m_settings.SaveSetting(key.section, key.key, path);
+}
+
+void NameListFiles::oops(const QString& text)
+{
+    m_prompter.MsgBox(text, Prompter::vbExclamation, kOops);
+}
+
+void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
+{
+    if (listHasNames &&
+        m_prompter.MsgBox(
+            QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+            Prompter::vbYesNo | Prompter::vbExclamation, QStringLiteral("Confirmation")) != Prompter::IDYES)
+        return;
+    const QString path = Module2::ShowOpenDialog(m_prompter, m_owner, kFilter,
+                                                 QStringLiteral("Select file to import..."), lastUsedFolder());
+    if (path.isEmpty())
+        return;
+    rememberFile(path);
+
+    // The whole file is read and decoded before the list is touched.
+    const NameListCodec::Decoded file = NameListCodec::readFile(path);
+    if (!file.ok()) {
+        oops(QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, file.error));
+        return;
+    }
+    replaceList(file.names);
+    if (file.leftOut > 0)
+        oops(QStringLiteral("The file holds more names than the list can hold. The first %1 were imported; %2 %3 "
+                            "left out.")
+                 .arg(number(file.names.size()), number(file.leftOut),
+                      file.leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+}
+
+void NameListFiles::exportList(const QStringList& names)
+{
+    const QString path = Module2::ShowSaveDialog(m_prompter, m_owner, kFilter, QStringLiteral("Select export file..."),
+                                                 lastUsedFolder());
+    if (path.isEmpty())
+        return;
+    rememberFile(path);
+    const QString reason = NameListCodec::writeFile(path, names);
+    if (!reason.isEmpty())
+        oops(QStringLiteral("Could not export to \"%1\".\n%2.\nA file already there is unchanged.").arg(path, reason));
+}

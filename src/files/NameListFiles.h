@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CRegSettings;
+class Prompter;
+class QWidget;
+
+// Import and export of the name list through the file dialogs, for the main window's two
+// buttons. The list itself stays with the caller: the import hands over a new list only
+// when the whole file was read, so a bad file never costs the names already there.
+class NameListFiles
+{
+public:
+    // settings is the caller's store; programFolder is where the dialogs open the first time.
+    NameListFiles(Prompter& prompter, QWidget* owner, CRegSettings& settings, QString programFolder);
+
+    // Asks first when the list has names, lets the user choose a file and reads it;
+    // replaceList is called with the file's names, or not at all.
+    void importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList);
+    // Lets the user choose a file and writes names to it, all or nothing.
+    void exportList(const QStringList& names);
+
+private:
+    QString lastUsedFolder();
+    void rememberFile(const QString& path);
+    void oops(const QString& text);
+
+    Prompter& m_prompter;
+    QWidget* m_owner;
+    CRegSettings& m_settings;
+    QString m_programFolder;
+};

@@ -1,0 +1,197 @@
+#include "Form1Fixture.h"
+
+#include <QDir>
+#include <QTest>
+
+class TestImportExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void importAsks_data();
+    void importAsks();
+    void importOutcome_data();
+    void importOutcome();
+    void exportAndImportBack();
+    void failedExportIsReported();
+};
+
+namespace {
+
+using Call = ScriptedPrompter::Call;
+const QString kSetting = SettingsKeys::LastUsedFolder.key;
+
+QString lastUsedFolder()
+{
+    return Form1Fixture::store().GetSetting(QStringLiteral("Options"), kSetting, QStringLiteral("<absent>"));
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void verifyDialog(const Call& call, Call::Kind kind, const QString& title, const QString& start, const Form1& owner)
+{
+    QCOMPARE(call.kind, kind);
+    QCOMPARE(call.title, title);
+    QCOMPARE(call.initialFolder, start);
+    QCOMPARE(call.owner, &owner);
+    const QList<Prompter::FileFilter> filters{{QStringLiteral("Text Files (*.txt)"), QStringLiteral("*.txt")},
+                                              {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")}};
+    QCOMPARE(call.filters, filters);
+}
+
+} // namespace
+
+void TestImportExport::importAsks_data()
+{
+    QTest::addColumn<bool>("listHasNames");
+    QTest::addColumn<int>("answer");   // to the question, when asked
+    QTest::addColumn<bool>("chooses"); // a file in the dialog, when shown
+    QTest::addColumn<QStringList>("after");
+    const QStringList old{QStringLiteral("Old")};
+    const QStringList imported{QStringLiteral("Ann"), QStringLiteral("Bob")};
+    QTest::newRow("empty list: no question") << false << 0 << true << imported;
+    QTest::newRow("No: no dialog") << true << int(Prompter::IDNO) << false << old;
+    QTest::newRow("Yes, then cancel") << true << int(Prompter::IDYES) << false << old;
+    QTest::newRow("Yes, then a file") << true << int(Prompter::IDYES) << true << imported;
+}
+
+void TestImportExport::importAsks()
+{
+    QFETCH(bool, listHasNames);
+    QFETCH(int, answer);
+    QFETCH(bool, chooses);
+    QFETCH(QStringList, after);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    if (listHasNames)
+        f.List1->AddItem(QStringLiteral("Old"));
+    const QString file = fx.appDir.filePath(QStringLiteral("names.txt"));
+    writeBytes(file, "Ann\r\n\r\nBob\r\n\r\n");
+
+    const bool asks = listHasNames;
+    const bool shows = !asks || answer == Prompter::IDYES;
+    if (asks)
+        fx.prompter.answer(answer);
+    if (shows)
+        fx.prompter.choose(chooses ? file : QString());
+    f.Command10_Click();
+
+    QCOMPARE(fx.prompter.calls.size(), int(asks) + int(shows));
+    if (asks) {
+        const Call& q = fx.prompter.calls.first();
+        QCOMPARE(
+            q.prompt,
+            QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"));
+        QCOMPARE(q.title, QStringLiteral("Confirmation"));
+        QCOMPARE(q.style, 4 | 48);
+    }
+    if (shows)
+        verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), fx.appDir.path(),
+                     f);
+    QCOMPARE(Form1Fixture::names(f), after);
+    QCOMPARE(lastUsedFolder(), chooses ? file : QStringLiteral("<absent>"));
+    QCOMPARE(f.List1->horizontalExtent() > 0, chooses); // fitted to the imported names
+}
+
+void TestImportExport::importOutcome_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("count");       // names in the list afterwards
+    QTest::addColumn<QString>("message"); // part of the message shown, "" for none
+    QByteArray tooMany;
+    for (int i = 0; i < 32767 + 2; ++i)
+        tooMany += "Name " + QByteArray::number(i) + "\n";
+    QTest::newRow("not a text file: list kept") << QByteArray("Ann\0Bob", 7) << 2 << QStringLiteral("NUL");
+    QTest::newRow("empty file: list emptied") << QByteArray() << 0 << QString();
+    QTest::newRow("too many: the first 32,767") << tooMany << 32767 << QStringLiteral("2 were left out");
+}
+
+void TestImportExport::importOutcome()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, count);
+    QFETCH(QString, message);
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Old"), QStringLiteral("List")});
+    const QString file = fx.appDir.filePath(QStringLiteral("in.txt"));
+    writeBytes(file, bytes);
+
+    fx.prompter.answer(Prompter::IDYES);
+    fx.prompter.choose(file);
+    int countDuringMessage = -1;
+    if (!message.isEmpty()) {
+        fx.prompter.answer(Prompter::IDOK);
+        // The message comes once the list is what it will stay (the third question).
+        fx.prompter.duringNext([&] {
+            fx.prompter.duringNext([&] { fx.prompter.duringNext([&] { countDuringMessage = f.List1->ListCount(); }); });
+        });
+    }
+    f.Command10_Click();
+    if (!message.isEmpty()) {
+        QCOMPARE(fx.prompter.calls.size(), 3);
+        const Call& oops = fx.prompter.calls[2];
+        QCOMPARE(oops.title, QStringLiteral("Oops!"));
+        QCOMPARE(oops.style, 48);
+        QVERIFY2(oops.prompt.contains(message), qPrintable(oops.prompt));
+        if (count == 2)
+            QVERIFY2(oops.prompt.contains(file), "the message names the file");
+        QCOMPARE(countDuringMessage, count);
+    } else {
+        QCOMPARE(fx.prompter.calls.size(), 2);
+    }
+    QCOMPARE(f.List1->ListCount(), count);
+    if (count == 2)
+        QCOMPARE(Form1Fixture::names(f), (QStringList{QStringLiteral("Old"), QStringLiteral("List")}));
+    // The choice is remembered whether or not the file could be read.
+    QCOMPARE(lastUsedFolder(), file);
+}
+
+void TestImportExport::exportAndImportBack()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    const QString file = fx.appDir.filePath(QStringLiteral("out.txt"));
+    fx.prompter.choose(file);
+    f.Command11_Click();
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    verifyDialog(fx.prompter.calls[0], Call::Save, QStringLiteral("Select export file..."), fx.appDir.path(), f);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("Ann\r\n\r\nBob\r\n\r\n"));
+    QCOMPARE(lastUsedFolder(), file);
+
+    // The next dialog starts at the file just chosen; the import brings the list back.
+    f.List1->Clear();
+    f.List1->AddItem(QStringLiteral("Other"));
+    fx.prompter.calls.clear();
+    fx.prompter.answer(Prompter::IDYES);
+    fx.prompter.choose(file);
+    f.Command10_Click();
+    verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), file, f);
+    QCOMPARE(Form1Fixture::names(f), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")}));
+}
+
+void TestImportExport::failedExportIsReported()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("Ann"));
+    const QString target = fx.appDir.filePath(QStringLiteral("missing-folder/out.txt"));
+    fx.prompter.choose(target);
+    fx.prompter.answer(Prompter::IDOK);
+    f.Command11_Click();
+    QCOMPARE(fx.prompter.calls.size(), 2);
+    QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
+    QCOMPARE(fx.prompter.calls[1].style, 48);
+    QVERIFY(fx.prompter.calls[1].prompt.contains(target));
+    QVERIFY(!QFile::exists(target));
+}
+
+QTEST_MAIN(TestImportExport)
+#include "test_importexport.moc"
