@@ -146,6 +146,7 @@ void Form1::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
     connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
@@ -228,6 +229,7 @@ void Form1::Form_Load()
     }
 
     m_helpFile = folder + QStringLiteral("nimbrel.hlp");
+    loadHelpTopics();
 
     // The enabling rule brings the list buttons into line right after start-up.
     setTimer2Enabled(true);

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QWidget>
 
+class ContextHelp;
 class ListBox;
 class Prompter;
 class QFrame;
@@ -106,6 +107,11 @@ public:
     // Name list files (Form1Files.cpp).
     void Command10_Click();
     void Command11_Click();
+    // Help (Form1Help.cpp).
+    void Command6_Click();
+    // Gives the controls their topics from the help file, read afresh.
+    void loadHelpTopics();
+    const ContextHelp* contextHelp() const { return m_contextHelp; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -125,6 +131,7 @@ private:
     QByteArray m_wavdata;
     QString m_helpFile;
     DrawOrder m_draw;
+    ContextHelp* m_contextHelp = nullptr;
     bool m_maxmin = false;
     bool m_shifted = false;
     bool m_timer2Enabled = true;

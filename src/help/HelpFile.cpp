@@ -1,0 +1,153 @@
+#include "HelpFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+QString named(const QString& path)
+{
+    return QStringLiteral("the help file %1").arg(QDir::toNativeSeparators(path));
+}
+
+// A topic line: "[N]" or "[N] Title", N a whole number from 1 to MaxTopic.
+bool parseTopicLine(const QString& line, int& number, QString& title)
+{
+    const qsizetype close = line.indexOf(u']');
+    if (close < 2 || close > 5)
+        return false;
+    const QStringView digits = QStringView(line).mid(1, close - 1);
+    number = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return false;
+        number = number * 10 + (c.unicode() - u'0');
+    }
+    if (number < 1 || number > HelpFile::MaxTopic)
+        return false;
+    title = line.mid(close + 1).trimmed();
+    return true;
+}
+
+} // namespace
+
+HelpFile HelpFile::load(const QString& path)
+{
+    HelpFile help;
+    help.m_path = path;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        help.m_error = named(path) + QStringLiteral(" was not found.");
+        return help;
+    }
+    if (!info.isFile()) {
+        help.m_error = named(path) + QStringLiteral(" is not a file.");
+        return help;
+    }
+    const QString tooLarge = named(path) + QStringLiteral(" is too large to be a help file.");
+    if (info.size() > MaxSize) {
+        help.m_error = tooLarge;
+        return help;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        help.m_error = named(path) + QStringLiteral(" could not be read (%1).").arg(file.errorString());
+        return help;
+    }
+    // Read one byte past the limit: a file may grow, or report no size at all.
+    const QByteArray content = file.read(MaxSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        help.m_error = named(path) + QStringLiteral(" could not be read (%1).").arg(file.errorString());
+        return help;
+    }
+    if (content.size() > MaxSize) {
+        help.m_error = tooLarge;
+        return help;
+    }
+    return parse(content, path);
+}
+
+HelpFile HelpFile::parse(const QByteArray& content, const QString& path)
+{
+    HelpFile help;
+    help.m_path = path;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(content);
+    if (decoder.hasError() || content.contains('\0')) {
+        help.m_error = named(path) + QStringLiteral(" is not a text file.");
+        return help;
+    }
+
+    auto damaged = [&](qsizetype line, const QString& why) {
+        help.m_topics.clear();
+        help.m_error = named(path) + QStringLiteral(" is damaged (line %1: %2).").arg(line).arg(why);
+        return help;
+    };
+
+    Topic* current = nullptr;
+    bool newParagraph = true;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (i == 0 && line.startsWith(QChar(0xFEFF)))
+            line.remove(0, 1);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const qsizetype lineNumber = i + 1;
+
+        if (line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            int number = 0;
+            QString title;
+            if (!parseTopicLine(line, number, title))
+                return damaged(lineNumber, QStringLiteral("a topic line needs a number from 1 to %1 in square "
+                                                          "brackets")
+                                               .arg(MaxTopic));
+            if (help.m_topics.contains(number))
+                return damaged(lineNumber, QStringLiteral("topic %1 appears a second time").arg(number));
+            current = &help.m_topics[number];
+            current->title = title;
+            newParagraph = true;
+            continue;
+        }
+        const QString words = line.trimmed();
+        if (!current) {
+            if (!words.isEmpty())
+                return damaged(lineNumber, QStringLiteral("text before the first topic"));
+            continue;
+        }
+        if (words.isEmpty()) {
+            newParagraph = true;
+        } else if (newParagraph) {
+            current->paragraphs.append(words);
+            newParagraph = false;
+        } else {
+            current->paragraphs.last() += u' ' + words;
+        }
+    }
+    return help;
+}
+
+QString HelpFile::popupText(int number) const
+{
+    auto notAvailable = [](const QString& why) {
+        return QStringLiteral("<p>Help is not available: %1</p>").arg(why.toHtmlEscaped());
+    };
+    if (!isValid())
+        return notAvailable(m_error);
+    const auto found = m_topics.constFind(number);
+    if (found == m_topics.constEnd())
+        return notAvailable(named(m_path) + QStringLiteral(" has no topic %1.").arg(number));
+    if (found->title.isEmpty() && found->paragraphs.isEmpty())
+        return notAvailable(named(m_path) + QStringLiteral(" has nothing in topic %1.").arg(number));
+
+    QString html;
+    if (!found->title.isEmpty())
+        html += QStringLiteral("<p><b>%1</b></p>").arg(found->title.toHtmlEscaped());
+    for (const QString& paragraph : found->paragraphs)
+        html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
+    return html;
+}
