@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-windows bench deb format clean
+.PHONY: all deps configure build run test test-windows test-asan fuzz bench deb format clean
 
 all: build
 
@@ -29,6 +29,29 @@ test: deps build
 test-windows:
 	@scripts/install-deps windows
 	scripts/test-windows $(BUILD)-windows
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
+ASAN_BUILD ?= build-asan
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIMBREL_SANITIZE=ON $(SANITIZE_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang), each run FUZZ_SECONDS on a copy of its corpus in tests/fuzz/corpus.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIMBREL_FUZZ=ON \
+		-DBUILD_TESTING=ON $(SANITIZE_FLAGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@for f in $(FUZZ_BUILD)/fuzz/*; do \
+		name=$$(basename $$f); work=$(FUZZ_BUILD)/corpus/$$name; mkdir -p $$work; \
+		cp -n tests/fuzz/corpus/$$name/* $$work/ 2>/dev/null || true; \
+		echo "== fuzz_$$name for $(FUZZ_SECONDS) s"; \
+		QT_QPA_PLATFORM=offscreen $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/crash-$$name- $$work || exit 1; \
+	done
 
 bench: deps build
 	@for b in $(BUILD)/bench/bin/*; do echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done

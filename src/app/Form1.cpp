@@ -4,10 +4,12 @@
 #include "ListBox.h"
 #include "draw/RandomSource.h"
 #include "print/TextBox.h"
+#include "settings/RegistryApi.h"
 #include "settings/SettingsKeys.h"
 #include "settings/StoredNames.h"
 #include "ui/BackColor.h"
 #include "ui/DesignUnits.h"
+#include "ui/Prompter.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -20,6 +22,9 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+
+#include <chrono>
+#include <utility>
 
 namespace {
 
@@ -214,6 +219,8 @@ void Form1::Form_Load()
 
     regset.setCompany(Company);
     regset.setAppName(AppName);
+    // Opening the store moves a damaged one aside; the user hears of it once the window is up.
+    m_damagedCopy = regset.takeDamagedCopy();
 
     auto readFlag = [this](const Key& key) {
         return flagIsOn(regset.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue);
@@ -240,21 +247,64 @@ void Form1::Form_Load()
 
 void Form1::Form_Unload()
 {
-    using namespace SettingsKeys;
-
     Timer1->stop();
     setTimer2Enabled(false);
 
+    QString failure;
+    {
+        // The save may wait for another copy that holds the store.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        failure = saveNames();
+        QGuiApplication::restoreOverrideCursor();
+    }
+    if (!failure.isEmpty())
+        m_services.prompter->MsgBox(Form1Texts::NotSaved.arg(failure, regset.location()), Prompter::vbExclamation,
+                                    Form1Texts::Oops);
+}
+
+bool Form1::SaveNamesNow()
+{
+    return m_unloaded || saveNames().isEmpty();
+}
+
+QString Form1::saveNames()
+{
+    using namespace SettingsKeys;
+    // Another copy of the program may hold the store for a moment; wait for it rather
+    // than lose the list.
+    constexpr std::chrono::seconds kPatience(30);
+
+    auto reason = [](long result) {
+        switch (result) {
+        case RegistryApi::Busy:
+            return Form1Texts::StoreBusy;
+        case RegistryApi::AccessDenied:
+            return Form1Texts::StoreReadOnly;
+        case RegistryApi::DiskFull:
+            return Form1Texts::DiskFull;
+        default:
+            return Form1Texts::StoreFailed;
+        }
+    };
+
     // One batch, committed only when every name was written: the stored list is either
-    // the old one or the new one, never a mix. (Deleting finds no section on a first run.)
-    CRegSettings::Batch batch = regset.beginBatch();
-    regset.DeleteSetting(NamesSection, QString());
-    bool written = true;
+    // the old one or the new one, never a mix. Leaving the batch uncommitted rolls it back.
+    CRegSettings::Batch batch = regset.beginBatch(kPatience);
+    if (!batch.isOpen())
+        return reason(batch.result());
+    // A first run has no section to delete.
+    if (!regset.DeleteSetting(NamesSection, QString()) && regset.lastError() != RegistryApi::FileNotFound)
+        return reason(regset.lastError());
+    QList<CRegSettings::Row> rows;
     const int count = List1->ListCount();
-    for (int i = 0; i < count && written; ++i)
-        written = regset.SaveSetting(NamesSection, nameKey(i), List1->List(i));
-    if (written)
-        batch.commit();
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rows.append({nameKey(i), List1->List(i)});
+    if (!regset.SaveSettings(NamesSection, rows))
+        return reason(regset.lastError());
+    if (!batch.commit())
+        return reason(batch.result());
+    return {};
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -264,6 +314,17 @@ void Form1::closeEvent(QCloseEvent* event)
         Form_Unload();
     }
     event->accept();
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_damagedCopy.isEmpty())
+        return;
+    // Told once, when the window is up.
+    QTimer::singleShot(0, this, [this, copy = std::exchange(m_damagedCopy, QString())] {
+        m_services.prompter->MsgBox(Form1Texts::StoreDamaged.arg(copy), Prompter::vbExclamation, Form1Texts::Oops);
+    });
 }
 
 // Layout.

@@ -91,6 +91,10 @@ public:
     // Start-up, shut-down and layout (Form1.cpp).
     void Form_Load();
     void Form_Unload();
+    // Writes the list now, without a word, unless the unload already did: for the end of
+    // the desktop session and for a process that ends without its window closing.
+    // True when the list is stored.
+    bool SaveNamesNow();
     void Form_Resize();
     void UpdateListExtent();
     // List editing (Form1Editing.cpp).
@@ -123,11 +127,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
     void setTimer2Enabled(bool enabled);
+    // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
+    QString saveNames();
 
     Form1Services m_services;
     CRegSettings regset;
@@ -140,6 +147,7 @@ private:
     bool m_timer2Enabled = true;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
+    QString m_damagedCopy; // where a damaged store was kept, until the user is told
     float m_leftTwips = -1;
     TwipsRect m_list1;
     TwipsRect m_picture1;

@@ -9,4 +9,15 @@ inline const QString Shuffle = QStringLiteral("Shuffle");
 inline const QString Stop = QStringLiteral("Stop");
 inline const QString Oops = QStringLiteral("Oops!");
 inline const QString PleaseConfirm = QStringLiteral("Please Confirm");
+// The list could not be written at exit: %1 why, %2 where the store is.
+inline const QString NotSaved = QStringLiteral("Your list of names could not be saved: %1.\n\n"
+                                               "The names stay as they were last saved, in:\n%2");
+inline const QString StoreBusy = QStringLiteral("another program kept the settings file busy");
+inline const QString StoreReadOnly = QStringLiteral("the settings file or its folder cannot be written");
+inline const QString DiskFull = QStringLiteral("the disk is full");
+inline const QString StoreFailed = QStringLiteral("the settings file could not be opened or written");
+// %1: where the damaged file was kept.
+inline const QString StoreDamaged = QStringLiteral("The settings file was damaged, so Nimbrel starts with its "
+                                                   "default settings and no remembered names.\n\n"
+                                                   "The damaged file was kept as:\n%1");
 } // namespace Form1Texts

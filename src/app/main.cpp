@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "ExitGuard.h"
 #include "Form1.h"
 #include "draw/ClockRandomSource.h"
 #ifdef _WIN32
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     services.printer = &printer;
     Form1 form(services);
     prompter.setOwner(&form);
+    ExitGuard guard(&form);
     form.show();
     return app.exec();
 }

@@ -97,15 +97,20 @@ std::string CRegSettings::BuildKeyPath(const QString& Section) const
 bool CRegSettings::DeleteSetting(const QString& Section, const QString& Key)
 {
     RegistryKey key(*m_api);
+    RegistryApi::Result r;
     if (Key.isEmpty()) {
-        if (m_api->openKey(BuildKeyPath(QString()), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
-            return false;
-        return m_api->deleteKey(key.get(), utf8(Section)) == RegistryApi::Success;
+        r = m_api->openKey(BuildKeyPath(QString()), RegistryApi::KeyAllAccess, key.out());
+        if (r == RegistryApi::Success)
+            r = m_api->deleteKey(key.get(), utf8(Section));
+    } else {
+        r = m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out());
+        const std::string name = utf8(Key);
+        if (r == RegistryApi::Success)
+            r = m_api->deleteValue(key.get(), valueName(name));
     }
-    if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
-        return false;
-    const std::string name = utf8(Key);
-    return m_api->deleteValue(key.get(), valueName(name)) == RegistryApi::Success;
+    if (r != RegistryApi::Success)
+        m_lastError = r;
+    return r == RegistryApi::Success;
 }
 
 QList<CRegSettings::Row> CRegSettings::GetAllSettings(const QString& Section)
@@ -156,27 +161,66 @@ QString CRegSettings::GetSetting(const QString& Section, const QString& Key, con
 bool CRegSettings::SaveSetting(const QString& Section, const QString& Key, const QString& Setting)
 {
     RegistryKey key(*m_api);
-    if (m_api->createKey(BuildKeyPath(Section), key.out()) != RegistryApi::Success)
-        return false;
-    const std::string nameText = utf8(Key);
-    const QByteArray text = Setting.toUtf8();
-    // constData() is NUL-terminated; the stored length counts that NUL.
-    return m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
-                           reinterpret_cast<const std::uint8_t*>(text.constData()),
-                           static_cast<std::uint32_t>(text.size() + 1)) == RegistryApi::Success;
+    RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
+    if (r == RegistryApi::Success) {
+        const std::string nameText = utf8(Key);
+        const QByteArray text = Setting.toUtf8();
+        // constData() is NUL-terminated; the stored length counts that NUL.
+        r = m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
+                            reinterpret_cast<const std::uint8_t*>(text.constData()),
+                            static_cast<std::uint32_t>(text.size() + 1));
+    }
+    if (r != RegistryApi::Success)
+        m_lastError = r;
+    return r == RegistryApi::Success;
 }
 
-CRegSettings::Batch CRegSettings::beginBatch()
+bool CRegSettings::SaveSettings(const QString& Section, const QList<Row>& rows)
 {
-    return Batch(m_api);
+    if (rows.isEmpty())
+        return true; // nothing to store, so no section to create
+    RegistryKey key(*m_api);
+    RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
+    std::string nameText;
+    for (qsizetype i = 0; i < rows.size() && r == RegistryApi::Success; ++i) {
+        nameText = utf8(rows[i].first);
+        const QByteArray text = rows[i].second.toUtf8();
+        r = m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
+                            reinterpret_cast<const std::uint8_t*>(text.constData()),
+                            static_cast<std::uint32_t>(text.size() + 1));
+    }
+    if (r != RegistryApi::Success)
+        m_lastError = r;
+    return r == RegistryApi::Success;
 }
 
-CRegSettings::Batch::Batch(std::shared_ptr<RegistryApi> api) : m_api(std::move(api))
+QString CRegSettings::location() const
 {
-    m_open = m_api->beginBatch() == RegistryApi::Success;
+    const std::string where = m_api->location();
+    if (!where.empty())
+        return QString::fromStdString(where);
+    return QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromStdString(BuildKeyPath(QString()));
 }
 
-CRegSettings::Batch::Batch(Batch&& other) noexcept : m_api(std::move(other.m_api)), m_open(other.m_open)
+QString CRegSettings::takeDamagedCopy()
+{
+    return QString::fromStdString(m_api->takeDamagedCopy());
+}
+
+CRegSettings::Batch CRegSettings::beginBatch(std::chrono::milliseconds patience)
+{
+    return Batch(m_api, patience);
+}
+
+CRegSettings::Batch::Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience) : m_api(std::move(api))
+{
+    m_result = patience.count() > 0 ? m_api->beginBatchWaiting(static_cast<std::uint32_t>(patience.count()))
+                                    : m_api->beginBatch();
+    m_open = m_result == RegistryApi::Success;
+}
+
+CRegSettings::Batch::Batch(Batch&& other) noexcept
+    : m_api(std::move(other.m_api)), m_open(other.m_open), m_result(other.m_result)
 {
     other.m_open = false;
 }
@@ -192,5 +236,6 @@ bool CRegSettings::Batch::commit()
     if (!m_open)
         return false;
     m_open = false;
-    return m_api->commitBatch() == RegistryApi::Success;
+    m_result = m_api->commitBatch();
+    return m_result == RegistryApi::Success;
 }

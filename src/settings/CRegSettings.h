@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <utility>
 
@@ -37,6 +38,9 @@ public:
     QList<Row> GetAllSettings(const QString& Section);
     QString GetSetting(const QString& Section, const QString& Key, const QString& Default);
     bool SaveSetting(const QString& Section, const QString& Key, const QString& Setting);
+    // SaveSetting for each (key, setting) row in turn, opening the section once; stops at the
+    // first failure. True when every row was stored.
+    bool SaveSettings(const QString& Section, const QList<Row>& rows);
 
     // All-or-nothing group of operations: one transaction on the hive. Operations made
     // through any instance while the batch is open belong to it. Destroying a batch that
@@ -53,14 +57,28 @@ public:
         ~Batch();
         // True when everything in the batch was stored.
         bool commit();
+        // True while begun and neither committed nor rolled back.
+        bool isOpen() const { return m_open; }
+        // The store's answer to the begin, or to the commit once tried (a RegistryApi result).
+        long result() const { return m_result; }
 
     private:
         friend class CRegSettings;
-        explicit Batch(std::shared_ptr<RegistryApi> api);
+        Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience);
         std::shared_ptr<RegistryApi> m_api;
         bool m_open = false;
+        long m_result = 0;
     };
-    Batch beginBatch();
+    // patience: how long to wait for another process that holds the store's write lock;
+    // zero for the store's usual wait.
+    Batch beginBatch(std::chrono::milliseconds patience = std::chrono::milliseconds::zero());
+
+    // The RegistryApi result of the last SaveSetting or DeleteSetting that failed.
+    long lastError() const { return m_lastError; }
+    // Where the store lives, for messages: a file path, or the registry key.
+    QString location() const;
+    // Where a damaged store found on opening was kept aside; empty when none, or once told.
+    QString takeDamagedCopy();
 
 private:
     std::string BuildKeyPath(const QString& Section) const;
@@ -68,4 +86,5 @@ private:
     std::shared_ptr<RegistryApi> m_api;
     QString m_company;
     QString m_appName;
+    long m_lastError = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The few registry operations the settings store needs, shaped after the Win32 registry so
@@ -22,6 +23,8 @@ public:
     static constexpr Result FileNotFound = 2;
     static constexpr Result AccessDenied = 5;
     static constexpr Result InvalidHandle = 6;
+    static constexpr Result DiskFull = 112;
+    static constexpr Result Busy = 170; // another process holds the store's write lock
     static constexpr Result BadPathname = 161;
     static constexpr Result MoreData = 234;
     static constexpr Result NoMoreItems = 259;
@@ -73,6 +76,18 @@ public:
     virtual Result beginBatch() = 0;
     virtual Result commitBatch() = 0;
     virtual Result rollbackBatch() = 0;
+    // beginBatch, waiting up to maxWaitMs for another process's write lock instead of the
+    // store's usual few seconds. Busy when it was still held.
+    virtual Result beginBatchWaiting(std::uint32_t maxWaitMs)
+    {
+        (void)maxWaitMs;
+        return beginBatch();
+    }
+
+    // Where the store lives, to tell the user (a file path); empty when there is nothing to say.
+    virtual std::string location() const { return {}; }
+    // Where a damaged store found on opening was kept aside, once; empty otherwise.
+    virtual std::string takeDamagedCopy() { return {}; }
 };
 
 // An open key that closes itself.

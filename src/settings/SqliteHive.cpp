@@ -16,13 +16,16 @@
 #include <map>
 #include <mutex>
 #include <unordered_map>
+#include <utility>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr long long kRootId = 1;
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
+// How long a call waits for another process's write lock before giving up.
+constexpr int kBusyTimeoutMs = 5000;
 
 // Keys form a tree below the root row (HKEY_CURRENT_USER). Names are stored as bytes, with a
 // lower-cased copy for lookups; a value's ord (its rowid) only grows, so ordering by it gives
@@ -43,8 +46,8 @@ CREATE TABLE IF NOT EXISTS reg_values(
     type INTEGER NOT NULL,
     data BLOB NOT NULL,
     UNIQUE(key_id, folded));
-CREATE INDEX IF NOT EXISTS reg_values_by_key ON reg_values(key_id, ord);
-PRAGMA user_version = 1;
+DROP INDEX IF EXISTS reg_values_by_key;
+PRAGMA user_version = 2;
 )";
 
 enum Statement {
@@ -73,7 +76,9 @@ constexpr std::array<const char*, StatementCount> kStatements = {
     "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data",
     "DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2",
     "SELECT ifnull(max(length(name)), 0), ifnull(max(length(data)), 0) FROM reg_values WHERE key_id = ?1",
-    "SELECT name, type, data FROM reg_values WHERE key_id = ?1 ORDER BY ord",
+    // Walking the table in ord order beats an index on (key_id, ord), whose upkeep made
+    // every write of a value a third dearer; the values are nearly all one section's anyway.
+    "SELECT name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
@@ -102,6 +107,11 @@ RegistryApi::Result toResult(int rc)
     case SQLITE_PERM:
     case SQLITE_AUTH:
         return RegistryApi::AccessDenied;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return RegistryApi::Busy;
+    case SQLITE_FULL:
+        return RegistryApi::DiskFull;
     default:
         return RegistryApi::Failure;
     }
@@ -171,8 +181,8 @@ std::string timestamp()
     return text;
 }
 
-// Keeps a broken hive for inspection instead of deleting it.
-bool moveAside(const std::string& path)
+// Keeps a broken hive for inspection instead of deleting it; where it went, or empty.
+std::string moveAside(const std::string& path)
 {
     std::string target = path + ".corrupt-" + timestamp();
     std::error_code ec;
@@ -180,12 +190,12 @@ bool moveAside(const std::string& path)
         target = path + ".corrupt-" + timestamp() + "-" + std::to_string(n);
     fs::rename(path, target, ec);
     if (ec)
-        return false;
+        return {};
     for (const char* companion : {"-wal", "-shm"}) {
         if (fs::exists(path + companion, ec))
             fs::rename(path + companion, target + companion, ec);
     }
-    return true;
+    return target;
 }
 
 // True also for a missing or empty file, which SQLite starts afresh.
@@ -245,6 +255,8 @@ public:
 
     // Key ids by folded path from the root, kept only while a batch is open.
     std::unordered_map<std::string, long long> batchPaths;
+    // Where a damaged file found on opening was kept; cleared once told.
+    std::string damagedCopy;
 
 private:
     bool open(const std::string& path)
@@ -254,10 +266,13 @@ private:
         // Move a file that is no database at all before SQLite sees it: on closing it, SQLite
         // would delete the -wal and -shm that came with it.
         if (!looksLikeDatabase(path))
-            moveAside(path);
+            damagedCopy = moveAside(path);
         int rc = openWritable(path);
-        if (isCorrupt(rc) && moveAside(path))
-            rc = openWritable(path);
+        if (isCorrupt(rc)) {
+            damagedCopy = moveAside(path);
+            if (!damagedCopy.empty())
+                rc = openWritable(path);
+        }
         if (rc == SQLITE_OK)
             return true;
         return !isCorrupt(rc) && openReadOnly(path);
@@ -280,7 +295,7 @@ private:
         if (rc == SQLITE_OK && sqlite3_db_readonly(raw, "main") == 1)
             rc = SQLITE_READONLY;
         if (rc == SQLITE_OK) {
-            sqlite3_busy_timeout(raw, 5000);
+            sqlite3_busy_timeout(raw, kBusyTimeoutMs);
             rc = exec("PRAGMA journal_mode = WAL");
         }
         if (rc == SQLITE_OK)
@@ -308,7 +323,7 @@ private:
             int rc = sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
             m_db.reset(raw);
             if (rc == SQLITE_OK) {
-                sqlite3_busy_timeout(raw, 5000);
+                sqlite3_busy_timeout(raw, kBusyTimeoutMs);
                 rc = prepare();
             }
             if (rc == SQLITE_OK)
@@ -676,6 +691,28 @@ RegistryApi::Result SqliteHive::beginBatch()
     Query begin((*db)[Begin]);
     const int rc = begin.step();
     return rc == SQLITE_DONE ? Success : toResult(rc);
+}
+
+RegistryApi::Result SqliteHive::beginBatchWaiting(std::uint32_t maxWaitMs)
+{
+    Connection* db = connection();
+    if (!db)
+        return Failure;
+    sqlite3_busy_timeout(db->db(), static_cast<int>(std::min<std::uint32_t>(maxWaitMs, INT32_MAX)));
+    const Result r = beginBatch();
+    sqlite3_busy_timeout(db->db(), kBusyTimeoutMs);
+    return r;
+}
+
+std::string SqliteHive::location() const
+{
+    return m_path;
+}
+
+std::string SqliteHive::takeDamagedCopy()
+{
+    Connection* db = connection();
+    return db ? std::exchange(db->damagedCopy, std::string()) : std::string();
 }
 
 RegistryApi::Result SqliteHive::commitBatch()

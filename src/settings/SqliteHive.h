@@ -44,6 +44,9 @@ public:
     Result beginBatch() override;
     Result commitBatch() override;
     Result rollbackBatch() override;
+    Result beginBatchWaiting(std::uint32_t maxWaitMs) override;
+    std::string location() const override;
+    std::string takeDamagedCopy() override;
 
     class Connection;
 

@@ -1,5 +1,6 @@
 #include "Form1Fixture.h"
 
+#include "app/Form1Texts.h"
 #include "settings/RegistryApi.h"
 
 #include <QTest>
@@ -50,7 +51,7 @@ public:
     explicit FailingStore(int writesLeft) : m_writesLeft(writesLeft) {}
     Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
     {
-        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : Failure;
+        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : DiskFull;
     }
 
 private:
@@ -283,7 +284,11 @@ void TestStartup::failedSaveKeepsTheOldList()
     Form1& f = fx.open();
     f.List1->Clear();
     f.List1->AddItems({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
+    fx.prompter.answer(Prompter::IDOK);
     fx.close();
+    // The user is told before the window goes.
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QVERIFY(fx.prompter.calls[0].prompt.contains(Form1Texts::DiskFull));
 
     const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
     QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("old 1")},

@@ -1,0 +1,213 @@
+// What the exit save does when the store is busy, unwritable or was damaged, and the
+// save at the end of the desktop session.
+#include "Form1Fixture.h"
+
+#include "app/ExitGuard.h"
+#include "app/Form1Texts.h"
+#include "settings/RegistryApi.h"
+#include "settings/SqliteHive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSessionManager>
+#include <QTest>
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+using namespace SettingsKeys;
+
+namespace {
+
+// The user's store, but the long wait for a busy store is cut short (the asked wait is kept).
+class ImpatientStore : public RegistryApi
+{
+public:
+    std::uint32_t askedWaitMs = 0;
+
+    Result beginBatchWaiting(std::uint32_t maxWaitMs) override
+    {
+        askedWaitMs = maxWaitMs;
+        return m_real->beginBatchWaiting(200);
+    }
+    Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
+    Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
+    Result queryValue(Handle k, ValueName n, std::uint32_t* t, std::uint8_t* d, std::uint32_t* l) override
+    {
+        return m_real->queryValue(k, n, t, d, l);
+    }
+    Result queryInfoKey(Handle k, std::uint32_t* n, std::uint32_t* d) override { return m_real->queryInfoKey(k, n, d); }
+    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
+                     std::uint32_t* dl) override
+    {
+        return m_real->enumValue(k, i, n, nl, t, d, dl);
+    }
+    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
+    {
+        return m_real->setValue(k, n, t, d, l);
+    }
+    Result deleteValue(Handle k, ValueName n) override { return m_real->deleteValue(k, n); }
+    Result deleteKey(Handle k, std::string_view s) override { return m_real->deleteKey(k, s); }
+    Result closeKey(Handle k) override { return m_real->closeKey(k); }
+    Result beginBatch() override { return m_real->beginBatch(); }
+    Result commitBatch() override { return m_real->commitBatch(); }
+    Result rollbackBatch() override { return m_real->rollbackBatch(); }
+    std::string location() const override { return m_real->location(); }
+
+private:
+    std::shared_ptr<RegistryApi> m_real = CRegSettings::userStore();
+};
+
+QString hivePath()
+{
+    return QString::fromStdString(SqliteHive::userHivePath());
+}
+
+QStringList storedNames()
+{
+    QStringList out;
+    for (const CRegSettings::Row& row : Form1Fixture::store().GetAllSettings(NamesSection))
+        out << row.second;
+    return out;
+}
+
+void storeOldList(Form1Fixture& fx)
+{
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("old 1"));
+    f.List1->AddItem(QStringLiteral("old 2"));
+    fx.close();
+}
+
+} // namespace
+
+class TestExitSave : public QObject
+{
+    Q_OBJECT
+private slots:
+    void busyStoreKeepsTheOldListAndSaysSo();
+    void unwritableStoreIsReported_data();
+    void unwritableStoreIsReported();
+    void damagedStoreIsReportedOnceShown();
+    void sessionEndSavesTheList();
+};
+
+void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
+{
+    Form1Fixture fx;
+    storeOldList(fx);
+
+    // Another process holds the write lock for the whole exit.
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(hivePath().toUtf8().constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    auto store = std::make_shared<ImpatientStore>();
+    fx.registry = store;
+    Form1& f = fx.open();
+    QCOMPARE(Form1Fixture::names(f), QStringList({"old 1", "old 2"}));
+    f.List1->AddItem(QStringLiteral("new"));
+    f.List1->RemoveItem(0);
+    fx.prompter.answer(Prompter::IDOK);
+    fx.close();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    QVERIFY(store->askedWaitMs >= 30000);
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    const ScriptedPrompter::Call& call = fx.prompter.calls[0];
+    QCOMPARE(call.title, Form1Texts::Oops);
+    QCOMPARE(call.style, int(Prompter::vbExclamation));
+    QCOMPARE(call.prompt, Form1Texts::NotSaved.arg(Form1Texts::StoreBusy, hivePath()));
+    QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
+}
+
+void TestExitSave::unwritableStoreIsReported_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder at the file's path") << "folder" << Form1Texts::StoreFailed;
+    QTest::newRow("read-only folder") << "read-only folder" << Form1Texts::StoreReadOnly;
+    QTest::newRow("read-only file") << "read-only file" << Form1Texts::StoreReadOnly;
+}
+
+void TestExitSave::unwritableStoreIsReported()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    if (kind != QLatin1String("folder") && geteuid() == 0)
+        QSKIP("root writes to read-only files and folders; run as a normal user to check this case");
+    Form1Fixture fx;
+    const QString path = hivePath();
+    const QString folder = QFileInfo(path).path();
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        storeOldList(fx);
+        // SQLite leaves no -wal or -shm behind on a clean close.
+        const QString target = kind == QLatin1String("read-only file") ? path : folder;
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+
+    Form1& f = fx.open();
+    f.List1->AddItem(QStringLiteral("new"));
+    fx.prompter.answer(Prompter::IDOK);
+    fx.close();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(fx.prompter.calls[0].title, Form1Texts::Oops);
+    QCOMPARE(fx.prompter.calls[0].prompt, Form1Texts::NotSaved.arg(reason, path));
+    if (kind != QLatin1String("folder"))
+        QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
+}
+
+void TestExitSave::damagedStoreIsReportedOnceShown()
+{
+    Form1Fixture fx;
+    const QString path = hivePath();
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    }
+
+    Form1& f = fx.open();
+    QCOMPARE(f.List1->ListCount(), 0);
+    QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
+    fx.prompter.answer(Prompter::IDOK);
+    f.show();
+    QTRY_COMPARE(fx.prompter.calls.size(), 1);
+    const QStringList copies =
+        QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".corrupt-*")});
+    QCOMPARE(copies.size(), 1);
+    const QString copy = QFileInfo(path).path() + QLatin1Char('/') + copies[0];
+    QCOMPARE(fx.prompter.calls[0].prompt, Form1Texts::StoreDamaged.arg(copy));
+    QCOMPARE(fx.prompter.calls[0].title, Form1Texts::Oops);
+    QCOMPARE(QFile(copy).size(), 4096);
+
+    // Once: showing the window again says nothing more.
+    f.hide();
+    f.show();
+    QTest::qWait(20);
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    fx.close();
+}
+
+void TestExitSave::sessionEndSavesTheList()
+{
+    Form1Fixture fx;
+    Form1& f = fx.open();
+    ExitGuard guard(&f);
+    f.List1->AddItem(QStringLiteral("kept at logout"));
+    // Our handler never touches the manager, which only the toolkit can make.
+    alignas(QSessionManager) unsigned char manager[sizeof(QSessionManager)] = {};
+    emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
+    QCOMPARE(storedNames(), QStringList({"kept at logout"}));
+    fx.close();
+}
+
+QTEST_MAIN(TestExitSave)
+#include "test_exitsave.moc"

@@ -1,0 +1,46 @@
+// The settings store meets whatever file is at its path: a damaged or hostile hive must be
+// read or moved aside, never crash the program. Each input is the whole hive file.
+#include "settings/CRegSettings.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SqliteHive.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const fs::path folder = [] {
+        fs::path dir = fs::temp_directory_path() / ("nimbrel-fuzz-hive-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        return dir;
+    }();
+    const fs::path path = folder / "registry.sqlite";
+    {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    {
+        CRegSettings store(std::make_shared<SqliteHive>(path.string()));
+        store.setCompany(SettingsKeys::Company);
+        store.setAppName(SettingsKeys::AppName);
+        // What start-up reads, then what the exit writes.
+        store.takeDamagedCopy();
+        store.GetSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::Sound.defaultValue);
+        const QList<CRegSettings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
+        CRegSettings::Batch batch = store.beginBatch();
+        store.DeleteSetting(SettingsKeys::NamesSection, QString());
+        store.SaveSettings(SettingsKeys::NamesSection, rows.mid(0, 3));
+        batch.commit();
+    }
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))
+        fs::remove(entry.path(), ec);
+    return 0;
+}
