@@ -116,6 +116,7 @@ bool CRegSettings::DeleteSetting(const QString& Section, const QString& Key)
 QList<CRegSettings::Row> CRegSettings::GetAllSettings(const QString& Section)
 {
     QList<Row> rows;
+    const RegistryReadSnapshot snapshot(*m_api); // another copy may be saving the section now
     RegistryKey key(*m_api);
     if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyRead, key.out()) != RegistryApi::Success)
         return rows;

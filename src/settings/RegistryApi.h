@@ -84,6 +84,12 @@ public:
         return beginBatch();
     }
 
+    // Reads between beginRead and endRead see one state of the store, whatever another
+    // process commits meanwhile (a list read while another copy saves is the old list or
+    // the new one, never part of each). A store that cannot do this reads as it goes.
+    virtual Result beginRead() { return Success; }
+    virtual Result endRead() { return Success; }
+
     // Where the store lives, to tell the user (a file path); empty when there is nothing to say.
     virtual std::string location() const { return {}; }
     // Where a damaged store found on opening was kept aside, once; empty otherwise.
@@ -91,6 +97,24 @@ public:
 };
 
 // An open key that closes itself.
+// One consistent view of the store for as long as it lives (beginRead/endRead).
+class RegistryReadSnapshot
+{
+public:
+    explicit RegistryReadSnapshot(RegistryApi& api) : m_api(api), m_open(api.beginRead() == RegistryApi::Success) {}
+    ~RegistryReadSnapshot()
+    {
+        if (m_open)
+            m_api.endRead();
+    }
+    RegistryReadSnapshot(const RegistryReadSnapshot&) = delete;
+    RegistryReadSnapshot& operator=(const RegistryReadSnapshot&) = delete;
+
+private:
+    RegistryApi& m_api;
+    bool m_open;
+};
+
 class RegistryKey
 {
 public:

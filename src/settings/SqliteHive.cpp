@@ -693,6 +693,25 @@ RegistryApi::Result SqliteHive::beginBatch()
     return rc == SQLITE_DONE ? Success : toResult(rc);
 }
 
+RegistryApi::Result SqliteHive::beginRead()
+{
+    Connection* db = connection();
+    if (!db)
+        return Failure;
+    // Inside a batch the reads already see one state. Otherwise a deferred transaction: in
+    // WAL mode its first read fixes the snapshot, and it never waits for a writer.
+    if (sqlite3_get_autocommit(db->db()) == 0)
+        return Failure;
+    return sqlite3_exec(db->db(), "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK ? Success : Failure;
+}
+
+RegistryApi::Result SqliteHive::endRead()
+{
+    if (!m_db || sqlite3_get_autocommit(m_db->db()) != 0)
+        return Failure;
+    return sqlite3_exec(m_db->db(), "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK ? Success : Failure;
+}
+
 RegistryApi::Result SqliteHive::beginBatchWaiting(std::uint32_t maxWaitMs)
 {
     Connection* db = connection();

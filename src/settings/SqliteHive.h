@@ -45,6 +45,8 @@ public:
     Result commitBatch() override;
     Result rollbackBatch() override;
     Result beginBatchWaiting(std::uint32_t maxWaitMs) override;
+    Result beginRead() override;
+    Result endRead() override;
     std::string location() const override;
     std::string takeDamagedCopy() override;
 
