@@ -1,9 +1,12 @@
 #include "NameListModel.h"
 
+#include <QThread>
+
 #include <algorithm>
+#include <memory>
 
 NameListModel::NameListModel(const QFont& measureFont, QObject* parent)
-    : QAbstractListModel(parent), m_metrics(measureFont)
+    : QAbstractListModel(parent), m_font(measureFont), m_metrics(measureFont)
 {
 }
 
@@ -26,10 +29,40 @@ int NameListModel::measure(const QString& text) const
     return m_metrics.horizontalAdvance(text);
 }
 
-void NameListModel::addName(const QString& text)
+std::vector<int> NameListModel::measureAll(const QStringList& texts) const
 {
-    m_names.push_back(Name{text, measure(text)});
-    m_widest = std::max(m_widest, m_names.back().width);
+    const qsizetype n = texts.size();
+    std::vector<int> widths(size_t(n), 0);
+    // This thread measures [0, split), the helper [split, n). A small-caps font is left to
+    // one thread: its copies share the second font that draws the small capitals.
+    qsizetype split = n;
+    std::unique_ptr<QThread> helper;
+    if (n >= kThreadedBatch && QThread::idealThreadCount() > 1 && m_font.capitalization() != QFont::SmallCaps) {
+        split = n / 2;
+        // The helper needs a font of its own: a font caches its engine per thread, and two
+        // threads measuring with one shared font would race on that cache. Changing a
+        // property gives the copy private data; changing it back keeps it the same font.
+        QFont font = m_font;
+        font.setKerning(!font.kerning());
+        font.setKerning(!font.kerning());
+        helper.reset(QThread::create([font = std::move(font), &texts, &widths, split, n] {
+            const QFontMetrics metrics(font);
+            for (qsizetype i = split; i < n; ++i)
+                widths[size_t(i)] = metrics.horizontalAdvance(texts[i]);
+        }));
+        helper->start();
+    }
+    for (qsizetype i = 0; i < split; ++i)
+        widths[size_t(i)] = m_metrics.horizontalAdvance(texts[i]);
+    if (helper)
+        helper->wait();
+    return widths;
+}
+
+void NameListModel::addName(const QString& text, int width)
+{
+    m_names.push_back(Name{text, width});
+    m_widest = std::max(m_widest, width);
 }
 
 void NameListModel::updateWidest()
@@ -43,7 +76,7 @@ void NameListModel::insert(int row, const QString& text)
 {
     row = std::clamp(row, 0, count());
     beginInsertRows({}, row, row);
-    addName(text);
+    addName(text, measure(text));
     m_rows.insert(m_rows.begin() + row, static_cast<int>(m_names.size()) - 1);
     endInsertRows();
 }
@@ -52,12 +85,13 @@ void NameListModel::append(const QStringList& texts)
 {
     if (texts.isEmpty())
         return;
+    const std::vector<int> widths = measureAll(texts);
     beginInsertRows({}, count(), count() + int(texts.size()) - 1);
     m_names.reserve(m_names.size() + texts.size());
     m_rows.reserve(m_rows.size() + texts.size());
-    for (const QString& t : texts) {
+    for (qsizetype i = 0; i < texts.size(); ++i) {
         m_rows.push_back(static_cast<int>(m_names.size()));
-        addName(t);
+        addName(texts[i], widths[size_t(i)]);
     }
     endInsertRows();
 }

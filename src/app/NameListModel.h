@@ -39,6 +39,11 @@ public:
     int widestWidth() const { return m_widest; }
     // Width of text as the list draws it (an ampersand is drawn, not a mnemonic).
     int measure(const QString& text) const;
+    // measure() of every text. A large batch is split between this thread and a helper
+    // thread; the widths are the same either way.
+    std::vector<int> measureAll(const QStringList& texts) const;
+    // Batches at least this long are measured in two threads (where two cores run).
+    static constexpr qsizetype kThreadedBatch = 2048;
 
 private:
     struct Name
@@ -46,12 +51,13 @@ private:
         QString text;
         int width;
     };
-    void addName(const QString& text);
+    void addName(const QString& text, int width);
     void updateWidest();
 
     std::vector<Name> m_names;  // in no particular order
     std::vector<int> m_rows;    // row -> index into m_names
     std::vector<int> m_scratch; // reused by permute
     int m_widest = 0;
+    QFont m_font;
     QFontMetrics m_metrics;
 };

@@ -12,6 +12,8 @@ class TestNameListModel : public QObject
 private slots:
     void editsKeepRowsAndWidest_data();
     void editsKeepRowsAndWidest();
+    void batchWidthsMatchOneAtATime_data();
+    void batchWidthsMatchOneAtATime();
 };
 
 void TestNameListModel::editsKeepRowsAndWidest_data()
@@ -81,6 +83,66 @@ void TestNameListModel::editsKeepRowsAndWidest()
         }
         QCOMPARE(model.widestWidth(), widest);
     }
+}
+
+void TestNameListModel::batchWidthsMatchOneAtATime_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<int>("count");
+    QFont bold;
+    bold.setPointSize(15);
+    bold.setBold(true);
+    bold.setLetterSpacing(QFont::AbsoluteSpacing, 0.7);
+    QFont unkerned;
+    unkerned.setKerning(false);
+    unkerned.setItalic(true);
+    const int big = int(NameListModel::kThreadedBatch);
+    QTest::newRow("small batch") << QFont() << 50;
+    QTest::newRow("large batch") << QFont() << big;
+    QTest::newRow("large odd batch, bold spaced") << bold << 2 * big + 1;
+    QTest::newRow("large batch, no kerning") << unkerned << big + 3;
+}
+
+// However a batch is split between threads, every name gets the width it gets alone, in
+// its own row, and the widest of them sets the widest width.
+void TestNameListModel::batchWidthsMatchOneAtATime()
+{
+    QFETCH(QFont, font);
+    QFETCH(int, count);
+    // Kerning pairs, ligatures, an ampersand, accents, combining marks, right-to-left and
+    // wide scripts: texts whose width is not the sum of their letters' widths.
+    const QStringList pieces = {QStringLiteral("AV"),
+                                QStringLiteral("To"),
+                                QStringLiteral("ffi"),
+                                QStringLiteral(" & "),
+                                QStringLiteral("\u00e9t\u00e9"),
+                                QStringLiteral("e\u0301"),
+                                QStringLiteral("\u0633\u0644\u0627\u0645"),
+                                QStringLiteral("\u540d\u524d"),
+                                QStringLiteral("Wally"),
+                                QStringLiteral("i")};
+    std::mt19937 rng(static_cast<unsigned>(count));
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        QString text;
+        for (int p = int(rng() % 8); p >= 0; --p)
+            text += pieces[qsizetype(rng() % unsigned(pieces.size()))];
+        texts << text;
+    }
+    NameListModel model(font);
+    model.append({QStringLiteral("first")});
+    model.append(texts);
+
+    const QFontMetrics alone(font);
+    QCOMPARE(model.count(), count + 1);
+    int widest = alone.horizontalAdvance(QStringLiteral("first"));
+    for (int i = 0; i < count; ++i) {
+        const int width = alone.horizontalAdvance(texts[i]);
+        QCOMPARE(model.text(i + 1), texts[i]);
+        QCOMPARE(model.width(i + 1), width);
+        widest = std::max(widest, width);
+    }
+    QCOMPARE(model.widestWidth(), widest);
 }
 
 QTEST_MAIN(TestNameListModel)
