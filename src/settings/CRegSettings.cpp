@@ -6,6 +6,7 @@
 #include "Win32Hive.h"
 #endif
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -126,12 +127,24 @@ QList<CRegSettings::Row> CRegSettings::GetAllSettings(const QString& Section)
         return rows;
     std::vector<char> name(std::size_t(longestName) + 1);
     std::vector<std::uint8_t> data(std::size_t(longestData) + 1);
+    // Another program may save longer values between the size query and the walk: then
+    // size the buffers again and start over, at most a few times.
+    int restarts = 0;
     for (std::uint32_t index = 0;; ++index) {
         auto nameLength = static_cast<std::uint32_t>(name.size());
         auto dataLength = static_cast<std::uint32_t>(data.size());
         std::uint32_t type = 0;
-        if (m_api->enumValue(key.get(), index, name.data(), &nameLength, &type, data.data(), &dataLength) !=
-            RegistryApi::Success)
+        const RegistryApi::Result r =
+            m_api->enumValue(key.get(), index, name.data(), &nameLength, &type, data.data(), &dataLength);
+        if (r == RegistryApi::MoreData && ++restarts <= 8 &&
+            m_api->queryInfoKey(key.get(), &longestName, &longestData) == RegistryApi::Success) {
+            name.resize(std::max<std::size_t>(name.size(), std::size_t(longestName) + 1));
+            data.resize(std::max<std::size_t>({data.size(), std::size_t(longestData) + 1, dataLength}));
+            rows.clear();
+            index = std::uint32_t(-1); // the next pass starts at 0
+            continue;
+        }
+        if (r != RegistryApi::Success)
             break;
         if (type != RegistryApi::RegSz)
             continue;

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -63,6 +64,10 @@ enum Statement {
     Begin,
     Commit,
     Rollback,
+    ListOrds,
+    ReuseValue,
+    TrimValues,
+    RenameKey,
     StatementCount
 };
 
@@ -82,6 +87,10 @@ constexpr std::array<const char*, StatementCount> kStatements = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "SELECT ord, folded FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
+    "UPDATE reg_values SET name = ?2, type = ?3, data = ?4 WHERE ord = ?1",
+    "DELETE FROM reg_values WHERE key_id = ?1 AND ord >= ?2",
+    "UPDATE reg_keys SET name = ?2 WHERE id = ?1",
 };
 
 struct DbClose
@@ -228,6 +237,25 @@ std::string uriFor(const std::string& path)
     return uri + "?immutable=1";
 }
 
+// Deleting a section and writing it anew is how a list is saved: in a batch, the deleted
+// key and its values stay in the file while the writes that follow match them one by one
+// (same name at the same position); a matched value is updated in place, which costs next
+// to nothing when its data is unchanged. Whatever was not matched is deleted for real as
+// soon as anything else touches the store, and at the latest on commit, so the result is
+// the same as deleting first.
+struct PendingDelete
+{
+    long long key = 0;
+    // The old values' ords and folded names in creation order; the first `matched` of
+    // them have been written again.
+    std::vector<std::pair<long long, std::string>> old;
+    std::size_t matched = 0;
+    // Set once the key was created again: by whom, and the handle writing into it.
+    const SqliteHive* owner = nullptr;
+    RegistryApi::Handle handle = 0;
+    bool revived = false;
+};
+
 } // namespace
 
 class SqliteHive::Connection
@@ -255,6 +283,8 @@ public:
 
     // Key ids by folded path from the root, kept only while a batch is open.
     std::unordered_map<std::string, long long> batchPaths;
+    // A leaf key deleted inside the batch whose rows are still in place (see deleteKey).
+    std::optional<PendingDelete> pending;
     // Where a damaged file found on opening was kept; cleared once told.
     std::string damagedCopy;
 
@@ -392,6 +422,31 @@ private:
     bool m_writable = false;
 };
 
+namespace {
+
+// Makes a pending delete real: the key with its values, or after re-creating the key the
+// old values that were not written again. SQLITE_OK or the failure.
+int settlePending(SqliteHive::Connection& db)
+{
+    if (!db.pending)
+        return SQLITE_OK;
+    PendingDelete& p = *db.pending;
+    int rc = SQLITE_DONE;
+    if (!p.revived) {
+        Query remove(db[DeleteLeafKey]);
+        rc = remove.bind(p.key).step();
+    } else if (p.matched < p.old.size()) {
+        Query trim(db[TrimValues]);
+        rc = trim.bind(p.key).bind(p.old[p.matched].first).step();
+    }
+    if (rc != SQLITE_DONE)
+        return rc;
+    db.pending.reset();
+    return SQLITE_OK;
+}
+
+} // namespace
+
 std::string SqliteHive::userHivePath()
 {
     std::string base;
@@ -451,6 +506,9 @@ RegistryApi::Result SqliteHive::resolve(Connection& db, long long start, std::st
     const bool inBatch = sqlite3_get_autocommit(db.db()) == 0;
     if (!inBatch)
         db.batchPaths.clear();
+    // A cached path may lead into the pending key; walk instead.
+    if (db.pending)
+        db.batchPaths.clear();
     const std::string cacheKey = start == kRootId ? folded(path) : std::string();
     if (inBatch && !cacheKey.empty()) {
         const auto hit = db.batchPaths.find(cacheKey);
@@ -466,10 +524,34 @@ RegistryApi::Result SqliteHive::resolve(Connection& db, long long start, std::st
         if (part.empty())
             return BadPathname;
         const std::string lower = folded(part);
-        Query find(db[FindKey]);
-        int rc = find.bind(current).bind(lower).step();
+        long long found = 0;
+        int rc;
+        {
+            Query find(db[FindKey]);
+            rc = find.bind(current).bind(lower).step();
+            if (rc == SQLITE_ROW)
+                found = find.integer(0);
+        }
+        if (rc == SQLITE_ROW && db.pending && db.pending->key == found) {
+            if (!db.pending->revived && create && cut == std::string_view::npos) {
+                // Created again right after its delete: the old rows wait to be matched.
+                Query rename(db[RenameKey]);
+                rc = rename.bind(found).bind(part).step();
+                if (rc != SQLITE_DONE)
+                    return toResult(rc);
+                db.pending->revived = true;
+                rc = SQLITE_ROW;
+            } else {
+                const bool wasDeleted = !db.pending->revived;
+                const int settled = settlePending(db);
+                if (settled != SQLITE_OK)
+                    return toResult(settled);
+                if (wasDeleted)
+                    rc = SQLITE_DONE;
+            }
+        }
         if (rc == SQLITE_ROW) {
-            current = find.integer(0);
+            current = found;
         } else if (rc != SQLITE_DONE) {
             return toResult(rc);
         } else if (!create) {
@@ -521,12 +603,18 @@ RegistryApi::Result SqliteHive::createKey(std::string_view path, Handle* key)
     if (r != Success)
         return r;
     *key = addHandle(id, true);
+    if (db->pending && db->pending->revived && db->pending->handle == 0) {
+        db->pending->owner = this;
+        db->pending->handle = *key;
+    }
     return Success;
 }
 
 RegistryApi::Result SqliteHive::queryValue(Handle key, ValueName name, std::uint32_t* type, std::uint8_t* data,
                                            std::uint32_t* length)
 {
+    if (const Result settled = settle(); settled != Success)
+        return settled;
     OpenKey* k = find(key);
     if (!k)
         return InvalidHandle;
@@ -556,6 +644,8 @@ RegistryApi::Result SqliteHive::queryValue(Handle key, ValueName name, std::uint
 RegistryApi::Result SqliteHive::queryInfoKey(Handle key, std::uint32_t* maxValueNameLength,
                                              std::uint32_t* maxValueLength)
 {
+    if (const Result settled = settle(); settled != Success)
+        return settled;
     OpenKey* k = find(key);
     if (!k)
         return InvalidHandle;
@@ -573,6 +663,8 @@ RegistryApi::Result SqliteHive::queryInfoKey(Handle key, std::uint32_t* maxValue
 RegistryApi::Result SqliteHive::enumValue(Handle key, std::uint32_t index, char* name, std::uint32_t* nameLength,
                                           std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength)
 {
+    if (const Result settled = settle(); settled != Success)
+        return settled;
     OpenKey* k = find(key);
     if (!k)
         return InvalidHandle;
@@ -626,6 +718,19 @@ RegistryApi::Result SqliteHive::setValue(Handle key, ValueName name, std::uint32
     k->rowsValid = false;
     const std::string_view valueName = nameOf(name);
     const std::string_view bytes(reinterpret_cast<const char*>(data), data ? length : 0);
+    if (PendingDelete* p = m_db->pending ? &*m_db->pending : nullptr) {
+        const std::string lower = folded(valueName);
+        if (p->owner == this && p->handle == key && p->matched < p->old.size() && p->old[p->matched].second == lower) {
+            Query reuse((*m_db)[ReuseValue]);
+            const int rc = reuse.bind(p->old[p->matched].first).bind(valueName).bind(type).bind(bytes).step();
+            if (rc != SQLITE_DONE)
+                return toResult(rc);
+            ++p->matched;
+            return Success;
+        }
+        if (const Result settled = settle(); settled != Success)
+            return settled;
+    }
     Query query((*m_db)[UpsertValue]);
     const int rc = query.bind(k->id).bind(valueName).bind(folded(valueName)).bind(type).bind(bytes).step();
     return rc == SQLITE_DONE ? Success : toResult(rc);
@@ -637,6 +742,8 @@ RegistryApi::Result SqliteHive::deleteValue(Handle key, ValueName name)
     OpenKey* k = findWritable(key, &denied);
     if (!k)
         return denied;
+    if (const Result settled = settle(); settled != Success)
+        return settled;
     k->rowsValid = false;
     Query query((*m_db)[DeleteValue]);
     const int rc = query.bind(k->id).bind(folded(nameOf(name))).step();
@@ -653,11 +760,15 @@ RegistryApi::Result SqliteHive::deleteKey(Handle key, std::string_view subKey)
         return denied;
     if (subKey.empty())
         return BadPathname;
+    if (const Result settled = settle(); settled != Success)
+        return settled;
     long long id = 0;
     const Result found = resolve(*m_db, k->id, subKey, false, &id);
     if (found != Success)
         return found;
     m_db->batchPaths.clear();
+    if (sqlite3_get_autocommit(m_db->db()) == 0)
+        return deleteLater(id);
     // Values go with their key (ON DELETE CASCADE); a key with subkeys stays.
     {
         Query remove((*m_db)[DeleteLeafKey]);
@@ -738,14 +849,15 @@ RegistryApi::Result SqliteHive::commitBatch()
 {
     if (!m_db || sqlite3_get_autocommit(m_db->db()) != 0)
         return Failure;
-    int rc;
-    {
+    int rc = settlePending(*m_db);
+    if (rc == SQLITE_OK) {
         Query commit((*m_db)[Commit]);
         rc = commit.step();
     }
     if (rc == SQLITE_DONE)
         return Success;
     if (sqlite3_get_autocommit(m_db->db()) == 0) {
+        m_db->pending.reset();
         Query rollback((*m_db)[Rollback]);
         rollback.step();
     }
@@ -756,6 +868,41 @@ RegistryApi::Result SqliteHive::rollbackBatch()
 {
     if (!m_db || sqlite3_get_autocommit(m_db->db()) != 0)
         return Failure;
+    m_db->pending.reset();
     Query rollback((*m_db)[Rollback]);
     return rollback.step() == SQLITE_DONE ? Success : Failure;
+}
+
+RegistryApi::Result SqliteHive::settle()
+{
+    const int rc = m_db ? settlePending(*m_db) : SQLITE_OK;
+    return rc == SQLITE_OK ? Success : toResult(rc);
+}
+
+RegistryApi::Result SqliteHive::deleteLater(long long id)
+{
+    {
+        Query children((*m_db)[HasSubKey]);
+        const int rc = children.bind(id).step();
+        if (rc == SQLITE_ROW)
+            return KeyHasChildren;
+        if (rc != SQLITE_DONE)
+            return toResult(rc);
+    }
+    PendingDelete pending;
+    pending.key = id;
+    Query list((*m_db)[ListOrds]);
+    list.bind(id);
+    int rc;
+    while ((rc = list.step()) == SQLITE_ROW)
+        pending.old.emplace_back(list.integer(0), std::string(list.bytes(1)));
+    if (rc != SQLITE_DONE)
+        return toResult(rc);
+    // Handles still open on the key see it gone, as they would after a real delete.
+    for (auto& [handle, open] : m_keys) {
+        if (open.id == id)
+            open.id = 0;
+    }
+    m_db->pending = std::move(pending);
+    return Success;
 }

@@ -75,6 +75,10 @@ private:
     OpenKey* findWritable(Handle key, Result* error);
     Result resolve(Connection& db, long long start, std::string_view path, bool create, long long* id);
     Handle addHandle(long long id, bool writable);
+    // Completes a delete left pending in the batch; Success or the failure.
+    Result settle();
+    // Deletes a leaf key inside a batch, keeping its rows for the writes that follow.
+    Result deleteLater(long long id);
 
     std::string m_path;
     std::shared_ptr<Connection> m_db;
