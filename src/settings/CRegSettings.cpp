@@ -33,6 +33,16 @@ RegistryApi::ValueName valueName(const std::string& key)
     return key;
 }
 
+// Stores text as a text value, with its NUL (constData() is NUL-terminated).
+RegistryApi::Result setText(RegistryApi& api, RegistryApi::Handle key, const QString& name, const QString& text)
+{
+    const std::string nameText = utf8(name);
+    const QByteArray data = text.toUtf8();
+    return api.setValue(key, valueName(nameText), RegistryApi::RegSz,
+                        reinterpret_cast<const std::uint8_t*>(data.constData()),
+                        static_cast<std::uint32_t>(data.size() + 1));
+}
+
 // Leading and trailing spaces only; an empty text restores the initial name.
 QString propertyValue(const QString& newVal, const QString& initial)
 {
@@ -176,14 +186,8 @@ bool CRegSettings::SaveSetting(const QString& Section, const QString& Key, const
 {
     RegistryKey key(*m_api);
     RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
-    if (r == RegistryApi::Success) {
-        const std::string nameText = utf8(Key);
-        const QByteArray text = Setting.toUtf8();
-        // constData() is NUL-terminated; the stored length counts that NUL.
-        r = m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
-                            reinterpret_cast<const std::uint8_t*>(text.constData()),
-                            static_cast<std::uint32_t>(text.size() + 1));
-    }
+    if (r == RegistryApi::Success)
+        r = setText(*m_api, key.get(), Key, Setting);
     if (r != RegistryApi::Success)
         m_lastError = r;
     return r == RegistryApi::Success;
@@ -195,14 +199,8 @@ bool CRegSettings::SaveSettings(const QString& Section, const QList<Row>& rows)
         return true; // nothing to store, so no section to create
     RegistryKey key(*m_api);
     RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
-    std::string nameText;
-    for (qsizetype i = 0; i < rows.size() && r == RegistryApi::Success; ++i) {
-        nameText = utf8(rows[i].first);
-        const QByteArray text = rows[i].second.toUtf8();
-        r = m_api->setValue(key.get(), valueName(nameText), RegistryApi::RegSz,
-                            reinterpret_cast<const std::uint8_t*>(text.constData()),
-                            static_cast<std::uint32_t>(text.size() + 1));
-    }
+    for (qsizetype i = 0; i < rows.size() && r == RegistryApi::Success; ++i)
+        r = setText(*m_api, key.get(), rows[i].first, rows[i].second);
     if (r != RegistryApi::Success)
         m_lastError = r;
     return r == RegistryApi::Success;

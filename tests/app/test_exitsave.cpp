@@ -1,6 +1,7 @@
 // What the exit save does when the store is busy, unwritable or was damaged, and the
 // save at the end of the desktop session.
 #include "Form1Fixture.h"
+#include "ForwardingStore.h"
 
 #include "app/ExitGuard.h"
 #include "app/Form1Texts.h"
@@ -20,7 +21,7 @@ using namespace SettingsKeys;
 namespace {
 
 // The user's store, but the long wait for a busy store is cut short (the asked wait is kept).
-class ImpatientStore : public RegistryApi
+class ImpatientStore : public ForwardingStore
 {
 public:
     std::uint32_t askedWaitMs = 0;
@@ -30,32 +31,6 @@ public:
         askedWaitMs = maxWaitMs;
         return m_real->beginBatchWaiting(200);
     }
-    Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
-    Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
-    Result queryValue(Handle k, ValueName n, std::uint32_t* t, std::uint8_t* d, std::uint32_t* l) override
-    {
-        return m_real->queryValue(k, n, t, d, l);
-    }
-    Result queryInfoKey(Handle k, std::uint32_t* n, std::uint32_t* d) override { return m_real->queryInfoKey(k, n, d); }
-    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
-                     std::uint32_t* dl) override
-    {
-        return m_real->enumValue(k, i, n, nl, t, d, dl);
-    }
-    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
-    {
-        return m_real->setValue(k, n, t, d, l);
-    }
-    Result deleteValue(Handle k, ValueName n) override { return m_real->deleteValue(k, n); }
-    Result deleteKey(Handle k, std::string_view s) override { return m_real->deleteKey(k, s); }
-    Result closeKey(Handle k) override { return m_real->closeKey(k); }
-    Result beginBatch() override { return m_real->beginBatch(); }
-    Result commitBatch() override { return m_real->commitBatch(); }
-    Result rollbackBatch() override { return m_real->rollbackBatch(); }
-    std::string location() const override { return m_real->location(); }
-
-private:
-    std::shared_ptr<RegistryApi> m_real = CRegSettings::userStore();
 };
 
 QString hivePath()

@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "ForwardingStore.h"
 
 #include "app/Form1Texts.h"
 #include "settings/RegistryApi.h"
@@ -12,37 +13,6 @@
 using namespace SettingsKeys;
 
 namespace {
-
-// The user's store, passed through; subclasses change one call.
-class ForwardingStore : public RegistryApi
-{
-public:
-    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
-    {
-        return m_real->setValue(k, n, t, d, l);
-    }
-    Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
-    Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
-    Result queryValue(Handle k, ValueName n, std::uint32_t* t, std::uint8_t* d, std::uint32_t* l) override
-    {
-        return m_real->queryValue(k, n, t, d, l);
-    }
-    Result queryInfoKey(Handle k, std::uint32_t* n, std::uint32_t* d) override { return m_real->queryInfoKey(k, n, d); }
-    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
-                     std::uint32_t* dl) override
-    {
-        return m_real->enumValue(k, i, n, nl, t, d, dl);
-    }
-    Result deleteValue(Handle k, ValueName n) override { return m_real->deleteValue(k, n); }
-    Result deleteKey(Handle k, std::string_view s) override { return m_real->deleteKey(k, s); }
-    Result closeKey(Handle k) override { return m_real->closeKey(k); }
-    Result beginBatch() override { return m_real->beginBatch(); }
-    Result commitBatch() override { return m_real->commitBatch(); }
-    Result rollbackBatch() override { return m_real->rollbackBatch(); }
-
-protected:
-    std::shared_ptr<RegistryApi> m_real = CRegSettings::userStore();
-};
 
 // Writes start failing after a number of them (a full disk).
 class FailingStore : public ForwardingStore

@@ -1,3 +1,4 @@
+#include "ForwardingStore.h"
 #include "TestHome.h"
 #include "settings/CRegSettings.h"
 #include "settings/SettingsKeys.h"
@@ -67,48 +68,26 @@ struct Fixture
 
 // A hive where another program saves a longer value right after each of the first
 // `grows` size queries, before the values are walked.
-class GrowingHive final : public RegistryApi
+class GrowingHive final : public ForwardingStore
 {
 public:
-    explicit GrowingHive(std::shared_ptr<SqliteHive> inner) : m_inner(std::move(inner)) {}
+    explicit GrowingHive(std::shared_ptr<SqliteHive> inner) : ForwardingStore(std::move(inner)) {}
     int grows = 0;
 
     Result queryInfoKey(Handle key, std::uint32_t* maxName, std::uint32_t* maxValue) override
     {
-        const Result r = m_inner->queryInfoKey(key, maxName, maxValue);
+        const Result r = m_real->queryInfoKey(key, maxName, maxValue);
         if (grows-- > 0) {
-            RegistryKey names(*m_inner);
+            RegistryKey names(*m_real);
             const std::string text(std::size_t(20 * ++m_writes), 'x');
-            m_inner->createKey("Software\\Quorvane\\Nimbrel\\Names", names.out());
-            m_inner->setValue(names.get(), "A-longer-name" + std::string(std::size_t(m_writes), 'n'), RegSz,
-                              reinterpret_cast<const std::uint8_t*>(text.c_str()), std::uint32_t(text.size() + 1));
+            m_real->createKey("Software\\Quorvane\\Nimbrel\\Names", names.out());
+            m_real->setValue(names.get(), "A-longer-name" + std::string(std::size_t(m_writes), 'n'), RegSz,
+                             reinterpret_cast<const std::uint8_t*>(text.c_str()), std::uint32_t(text.size() + 1));
         }
         return r;
     }
-    Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_inner->openKey(p, a, k); }
-    Result createKey(std::string_view p, Handle* k) override { return m_inner->createKey(p, k); }
-    Result queryValue(Handle k, ValueName n, std::uint32_t* t, std::uint8_t* d, std::uint32_t* l) override
-    {
-        return m_inner->queryValue(k, n, t, d, l);
-    }
-    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
-                     std::uint32_t* dl) override
-    {
-        return m_inner->enumValue(k, i, n, nl, t, d, dl);
-    }
-    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
-    {
-        return m_inner->setValue(k, n, t, d, l);
-    }
-    Result deleteValue(Handle k, ValueName n) override { return m_inner->deleteValue(k, n); }
-    Result deleteKey(Handle k, std::string_view s) override { return m_inner->deleteKey(k, s); }
-    Result closeKey(Handle k) override { return m_inner->closeKey(k); }
-    Result beginBatch() override { return m_inner->beginBatch(); }
-    Result commitBatch() override { return m_inner->commitBatch(); }
-    Result rollbackBatch() override { return m_inner->rollbackBatch(); }
 
 private:
-    std::shared_ptr<SqliteHive> m_inner;
     int m_writes = 0;
 };
 
