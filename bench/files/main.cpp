@@ -62,29 +62,29 @@ int main(int argc, char* argv[])
     const QString path = home.filePath(QStringLiteral("names.txt"));
     AnsweringPrompter prompter(path);
     BenchServices services;
-    Form1Services withPrompter = services.withFolder(QApplication::applicationDirPath());
+    MainWindowServices withPrompter = services.withFolder(QApplication::applicationDirPath());
     withPrompter.prompter = &prompter;
-    Form1 form(withPrompter);
+    MainWindow form(withPrompter);
     const QStringList names = randomNames();
 
     std::vector<double> exports;
     std::vector<double> imports;
     for (int run = 0; run < kRuns; ++run) {
-        form.List1->Clear();
-        form.List1->AddItems(names);
+        form.nameList->Clear();
+        form.nameList->AddItems(names);
         QFile::remove(path);
         QElapsedTimer clock;
         clock.start();
-        form.Command11_Click();
+        form.exportList();
         exports.push_back(double(clock.nsecsElapsed()) / 1e6);
 
-        form.List1->Clear();
-        form.List1->AddItem(QStringLiteral("to be replaced"));
+        form.nameList->Clear();
+        form.nameList->AddItem(QStringLiteral("to be replaced"));
         clock.restart();
-        form.Command10_Click();
+        form.importList();
         imports.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form.List1->ListCount() != kNames || form.List1->List(kNames - 1) != names.last()) {
-            std::fprintf(stderr, "imported %d names, expected %d\n", form.List1->ListCount(), kNames);
+        if (form.nameList->ListCount() != kNames || form.nameList->List(kNames - 1) != names.last()) {
+            std::fprintf(stderr, "imported %d names, expected %d\n", form.nameList->ListCount(), kNames);
             return 1;
         }
     }

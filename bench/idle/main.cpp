@@ -29,9 +29,9 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     BenchServices services;
-    Form1 form(services.withFolder(QApplication::applicationDirPath()));
+    MainWindow form(services.withFolder(QApplication::applicationDirPath()));
     for (int i = 0; i < 100; ++i)
-        form.List1->AddItem(QStringLiteral("Name %1").arg(i));
+        form.nameList->AddItem(QStringLiteral("Name %1").arg(i));
     form.show();
     // Let start-up settle before measuring.
     QEventLoop settle;

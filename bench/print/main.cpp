@@ -3,7 +3,6 @@
 #include "BenchSupport.h"
 #include "print/PrintText.h"
 #include "print/QtPrinterDevice.h"
-#include "print/TextBox.h"
 #include "ui/DesignUnits.h"
 
 #include <QApplication>
@@ -50,9 +49,8 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString pdf = args.size() > 2 ? args[2] : dir.filePath(QStringLiteral("list.pdf"));
 
-    TextBox box;
-    box.setFont(designFont(13.5, true));
-    box.setText(listText(count));
+    const QString text = listText(count);
+    const PrintFont font = QtPrinterDevice::printFont(designFont(13.5, true));
 
     std::vector<double> times;
     std::vector<double> cpuTimes; // this process's own time, apart from other loads on the machine
@@ -62,7 +60,7 @@ int main(int argc, char* argv[])
         clock.start();
         const std::clock_t cpu = std::clock();
         const bool printed = printer.Print(QStringLiteral(" ")) && printer.setScaleMode(PrinterDevice::vbTwips) &&
-                             Module1::PrintText(printer, box, 1440, 1440, 1440, 1440, false);
+                             printText(printer, text, font, PrintAlignment::Left, 1440, 1440, 1440, 1440);
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
         cpuTimes.push_back(double(std::clock() - cpu) * 1000 / CLOCKS_PER_SEC);
         if (!printed || QFileInfo(pdf).size() == 0) {

@@ -36,9 +36,9 @@ template <typename F> double medianMs(F&& run)
 // One tick and what the event loop then does for it: the delayed layouts, the repaint of
 // what changed and the flush. Kept out of line so a profiler can count it alone
 // (valgrind --tool=callgrind --toggle-collect=tickAndPaint*).
-[[gnu::noinline]] void tickAndPaint(Form1& form)
+[[gnu::noinline]] void tickAndPaint(MainWindow& form)
 {
-    form.Timer1_Timer();
+    form.shuffleTick();
     QApplication::processEvents();
 }
 
@@ -63,12 +63,12 @@ int main(int argc, char* argv[])
     if (!wav.open(QIODevice::WriteOnly) || wav.write("RIFF") != 4)
         return 1;
     wav.close();
-    Form1 form(services.withFolder(home.path()));
+    MainWindow form(services.withFolder(home.path()));
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);
-    form.List1->AddItems(names);
-    form.UpdateListExtent();
+    form.nameList->AddItems(names);
+    form.updateListExtent();
     form.show();
     QApplication::processEvents();
 
@@ -80,7 +80,7 @@ int main(int argc, char* argv[])
     // runs: ticks done a second, and the process's CPU time over the wall time. A local
     // loop, not the application's: quitting that would close the window and time its save.
     int ticks = 0;
-    QObject::connect(form.Timer1, &QTimer::timeout, [&] { ++ticks; });
+    QObject::connect(form.shuffleTimer, &QTimer::timeout, [&] { ++ticks; });
     QEventLoop loop;
     double seconds = 0;
     double cpuSeconds = 0;
@@ -89,10 +89,10 @@ int main(int argc, char* argv[])
     QTimer::singleShot(3000, &loop, [&] {
         seconds = double(wall.nsecsElapsed()) / 1e9;
         cpuSeconds = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-        form.Command2_Click();
+        form.toggleShuffle();
         loop.quit();
     });
-    form.Command2_Click();
+    form.toggleShuffle();
     wall.start();
     cpuStart = std::clock();
     loop.exec();

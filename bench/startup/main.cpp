@@ -1,7 +1,7 @@
 // Start-up with the largest remembered list, to the first paint, and the shut-down's save.
 #include "BenchSupport.h"
 #include "app/ListBox.h"
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 
 #include <QApplication>
@@ -33,11 +33,11 @@ public:
 
 void storeNames()
 {
-    CRegSettings store;
+    Settings store;
     store.setCompany(SettingsKeys::Company);
     store.setAppName(SettingsKeys::AppName);
     QRandomGenerator rng(7);
-    CRegSettings::Batch batch = store.beginBatch();
+    Settings::Batch batch = store.beginBatch();
     store.DeleteSetting(SettingsKeys::NamesSection, QString());
     for (int i = 0; i < kNames; ++i) {
         QString name;
@@ -64,15 +64,15 @@ int main(int argc, char* argv[])
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer clock;
         clock.start();
-        auto* form = new Form1(services.withFolder(QApplication::applicationDirPath()));
+        auto* form = new MainWindow(services.withFolder(QApplication::applicationDirPath()));
         FirstPaint paint;
-        form->findChild<QListView*>(QStringLiteral("List1"))->viewport()->installEventFilter(&paint);
+        form->findChild<QListView*>(QStringLiteral("nameList"))->viewport()->installEventFilter(&paint);
         form->show();
         while (!paint.painted)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         startup.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form->List1->ListCount() != kNames) {
-            std::fprintf(stderr, "restored %d names, expected %d\n", form->List1->ListCount(), kNames);
+        if (form->nameList->ListCount() != kNames) {
+            std::fprintf(stderr, "restored %d names, expected %d\n", form->nameList->ListCount(), kNames);
             return 1;
         }
 

@@ -1,7 +1,7 @@
 // Times the settings store on a fresh hive in a temporary XDG_CONFIG_HOME: writing and
 // reading back a full remembered list of names, and a single unbatched write.
 #include "BenchSupport.h"
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 
 #include <QTemporaryDir>
@@ -33,7 +33,7 @@ int main()
         return 1;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
 
-    CRegSettings store;
+    Settings store;
     store.setCompany(SettingsKeys::Company);
     store.setAppName(SettingsKeys::AppName);
 
@@ -41,7 +41,7 @@ int main()
     for (int i = 0; i < kNames; ++i)
         names.append(QStringLiteral("Name %1").arg(i, 15, 10, QLatin1Char('x')));
 
-    QList<CRegSettings::Row> list;
+    QList<Settings::Row> list;
     for (int i = 0; i < kNames; ++i)
         list.append({SettingsKeys::nameKey(i), names.at(i)});
 
@@ -50,7 +50,7 @@ int main()
     std::vector<double> saves;
     for (int run = 0; run <= kSaves; ++run) {
         const auto start = Clock::now();
-        CRegSettings::Batch batch = store.beginBatch();
+        Settings::Batch batch = store.beginBatch();
         store.DeleteSetting(SettingsKeys::NamesSection, QString());
         store.SaveSettings(SettingsKeys::NamesSection, list);
         if (!batch.commit())
@@ -61,7 +61,7 @@ int main()
     std::printf("save_batch_32767: %.1f ms\n", median(saves));
 
     auto start = Clock::now();
-    const QList<CRegSettings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
+    const QList<Settings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
     std::printf("get_all_32767: %.1f ms\n", millisecondsSince(start));
     if (rows.size() != kNames || rows.last().second != names.last())
         return 1;

@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared by the benchmarks: the window's real services, but silent, and a median.
-#include "app/Form1.h"
+#include "app/MainWindow.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UrlLauncher.h"
@@ -20,8 +20,8 @@ public:
 // Benchmarks open no links: every address has no program.
 class NoPrograms : public UrlLauncher
 {
-public:
-    int open(quintptr, const QString&) override { return NoAssociation; }
+protected:
+    int launch(quintptr, const QString&) override { return NoAssociation; }
 };
 
 inline double median(std::vector<double> values)
@@ -38,9 +38,9 @@ struct BenchServices
     NoPrograms noPrograms;
     QtPrinterDevice printer;
 
-    Form1Services withFolder(const QString& appPath)
+    MainWindowServices withFolder(const QString& appPath)
     {
-        Form1Services services{&prompter, &silence, &random, appPath, {}};
+        MainWindowServices services{&prompter, &silence, &random, appPath, {}};
         services.launcher = &noPrograms;
         services.printer = &printer;
         return services;

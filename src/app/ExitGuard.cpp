@@ -1,6 +1,6 @@
 #include "ExitGuard.h"
 
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,14 +11,14 @@
 
 namespace {
 
-Form1* s_form = nullptr;
+MainWindow* s_form = nullptr;
 
 // The toolkit ends the process with exit() when it loses the display; the window is still
 // alive then, so the list can be written (silently: nothing can be shown any more).
 void saveAtExit()
 {
     if (s_form)
-        s_form->SaveNamesNow();
+        s_form->saveNamesNow();
 }
 
 void dismiss(QWidget* widget)
@@ -36,14 +36,14 @@ void dismiss(QWidget* widget)
 
 } // namespace
 
-ExitGuard::ExitGuard(Form1* form) : m_form(form)
+ExitGuard::ExitGuard(MainWindow* form) : m_form(form)
 {
     m_closer.setInterval(10);
     connect(&m_closer, &QTimer::timeout, this, &ExitGuard::closeStep);
     connect(&m_signals, &ExitSignals::received, this, &ExitGuard::closeWindow);
     // The session manager asks for our data before the session ends: same save as the
     // unload. If the session goes on, the window's own close saves again.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_form->SaveNamesNow(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_form->saveNamesNow(); });
 
     static const bool registered = std::atexit(saveAtExit) == 0;
     (void)registered;

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QTimer>
 
-class Form1;
+class MainWindow;
 class QSessionManager;
 
 // Makes every way the program can end keep the list: a signal (logout, kill, Ctrl+C,
@@ -17,7 +17,7 @@ class ExitGuard : public QObject
 {
     Q_OBJECT
 public:
-    explicit ExitGuard(Form1* form);
+    explicit ExitGuard(MainWindow* form);
     ~ExitGuard() override;
 
     // Closes the window as the close box does, once every modal dialog is gone.
@@ -26,7 +26,7 @@ public:
 private:
     void closeStep();
 
-    Form1* m_form;
+    MainWindow* m_form;
     ExitSignals m_signals;
     QTimer m_closer;
 };

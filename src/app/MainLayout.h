@@ -6,10 +6,10 @@
 
 struct MainLayout
 {
-    TwipsRect list;    // List1
-    float pictureLeft; // Picture1 (keeps its size)
+    TwipsRect list;    // nameList
+    float pictureLeft; // buttonPanel (keeps its size)
     float pictureTop;
-    float shuffleLeft; // Command2 (keeps its height)
+    float shuffleLeft; // shuffleButton (keeps its height)
     float shuffleTop;
     float shuffleWidth;
 };

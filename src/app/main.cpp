@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 #include "ExitGuard.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "draw/ClockRandomSource.h"
 #ifdef _WIN32
 #include "platform/Win32SoundPlayer.h"
@@ -36,10 +36,10 @@ int main(int argc, char* argv[])
 #endif
     ClockRandomSource random;
     QtPrinterDevice printer;
-    Form1Services services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
+    MainWindowServices services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
     services.launcher = &launcher;
     services.printer = &printer;
-    Form1 form(services);
+    MainWindow form(services);
     prompter.setOwner(&form);
     ExitGuard guard(&form);
     form.show();

@@ -1,8 +1,8 @@
 #include "NameListFiles.h"
 
-#include "Module2.h"
+#include "FileDialogs.h"
 #include "NameListCodec.h"
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "ui/Prompter.h"
 
@@ -20,7 +20,7 @@ QString number(qsizetype n)
 
 } // namespace
 
-NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, CRegSettings& settings, QString programFolder)
+NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings, QString programFolder)
     : m_prompter(prompter), m_owner(owner), m_settings(settings), m_programFolder(std::move(programFolder))
 {
 }
@@ -49,8 +49,8 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
             QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"),
             Prompter::vbYesNo | Prompter::vbExclamation, QStringLiteral("Confirmation")) != Prompter::IDYES)
         return;
-    const QString path = Module2::ShowOpenDialog(m_prompter, m_owner, kFilter,
-                                                 QStringLiteral("Select file to import..."), lastUsedFolder());
+    const QString path = FileDialogs::showOpenDialog(m_prompter, m_owner, kFilter,
+                                                     QStringLiteral("Select file to import..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     rememberFile(path);
@@ -71,8 +71,8 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
 
 void NameListFiles::exportList(const QStringList& names)
 {
-    const QString path = Module2::ShowSaveDialog(m_prompter, m_owner, kFilter, QStringLiteral("Select export file..."),
-                                                 lastUsedFolder());
+    const QString path = FileDialogs::showSaveDialog(m_prompter, m_owner, kFilter,
+                                                     QStringLiteral("Select export file..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     rememberFile(path);

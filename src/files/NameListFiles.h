@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class CRegSettings;
+class Settings;
 class Prompter;
 class QWidget;
 
@@ -16,7 +16,7 @@ class NameListFiles
 {
 public:
     // settings is the caller's store; programFolder is where the dialogs open the first time.
-    NameListFiles(Prompter& prompter, QWidget* owner, CRegSettings& settings, QString programFolder);
+    NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings, QString programFolder);
 
     // Asks first when the list has names, lets the user choose a file and reads it;
     // replaceList is called with the file's names, or not at all.
@@ -31,6 +31,6 @@ private:
 
     Prompter& m_prompter;
     QWidget* m_owner;
-    CRegSettings& m_settings;
+    Settings& m_settings;
     QString m_programFolder;
 };

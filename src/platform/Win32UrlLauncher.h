@@ -6,5 +6,6 @@
 class Win32UrlLauncher final : public UrlLauncher
 {
 public:
-    int open(quintptr owner, const QString& target) override;
+protected:
+    int launch(quintptr owner, const QString& target) override;
 };

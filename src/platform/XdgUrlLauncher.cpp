@@ -44,7 +44,7 @@ XdgUrlLauncher::Handler XdgUrlLauncher::defaultHandler(const QString& scheme) co
     return query.readAllStandardOutput().trimmed().isEmpty() ? Handler::None : Handler::Registered;
 }
 
-int XdgUrlLauncher::open(quintptr /*owner*/, const QString& target)
+int XdgUrlLauncher::launch(quintptr /*owner*/, const QString& target)
 {
     // Without an answer from xdg-mime, xdg-open decides (it reports "no method" itself).
     const QString scheme = QUrl(target).scheme();

@@ -12,7 +12,8 @@ public:
     // moment: how long a launch may hold the caller before it counts as started (ms).
     explicit XdgUrlLauncher(int moment = 1500);
 
-    int open(quintptr owner, const QString& target) override;
+protected:
+    int launch(quintptr owner, const QString& target) override;
 
 private:
     enum class Handler { Registered, None, Unknown };

@@ -1,9 +1,6 @@
 #include "PrintText.h"
 
 #include "PrinterDevice.h"
-#include "TextSource.h"
-
-#include <QVariantMap>
 
 namespace {
 
@@ -67,72 +64,56 @@ QString takeLine(const PrinterDevice& printer, QString& r, double width)
     return line;
 }
 
-bool copyFont(PrinterDevice& printer, const TextSource& box)
+bool copyFont(PrinterDevice& printer, const PrintFont& font)
 {
-    const QVariant font = box.sourceProperty(QStringLiteral("Font"));
-    if (font.typeId() != QMetaType::QVariantMap)
-        return false;
-    const QVariantMap properties = font.toMap();
-    // Weight last, so the box's weight holds over what Bold implies.
-    static const char* const order[] = {"name", "Bold",          "Charset",   "Italic",
-                                        "Size", "Strikethrough", "Underline", "Weight"};
-    for (const char* name : order) {
-        const auto it = properties.constFind(QLatin1String(name));
-        if (it == properties.constEnd() || !printer.setFontProperty(QLatin1String(name), it.value()))
+    const std::pair<const char*, QVariant> properties[] = {
+        {"name", font.name},           {"Bold", font.bold},     {"Charset", 0}, // ANSI
+        {"Italic", font.italic},       {"Size", font.size},     {"Strikethrough", font.strikethrough},
+        {"Underline", font.underline}, {"Weight", font.weight},
+    };
+    for (const auto& [name, value] : properties) {
+        if (!printer.setFontProperty(QLatin1String(name), value))
             return false;
     }
     return true;
 }
 
-// Sets CurrentX for line by the box's alignment, read afresh for every line.
-bool place(PrinterDevice& printer, const TextSource& box, const QString& line, double left, double right, double width)
+// Sets CurrentX for line by the alignment.
+void place(PrinterDevice& printer, PrintAlignment alignment, const QString& line, double left, double right,
+           double width)
 {
-    const QVariant alignment = box.sourceProperty(QStringLiteral("Alignment"));
-    bool ok = false;
-    const int value = alignment.toInt(&ok);
-    if (!ok)
-        return false;
-    switch (value) {
-    case 0:
+    switch (alignment) {
+    case PrintAlignment::Left:
         printer.CurrentX = left;
         break;
-    case 1:
+    case PrintAlignment::Right:
         printer.CurrentX = printer.ScaleWidth() - right - printer.TextWidth(line);
         break;
-    case 2:
+    case PrintAlignment::Centre:
         printer.CurrentX = (width - printer.TextWidth(line)) / 2 + left;
         break;
-    default:
-        break; // any other value leaves the position where it is
     }
-    return true;
 }
 
 } // namespace
 
-namespace Module1 {
-
-bool PrintText(PrinterDevice& Printer, const TextSource& Box, double LeftMargin, double RightMargin, double TopMargin,
-               double BottomMargin, bool SelectionOnly)
+bool printText(PrinterDevice& printer, const QString& text, const PrintFont& font, PrintAlignment alignment,
+               double leftMargin, double rightMargin, double topMargin, double bottomMargin)
 {
-    const QVariant source = Box.sourceProperty(SelectionOnly ? QStringLiteral("SelText") : QStringLiteral("Text"));
-    if (!source.canConvert<QString>())
-        return false;
-    const QString text = source.toString();
     if (text.isEmpty())
         return false;
 
-    const double width = Printer.ScaleWidth() - LeftMargin - RightMargin;
+    const double width = printer.ScaleWidth() - leftMargin - rightMargin;
     if (width <= 0)
         return false;
-    const double bottom = Printer.ScaleHeight() - BottomMargin;
-    if (bottom - TopMargin <= 0)
+    const double bottom = printer.ScaleHeight() - bottomMargin;
+    if (bottom - topMargin <= 0)
         return false;
 
-    if (!copyFont(Printer, Box))
+    if (!copyFont(printer, font))
         return false;
-    if (Printer.CurrentY < TopMargin)
-        Printer.CurrentY = TopMargin;
+    if (printer.CurrentY < topMargin)
+        printer.CurrentY = topMargin;
 
     static const QString crlf = QStringLiteral("\r\n");
     const qsizetype length = text.size();
@@ -144,19 +125,18 @@ bool PrintText(PrinterDevice& Printer, const TextSource& Box, double LeftMargin,
             p = length;
         QString rest = text.mid(start, p - start);
         do {
-            const QString line = rest.isEmpty() ? QString() : takeLine(Printer, rest, width);
-            if (Printer.CurrentY + Printer.TextHeight(line) > bottom) {
-                if (!Printer.NewPage())
+            const QString line = rest.isEmpty() ? QString() : takeLine(printer, rest, width);
+            if (printer.CurrentY + printer.TextHeight(line) > bottom) {
+                if (!printer.NewPage())
                     return false;
-                Printer.CurrentY = TopMargin;
+                printer.CurrentY = topMargin;
             }
-            if (!place(Printer, Box, line, LeftMargin, RightMargin, width) || !Printer.Print(line))
+            place(printer, alignment, line, leftMargin, rightMargin, width);
+            if (!printer.Print(line))
                 return false;
         } while (!rest.isEmpty());
         start = p + 2;
     } while (p < length);
 
-    return Printer.EndDoc();
+    return printer.EndDoc();
 }
-
-} // namespace Module1

@@ -106,6 +106,12 @@ double QtPrinterDevice::ScaleHeight() const
     return drawableArea().height() * kTwipsPerPoint;
 }
 
+PrintFont QtPrinterDevice::printFont(const QFont& font)
+{
+    return {font.family(),    font.bold(),      font.italic(),     font.pointSizeF(),
+            font.strikeOut(), font.underline(), int(font.weight())};
+}
+
 bool QtPrinterDevice::setFontProperty(const QString& name, const QVariant& value)
 {
     QFont font = m_font;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrintText.h"
 #include "PrinterDevice.h"
 
 #include <QFont>
@@ -28,6 +29,9 @@ public:
     // Writes each document to a PDF file instead, at the default page size.
     explicit QtPrinterDevice(const QString& pdfFile);
     ~QtPrinterDevice() override;
+
+    // A widget font as printText takes it.
+    static PrintFont printFont(const QFont& font);
 
     bool Print(const QString& s) override;
     int ScaleMode() const override { return m_scaleMode; }

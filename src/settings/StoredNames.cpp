@@ -23,7 +23,7 @@ std::optional<qulonglong> position(const QString& valueName)
 
 } // namespace
 
-QStringList storedNamesInOrder(const QList<CRegSettings::Row>& rows)
+QStringList storedNamesInOrder(const QList<Settings::Row>& rows)
 {
     std::vector<std::pair<qulonglong, qsizetype>> order;
     order.reserve(static_cast<std::size_t>(rows.size()));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CRegSettings.h"
+#include "Settings.h"
 
 #include <QStringList>
 
@@ -9,4 +9,4 @@
 // order written (Wine's enumerates by name: Name0, Name1, Name10, Name11, Name2, ...). When
 // every value name is "Name" followed by a decimal number, the names are put in the order
 // of those numbers; otherwise (a section written by someone else) the store's order stands.
-QStringList storedNamesInOrder(const QList<CRegSettings::Row>& rows);
+QStringList storedNamesInOrder(const QList<Settings::Row>& rows);

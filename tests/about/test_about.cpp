@@ -1,5 +1,5 @@
-#include "Form1Fixture.h"
-#include "about/FrmAbt.h"
+#include "MainWindowFixture.h"
+#include "about/AboutBox.h"
 
 #include <QApplication>
 #include <QDate>
@@ -31,35 +31,36 @@ QColor textColour(const QWidget* w)
 
 void TestAbout::looksAsDesigned()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    FrmAbt box(&f, fx.launcher, fx.prompter);
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    AboutBox box(&f, fx.launcher, fx.prompter);
     QCOMPARE(box.windowTitle(), QStringLiteral("About..."));
     QCOMPARE(box.size(), QSize(329, 203));
     QCOMPARE(box.windowType(), Qt::Tool);
     QVERIFY(!(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(box.Frame1->geometry(), QRect(6, 4, 317, 193));
-    QCOMPARE(box.Command3->parentWidget(), box.Frame1);
+    QCOMPARE(box.frame->geometry(), QRect(6, 4, 317, 193));
+    QCOMPARE(box.okButton->parentWidget(), box.frame);
 
-    QCOMPARE(box.Picture1->pixmap().size(), QSize(135, 65));
-    QCOMPARE(box.Picture1->contentsRect().size(), QSize(135, 65));
-    QCOMPARE(box.Label7->text(), QStringLiteral("Version 1.5"));
-    QVERIFY(box.Label2->text().contains(QString(QChar(0xA9)) + QLatin1Char(' ') +
-                                        QString::number(QDate::currentDate().year()) + QStringLiteral(" Quorvane")));
-    QCOMPARE(textColour(box.Label2), QColor(255, 0, 0));
-    QCOMPARE(box.Label3->text(), QStringLiteral("Find more great software from Quorvane at:"));
-    QCOMPARE(box.Line1->geometry(), QRect(154, 72, 152, 1));
-    QCOMPARE(box.Label6->text(), kWebTarget);
-    QCOMPARE(box.Label5->text(), QStringLiteral("support@quorvane.example"));
-    for (QLabel* link : {box.Label5, box.Label6}) {
+    QCOMPARE(box.logo->pixmap().size(), QSize(135, 65));
+    QCOMPARE(box.logo->contentsRect().size(), QSize(135, 65));
+    QCOMPARE(box.versionLabel->text(), QStringLiteral("Version 1.5"));
+    QVERIFY(box.ownershipLabel->text().contains(QString(QChar(0xA9)) + QLatin1Char(' ') +
+                                                QString::number(QDate::currentDate().year()) +
+                                                QStringLiteral(" Quorvane")));
+    QCOMPARE(textColour(box.ownershipLabel), QColor(255, 0, 0));
+    QCOMPARE(box.moreSoftwareLabel->text(), QStringLiteral("Find more great software from Quorvane at:"));
+    QCOMPARE(box.separator->geometry(), QRect(154, 72, 152, 1));
+    QCOMPARE(box.webLink->text(), kWebTarget);
+    QCOMPARE(box.mailLink->text(), QStringLiteral("support@quorvane.example"));
+    for (QLabel* link : {box.mailLink, box.webLink}) {
         QCOMPARE(textColour(link), QColor(0, 0, 255));
         QVERIFY(link->font().underline());
         QCOMPARE(link->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     }
-    QCOMPARE(box.Command3->text(), QStringLiteral("OK"));
-    QVERIFY(box.Command3->isDefault());
-    QCOMPARE(box.Command3->geometry(), QRect(154, 158, 155, 27));
+    QCOMPARE(box.okButton->text(), QStringLiteral("OK"));
+    QVERIFY(box.okButton->isDefault());
+    QCOMPARE(box.okButton->geometry(), QRect(154, 158, 155, 27));
 }
 
 void TestAbout::linkClick_data()
@@ -84,16 +85,16 @@ void TestAbout::linkClick()
     QFETCH(bool, mail);
     QFETCH(int, result);
     QFETCH(QString, message);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     fx.launcher.result = result;
     if (!message.isEmpty())
         fx.prompter.answer(Prompter::IDOK);
 
-    FrmAbt box(&f, fx.launcher, fx.prompter);
+    AboutBox box(&f, fx.launcher, fx.prompter);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(mail ? box.Label5 : box.Label6, Qt::LeftButton);
+    QTest::mouseClick(mail ? box.mailLink : box.webLink, Qt::LeftButton);
 
     QCOMPARE(fx.launcher.targets, QStringList{mail ? kMailTarget : kWebTarget});
     QCOMPARE(fx.launcher.owners.value(0), quintptr(box.winId()));
@@ -119,8 +120,8 @@ void TestAbout::aboutButtonShowsItModally_data()
 void TestAbout::aboutButtonShowsItModally()
 {
     QFETCH(int, key);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
 
@@ -130,7 +131,7 @@ void TestAbout::aboutButtonShowsItModally()
     QTimer closer;
     closer.setInterval(10);
     connect(&closer, &QTimer::timeout, &f, [&] {
-        auto* box = qobject_cast<FrmAbt*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible() || opened)
             return;
         opened = true;
@@ -140,7 +141,7 @@ void TestAbout::aboutButtonShowsItModally()
         QTest::keyClick(box, Qt::Key(key));
     });
     closer.start();
-    f.Command8->click();
+    f.aboutButton->click();
     closer.stop();
 
     QVERIFY(opened);

@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -29,11 +29,11 @@ private slots:
 
 namespace {
 
-bool listButtonsEnabled(const Form1& f)
+bool listButtonsEnabled(const MainWindow& f)
 {
-    const bool on = f.Command3->isEnabled();
+    const bool on = f.removeButton->isEnabled();
     // The four always move together.
-    if (f.Command4->isEnabled() != on || f.Command7->isEnabled() != on || f.Command11->isEnabled() != on)
+    if (f.clearButton->isEnabled() != on || f.printButton->isEnabled() != on || f.exportButton->isEnabled() != on)
         qFatal("list-dependent buttons out of step");
     return on;
 }
@@ -42,31 +42,31 @@ bool listButtonsEnabled(const Form1& f)
 
 void TestEditing::listButtonsFollowTheList()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     QTRY_VERIFY(!listButtonsEnabled(f));
-    QVERIFY(f.Command1->isEnabled());
+    QVERIFY(f.addButton->isEnabled());
 
     fx.prompter.type(QStringLiteral("Ann"));
-    f.Command1_Click();
+    f.addName();
     QTRY_VERIFY(listButtonsEnabled(f));
 
     // Removing the last name empties the extent and disables the buttons again.
-    f.List1->setListIndex(0);
+    f.nameList->setListIndex(0);
     fx.prompter.answer(Prompter::IDYES);
-    f.Command3_Click();
-    QCOMPARE(f.List1->ListCount(), 0);
-    QCOMPARE(f.List1->horizontalExtent(), 0);
+    f.removeName();
+    QCOMPARE(f.nameList->ListCount(), 0);
+    QCOMPARE(f.nameList->horizontalExtent(), 0);
     QTRY_VERIFY(!listButtonsEnabled(f));
 
     fx.prompter.type(QStringLiteral("Bob"));
-    f.Command1_Click();
+    f.addName();
     QTRY_VERIFY(listButtonsEnabled(f));
     fx.prompter.answer(Prompter::IDYES);
-    f.Command4_Click();
+    f.clearNames();
     QTRY_VERIFY(!listButtonsEnabled(f));
     // Nothing more is scheduled once the buttons are in line: the rule does not run free.
-    QVERIFY(!f.Timer2->isActive());
+    QVERIFY(!f.enableTimer->isActive());
 }
 
 void TestEditing::addName_data()
@@ -86,38 +86,38 @@ void TestEditing::addName()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, after);
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("Ann"));
-    f.List1->setListIndex(0);
-    f.UpdateListExtent();
-    const int extentBefore = f.List1->horizontalExtent();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("Ann"));
+    f.nameList->setListIndex(0);
+    f.updateListExtent();
+    const int extentBefore = f.nameList->horizontalExtent();
     fx.prompter.type(typed);
-    f.Command1_Click();
-    QCOMPARE(f.List1->ListIndex(), 0); // the new name is not selected
+    f.addName();
+    QCOMPARE(f.nameList->ListIndex(), 0); // the new name is not selected
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].kind, ScriptedPrompter::Call::Input);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Enter a name to add to the list."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Add Name"));
-    QCOMPARE(Form1Fixture::names(f), after);
-    const QFontMetrics metrics(f.List1->font());
-    QVERIFY(f.List1->horizontalExtent() >= extentBefore);
-    QVERIFY(f.List1->horizontalExtent() > metrics.horizontalAdvance(after.last()));
+    QCOMPARE(MainWindowFixture::names(f), after);
+    const QFontMetrics metrics(f.nameList->font());
+    QVERIFY(f.nameList->horizontalExtent() >= extentBefore);
+    QVERIFY(f.nameList->horizontalExtent() > metrics.horizontalAdvance(after.last()));
 }
 
 void TestEditing::addToAFullList()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     QStringList many;
     for (int i = 0; i < ListBox::kMaxCount; ++i)
         many << QString::number(i);
-    QCOMPARE(f.List1->AddItems(many + QStringList{QStringLiteral("one too many")}), ListBox::kMaxCount);
+    QCOMPARE(f.nameList->AddItems(many + QStringList{QStringLiteral("one too many")}), ListBox::kMaxCount);
 
     fx.prompter.type(QStringLiteral("late"));
     fx.prompter.answer(Prompter::IDOK);
-    f.Command1_Click();
-    QCOMPARE(f.List1->ListCount(), ListBox::kMaxCount);
+    f.addName();
+    QCOMPARE(f.nameList->ListCount(), ListBox::kMaxCount);
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[1].style, 48);
@@ -126,17 +126,17 @@ void TestEditing::addToAFullList()
 
 void TestEditing::removeWithoutSelection()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("Ann"));
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("Ann"));
     fx.prompter.answer(Prompter::IDOK);
-    f.Command3_Click();
+    f.removeName();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("A name must be selected to perform this action."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[0].style, 48);
-    QCOMPARE(f.List1->ListCount(), 1);
-    QCOMPARE(f.List1->horizontalExtent(), 0); // not recomputed
+    QCOMPARE(f.nameList->ListCount(), 1);
+    QCOMPARE(f.nameList->horizontalExtent(), 0); // not recomputed
 }
 
 void TestEditing::removeAnswered_data()
@@ -152,18 +152,18 @@ void TestEditing::removeAnswered()
 {
     QFETCH(int, answer);
     QFETCH(QStringList, after);
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
-    f.List1->setListIndex(1);
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
+    f.nameList->setListIndex(1);
     fx.prompter.answer(answer);
-    f.Command3_Click();
+    f.removeName();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Remove \"Bo \"B\" Bo\" from the list?"));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
     QCOMPARE(fx.prompter.calls[0].style, 36);
-    QCOMPARE(Form1Fixture::names(f), after);
-    QVERIFY(f.List1->horizontalExtent() > 0); // recomputed whatever the answer
+    QCOMPARE(MainWindowFixture::names(f), after);
+    QVERIFY(f.nameList->horizontalExtent() > 0); // recomputed whatever the answer
 }
 
 void TestEditing::deleteKeyActsAsRemove_data()
@@ -176,26 +176,26 @@ void TestEditing::deleteKeyActsAsRemove_data()
 void TestEditing::deleteKeyActsAsRemove()
 {
     QFETCH(bool, shuffling);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = f.flashy = false;
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.List1->setListIndex(1);
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->setListIndex(1);
     if (shuffling)
-        f.Command2_Click();
+        f.toggleShuffle();
     else
         fx.prompter.answer(Prompter::IDYES);
-    QTest::keyClick(f.List1, Qt::Key_Delete);
+    QTest::keyClick(f.nameList, Qt::Key_Delete);
     if (shuffling) {
         QCOMPARE(fx.prompter.calls.size(), 0);
-        QCOMPARE(f.List1->ListCount(), 2);
-        f.Command2_Click();
-        QCOMPARE(f.Command2->text(), QStringLiteral("Shuffle"));
+        QCOMPARE(f.nameList->ListCount(), 2);
+        f.toggleShuffle();
+        QCOMPARE(f.shuffleButton->text(), QStringLiteral("Shuffle"));
         return;
     }
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Remove \"Bob\" from the list?"));
-    QCOMPARE(Form1Fixture::names(f), QStringList{QStringLiteral("Ann")});
+    QCOMPARE(MainWindowFixture::names(f), QStringList{QStringLiteral("Ann")});
 }
 
 void TestEditing::clearAnswered_data()
@@ -210,18 +210,18 @@ void TestEditing::clearAnswered()
 {
     QFETCH(int, answer);
     QFETCH(int, count);
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.UpdateListExtent();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.updateListExtent();
     fx.prompter.answer(answer);
-    f.Command4_Click();
+    f.clearNames();
     QCOMPARE(fx.prompter.calls[0].prompt,
              QStringLiteral("This will erase all names in the list. Do you wish to continue?"));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
     QCOMPARE(fx.prompter.calls[0].style, 36);
-    QCOMPARE(f.List1->ListCount(), count);
-    QCOMPARE(f.List1->horizontalExtent() == 0, count == 0);
+    QCOMPARE(f.nameList->ListCount(), count);
+    QCOMPARE(f.nameList->horizontalExtent() == 0, count == 0);
 }
 
 void TestEditing::realDialogs()

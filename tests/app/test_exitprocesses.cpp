@@ -5,10 +5,10 @@
 #include "RecordingSoundPlayer.h"
 #include "TestHome.h"
 #include "app/ExitGuard.h"
-#include "app/Form1.h"
 #include "app/ListBox.h"
+#include "app/MainWindow.h"
 #include "draw/ClockRandomSource.h"
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SqliteHive.h"
 #include "ui/QtPrompter.h"
@@ -33,9 +33,9 @@ namespace {
 
 constexpr int kFullList = 32767;
 
-CRegSettings programStore()
+Settings programStore()
 {
-    CRegSettings s;
+    Settings s;
     s.setCompany(Company);
     s.setAppName(AppName);
     return s;
@@ -58,14 +58,14 @@ QStringList listOf(const QString& tag, int count)
 // The stored list when it is one whole list of `count` names; its tag, or why not.
 bool wholeList(int count, QString* tagOrWhy)
 {
-    const QList<CRegSettings::Row> rows = programStore().GetAllSettings(NamesSection);
+    const QList<Settings::Row> rows = programStore().GetAllSettings(NamesSection);
     if (rows.size() != count) {
         *tagOrWhy = QStringLiteral("%1 names stored").arg(rows.size());
         return false;
     }
     const QString tag = rows[0].second.left(1);
     for (int i = 0; i < count; ++i) {
-        if (rows[i] != CRegSettings::Row(nameKey(i), nameOf(tag, i))) {
+        if (rows[i] != Settings::Row(nameKey(i), nameOf(tag, i))) {
             *tagOrWhy = QStringLiteral("name %1 is %2").arg(i).arg(rows[i].second);
             return false;
         }
@@ -89,7 +89,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     RecordingSoundPlayer player;
     ClockRandomSource random;
     QTemporaryDir folder;
-    Form1 form({&prompter, &player, &random, folder.path(), {}});
+    MainWindow form({&prompter, &player, &random, folder.path(), {}});
     prompter.setOwner(&form);
     ExitGuard guard(&form);
     form.show();
@@ -97,7 +97,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     const QString mode = args.value(0);
     if (mode == QLatin1String("save")) {
         // The whole list, then the close, killed somewhere in its save.
-        form.List1->AddItems(listOf(args.value(1), kFullList));
+        form.nameList->AddItems(listOf(args.value(1), kFullList));
         QTimer::singleShot(0, &form, [&form] {
             say("closing");
             form.close();
@@ -105,12 +105,12 @@ int runWindow(int& argc, char** argv, const QStringList& args)
         return app.exec();
     }
 
-    form.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    form.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
     QTimer ready;
     ready.setInterval(5);
     QObject::connect(&ready, &QTimer::timeout, &form, [&] {
         const bool up = mode == QLatin1String("dialog")    ? QApplication::activeModalWidget() != nullptr
-                        : mode == QLatin1String("shuffle") ? form.Timer1->isActive()
+                        : mode == QLatin1String("shuffle") ? form.shuffleTimer->isActive()
                                                            : form.isVisible();
         if (up) {
             ready.stop();
@@ -119,9 +119,9 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     });
     ready.start();
     if (mode == QLatin1String("dialog"))
-        QTimer::singleShot(0, form.Command1, &QPushButton::click); // the Add Name input box
+        QTimer::singleShot(0, form.addButton, &QPushButton::click); // the Add Name input box
     else if (mode == QLatin1String("shuffle"))
-        QTimer::singleShot(0, form.Command2, &QPushButton::click);
+        QTimer::singleShot(0, form.shuffleButton, &QPushButton::click);
     return app.exec();
 }
 
@@ -133,9 +133,9 @@ int runCopy(const QStringList& args)
     const int count = args.value(2).toInt();
     const QStringList names = listOf(tag, count);
     for (int round = 0; round < rounds; ++round) {
-        CRegSettings store = programStore();
+        Settings store = programStore();
         {
-            CRegSettings::Batch batch = store.beginBatch(std::chrono::seconds(30));
+            Settings::Batch batch = store.beginBatch(std::chrono::seconds(30));
             store.DeleteSetting(NamesSection, QString());
             for (int i = 0; i < count; ++i)
                 store.SaveSetting(NamesSection, nameKey(i), names[i]);
@@ -222,7 +222,7 @@ void TestExitProcesses::signalClosesLikeTheCloseBox()
     QCOMPARE(p->exitCode(), 0);
 
     QStringList stored;
-    for (const CRegSettings::Row& row : programStore().GetAllSettings(NamesSection))
+    for (const Settings::Row& row : programStore().GetAllSettings(NamesSection))
         stored << row.second;
     stored.sort(); // a shuffle leaves them in its own order
     QCOMPARE(stored, QStringList({"Ann", "Bob", "Cy"}));
@@ -231,7 +231,7 @@ void TestExitProcesses::signalClosesLikeTheCloseBox()
 void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
 {
     TestHome home;
-    CRegSettings store = programStore();
+    Settings store = programStore();
     store.SaveSetting(NamesSection, nameKey(0), QStringLiteral("old"));
 
     QProcess* p = child({QStringLiteral("idle")});
@@ -249,17 +249,17 @@ void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
 
     QCOMPARE(p->exitStatus(), QProcess::CrashExit);
     QCOMPARE(p->exitCode(), SIGTERM);
-    const QList<CRegSettings::Row> rows = store.GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<CRegSettings::Row>({{nameKey(0), QStringLiteral("old")}}));
+    const QList<Settings::Row> rows = store.GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<Settings::Row>({{nameKey(0), QStringLiteral("old")}}));
 }
 
 void TestExitProcesses::killedSaveLeavesOneWholeList()
 {
     TestHome home;
-    CRegSettings store = programStore();
+    Settings store = programStore();
     store.SaveSetting(SaveNames.section, SaveNames.key, QStringLiteral("0")); // a quick start
     {
-        CRegSettings::Batch batch = store.beginBatch();
+        Settings::Batch batch = store.beginBatch();
         const QStringList old = listOf(QStringLiteral("A"), kFullList);
         for (int i = 0; i < kFullList; ++i)
             store.SaveSetting(NamesSection, nameKey(i), old[i]);

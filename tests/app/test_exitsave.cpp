@@ -1,10 +1,10 @@
 // What the exit save does when the store is busy, unwritable or was damaged, and the
 // save at the end of the desktop session.
-#include "Form1Fixture.h"
 #include "ForwardingStore.h"
+#include "MainWindowFixture.h"
 
 #include "app/ExitGuard.h"
-#include "app/Form1Texts.h"
+#include "app/MainWindowTexts.h"
 #include "settings/RegistryApi.h"
 #include "settings/SqliteHive.h"
 
@@ -41,16 +41,16 @@ QString hivePath()
 QStringList storedNames()
 {
     QStringList out;
-    for (const CRegSettings::Row& row : Form1Fixture::store().GetAllSettings(NamesSection))
+    for (const Settings::Row& row : MainWindowFixture::store().GetAllSettings(NamesSection))
         out << row.second;
     return out;
 }
 
-void storeOldList(Form1Fixture& fx)
+void storeOldList(MainWindowFixture& fx)
 {
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("old 1"));
-    f.List1->AddItem(QStringLiteral("old 2"));
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("old 1"));
+    f.nameList->AddItem(QStringLiteral("old 2"));
     fx.close();
 }
 
@@ -69,7 +69,7 @@ private slots:
 
 void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
 {
-    Form1Fixture fx;
+    MainWindowFixture fx;
     storeOldList(fx);
 
     // Another process holds the write lock for the whole exit.
@@ -79,10 +79,10 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
 
     auto store = std::make_shared<ImpatientStore>();
     fx.registry = store;
-    Form1& f = fx.open();
-    QCOMPARE(Form1Fixture::names(f), QStringList({"old 1", "old 2"}));
-    f.List1->AddItem(QStringLiteral("new"));
-    f.List1->RemoveItem(0);
+    MainWindow& f = fx.open();
+    QCOMPARE(MainWindowFixture::names(f), QStringList({"old 1", "old 2"}));
+    f.nameList->AddItem(QStringLiteral("new"));
+    f.nameList->RemoveItem(0);
     fx.prompter.answer(Prompter::IDOK);
     fx.close();
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -91,9 +91,9 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     QVERIFY(store->askedWaitMs >= 30000);
     QCOMPARE(fx.prompter.calls.size(), 1);
     const ScriptedPrompter::Call& call = fx.prompter.calls[0];
-    QCOMPARE(call.title, Form1Texts::Oops);
+    QCOMPARE(call.title, MainWindowTexts::Oops);
     QCOMPARE(call.style, int(Prompter::vbExclamation));
-    QCOMPARE(call.prompt, Form1Texts::NotSaved.arg(Form1Texts::StoreBusy, hivePath()));
+    QCOMPARE(call.prompt, MainWindowTexts::NotSaved.arg(MainWindowTexts::StoreBusy, hivePath()));
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
 
@@ -101,9 +101,9 @@ void TestExitSave::unwritableStoreIsReported_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder at the file's path") << "folder" << Form1Texts::StoreFailed;
-    QTest::newRow("read-only folder") << "read-only folder" << Form1Texts::StoreReadOnly;
-    QTest::newRow("read-only file") << "read-only file" << Form1Texts::StoreReadOnly;
+    QTest::newRow("a folder at the file's path") << "folder" << MainWindowTexts::StoreFailed;
+    QTest::newRow("read-only folder") << "read-only folder" << MainWindowTexts::StoreReadOnly;
+    QTest::newRow("read-only file") << "read-only file" << MainWindowTexts::StoreReadOnly;
 }
 
 void TestExitSave::unwritableStoreIsReported()
@@ -112,7 +112,7 @@ void TestExitSave::unwritableStoreIsReported()
     QFETCH(QString, reason);
     if (kind != QLatin1String("folder") && geteuid() == 0)
         QSKIP("root writes to read-only files and folders; run as a normal user to check this case");
-    Form1Fixture fx;
+    MainWindowFixture fx;
     const QString path = hivePath();
     const QString folder = QFileInfo(path).path();
     if (kind == QLatin1String("folder")) {
@@ -124,23 +124,23 @@ void TestExitSave::unwritableStoreIsReported()
         QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
 
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("new"));
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("new"));
     fx.prompter.answer(Prompter::IDOK);
     fx.close();
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].title, Form1Texts::Oops);
-    QCOMPARE(fx.prompter.calls[0].prompt, Form1Texts::NotSaved.arg(reason, path));
+    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::NotSaved.arg(reason, path));
     if (kind != QLatin1String("folder"))
         QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
 
 void TestExitSave::damagedStoreIsReportedOnceShown()
 {
-    Form1Fixture fx;
+    MainWindowFixture fx;
     const QString path = hivePath();
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     {
@@ -149,8 +149,8 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
         file.write(QByteArray(4096, 'x'));
     }
 
-    Form1& f = fx.open();
-    QCOMPARE(f.List1->ListCount(), 0);
+    MainWindow& f = fx.open();
+    QCOMPARE(f.nameList->ListCount(), 0);
     QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
     fx.prompter.answer(Prompter::IDOK);
     f.show();
@@ -159,8 +159,8 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
         QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".corrupt-*")});
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(path).path() + QLatin1Char('/') + copies[0];
-    QCOMPARE(fx.prompter.calls[0].prompt, Form1Texts::StoreDamaged.arg(copy));
-    QCOMPARE(fx.prompter.calls[0].title, Form1Texts::Oops);
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::StoreDamaged.arg(copy));
+    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
     QCOMPARE(QFile(copy).size(), 4096);
 
     // Once: showing the window again says nothing more.
@@ -173,10 +173,10 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
 
 void TestExitSave::sessionEndSavesTheList()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     ExitGuard guard(&f);
-    f.List1->AddItem(QStringLiteral("kept at logout"));
+    f.nameList->AddItem(QStringLiteral("kept at logout"));
     // Our handler never touches the manager, which only the toolkit can make.
     alignas(QSessionManager) unsigned char manager[sizeof(QSessionManager)] = {};
     emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));

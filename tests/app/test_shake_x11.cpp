@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include <QTest>
 #include <QWindow>
@@ -15,23 +15,23 @@ void TestShakeX11::windowMoves()
 {
     if (QGuiApplication::platformName() != QStringLiteral("xcb"))
         QSKIP("needs an X server");
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.flashy = false;
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QPoint rest = f.windowHandle()->position();
 
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
-    f.Timer1_Timer();
+    f.shuffleTick();
     // 100 twips is 6.67 logical pixels.
     QTRY_COMPARE(f.windowHandle()->position(), rest + QPoint(7, 0));
 
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
-    f.Timer1_Timer();
+    f.shuffleTick();
     QTRY_COMPARE(f.windowHandle()->position(), rest);
 }
 

@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -25,32 +25,32 @@ private slots:
     void closingMidShuffleStoresLastOrder();
 
 private:
-    static void addNames(Form1& f, int n);
+    static void addNames(MainWindow& f, int n);
     // A shown window with two names that only shakes.
-    static Form1& shakingWindow(Form1Fixture& fx);
-    static void tick(Form1Fixture& fx, const QList<float>& r);
+    static MainWindow& shakingWindow(MainWindowFixture& fx);
+    static void tick(MainWindowFixture& fx, const QList<float>& r);
 };
 
-void TestShuffle::addNames(Form1& f, int n)
+void TestShuffle::addNames(MainWindow& f, int n)
 {
     for (int i = 0; i < n; ++i)
-        f.List1->AddItem(QString(QLatin1Char('A' + i)));
+        f.nameList->AddItem(QString(QLatin1Char('A' + i)));
 }
 
-Form1& TestShuffle::shakingWindow(Form1Fixture& fx)
+MainWindow& TestShuffle::shakingWindow(MainWindowFixture& fx)
 {
-    Form1& f = fx.open();
+    MainWindow& f = fx.open();
     f.sound = f.flashy = false;
     f.show();
     addNames(f, 2);
     return f;
 }
 
-void TestShuffle::tick(Form1Fixture& fx, const QList<float>& r)
+void TestShuffle::tick(MainWindowFixture& fx, const QList<float>& r)
 {
     for (float v : r)
         fx.random.enqueue(v);
-    fx.form->Timer1_Timer();
+    fx.form->shuffleTick();
     QCOMPARE(fx.random.remaining(), 0);
 }
 
@@ -64,46 +64,47 @@ void TestShuffle::tooFewNames_data()
 void TestShuffle::tooFewNames()
 {
     QFETCH(int, names);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     addNames(f, names);
     fx.prompter.answer(Prompter::IDOK);
-    f.Command2_Click();
+    f.toggleShuffle();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("You must add at least two names to the list first."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[0].style, 48);
-    QCOMPARE(f.Command2->text(), QStringLiteral("Shuffle"));
-    QVERIFY(!f.Timer1->isActive());
-    QVERIFY(f.timer2Enabled());
-    QVERIFY(f.Command1->isEnabled());
+    QCOMPARE(f.shuffleButton->text(), QStringLiteral("Shuffle"));
+    QVERIFY(!f.shuffleTimer->isActive());
+    QVERIFY(f.enableTimerActive());
+    QVERIFY(f.addButton->isEnabled());
 }
 
 void TestShuffle::startAndStopStates()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     addNames(f, 3);
-    QTRY_VERIFY(f.Command3->isEnabled());
-    QList<QPushButton*> six = {f.Command1, f.Command3, f.Command4, f.Command7, f.Command10, f.Command11};
-    QList<QPushButton*> others = {f.Command2, f.Command5, f.Command6, f.Command8, f.Command9};
+    QTRY_VERIFY(f.removeButton->isEnabled());
+    QList<QPushButton*> six = {f.addButton,   f.removeButton, f.clearButton,
+                               f.printButton, f.importButton, f.exportButton};
+    QList<QPushButton*> others = {f.shuffleButton, f.exitButton, f.helpButton, f.aboutButton, f.optionsButton};
 
-    f.Command2_Click();
-    QVERIFY(f.Timer1->isActive());
-    QCOMPARE(f.Timer1->interval(), 10);
-    QCOMPARE(f.Command2->text(), QStringLiteral("Stop"));
-    QVERIFY(!f.timer2Enabled());
-    QVERIFY(!f.Timer2->isActive());
+    f.toggleShuffle();
+    QVERIFY(f.shuffleTimer->isActive());
+    QCOMPARE(f.shuffleTimer->interval(), 10);
+    QCOMPARE(f.shuffleButton->text(), QStringLiteral("Stop"));
+    QVERIFY(!f.enableTimerActive());
+    QVERIFY(!f.enableTimer->isActive());
     for (QPushButton* b : six)
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     for (QPushButton* b : others)
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
     QCOMPARE(fx.random.remaining(), 0); // the press itself does not re-order
 
-    f.Command2_Click();
-    QVERIFY(!f.Timer1->isActive());
-    QCOMPARE(f.Command2->text(), QStringLiteral("Shuffle"));
-    QVERIFY(f.timer2Enabled());
+    f.toggleShuffle();
+    QVERIFY(!f.shuffleTimer->isActive());
+    QCOMPARE(f.shuffleButton->text(), QStringLiteral("Shuffle"));
+    QVERIFY(f.enableTimerActive());
     for (QPushButton* b : six + others) // at once, before the enabling rule runs
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 }
@@ -130,25 +131,25 @@ void TestShuffle::tickOrders()
     QFETCH(QStringList, names);
     QFETCH(QList<float>, r);
     QFETCH(QStringList, order);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = f.flashy = false;
-    f.List1->AddItems(names);
-    f.List1->setListIndex(0);
+    f.nameList->AddItems(names);
+    f.nameList->setListIndex(0);
     tick(fx, r);
-    QCOMPARE(Form1Fixture::names(f), order);
-    QCOMPARE(f.List1->ListIndex(), -1); // the selection is lost
+    QCOMPARE(MainWindowFixture::names(f), order);
+    QCOMPARE(f.nameList->ListIndex(), -1); // the selection is lost
 }
 
 void TestShuffle::soundPlayedEveryTick()
 {
-    Form1Fixture fx;
+    MainWindowFixture fx;
     const QByteArray wav("RIFF....WAVEfmt  sound bytes");
     fx.writeSound(wav);
-    Form1& f = fx.open();
+    MainWindow& f = fx.open();
     f.shaky = f.flashy = false;
     addNames(f, 2);
-    f.Command2_Click();
+    f.toggleShuffle();
     tick(fx, {0.1f, 0.f});
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls(), (QList<QByteArray>{wav, wav}));
@@ -159,11 +160,11 @@ void TestShuffle::soundPlayedEveryTick()
 
 void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
 {
-    Form1Fixture fx; // no shuffle.wav in the program folder
-    Form1& f = fx.open();
+    MainWindowFixture fx; // no shuffle.wav in the program folder
+    MainWindow& f = fx.open();
     f.shaky = f.flashy = false;
     addNames(f, 2);
-    f.Command2_Click();
+    f.toggleShuffle();
 
     // Further ticks arrive while the message is open: they must not stack more messages.
     fx.prompter.duringNext([&] {
@@ -181,8 +182,9 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
                             "deleted. You should replace the file or reinstall the program if you wish to play sound "
                             "while shuffling. Sound will be disabled."));
     QVERIFY(!f.sound);
-    QCOMPARE(Form1Fixture::store().GetSetting(Sound.section, Sound.key, QStringLiteral("unset")), QStringLiteral("0"));
-    QVERIFY(f.Timer1->isActive()); // the shuffle goes on, silently
+    QCOMPARE(MainWindowFixture::store().GetSetting(Sound.section, Sound.key, QStringLiteral("unset")),
+             QStringLiteral("0"));
+    QVERIFY(f.shuffleTimer->isActive()); // the shuffle goes on, silently
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.prompter.calls.size(), 1);
     QVERIFY(fx.player.calls().isEmpty());
@@ -190,67 +192,67 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
 
 void TestShuffle::shakeAlternatesAcrossShuffles()
 {
-    Form1Fixture fx;
-    Form1& f = shakingWindow(fx);
+    MainWindowFixture fx;
+    MainWindow& f = shakingWindow(fx);
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    const float rest = f.Left();
+    const float rest = f.leftTwips();
 
-    f.Command2_Click();
+    f.toggleShuffle();
     tick(fx, {0.f, 0.f});
-    QCOMPARE(f.Left(), rest + 100);
+    QCOMPARE(f.leftTwips(), rest + 100);
     QVERIFY(f.shifted());
     tick(fx, {0.f, 0.f});
-    QCOMPARE(f.Left(), rest);
+    QCOMPARE(f.leftTwips(), rest);
     tick(fx, {0.f, 0.f});
-    f.Command2_Click(); // stopped after an odd number: stays to the right
-    QCOMPARE(f.Left(), rest + 100);
+    f.toggleShuffle(); // stopped after an odd number: stays to the right
+    QCOMPARE(f.leftTwips(), rest + 100);
 
-    f.Command2_Click();
+    f.toggleShuffle();
     tick(fx, {0.f, 0.f}); // the next shuffle's first shake moves it back
-    QCOMPARE(f.Left(), rest);
+    QCOMPARE(f.leftTwips(), rest);
     QVERIFY(!f.shifted());
-    f.Command2_Click();
+    f.toggleShuffle();
 }
 
 void TestShuffle::noShakeWhileMinimisedOrMaximised()
 {
-    Form1Fixture fx;
-    Form1& f = shakingWindow(fx);
+    MainWindowFixture fx;
+    MainWindow& f = shakingWindow(fx);
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     for (auto state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
         f.setWindowState(state);
         QTRY_VERIFY(f.maxmin());
-        const float left = f.Left();
+        const float left = f.leftTwips();
         tick(fx, {0.f, 0.f});
-        QCOMPARE(f.Left(), left);
+        QCOMPARE(f.leftTwips(), left);
         QVERIFY(!f.shifted());
     }
 }
 
 void TestShuffle::flashCycle()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = false;
     addNames(f, 2);
-    const QColor rest = backColor(f.Command1);
+    const QColor rest = backColor(f.addButton);
     QCOMPARE(backColor(&f), rest);
     const QList<QColor> cycle = {Qt::red, Qt::blue, Qt::green, Qt::yellow, Qt::red, Qt::blue};
     for (const QColor& expected : cycle) {
         tick(fx, {0.f, 0.f});
         QCOMPARE(backColor(&f), expected);
-        QCOMPARE(backColor(f.Picture1), expected);
+        QCOMPARE(backColor(f.buttonPanel), expected);
     }
-    f.Command2_Click();
-    f.Command2_Click(); // stop
+    f.toggleShuffle();
+    f.toggleShuffle(); // stop
     QCOMPARE(backColor(&f), rest);
-    QCOMPARE(backColor(f.Picture1), rest);
+    QCOMPARE(backColor(f.buttonPanel), rest);
 }
 
 void TestShuffle::foreignColourStays()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = false;
     addNames(f, 2);
     setBackColor(&f, QColor(12, 34, 56));
@@ -261,46 +263,46 @@ void TestShuffle::foreignColourStays()
 
 void TestShuffle::stopRestoresColourWithFlashingOff()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = false;
     addNames(f, 2);
-    f.Command2_Click();
+    f.toggleShuffle();
     tick(fx, {0.f, 0.f});
     QCOMPARE(backColor(&f), QColor(Qt::red));
     f.flashy = false;
-    f.Command2_Click();
-    QCOMPARE(backColor(&f), backColor(f.Command1));
-    QCOMPARE(backColor(f.Picture1), backColor(f.Command1));
+    f.toggleShuffle();
+    QCOMPARE(backColor(&f), backColor(f.addButton));
+    QCOMPARE(backColor(f.buttonPanel), backColor(f.addButton));
 }
 
 void TestShuffle::restColourIgnoresDisabledLook()
 {
     // Add Name is disabled while shuffling; its face colour must still count as the rest.
     DisabledButtonsLookDifferent look;
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = false;
     addNames(f, 2);
     QCOMPARE(backColor(&f), look.restColour());
-    f.Command2_Click();
+    f.toggleShuffle();
     tick(fx, {0.f, 0.f});
     QCOMPARE(backColor(&f), QColor(Qt::red));
-    f.Command2_Click();
+    f.toggleShuffle();
     QCOMPARE(backColor(&f), look.restColour());
-    QCOMPARE(backColor(f.Picture1), look.restColour());
+    QCOMPARE(backColor(f.buttonPanel), look.restColour());
 }
 
 void TestShuffle::closingMidShuffleStoresLastOrder()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.sound = f.shaky = f.flashy = false;
     addNames(f, 3);
-    f.Command2_Click();
+    f.toggleShuffle();
     tick(fx, {0.76f, 0.1f, 0.f}); // C A B
     fx.close();
-    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
+    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
     QCOMPARE(rows.size(), 3);
     QCOMPARE(rows[0].second + rows[1].second + rows[2].second, QStringLiteral("CAB"));
 }

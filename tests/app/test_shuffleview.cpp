@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "app/NameListModel.h"
 
 #include <QAccessible>
@@ -21,18 +21,18 @@ private slots:
 
 private:
     // A shown window with names, flashing only.
-    static Form1& flashingWindow(Form1Fixture& fx, const QStringList& names);
+    static MainWindow& flashingWindow(MainWindowFixture& fx, const QStringList& names);
     // What the window shows on screen (its backing store), after pending layouts and paints.
-    static QImage screen(Form1& f);
+    static QImage screen(MainWindow& f);
 };
 
-Form1& TestShuffleView::flashingWindow(Form1Fixture& fx, const QStringList& names)
+MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QStringList& names)
 {
-    Form1& f = fx.open();
+    MainWindow& f = fx.open();
     f.sound = f.shaky = false;
     f.flashy = true;
-    f.List1->AddItems(names);
-    f.UpdateListExtent();
+    f.nameList->AddItems(names);
+    f.updateListExtent();
     f.resize(400, 300);
     f.show();
     if (!QTest::qWaitForWindowExposed(&f))
@@ -40,7 +40,7 @@ Form1& TestShuffleView::flashingWindow(Form1Fixture& fx, const QStringList& name
     return f;
 }
 
-QImage TestShuffleView::screen(Form1& f)
+QImage TestShuffleView::screen(MainWindow& f)
 {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
@@ -50,27 +50,27 @@ QImage TestShuffleView::screen(Form1& f)
 
 void TestShuffleView::viewShowsNewOrder()
 {
-    Form1Fixture fx;
-    Form1& f = flashingWindow(fx, {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-    f.List1->setListIndex(1);
+    MainWindowFixture fx;
+    MainWindow& f = flashingWindow(fx, {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    f.nameList->setListIndex(1);
     screen(f);
     for (float r : {0.f, 0.f, 0.f}) // takes the first name left each time: Ann, Bob, Cy
         fx.random.enqueue(r);
     for (float r : {0.9f, 0.9f, 0.f}) // the last left each time: Cy, Bob, Ann
         fx.random.enqueue(r);
-    f.Timer1_Timer();
-    f.Timer1_Timer();
+    f.shuffleTick();
+    f.shuffleTick();
     screen(f);
 
     // Read back the way assistive tools read the list.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.List1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.nameList);
     QVERIFY(list && list->tableInterface());
     QStringList shown;
     for (int row = 0; row < list->tableInterface()->rowCount(); ++row)
         shown << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
     QCOMPARE(shown, QStringList({QStringLiteral("Cy"), QStringLiteral("Bob"), QStringLiteral("Ann")}));
-    QCOMPARE(f.List1->ListIndex(), -1);
-    QVERIFY(f.List1->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(f.nameList->ListIndex(), -1);
+    QVERIFY(f.nameList->selectionModel()->selectedIndexes().isEmpty());
 }
 
 void TestShuffleView::ticksLookAsAfterARelayout_data()
@@ -89,17 +89,18 @@ void TestShuffleView::ticksLookAsAfterARelayout()
     const QString plain = QStringLiteral("Plain name");
     QString tall;
     {
-        Form1Fixture probe;
-        Form1& f = probe.open();
+        MainWindowFixture probe;
+        MainWindow& f = probe.open();
         const QStringList candidates = {QStringLiteral("𝔄"),  QStringLiteral("∰"), QStringLiteral("ༀ"),
                                         QStringLiteral("漢"), QStringLiteral("ก"), QStringLiteral("Ǻ̂̃")};
-        f.List1->AddItem(plain);
+        f.nameList->AddItem(plain);
         for (const QString& c : candidates) {
-            f.List1->AddItem(plain + c);
-            const QAbstractItemModel* m = f.List1->model();
-            if (f.List1->sizeHintForIndex(m->index(1, 0)).height() > f.List1->sizeHintForIndex(m->index(0, 0)).height())
+            f.nameList->AddItem(plain + c);
+            const QAbstractItemModel* m = f.nameList->model();
+            if (f.nameList->sizeHintForIndex(m->index(1, 0)).height() >
+                f.nameList->sizeHintForIndex(m->index(0, 0)).height())
                 tall = plain + c;
-            f.List1->RemoveItem(1);
+            f.nameList->RemoveItem(1);
             if (!tall.isEmpty())
                 break;
         }
@@ -109,35 +110,35 @@ void TestShuffleView::ticksLookAsAfterARelayout()
     QStringList names;
     for (int i = 0; i < 40; ++i)
         names << (i % 2 ? tall : plain) + QString::number(i);
-    Form1Fixture fx;
-    Form1Fixture oldWay;
-    Form1& f = flashingWindow(fx, names);
-    Form1& g = flashingWindow(oldWay, names);
+    MainWindowFixture fx;
+    MainWindowFixture oldWay;
+    MainWindow& f = flashingWindow(fx, names);
+    MainWindow& g = flashingWindow(oldWay, names);
     f.flashy = g.flashy = flashy;
-    f.List1->scrollToBottom();
-    g.List1->scrollToBottom();
+    f.nameList->scrollToBottom();
+    g.nameList->scrollToBottom();
     QCOMPARE(screen(f), screen(g));
 
     std::mt19937 engine(5);
     bool heightChanged = false;
     bool heightKept = false;
     for (int tick = 1; tick <= 5; ++tick) {
-        const QAbstractItemModel* m = f.List1->model();
-        const int lastBefore = f.List1->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        const QAbstractItemModel* m = f.nameList->model();
+        const int lastBefore = f.nameList->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         for (int i = 0; i < names.size(); ++i) {
             const float r = static_cast<float>(engine() >> 8) / 16777216.0f;
             fx.random.enqueue(r);
             oldWay.random.enqueue(r);
         }
-        f.Timer1_Timer();
-        g.Timer1_Timer();
+        f.shuffleTick();
+        g.shuffleTick();
         // Every re-order reported as a changed layout, as it once always was.
-        emit g.List1->names()->layoutAboutToBeChanged();
-        emit g.List1->names()->layoutChanged();
-        const int lastAfter = f.List1->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        emit g.nameList->names()->layoutAboutToBeChanged();
+        emit g.nameList->names()->layoutChanged();
+        const int lastAfter = f.nameList->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         (lastAfter == lastBefore ? heightKept : heightChanged) = true;
 
-        QCOMPARE(Form1Fixture::names(f), Form1Fixture::names(g));
+        QCOMPARE(MainWindowFixture::names(f), MainWindowFixture::names(g));
         QCOMPARE(screen(f), screen(g));
         QCOMPARE(f.grab().toImage(), g.grab().toImage());
     }
@@ -149,8 +150,8 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
     QStringList names;
     for (int i = 0; i < 100; ++i)
         names << QStringLiteral("Name %1").arg(i);
-    Form1Fixture fx;
-    Form1& f = flashingWindow(fx, names);
+    MainWindowFixture fx;
+    MainWindow& f = flashingWindow(fx, names);
     screen(f);
 
     struct PaintCounter : QObject
@@ -168,10 +169,10 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
         counter.paints.clear();
         for (int i = 0; i < names.size(); ++i)
             fx.random.enqueue(0.5f);
-        f.Timer1_Timer();
+        f.shuffleTick();
         screen(f);
-        QVERIFY(counter.paints[f.List1->viewport()] == 1);
-        QVERIFY(counter.paints[f.Picture1] == 1);
+        QVERIFY(counter.paints[f.nameList->viewport()] == 1);
+        QVERIFY(counter.paints[f.buttonPanel] == 1);
         for (const auto& [widget, count] : counter.paints)
             QVERIFY2(
                 count == 1,

@@ -1,7 +1,7 @@
-#include "Form1Fixture.h"
 #include "ForwardingStore.h"
+#include "MainWindowFixture.h"
 
-#include "app/Form1Texts.h"
+#include "app/MainWindowTexts.h"
 #include "settings/RegistryApi.h"
 
 #include <QTest>
@@ -79,14 +79,14 @@ private slots:
 
 void TestStartup::emptyStoreStartsWithEverythingOn()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     QVERIFY(f.flashy);
     QVERIFY(f.shaky);
     QVERIFY(f.sound);
-    QVERIFY(f.savenms);
-    QCOMPARE(f.List1->ListCount(), 0);
-    QCOMPARE(f.List1->horizontalExtent(), 0);
+    QVERIFY(f.rememberNames);
+    QCOMPARE(f.nameList->ListCount(), 0);
+    QCOMPARE(f.nameList->horizontalExtent(), 0);
     QCOMPARE(f.helpFile(), fx.appDir.path() + QStringLiteral("/nimbrel.hlp"));
     QCOMPARE(fx.random.randomizeCalls(), 1);
     QCOMPARE(f.windowTitle(), QStringLiteral("Nimbrel"));
@@ -109,15 +109,15 @@ void TestStartup::flagReading()
 {
     QFETCH(QString, stored);
     QFETCH(bool, on);
-    Form1Fixture fx;
-    CRegSettings s = Form1Fixture::store();
+    MainWindowFixture fx;
+    Settings s = MainWindowFixture::store();
     for (const Key* key : {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames})
         QVERIFY(s.SaveSetting(key->section, key->key, stored));
-    Form1& f = fx.open();
+    MainWindow& f = fx.open();
     QCOMPARE(f.flashy, on);
     QCOMPARE(f.shaky, on);
     QCOMPARE(f.sound, on);
-    QCOMPARE(f.savenms, on);
+    QCOMPARE(f.rememberNames, on);
 }
 
 void TestStartup::namesComeBackInOrder_data()
@@ -137,67 +137,67 @@ void TestStartup::namesComeBackInOrder()
                                QStringLiteral("  b"),       QStringLiteral("a "), QStringLiteral(" "),
                                QStringLiteral("Zoë & Ann"), QStringLiteral("a"),  QStringLiteral("d"),
                                QStringLiteral("e"),         QStringLiteral("f"),  QStringLiteral("g")};
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     for (const QString& n : names)
-        f.List1->AddItem(n);
+        f.nameList->AddItem(n);
     fx.close();
 
-    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
+    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
     QCOMPARE(rows.size(), names.size());
     for (int i = 0; i < names.size(); ++i)
-        QCOMPARE(rows[i], CRegSettings::Row(nameKey(i), names[i]));
+        QCOMPARE(rows[i], Settings::Row(nameKey(i), names[i]));
 
     if (sortedStore)
         fx.registry = std::make_shared<SortedStore>();
-    Form1& again = fx.open();
-    QCOMPARE(Form1Fixture::names(again), names);
-    QVERIFY(again.List1->horizontalExtent() > 0);
+    MainWindow& again = fx.open();
+    QCOMPARE(MainWindowFixture::names(again), names);
+    QVERIFY(again.nameList->horizontalExtent() > 0);
 }
 
 void TestStartup::namesNotRestoredWhenSaveNamesIsOff()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("kept"));
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("kept"));
     fx.close();
-    Form1Fixture::store().SaveSetting(SaveNames.section, SaveNames.key, QStringLiteral("0"));
+    MainWindowFixture::store().SaveSetting(SaveNames.section, SaveNames.key, QStringLiteral("0"));
 
-    Form1& g = fx.open();
-    QCOMPARE(g.List1->ListCount(), 0);
-    g.List1->AddItem(QStringLiteral("new"));
+    MainWindow& g = fx.open();
+    QCOMPARE(g.nameList->ListCount(), 0);
+    g.nameList->AddItem(QStringLiteral("new"));
     fx.close();
     // Written at exit all the same, replacing what was stored.
-    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("new")}}));
+    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("new")}}));
 }
 
 void TestStartup::emptyListLeavesNoSection()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("x"));
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("x"));
     fx.close();
-    Form1& g = fx.open();
-    g.List1->Clear();
+    MainWindow& g = fx.open();
+    g.nameList->Clear();
     fx.close();
-    QVERIFY(Form1Fixture::store().GetAllSettings(NamesSection).isEmpty());
-    QVERIFY(!Form1Fixture::store().DeleteSetting(NamesSection, QString())); // no section to delete
+    QVERIFY(MainWindowFixture::store().GetAllSettings(NamesSection).isEmpty());
+    QVERIFY(!MainWindowFixture::store().DeleteSetting(NamesSection, QString())); // no section to delete
 }
 
 void TestStartup::shorterListLeavesNoStaleNames()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     for (const char* n : {"one", "two", "three"})
-        f.List1->AddItem(QString::fromLatin1(n));
+        f.nameList->AddItem(QString::fromLatin1(n));
     fx.close();
-    Form1& g = fx.open();
-    g.List1->RemoveItem(2);
-    g.List1->RemoveItem(1);
+    MainWindow& g = fx.open();
+    g.nameList->RemoveItem(2);
+    g.nameList->RemoveItem(1);
     fx.close();
-    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("one")}}));
+    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("one")}}));
 }
 
 void TestStartup::soundFileIsTrimmedOfSpaces_data()
@@ -215,54 +215,54 @@ void TestStartup::soundFileIsTrimmedOfSpaces()
 {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, held);
-    Form1Fixture fx;
+    MainWindowFixture fx;
     fx.writeSound(file);
     QCOMPARE(fx.open().wavdata(), held);
 }
 
 void TestStartup::programFolderAtRoot()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open(QStringLiteral("/"));
+    MainWindowFixture fx;
+    MainWindow& f = fx.open(QStringLiteral("/"));
     QCOMPARE(f.helpFile(), QStringLiteral("/nimbrel.hlp"));
     QVERIFY(f.wavdata().isEmpty());
-    QCOMPARE(Form1::ReadFileData(QStringLiteral("/no/such/file")), QByteArray());
-    QCOMPARE(Form1::ReadFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
+    QCOMPARE(MainWindow::readFileData(QStringLiteral("/no/such/file")), QByteArray());
+    QCOMPARE(MainWindow::readFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
 }
 
 void TestStartup::exitButtonStoresTheList()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.show();
-    f.List1->AddItem(QStringLiteral("Ann"));
-    f.List1->AddItem(QStringLiteral("Bob"));
-    QTest::mouseClick(f.Command5, Qt::LeftButton);
+    f.nameList->AddItem(QStringLiteral("Ann"));
+    f.nameList->AddItem(QStringLiteral("Bob"));
+    QTest::mouseClick(f.exitButton, Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
-    QCOMPARE(Form1Fixture::store().GetAllSettings(NamesSection).size(), 2);
+    QCOMPARE(MainWindowFixture::store().GetAllSettings(NamesSection).size(), 2);
 }
 
 void TestStartup::failedSaveKeepsTheOldList()
 {
-    Form1Fixture fx;
-    fx.open().List1->AddItems({QStringLiteral("old 1"), QStringLiteral("old 2")});
+    MainWindowFixture fx;
+    fx.open().nameList->AddItems({QStringLiteral("old 1"), QStringLiteral("old 2")});
     fx.close();
 
     // The disk fills up after the second of three names.
     fx.registry = std::make_shared<FailingStore>(2);
-    Form1& f = fx.open();
-    f.List1->Clear();
-    f.List1->AddItems({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
+    MainWindow& f = fx.open();
+    f.nameList->Clear();
+    f.nameList->AddItems({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
     fx.prompter.answer(Prompter::IDOK);
     fx.close();
     // The user is told before the window goes.
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QVERIFY(fx.prompter.calls[0].prompt.contains(Form1Texts::DiskFull));
+    QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::DiskFull));
 
-    const QList<CRegSettings::Row> rows = Form1Fixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<CRegSettings::Row>({{QStringLiteral("Name0"), QStringLiteral("old 1")},
-                                             {QStringLiteral("Name1"), QStringLiteral("old 2")}}));
+    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
+    QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("old 1")},
+                                         {QStringLiteral("Name1"), QStringLiteral("old 2")}}));
 }
 
 QTEST_MAIN(TestStartup)

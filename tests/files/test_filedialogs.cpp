@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "files/Module2.h"
+#include "files/FileDialogs.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -153,8 +153,8 @@ void TestFileDialogs::openDialog()
                        },
                        typeAndAccept(QStringLiteral("names.txt"))});
         const QString chosen =
-            Module2::ShowOpenDialog(prompter, &owner, kFilter, QStringLiteral("Select file to import..."),
-                                    dir.filePath(QStringLiteral("last.txt")));
+            FileDialogs::showOpenDialog(prompter, &owner, kFilter, QStringLiteral("Select file to import..."),
+                                        dir.filePath(QStringLiteral("last.txt")));
         QCOMPARE(chosen, names);
         QVERIFY(closer.done());
     }
@@ -166,8 +166,8 @@ void TestFileDialogs::openDialog()
     // Cancel gives "", and a start folder that is gone opens the nearest one above it.
     {
         Closer closer({look(&seen), cancel()});
-        QCOMPARE(Module2::ShowOpenDialog(prompter, &owner, kFilter, QStringLiteral("t"),
-                                         dir.filePath(QStringLiteral("gone/deeper/x.txt"))),
+        QCOMPARE(FileDialogs::showOpenDialog(prompter, &owner, kFilter, QStringLiteral("t"),
+                                             dir.filePath(QStringLiteral("gone/deeper/x.txt"))),
                  QString());
         QVERIFY(closer.done());
     }
@@ -192,7 +192,7 @@ void TestFileDialogs::saveDialog()
         Closer closer({typeAndAccept(QStringLiteral("new.txt")), answerBox(QMessageBox::No, &first), look(&seen),
                        typeAndAccept(QStringLiteral("new.txt")), answerBox(QMessageBox::Yes, &second)});
         QCOMPARE(
-            Module2::ShowSaveDialog(prompter, &owner, kFilter, QStringLiteral("Select export file..."), dir.path()),
+            FileDialogs::showSaveDialog(prompter, &owner, kFilter, QStringLiteral("Select export file..."), dir.path()),
             fresh);
         QVERIFY(closer.done());
     }
@@ -206,8 +206,9 @@ void TestFileDialogs::saveDialog()
     QString replace;
     {
         Closer closer({typeAndAccept(QStringLiteral("names.txt")), answerBox(QMessageBox::Yes, &replace)});
-        QCOMPARE(Module2::ShowSaveDialog(prompter, &owner, kFilter, QStringLiteral("Select export file..."), existing),
-                 existing);
+        QCOMPARE(
+            FileDialogs::showSaveDialog(prompter, &owner, kFilter, QStringLiteral("Select export file..."), existing),
+            existing);
         QVERIFY(closer.done());
     }
     QVERIFY(replace.contains(QStringLiteral("already exists")));

@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include <QDir>
 #include <QTest>
@@ -22,7 +22,7 @@ const QString kSetting = SettingsKeys::LastUsedFolder.key;
 
 QString lastUsedFolder()
 {
-    return Form1Fixture::store().GetSetting(QStringLiteral("Options"), kSetting, QStringLiteral("<absent>"));
+    return MainWindowFixture::store().GetSetting(QStringLiteral("Options"), kSetting, QStringLiteral("<absent>"));
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
@@ -32,7 +32,8 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-void verifyDialog(const Call& call, Call::Kind kind, const QString& title, const QString& start, const Form1& owner)
+void verifyDialog(const Call& call, Call::Kind kind, const QString& title, const QString& start,
+                  const MainWindow& owner)
 {
     QCOMPARE(call.kind, kind);
     QCOMPARE(call.title, title);
@@ -65,10 +66,10 @@ void TestImportExport::importAsks()
     QFETCH(int, answer);
     QFETCH(bool, chooses);
     QFETCH(QStringList, after);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     if (listHasNames)
-        f.List1->AddItem(QStringLiteral("Old"));
+        f.nameList->AddItem(QStringLiteral("Old"));
     const QString file = fx.appDir.filePath(QStringLiteral("names.txt"));
     writeBytes(file, "Ann\r\n\r\nBob\r\n\r\n");
 
@@ -78,7 +79,7 @@ void TestImportExport::importAsks()
         fx.prompter.answer(answer);
     if (shows)
         fx.prompter.choose(chooses ? file : QString());
-    f.Command10_Click();
+    f.importList();
 
     QCOMPARE(fx.prompter.calls.size(), int(asks) + int(shows));
     if (asks) {
@@ -92,9 +93,9 @@ void TestImportExport::importAsks()
     if (shows)
         verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), fx.appDir.path(),
                      f);
-    QCOMPARE(Form1Fixture::names(f), after);
+    QCOMPARE(MainWindowFixture::names(f), after);
     QCOMPARE(lastUsedFolder(), chooses ? file : QStringLiteral("<absent>"));
-    QCOMPARE(f.List1->horizontalExtent() > 0, chooses); // fitted to the imported names
+    QCOMPARE(f.nameList->horizontalExtent() > 0, chooses); // fitted to the imported names
 }
 
 void TestImportExport::importOutcome_data()
@@ -115,9 +116,9 @@ void TestImportExport::importOutcome()
     QFETCH(QByteArray, bytes);
     QFETCH(int, count);
     QFETCH(QString, message);
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Old"), QStringLiteral("List")});
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Old"), QStringLiteral("List")});
     const QString file = fx.appDir.filePath(QStringLiteral("in.txt"));
     writeBytes(file, bytes);
 
@@ -128,10 +129,11 @@ void TestImportExport::importOutcome()
         fx.prompter.answer(Prompter::IDOK);
         // The message comes once the list is what it will stay (the third question).
         fx.prompter.duringNext([&] {
-            fx.prompter.duringNext([&] { fx.prompter.duringNext([&] { countDuringMessage = f.List1->ListCount(); }); });
+            fx.prompter.duringNext(
+                [&] { fx.prompter.duringNext([&] { countDuringMessage = f.nameList->ListCount(); }); });
         });
     }
-    f.Command10_Click();
+    f.importList();
     if (!message.isEmpty()) {
         QCOMPARE(fx.prompter.calls.size(), 3);
         const Call& oops = fx.prompter.calls[2];
@@ -144,21 +146,21 @@ void TestImportExport::importOutcome()
     } else {
         QCOMPARE(fx.prompter.calls.size(), 2);
     }
-    QCOMPARE(f.List1->ListCount(), count);
+    QCOMPARE(f.nameList->ListCount(), count);
     if (count == 2)
-        QCOMPARE(Form1Fixture::names(f), (QStringList{QStringLiteral("Old"), QStringLiteral("List")}));
+        QCOMPARE(MainWindowFixture::names(f), (QStringList{QStringLiteral("Old"), QStringLiteral("List")}));
     // The choice is remembered whether or not the file could be read.
     QCOMPARE(lastUsedFolder(), file);
 }
 
 void TestImportExport::exportAndImportBack()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     const QString file = fx.appDir.filePath(QStringLiteral("out.txt"));
     fx.prompter.choose(file);
-    f.Command11_Click();
+    f.exportList();
     QCOMPARE(fx.prompter.calls.size(), 1);
     verifyDialog(fx.prompter.calls[0], Call::Save, QStringLiteral("Select export file..."), fx.appDir.path(), f);
     QFile written(file);
@@ -167,25 +169,25 @@ void TestImportExport::exportAndImportBack()
     QCOMPARE(lastUsedFolder(), file);
 
     // The next dialog starts at the file just chosen; the import brings the list back.
-    f.List1->Clear();
-    f.List1->AddItem(QStringLiteral("Other"));
+    f.nameList->Clear();
+    f.nameList->AddItem(QStringLiteral("Other"));
     fx.prompter.calls.clear();
     fx.prompter.answer(Prompter::IDYES);
     fx.prompter.choose(file);
-    f.Command10_Click();
+    f.importList();
     verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), file, f);
-    QCOMPARE(Form1Fixture::names(f), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")}));
+    QCOMPARE(MainWindowFixture::names(f), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")}));
 }
 
 void TestImportExport::failedExportIsReported()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItem(QStringLiteral("Ann"));
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItem(QStringLiteral("Ann"));
     const QString target = fx.appDir.filePath(QStringLiteral("missing-folder/out.txt"));
     fx.prompter.choose(target);
     fx.prompter.answer(Prompter::IDOK);
-    f.Command11_Click();
+    f.exportList();
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[1].style, 48);

@@ -1,4 +1,4 @@
-#include "files/Module2.h"
+#include "files/FileDialogs.h"
 #include "files/NameListCodec.h"
 
 #include <QDir>
@@ -225,7 +225,7 @@ void TestNameListCodec::filterPairs()
     QFETCH(QString, filter);
     QFETCH(QStringList, pairs);
     QStringList flat;
-    for (const Prompter::FileFilter& f : Module2::parseFilter(filter))
+    for (const Prompter::FileFilter& f : FileDialogs::parseFilter(filter))
         flat << f.description << f.pattern;
     QCOMPARE(flat, pairs);
 }

@@ -1,6 +1,6 @@
 // The settings store meets whatever file is at its path: a damaged or hostile hive must be
 // read or moved aside, never crash the program. Each input is the whole hive file.
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SqliteHive.h"
 
@@ -27,14 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     {
-        CRegSettings store(std::make_shared<SqliteHive>(path.string()));
+        Settings store(std::make_shared<SqliteHive>(path.string()));
         store.setCompany(SettingsKeys::Company);
         store.setAppName(SettingsKeys::AppName);
         // What start-up reads, then what the exit writes.
         store.takeDamagedCopy();
         store.GetSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::Sound.defaultValue);
-        const QList<CRegSettings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
-        CRegSettings::Batch batch = store.beginBatch();
+        const QList<Settings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
+        Settings::Batch batch = store.beginBatch();
         store.DeleteSetting(SettingsKeys::NamesSection, QString());
         store.SaveSettings(SettingsKeys::NamesSection, rows.mid(0, 3));
         batch.commit();

@@ -1,6 +1,6 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "help/ContextHelp.h"
-#include "help/Form3.h"
+#include "help/HelpMessageDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,10 +24,10 @@ namespace {
 
 QString storedShowHelp()
 {
-    return Form1Fixture::store().GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, QStringLiteral("unset"));
+    return MainWindowFixture::store().GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, QStringLiteral("unset"));
 }
 
-void writeHelpFile(Form1Fixture& fx)
+void writeHelpFile(MainWindowFixture& fx)
 {
     QFile file(fx.appDir.filePath(QStringLiteral("nimbrel.hlp")));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -49,13 +49,13 @@ QWidget* whatsThisPopup()
 }
 
 // Presses Help, handing the help message (if it opens) to `close`; returns how many opened.
-int pressHelp(Form1& f, const std::function<void(Form3*)>& close)
+int pressHelp(MainWindow& f, const std::function<void(HelpMessageDialog*)>& close)
 {
     int messages = 0;
     QTimer closer;
     closer.setInterval(20);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<HelpMessageDialog*>(QApplication::activeModalWidget());
         if (!dialog || dialog->property("seen").toBool())
             return;
         dialog->setProperty("seen", true);
@@ -63,7 +63,7 @@ int pressHelp(Form1& f, const std::function<void(Form3*)>& close)
         close(dialog);
     });
     closer.start();
-    f.Command6_Click();
+    f.showHelp();
     return messages;
 }
 
@@ -91,19 +91,19 @@ void TestHelpMode::everyCloseWritesTheBox()
 {
     QFETCH(QString, closeBy);
     QFETCH(bool, untick);
-    Form1Fixture fx;
-    Form1& f = fx.open();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
 
     bool tickedAtOpen = false;
     bool modeDuringMessage = true;
-    const auto close = [&](Form3* dialog) {
+    const auto close = [&](HelpMessageDialog* dialog) {
         modeDuringMessage = QWhatsThis::inWhatsThisMode();
-        tickedAtOpen = dialog->Check1->isChecked();
-        dialog->Check1->setChecked(!untick);
+        tickedAtOpen = dialog->showAgainBox->isChecked();
+        dialog->showAgainBox->setChecked(!untick);
         if (closeBy == QLatin1String("OK"))
-            dialog->Command1->click();
+            dialog->okButton->click();
         else if (closeBy == QLatin1String("close box"))
             dialog->close();
         else
@@ -117,7 +117,7 @@ void TestHelpMode::everyCloseWritesTheBox()
     QWhatsThis::leaveWhatsThisMode();
 
     // The next Help shows the message again only while the box stays ticked.
-    QCOMPARE(pressHelp(f, [](Form3* dialog) { dialog->Command1->click(); }), untick ? 0 : 1);
+    QCOMPARE(pressHelp(f, [](HelpMessageDialog* dialog) { dialog->okButton->click(); }), untick ? 0 : 1);
     QVERIFY(QWhatsThis::inWhatsThisMode());
     QCOMPARE(storedShowHelp(), flagText(!untick));
 }
@@ -127,11 +127,11 @@ void TestHelpMode::showsTheControlsTopic_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("f1"); // F1 on the control, or a click on it in help mode
     QTest::addColumn<int>("topic");
-    QTest::newRow("click on the name list") << "List1" << false << 1;
-    QTest::newRow("click on Import from File") << "Command10" << false << 11;
-    QTest::newRow("click on Export to File (disabled)") << "Command11" << false << 12;
-    QTest::newRow("F1 on Import from File") << "Command10" << true << 12;
-    QTest::newRow("F1 on Export to File") << "Command11" << true << 11;
+    QTest::newRow("click on the name list") << "nameList" << false << 1;
+    QTest::newRow("click on Import from File") << "importButton" << false << 11;
+    QTest::newRow("click on Export to File (disabled)") << "exportButton" << false << 12;
+    QTest::newRow("F1 on Import from File") << "importButton" << true << 12;
+    QTest::newRow("F1 on Export to File") << "exportButton" << true << 11;
 }
 
 void TestHelpMode::showsTheControlsTopic()
@@ -139,9 +139,9 @@ void TestHelpMode::showsTheControlsTopic()
     QFETCH(QString, control);
     QFETCH(bool, f1);
     QFETCH(int, topic);
-    Form1Fixture fx;
+    MainWindowFixture fx;
     writeHelpFile(fx);
-    Form1& f = fx.open();
+    MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     auto* target = f.findChild<QWidget*>(control);
@@ -149,11 +149,11 @@ void TestHelpMode::showsTheControlsTopic()
         QCOMPARE(f.contextHelp()->f1Text(target), topicText(topic));
         QTest::keyClick(target, Qt::Key_F1);
     } else {
-        Form1Fixture::store().SaveSetting(ShowHelpMessage.section, ShowHelpMessage.key, QStringLiteral("0"));
-        f.Command6_Click();
+        MainWindowFixture::store().SaveSetting(ShowHelpMessage.section, ShowHelpMessage.key, QStringLiteral("0"));
+        f.showHelp();
         QCOMPARE(target->whatsThis(), topicText(topic));
         // A click on the list lands on its viewport, inside the list.
-        QTest::mouseClick(target == f.List1 ? f.List1->viewport() : target, Qt::LeftButton);
+        QTest::mouseClick(target == f.nameList ? f.nameList->viewport() : target, Qt::LeftButton);
     }
     QTRY_VERIFY(whatsThisPopup());
     QVERIFY(!QWhatsThis::inWhatsThisMode());

@@ -89,7 +89,7 @@ void TestXdgUrlLauncher::noProgramRegistered()
     const QString browser = m_home->path() + QStringLiteral("/handler-gopher");
     qputenv("BROWSER", browser.toLocal8Bit());
     XdgUrlLauncher launcher;
-    QCOMPARE(launcher.open(0, target), int(UrlLauncher::NoAssociation));
+    QCOMPARE(launcher.open(nullptr, target), int(UrlLauncher::NoAssociation));
     QVERIFY(!QFile::exists(marker()));
 }
 
@@ -111,7 +111,7 @@ void TestXdgUrlLauncher::registeredProgramReceivesTheAddress()
     QFETCH(QString, target);
     registerHandler(scheme);
     XdgUrlLauncher launcher;
-    QCOMPARE_GT(launcher.open(0, target), 32);
+    QCOMPARE_GT(launcher.open(nullptr, target), 32);
     QTRY_COMPARE(readMarker(), target);
 }
 

@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "print/QtPrinterDevice.h"
 
 #include <QFileInfo>
@@ -58,14 +58,14 @@ void TestCupsPrint::cleanupTestCase()
 void TestCupsPrint::noPrintServerShowsTheError()
 {
     qputenv("CUPS_SERVER", QFile::encodeName(m_server.filePath(QStringLiteral("nobody.sock"))));
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QtPrinterDevice printer;
     fx.printer = &printer;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Ann")});
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Ann")});
     fx.prompter.answer(Prompter::IDOK);
-    QTRY_VERIFY(f.Command7->isEnabled());
-    f.Command7->click();
+    QTRY_VERIFY(f.printButton->isEnabled());
+    f.printButton->click();
 
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("The was an error printing the list."));
@@ -75,16 +75,16 @@ void TestCupsPrint::noPrintServerShowsTheError()
 void TestCupsPrint::printsOnTheDefaultPrinter()
 {
     qputenv("CUPS_SERVER", QFile::encodeName(m_server.filePath(QStringLiteral("cups.sock"))));
-    Form1Fixture fx;
+    MainWindowFixture fx;
     QtPrinterDevice printer;
     fx.printer = &printer;
-    Form1& f = fx.open();
+    MainWindow& f = fx.open();
     QStringList names;
     for (int i = 1; i <= 50; ++i)
         names << QStringLiteral("Name%1").arg(i);
-    f.List1->AddItems(names);
-    QTRY_VERIFY(f.Command7->isEnabled());
-    f.Command7->click();
+    f.nameList->AddItems(names);
+    QTRY_VERIFY(f.printButton->isEnabled());
+    f.printButton->click();
     QVERIFY(fx.prompter.calls.isEmpty());
 
     const QString job = m_server.filePath(QStringLiteral("out/job.pdf"));

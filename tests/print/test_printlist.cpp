@@ -1,4 +1,4 @@
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "print/PrintText.h"
 #include "print/QtPrinterDevice.h"
 #include "ui/DesignUnits.h"
@@ -53,11 +53,11 @@ private slots:
 
 void TestPrintList::printsTheListWithOneInchMargins()
 {
-    Form1Fixture fx;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral(" Bob"), QString()});
-    QTRY_VERIFY(f.Command7->isEnabled());
-    f.Command7->click();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral(" Bob"), QString()});
+    QTRY_VERIFY(f.printButton->isEnabled());
+    f.printButton->click();
 
     QVERIFY(fx.prompter.calls.isEmpty());
     const RecordingPrinter& p = fx.recorder;
@@ -67,7 +67,6 @@ void TestPrintList::printsTheListWithOneInchMargins()
     QCOMPARE(p.lines, expected);
     QCOMPARE(p.ScaleMode(), 1);
     QCOMPARE(p.ended, 1);
-    QCOMPARE(f.Text1->Text(), QStringLiteral("Ann\r\n Bob\r\n\r\n"));
     QCOMPARE(p.fontSets.first().second.toString(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(p.fontSets[4].second.toDouble(), 13.5);
     QCOMPARE(p.fontSets.last().second.toInt(), 700);
@@ -93,15 +92,15 @@ void TestPrintList::failureShowsTheMessage()
     QFETCH(bool, refuseEndDoc);
     QFETCH(int, killed);
 
-    Form1Fixture fx;
+    MainWindowFixture fx;
     if (noPrinter)
         fx.printer = nullptr;
     fx.recorder.printsBeforeFailure = printsBeforeFailure;
     fx.recorder.refuseEndDoc = refuseEndDoc;
-    Form1& f = fx.open();
-    f.List1->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    MainWindow& f = fx.open();
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     fx.prompter.answer(Prompter::IDOK);
-    f.Command7_Click();
+    f.printList();
 
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, kError);
@@ -120,13 +119,12 @@ void TestPrintList::realDeviceToPdf()
     QStringList names;
     for (int i = 1; i <= 60; ++i)
         names << QStringLiteral("Name%1").arg(i);
-    TextBox box;
-    box.setFont(designFont(13.5, true));
-    box.setText(names.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QString text = names.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     QtPrinterDevice printer(pdf);
     const QRectF area = printer.drawableArea();
     QVERIFY(printer.Print(QStringLiteral(" ")));
-    QVERIFY(Module1::PrintText(printer, box, 1440, 1440, 1440, 1440, false));
+    QVERIFY(printText(printer, text, QtPrinterDevice::printFont(designFont(13.5, true)), PrintAlignment::Left, 1440,
+                      1440, 1440, 1440));
 
     // The names' face is the list's bold one (the leading space is in the printer's own).
     QProcess fonts;

@@ -1,9 +1,7 @@
 #include "RecordingPrinter.h"
 #include "print/PrintText.h"
-#include "print/TextSource.h"
 
 #include <QTest>
-#include <QVariantMap>
 
 namespace {
 
@@ -12,21 +10,7 @@ constexpr double kInch = 1440;
 constexpr double kPageWidth = 2 * kInch + 1000;
 constexpr double kPageHeight = 2 * kInch + 900;
 
-struct Box : TextSource
-{
-    QVariantMap properties{
-        {QStringLiteral("Alignment"), 0},
-        {QStringLiteral("Font"), QVariantMap{{QStringLiteral("name"), QStringLiteral("MS Sans Serif")},
-                                             {QStringLiteral("Bold"), true},
-                                             {QStringLiteral("Charset"), 0},
-                                             {QStringLiteral("Italic"), false},
-                                             {QStringLiteral("Size"), 13.5},
-                                             {QStringLiteral("Strikethrough"), false},
-                                             {QStringLiteral("Underline"), false},
-                                             {QStringLiteral("Weight"), 400}}},
-    };
-    QVariant sourceProperty(const QString& name) const override { return properties.value(name); }
-};
+const PrintFont kFont{QStringLiteral("MS Sans Serif"), true, false, 13.5, false, false, 400};
 
 RecordingPrinter printer()
 {
@@ -56,7 +40,6 @@ private slots:
     void nothingToPrint_data();
     void nothingToPrint();
     void fontCopiedWeightLast();
-    void failureLeavesTheDocumentOpen_data();
     void failureLeavesTheDocumentOpen();
 };
 
@@ -101,8 +84,6 @@ void TestPrintText::lines_data()
         << 0 << 100.0 << rows({"1 1440,1440 A", "1 1440,1740 B", "1 1440,2040 C", "2 1440,1440 "});
     QTest::newRow("right aligned") << "Ab\r\n" << 1 << 100.0 << rows({"1 2240,1440 Ab", "1 2440,1740 "});
     QTest::newRow("centred") << "Ab\r\n" << 2 << 100.0 << rows({"1 1840,1440 Ab", "1 1940,1740 "});
-    QTest::newRow("other alignment leaves the position") << "Ab\r\n"
-                                                         << 7 << 100.0 << rows({"1 0,1440 Ab", "1 0,1740 "});
 }
 
 void TestPrintText::lines()
@@ -112,13 +93,10 @@ void TestPrintText::lines()
     QFETCH(double, charWidth);
     QFETCH(QStringList, expected);
 
-    Box box;
-    box.properties[QStringLiteral("Text")] = text;
-    box.properties[QStringLiteral("Alignment")] = alignment;
     RecordingPrinter p = printer();
     p.charWidth = charWidth;
     p.widths[QLatin1Char('W')] = 2000;
-    QVERIFY(Module1::PrintText(p, box, kInch, kInch, kInch, kInch, false));
+    QVERIFY(printText(p, text, kFont, PrintAlignment(alignment), kInch, kInch, kInch, kInch));
     QCOMPARE(layout(p), expected);
     QCOMPARE(p.ended, 1);
 }
@@ -126,30 +104,24 @@ void TestPrintText::lines()
 void TestPrintText::nothingToPrint_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("selectionOnly");
     QTest::addColumn<double>("leftMargin");
     QTest::addColumn<double>("topMargin");
     QTest::addColumn<bool>("printerAsked");
 
-    QTest::newRow("empty text") << "" << false << kInch << kInch << false;
-    QTest::newRow("empty selection") << "Ann" << true << kInch << kInch << false;
-    QTest::newRow("no width left") << "Ann" << false << kInch + 1000 << kInch << true;
-    QTest::newRow("no height left") << "Ann" << false << kInch << kInch + 900 << true;
+    QTest::newRow("empty text") << "" << kInch << kInch << false;
+    QTest::newRow("no width left") << "Ann" << kInch + 1000 << kInch << true;
+    QTest::newRow("no height left") << "Ann" << kInch << kInch + 900 << true;
 }
 
 void TestPrintText::nothingToPrint()
 {
     QFETCH(QString, text);
-    QFETCH(bool, selectionOnly);
     QFETCH(double, leftMargin);
     QFETCH(double, topMargin);
     QFETCH(bool, printerAsked);
 
-    Box box;
-    box.properties[QStringLiteral("Text")] = text;
-    box.properties[QStringLiteral("SelText")] = QString();
     RecordingPrinter p = printer();
-    QVERIFY(!Module1::PrintText(p, box, leftMargin, kInch, topMargin, kInch, selectionOnly));
+    QVERIFY(!printText(p, text, kFont, PrintAlignment::Left, leftMargin, kInch, topMargin, kInch));
     QCOMPARE(p.calls > 0, printerAsked);
     QVERIFY(p.lines.isEmpty());
     QVERIFY(p.fontSets.isEmpty());
@@ -158,11 +130,9 @@ void TestPrintText::nothingToPrint()
 
 void TestPrintText::fontCopiedWeightLast()
 {
-    Box box;
-    box.properties[QStringLiteral("SelText")] = QStringLiteral("Al");
     RecordingPrinter p = printer();
     p.CurrentY = 2000; // already below the top margin: printing starts there
-    QVERIFY(Module1::PrintText(p, box, kInch, kInch, kInch, kInch, true));
+    QVERIFY(printText(p, QStringLiteral("Al"), kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
     QCOMPARE(layout(p), QStringList{QStringLiteral("1 1440,2000 Al")});
 
     QStringList names;
@@ -173,28 +143,12 @@ void TestPrintText::fontCopiedWeightLast()
     QCOMPARE(p.fontSets.last().second.toInt(), 400);
 }
 
-void TestPrintText::failureLeavesTheDocumentOpen_data()
-{
-    QTest::addColumn<int>("printsBeforeFailure");
-    QTest::addColumn<QString>("missingProperty");
-
-    QTest::newRow("print fails on the second line") << 1 << QString();
-    QTest::newRow("no alignment") << -1 << QStringLiteral("Alignment");
-    QTest::newRow("no font") << -1 << QStringLiteral("Font");
-}
-
 void TestPrintText::failureLeavesTheDocumentOpen()
 {
-    QFETCH(int, printsBeforeFailure);
-    QFETCH(QString, missingProperty);
-
-    Box box;
-    box.properties[QStringLiteral("Text")] = QStringLiteral("Ann\r\nBob\r\n");
-    box.properties.remove(missingProperty);
     RecordingPrinter p = printer();
     p.Print(QStringLiteral(" ")); // the document is open, as Print List leaves it
-    p.printsBeforeFailure = printsBeforeFailure;
-    QVERIFY(!Module1::PrintText(p, box, kInch, kInch, kInch, kInch, false));
+    p.printsBeforeFailure = 1;    // the second line fails
+    QVERIFY(!printText(p, QStringLiteral("Ann\r\nBob\r\n"), kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
     QCOMPARE(p.ended, 0);
     QCOMPARE(p.page, 1);
     QVERIFY(p.lines.size() <= 2);

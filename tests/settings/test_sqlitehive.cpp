@@ -1,6 +1,6 @@
 #include "RegistryConformance.h"
 #include "TestHome.h"
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SqliteHive.h"
 
 #include <QDir>
@@ -158,7 +158,7 @@ void TestSqliteHive::corruptHiveIsKeptAside()
     QByteArray garbage = noise;
     if (damagedDatabase) {
         {
-            CRegSettings store;
+            Settings store;
             for (int i = 0; i < 200; ++i)
                 QVERIFY(store.SaveSetting(u"S"_s, QString::number(i), QString(100, u'x')));
         }
@@ -175,7 +175,7 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         file.write(garbage);
     }
 
-    CRegSettings store;
+    Settings store;
     QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
     QVERIFY(store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
     QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
@@ -213,9 +213,9 @@ void TestSqliteHive::unusableLocationFailsQuietly()
         QVERIFY(QDir().mkpath(hiveFile(home)));
     }
 
-    CRegSettings store;
+    Settings store;
     {
-        CRegSettings::Batch batch = store.beginBatch();
+        Settings::Batch batch = store.beginBatch();
         QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
         QVERIFY(!batch.commit());
     }
@@ -230,7 +230,7 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
     if (geteuid() == 0)
         QSKIP("file permissions do not bind root");
     TestHome home;
-    QVERIFY(CRegSettings().SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
+    QVERIFY(Settings().SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
     const QString dir = home.configHome() + u"/nimbrel"_s;
     const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
     QVERIFY(QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::ReadUser));
@@ -240,8 +240,8 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
         QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::WriteOwner);
     });
 
-    CRegSettings store;
-    QCOMPARE(store.GetAllSettings(u"Options"_s), (QList<CRegSettings::Row>{{"Sound", "0"}}));
+    Settings store;
+    QCOMPARE(store.GetAllSettings(u"Options"_s), (QList<Settings::Row>{{"Sound", "0"}}));
     // Operations that open for writing treat the key as absent.
     QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
     QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"1"_s));

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-using Rows = QList<CRegSettings::Row>;
+using Rows = QList<Settings::Row>;
 
 class TestStoredNames : public QObject
 {

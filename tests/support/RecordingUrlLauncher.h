@@ -8,14 +8,15 @@
 class RecordingUrlLauncher final : public UrlLauncher
 {
 public:
-    int open(quintptr owner, const QString& target) override
+    int result = Launched;
+    QStringList targets;
+    QList<quintptr> owners;
+
+protected:
+    int launch(quintptr owner, const QString& target) override
     {
         owners.append(owner);
         targets.append(target);
         return result;
     }
-
-    int result = Launched;
-    QStringList targets;
-    QList<quintptr> owners;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 
 #include <QDialog>
 
@@ -14,21 +14,21 @@ class RegistryApi;
 // The help message: tells the user how What's-This help works before help mode starts.
 // Its check box is the "Show Help Message" setting, read when the dialog opens and written
 // however it closes (OK, Enter, Esc or the close box).
-class Form3 : public QDialog
+class HelpMessageDialog : public QDialog
 {
     Q_OBJECT
 public:
     // owner: the window the dialog is modal to and centred on; registry: the settings
     // store (the current user's when null).
-    explicit Form3(QWidget* owner, std::shared_ptr<RegistryApi> registry = {});
+    explicit HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi> registry = {});
 
-    QLabel* Label1;
-    QCheckBox* Check1;     // Show this message every time
-    QPushButton* Command1; // OK
+    QLabel* messageLabel;
+    QCheckBox* showAgainBox; // Show this message every time
+    QPushButton* okButton;   // OK
 
-    void Form_Load();
-    void Command1_Click();
-    void Form_QueryUnload();
+    void load();
+    void ok();
+    void storeShowAgain();
 
     // Every way the dialog ends comes through here.
     void done(int result) override;
@@ -37,5 +37,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CRegSettings regset;
+    Settings m_settings;
 };

@@ -6,10 +6,9 @@
 #include "RecordingUrlLauncher.h"
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
-#include "app/Form1.h"
 #include "app/ListBox.h"
-#include "print/TextBox.h"
-#include "settings/CRegSettings.h"
+#include "app/MainWindow.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
 
@@ -42,7 +41,7 @@ struct DisabledButtonsLookDifferent
 
 // A main window over scripted services, a temporary settings store and a temporary
 // program folder.
-struct Form1Fixture
+struct MainWindowFixture
 {
     TestHome home;
     QTemporaryDir appDir;
@@ -52,15 +51,15 @@ struct Form1Fixture
     RecordingUrlLauncher launcher;
     RecordingPrinter recorder;
     PrinterDevice* printer = &recorder; // the window's printer; set before open()
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
 
-    Form1& open(const QString& appPath = QString())
+    MainWindow& open(const QString& appPath = QString())
     {
-        Form1Services services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry};
+        MainWindowServices services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry};
         services.launcher = &launcher;
         services.printer = printer;
-        form = std::make_unique<Form1>(services);
+        form = std::make_unique<MainWindow>(services);
         return *form;
     }
 
@@ -79,19 +78,19 @@ struct Form1Fixture
     }
 
     // A settings store of our own, addressing the program's key.
-    static CRegSettings store()
+    static Settings store()
     {
-        CRegSettings s;
+        Settings s;
         s.setCompany(SettingsKeys::Company);
         s.setAppName(SettingsKeys::AppName);
         return s;
     }
 
-    static QStringList names(const Form1& f)
+    static QStringList names(const MainWindow& f)
     {
         QStringList out;
-        for (int i = 0; i < f.List1->ListCount(); ++i)
-            out << f.List1->List(i);
+        for (int i = 0; i < f.nameList->ListCount(); ++i)
+            out << f.nameList->List(i);
         return out;
     }
 };

@@ -1,6 +1,6 @@
 #include "ForwardingStore.h"
 #include "TestHome.h"
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SqliteHive.h"
 
@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Rows = QList<CRegSettings::Row>;
+using Rows = QList<Settings::Row>;
 
 const QString kAppKey = u"Software\\Quorvane\\Nimbrel"_s;
 
@@ -25,7 +25,7 @@ struct Fixture
 {
     TestHome home;
     std::shared_ptr<SqliteHive> hive = std::make_shared<SqliteHive>(SqliteHive::userHivePath());
-    CRegSettings store{hive};
+    Settings store{hive};
 
     Fixture()
     {
@@ -60,7 +60,7 @@ struct Fixture
     QStringList column(const QString& section, bool names)
     {
         QStringList out;
-        for (const CRegSettings::Row& row : store.GetAllSettings(section))
+        for (const Settings::Row& row : store.GetAllSettings(section))
             out.append(names ? row.first : row.second);
         return out;
     }
@@ -93,7 +93,7 @@ private:
 
 } // namespace
 
-class TestCRegSettings : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 
@@ -118,7 +118,7 @@ private slots:
     void secondProcessWriteIsSeenAtOnce();
 };
 
-void TestCRegSettings::properties_data()
+void TestSettings::properties_data()
 {
     QTest::addColumn<bool>("company");
     QTest::addColumn<QString>("newVal");
@@ -140,23 +140,23 @@ void TestCRegSettings::properties_data()
                                      << "";
 }
 
-void TestCRegSettings::properties()
+void TestSettings::properties()
 {
     QFETCH(bool, company);
     QFETCH(QString, newVal);
     QFETCH(QString, expected);
 
     TestHome home;
-    CRegSettings store;
+    Settings store;
     // Start away from the initial values, so that a reset shows.
     store.setCompany(u"X"_s);
     store.setAppName(u"Y"_s);
-    std::invoke(company ? &CRegSettings::setCompany : &CRegSettings::setAppName, store, newVal);
+    std::invoke(company ? &Settings::setCompany : &Settings::setAppName, store, newVal);
     QCOMPARE(store.Company(), company ? expected : u"X"_s);
     QCOMPARE(store.AppName(), company ? u"Y"_s : expected);
 }
 
-void TestCRegSettings::getSetting_data()
+void TestSettings::getSetting_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
@@ -177,7 +177,7 @@ void TestCRegSettings::getSetting_data()
                                                << "dflt";
 }
 
-void TestCRegSettings::getSetting()
+void TestSettings::getSetting()
 {
     QFETCH(QString, key);
     QFETCH(QString, expected);
@@ -193,7 +193,7 @@ void TestCRegSettings::getSetting()
     QCOMPARE(f.get(u"Options"_s, key), expected);
 }
 
-void TestCRegSettings::saveCreatesEveryKeyOfThePath()
+void TestSettings::saveCreatesEveryKeyOfThePath()
 {
     Fixture f;
     QVERIFY(!f.keyExists(u"Software\\Quorvane"_s));
@@ -206,7 +206,7 @@ void TestCRegSettings::saveCreatesEveryKeyOfThePath()
     QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
 }
 
-void TestCRegSettings::deleteSetting_data()
+void TestSettings::deleteSetting_data()
 {
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -229,7 +229,7 @@ void TestCRegSettings::deleteSetting_data()
                                               << "Name0" << false << names;
 }
 
-void TestCRegSettings::deleteSetting()
+void TestSettings::deleteSetting()
 {
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -248,7 +248,7 @@ void TestCRegSettings::deleteSetting()
     QCOMPARE(f.keyExists(kAppKey + u"\\Names"_s), !namesAfter.isEmpty());
 }
 
-void TestCRegSettings::sectionWithSubkeysIsNotDeleted()
+void TestSettings::sectionWithSubkeysIsNotDeleted()
 {
     Fixture f;
     QVERIFY(f.save(u"Names"_s, u"Name0"_s, u"Ann"_s));
@@ -259,7 +259,7 @@ void TestCRegSettings::sectionWithSubkeysIsNotDeleted()
     QCOMPARE(f.get(u"Names\\Inner"_s, u"X"_s), u"1"_s);
 }
 
-void TestCRegSettings::getAllSettingsSkipsNonText()
+void TestSettings::getAllSettingsSkipsNonText()
 {
     Fixture f;
     QVERIFY(f.store.GetAllSettings(u"Mixed"_s).isEmpty());
@@ -273,7 +273,7 @@ void TestCRegSettings::getAllSettingsSkipsNonText()
     QCOMPARE(f.store.GetAllSettings(u"Mixed"_s), (Rows{{"Text", "t"}, {"NoData", ""}}));
 }
 
-void TestCRegSettings::emptySectionIsTheApplicationKey()
+void TestSettings::emptySectionIsTheApplicationKey()
 {
     Fixture f;
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
@@ -286,7 +286,7 @@ void TestCRegSettings::emptySectionIsTheApplicationKey()
     QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
 }
 
-void TestCRegSettings::namesCompareCaseInsensitively()
+void TestSettings::namesCompareCaseInsensitively()
 {
     Fixture f;
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
@@ -300,7 +300,7 @@ void TestCRegSettings::namesCompareCaseInsensitively()
     QVERIFY(!f.keyExists(kAppKey + u"\\Options"_s));
 }
 
-void TestCRegSettings::valuesComeInCreationOrder()
+void TestSettings::valuesComeInCreationOrder()
 {
     Fixture f;
     QStringList expected;
@@ -311,7 +311,7 @@ void TestCRegSettings::valuesComeInCreationOrder()
     QCOMPARE(f.column(SettingsKeys::NamesSection, true), expected);
 }
 
-void TestCRegSettings::rewriteKeepsItsPlace()
+void TestSettings::rewriteKeepsItsPlace()
 {
     Fixture f;
     for (const QString& name : {u"B"_s, u"A"_s, u"C"_s})
@@ -326,7 +326,7 @@ void TestCRegSettings::rewriteKeepsItsPlace()
     QCOMPARE(f.column(u"S"_s, true), (QStringList{"A", "C", "B"}));
 }
 
-void TestCRegSettings::batch_data()
+void TestSettings::batch_data()
 {
     QTest::addColumn<bool>("commit");
     QTest::addColumn<QStringList>("expected");
@@ -335,7 +335,7 @@ void TestCRegSettings::batch_data()
     QTest::newRow("dropped") << false << QStringList{"Old0", "Old1", "Old2", "Old3"};
 }
 
-void TestCRegSettings::batch()
+void TestSettings::batch()
 {
     QFETCH(bool, commit);
     QFETCH(QStringList, expected);
@@ -347,10 +347,10 @@ void TestCRegSettings::batch()
 
     // The list is rewritten as the main window does it, partly through a second instance
     // (another window), which joins the open batch.
-    CRegSettings other(f.hive);
+    Settings other(f.hive);
     other.setCompany(SettingsKeys::Company);
     {
-        CRegSettings::Batch batch = f.store.beginBatch();
+        Settings::Batch batch = f.store.beginBatch();
         QVERIFY(f.store.DeleteSetting(section, QString()));
         QVERIFY(f.save(section, SettingsKeys::nameKey(0), u"Ann"_s));
         QVERIFY(other.SaveSetting(section, SettingsKeys::nameKey(1), u"Bob"_s));
@@ -362,15 +362,15 @@ void TestCRegSettings::batch()
     QCOMPARE(f.column(section, false), expected);
 }
 
-void TestCRegSettings::secondBatchIsRefused()
+void TestSettings::secondBatchIsRefused()
 {
     Fixture f;
-    CRegSettings other(f.hive);
+    Settings other(f.hive);
     other.setCompany(SettingsKeys::Company);
     {
-        CRegSettings::Batch outer = f.store.beginBatch();
+        Settings::Batch outer = f.store.beginBatch();
         {
-            CRegSettings::Batch inner = other.beginBatch();
+            Settings::Batch inner = other.beginBatch();
             QVERIFY(other.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
             QVERIFY(!inner.commit());
         }
@@ -379,14 +379,14 @@ void TestCRegSettings::secondBatchIsRefused()
     }
     QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"DEF"_s);
 
-    CRegSettings::Batch next = f.store.beginBatch();
+    Settings::Batch next = f.store.beginBatch();
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
     QVERIFY(next.commit());
     QVERIFY(!next.commit());
     QCOMPARE(other.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
 }
 
-void TestCRegSettings::secondProcessWriteIsSeenAtOnce()
+void TestSettings::secondProcessWriteIsSeenAtOnce()
 {
     Fixture f;
     QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
@@ -405,26 +405,26 @@ void TestCRegSettings::secondProcessWriteIsSeenAtOnce()
 
 // "--save <section> <key> <text>" makes this binary a second running copy of the program.
 // Another copy of the program saving longer names between sizing and walking the list.
-void TestCRegSettings::listGrowingWhileReadIsReadWhole()
+void TestSettings::listGrowingWhileReadIsReadWhole()
 {
     Fixture f;
     QVERIFY(f.save(u"Names"_s, u"Name0"_s, u"Ann"_s));
     auto growing = std::make_shared<GrowingHive>(f.hive);
-    CRegSettings reader(growing);
+    Settings reader(growing);
     reader.setCompany(SettingsKeys::Company);
     reader.setAppName(SettingsKeys::AppName);
     growing->grows = 2;
     const Rows rows = reader.GetAllSettings(u"Names"_s);
     QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0], CRegSettings::Row(u"Name0"_s, u"Ann"_s));
-    QCOMPARE(rows[1], CRegSettings::Row(u"A-longer-namen"_s, QString(20, u'x')));
-    QCOMPARE(rows[2], CRegSettings::Row(u"A-longer-namenn"_s, QString(40, u'x')));
+    QCOMPARE(rows[0], Settings::Row(u"Name0"_s, u"Ann"_s));
+    QCOMPARE(rows[1], Settings::Row(u"A-longer-namen"_s, QString(20, u'x')));
+    QCOMPARE(rows[2], Settings::Row(u"A-longer-namenn"_s, QString(40, u'x')));
 }
 
 int main(int argc, char** argv)
 {
     if (argc == 5 && qstrcmp(argv[1], "--save") == 0) {
-        CRegSettings store;
+        Settings store;
         store.setCompany(SettingsKeys::Company);
         store.setAppName(SettingsKeys::AppName);
         return store.SaveSetting(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]), QString::fromUtf8(argv[4]))
@@ -432,8 +432,8 @@ int main(int argc, char** argv)
                    : 1;
     }
     QCoreApplication app(argc, argv);
-    TestCRegSettings test;
+    TestSettings test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_cregsettings.moc"
+#include "test_settings.moc"

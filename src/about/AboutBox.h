@@ -10,29 +10,29 @@ class UrlLauncher;
 
 // The About box: the logo, the version, the ownership and distribution notices, and the
 // maker's web site and support address, which open in the user's own programs.
-class FrmAbt : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
     // owner: the window the box is modal to and centred on; launcher opens the links;
     // prompter tells the user when no program is there to open one.
-    FrmAbt(QWidget* owner, UrlLauncher& launcher, Prompter& prompter);
+    AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter);
 
-    QFrame* Frame1;
-    QLabel* Picture1; // the logo
-    QLabel* Label7;   // version
-    QLabel* Label2;   // ownership notice
-    QFrame* Line1;
-    QLabel* Label3;        // "Find more great software ..."
-    QLabel* Label1;        // terms of distribution
-    QLabel* Label6;        // web link
-    QLabel* Label5;        // mail link
-    QPushButton* Command3; // OK
+    QFrame* frame;
+    QLabel* logo;           // the logo
+    QLabel* versionLabel;   // version
+    QLabel* ownershipLabel; // ownership notice
+    QFrame* separator;
+    QLabel* moreSoftwareLabel; // "Find more great software ..."
+    QLabel* termsLabel;        // terms of distribution
+    QLabel* webLink;           // web link
+    QLabel* mailLink;          // mail link
+    QPushButton* okButton;     // OK
 
-    void Form_Load();
-    void Command3_Click();
-    void Label5_Click();
-    void Label6_Click();
+    void load();
+    void ok();
+    void openMailLink();
+    void openWebLink();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -14,19 +14,19 @@ class RegistryApi;
 // (one per window) see each other's writes at once. Failures show only in the results:
 // GetSetting gives the default, SaveSetting/DeleteSetting give false, GetAllSettings an
 // empty list. Nothing throws.
-class CRegSettings
+class Settings
 {
 public:
     // One (value name, text) row of GetAllSettings.
     using Row = std::pair<QString, QString>;
 
     // Uses the current user's store: the SQLite hive, or the registry on Windows.
-    CRegSettings();
+    Settings();
     // Uses the given registry API (tests, benchmarks).
-    explicit CRegSettings(std::shared_ptr<RegistryApi> api);
+    explicit Settings(std::shared_ptr<RegistryApi> api);
     // The current user's store.
     static std::shared_ptr<RegistryApi> userStore();
-    ~CRegSettings();
+    ~Settings();
 
     QString Company() const;
     void setCompany(const QString& NewVal);
@@ -63,7 +63,7 @@ public:
         long result() const { return m_result; }
 
     private:
-        friend class CRegSettings;
+        friend class Settings;
         Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience);
         std::shared_ptr<RegistryApi> m_api;
         bool m_open = false;

@@ -2,8 +2,8 @@
 
 #include "MainLayout.h"
 #include "draw/DrawOrder.h"
-#include "settings/CRegSettings.h"
-#include "settings/Form2.h"
+#include "settings/OptionsDialog.h"
+#include "settings/Settings.h"
 
 #include <QByteArray>
 #include <QWidget>
@@ -13,16 +13,14 @@ class ListBox;
 class PrinterDevice;
 class Prompter;
 class QFrame;
-class QListWidget;
 class QPushButton;
 class QTimer;
 class RandomSource;
 class SoundPlayer;
 class UrlLauncher;
-class TextBox;
 
 // What the main window needs from the desktop, passed in so tests can script it.
-struct Form1Services
+struct MainWindowServices
 {
     Prompter* prompter = nullptr;
     SoundPlayer* sound = nullptr;
@@ -40,88 +38,85 @@ struct Form1Services
 // The main window: the list of names, the column of buttons and the Shuffle button.
 // It owns the run: loading it reads the settings and the remembered names, closing it
 // stores the names and ends the program.
-class Form1 : public QWidget, public EffectSwitches
+class MainWindow : public QWidget, public EffectSwitches
 {
     Q_OBJECT
 public:
-    explicit Form1(const Form1Services& services, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Effects and memory switches; the Options dialog sets the first three.
     bool flashy = true;
     bool shaky = true;
     bool sound = true;
-    bool savenms = true;
+    bool rememberNames = true;
 
-    // Controls, named as in the layout.
-    ListBox* List1;
-    QListWidget* List2;
-    TextBox* Text1; // carries the text, font and alignment of a printout
-    QFrame* Picture1;
-    QPushButton* Command1;  // Add Name
-    QPushButton* Command2;  // Shuffle / Stop
-    QPushButton* Command3;  // Remove Name
-    QPushButton* Command4;  // Clear All Names
-    QPushButton* Command5;  // Exit
-    QPushButton* Command6;  // Help
-    QPushButton* Command7;  // Print List
-    QPushButton* Command8;  // About
-    QPushButton* Command9;  // Options
-    QPushButton* Command10; // Import from File
-    QPushButton* Command11; // Export to File
-    QTimer* Timer1;         // shuffle tick, 10 ms
-    QTimer* Timer2;         // enabling rule, 1 ms after the list's count changes
+    ListBox* nameList;
+    QFrame* buttonPanel; // holds the column of side buttons
+    QPushButton* addButton;
+    QPushButton* shuffleButton; // "Shuffle", or "Stop" while shuffling
+    QPushButton* removeButton;
+    QPushButton* clearButton;
+    QPushButton* exitButton;
+    QPushButton* helpButton;
+    QPushButton* printButton;
+    QPushButton* aboutButton;
+    QPushButton* optionsButton;
+    QPushButton* importButton;
+    QPushButton* exportButton;
+    QTimer* shuffleTimer; // one re-order every 10 ms while shuffling
+    QTimer* enableTimer;  // applies the enabling rule 1 ms after the list's count changes
 
     bool maxmin() const { return m_maxmin; }
     bool shifted() const { return m_shifted; }
     QString helpFile() const { return m_helpFile; }
     QByteArray wavdata() const { return m_wavdata; }
     // Window's left edge in twips, kept exactly across shakes.
-    float Left() const;
-    void setLeft(float twips);
+    float leftTwips() const;
+    void setLeftTwips(float twips);
     // Current bounds of the laid-out controls, in twips.
-    TwipsRect list1Bounds() const { return m_list1; }
-    TwipsRect picture1Bounds() const { return m_picture1; }
-    TwipsRect command2Bounds() const { return m_command2; }
-    bool timer2Enabled() const { return m_timer2Enabled; }
+    TwipsRect nameListBounds() const { return m_nameListBounds; }
+    TwipsRect buttonPanelBounds() const { return m_buttonPanelBounds; }
+    TwipsRect shuffleButtonBounds() const { return m_shuffleButtonBounds; }
+    bool enableTimerActive() const { return m_enableTimerActive; }
 
     // Whole file with leading and trailing 0x20 bytes removed; empty on any failure.
-    static QByteArray ReadFileData(const QString& Path);
+    static QByteArray readFileData(const QString& Path);
 
-    // Start-up, shut-down and layout (Form1.cpp).
-    void Form_Load();
-    void Form_Unload();
+    // Start-up, shut-down and layout (MainWindow.cpp).
+    void load();
+    void unload();
     // Writes the list now, without a word, unless the unload already did: for the end of
     // the desktop session and for a process that ends without its window closing.
     // True when the list is stored.
-    bool SaveNamesNow();
-    void Form_Resize();
-    void UpdateListExtent();
-    // List editing (Form1Editing.cpp).
-    void Command1_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Timer2_Timer();
-    // Shuffle and draw (Form1Shuffle.cpp).
-    void Command2_Click();
-    void Timer1_Timer();
-    // Options (Form1Options.cpp).
-    void Command9_Click();
+    bool saveNamesNow();
+    void layOut();
+    void updateListExtent();
+    // List editing (MainWindowEditing.cpp).
+    void addName();
+    void removeName();
+    void clearNames();
+    void exitProgram();
+    void enableButtons();
+    // Shuffle and draw (MainWindowShuffle.cpp).
+    void toggleShuffle();
+    void shuffleTick();
+    // Options (MainWindowOptions.cpp).
+    void showOptions();
     void restoreRestColour() override;
     void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
-    // Name list files (Form1Files.cpp).
-    void Command10_Click();
-    void Command11_Click();
-    // About (Form1About.cpp).
-    void Command8_Click();
-    // Help (Form1Help.cpp).
-    void Command6_Click();
+    // Name list files (MainWindowFiles.cpp).
+    void importList();
+    void exportList();
+    // About (MainWindowAbout.cpp).
+    void showAbout();
+    // Help (MainWindowHelp.cpp).
+    void showHelp();
     // Gives the controls their topics from the help file, read afresh.
     void loadHelpTopics();
     const ContextHelp* contextHelp() const { return m_contextHelp; }
-    // Printing (Form1Print.cpp).
-    void Command7_Click();
+    // Printing (MainWindowPrint.cpp).
+    void printList();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -132,24 +127,24 @@ protected:
 
 private:
     void createControls();
-    void setTimer2Enabled(bool enabled);
+    void setEnableTimerActive(bool enabled);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
 
-    Form1Services m_services;
-    CRegSettings regset;
+    MainWindowServices m_services;
+    Settings m_settings;
     QByteArray m_wavdata;
     QString m_helpFile;
     DrawOrder m_draw;
     ContextHelp* m_contextHelp = nullptr;
     bool m_maxmin = false;
     bool m_shifted = false;
-    bool m_timer2Enabled = true;
+    bool m_enableTimerActive = true;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
     QString m_damagedCopy; // where a damaged store was kept, until the user is told
     float m_leftTwips = -1;
-    TwipsRect m_list1;
-    TwipsRect m_picture1;
-    TwipsRect m_command2;
+    TwipsRect m_nameListBounds;
+    TwipsRect m_buttonPanelBounds;
+    TwipsRect m_shuffleButtonBounds;
 };

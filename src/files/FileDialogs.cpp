@@ -1,6 +1,6 @@
-#include "Module2.h"
+#include "FileDialogs.h"
 
-namespace Module2 {
+namespace FileDialogs {
 
 QList<Prompter::FileFilter> parseFilter(const QString& filter)
 {
@@ -14,16 +14,16 @@ QList<Prompter::FileFilter> parseFilter(const QString& filter)
     return pairs;
 }
 
-QString ShowOpenDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
+QString showOpenDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder)
 {
     return prompter.GetOpenFileName(owner, parseFilter(filter), title, initialFolder);
 }
 
-QString ShowSaveDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
+QString showSaveDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder)
 {
     return prompter.GetSaveFileName(owner, parseFilter(filter), title, initialFolder);
 }
 
-} // namespace Module2
+} // namespace FileDialogs

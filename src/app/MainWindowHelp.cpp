@@ -1,7 +1,7 @@
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include "help/ContextHelp.h"
-#include "help/Form3.h"
+#include "help/HelpMessageDialog.h"
 #include "settings/SettingsKeys.h"
 
 #include <QWhatsThis>
@@ -9,12 +9,12 @@
 // The Help button: the help message (unless the user turned it off), then What's-This
 // mode, in which the next click on a control shows its topic. Esc or a click where there
 // is no topic leaves the mode.
-void Form1::Command6_Click()
+void MainWindow::showHelp()
 {
     using namespace SettingsKeys;
-    if (flagIsOn(regset.GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, ShowHelpMessage.defaultValue),
+    if (flagIsOn(m_settings.GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, ShowHelpMessage.defaultValue),
                  ShowHelpMessage.defaultValue)) {
-        Form3 dialog(this, m_services.registry);
+        HelpMessageDialog dialog(this, m_services.registry);
         dialog.exec();
     }
     // A help file put in place (or mended) since start-up counts from now on.
@@ -22,7 +22,7 @@ void Form1::Command6_Click()
     QWhatsThis::enterWhatsThisMode();
 }
 
-void Form1::loadHelpTopics()
+void MainWindow::loadHelpTopics()
 {
     if (!m_contextHelp)
         m_contextHelp = new ContextHelp(this);

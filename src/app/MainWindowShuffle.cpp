@@ -1,7 +1,7 @@
-#include "Form1.h"
+#include "MainWindow.h"
 
-#include "Form1Texts.h"
 #include "ListBox.h"
+#include "MainWindowTexts.h"
 #include "platform/SoundPlayer.h"
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
@@ -25,38 +25,38 @@ constexpr float kShakeTwips = 100;
 
 } // namespace
 
-void Form1::Command2_Click()
+void MainWindow::toggleShuffle()
 {
-    if (List1->ListCount() < 2) {
+    if (nameList->ListCount() < 2) {
         m_services.prompter->MsgBox(QStringLiteral("You must add at least two names to the list first."),
-                                    Prompter::vbExclamation, Form1Texts::Oops);
+                                    Prompter::vbExclamation, MainWindowTexts::Oops);
         return;
     }
 
-    if (Timer1->isActive())
-        Timer1->stop();
+    if (shuffleTimer->isActive())
+        shuffleTimer->stop();
     else
-        Timer1->start();
+        shuffleTimer->start();
 
-    const bool starting = Command2->text() == Form1Texts::Shuffle;
+    const bool starting = shuffleButton->text() == MainWindowTexts::Shuffle;
     if (starting) {
-        setTimer2Enabled(false);
-        Command2->setText(Form1Texts::Stop);
+        setEnableTimerActive(false);
+        shuffleButton->setText(MainWindowTexts::Stop);
     } else {
-        setTimer2Enabled(true);
-        Command2->setText(Form1Texts::Shuffle);
-        setBackColor(this, backColor(Command1));
-        setBackColor(Picture1, backColor(Command1));
+        setEnableTimerActive(true);
+        shuffleButton->setText(MainWindowTexts::Shuffle);
+        setBackColor(this, backColor(addButton));
+        setBackColor(buttonPanel, backColor(addButton));
     }
 
-    for (QPushButton* b : {Command1, Command3, Command4, Command7, Command10, Command11})
+    for (QPushButton* b : {addButton, removeButton, clearButton, printButton, importButton, exportButton})
         b->setEnabled(!starting);
 }
 
-void Form1::Timer1_Timer()
+void MainWindow::shuffleTick()
 {
     // 1. Re-order.
-    List1->permute(m_draw.draw(List1->ListCount(), *m_services.random));
+    nameList->permute(m_draw.draw(nameList->ListCount(), *m_services.random));
 
     // 2. Sound.
     if (sound) {
@@ -73,13 +73,13 @@ void Form1::Timer1_Timer()
                 Prompter::vbExclamation, QStringLiteral("Sound Error"));
             m_soundErrorOpen = false;
             sound = false;
-            regset.SaveSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::flagText(false));
+            m_settings.SaveSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::flagText(false));
         }
     }
 
     // 3. Shake.
     if (shaky && !m_maxmin) {
-        setLeft(Left() + (m_shifted ? -kShakeTwips : kShakeTwips));
+        setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
         m_shifted = !m_shifted;
     }
 
@@ -87,7 +87,7 @@ void Form1::Timer1_Timer()
     if (flashy) {
         const QRgb c = backColor(this).rgb();
         QColor next;
-        if (c == backColor(Command1).rgb() || c == kYellow.rgb())
+        if (c == backColor(addButton).rgb() || c == kYellow.rgb())
             next = kRed;
         else if (c == kRed.rgb())
             next = kBlue;
@@ -99,13 +99,13 @@ void Form1::Timer1_Timer()
             // A button of each area marked dirty first makes the window and the panel paint
             // together with what lies on them, each widget once. Were the opaque panel marked
             // first, it would be painted on its own and then again under its dirty buttons.
-            Command2->update();
-            Command1->update();
+            shuffleButton->update();
+            addButton->update();
             setBackColor(this, next);
-            setBackColor(Picture1, next);
+            setBackColor(buttonPanel, next);
         }
     }
 
     // 5. Extent, from the widths measured when the names were added.
-    UpdateListExtent();
+    updateListExtent();
 }

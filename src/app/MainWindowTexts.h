@@ -3,7 +3,7 @@
 #include <QString>
 
 // Captions and titles the main window's handlers share.
-namespace Form1Texts {
+namespace MainWindowTexts {
 inline const QString Caption = QStringLiteral("Nimbrel");
 inline const QString Shuffle = QStringLiteral("Shuffle");
 inline const QString Stop = QStringLiteral("Stop");
@@ -20,4 +20,4 @@ inline const QString StoreFailed = QStringLiteral("the settings file could not b
 inline const QString StoreDamaged = QStringLiteral("The settings file was damaged, so Nimbrel starts with its "
                                                    "default settings and no remembered names.\n\n"
                                                    "The damaged file was kept as:\n%1");
-} // namespace Form1Texts
+} // namespace MainWindowTexts

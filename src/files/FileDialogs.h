@@ -11,15 +11,15 @@ class QWidget;
 // form ("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"), the title and the folder (or the
 // file) to open at. Each returns the chosen file's full path, or "" for cancel and for any
 // failure.
-namespace Module2 {
+namespace FileDialogs {
 
 // Splits a "|" filter into its (description, pattern) pairs, in order. The list ends at
 // the first empty piece, and a description without a pattern is dropped.
 QList<Prompter::FileFilter> parseFilter(const QString& filter);
 
-QString ShowOpenDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
+QString showOpenDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder);
-QString ShowSaveDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
+QString showSaveDialog(Prompter& prompter, QWidget* owner, const QString& filter, const QString& title,
                        const QString& initialFolder);
 
-} // namespace Module2
+} // namespace FileDialogs

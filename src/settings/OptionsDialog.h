@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/CRegSettings.h"
+#include "settings/Settings.h"
 
 #include <QDialog>
 
@@ -22,26 +22,26 @@ public:
 // The Options dialog: the three shuffle effects and the remembering of names. It shows
 // what is stored (read afresh each time it opens); Save stores the boxes and applies the
 // effects to the main window at once, Cancel changes nothing.
-class Form2 : public QDialog
+class OptionsDialog : public QDialog
 {
     Q_OBJECT
 public:
     // owner: the window the dialog is modal to; window: what Save switches.
-    Form2(QWidget* owner, EffectSwitches& window);
+    OptionsDialog(QWidget* owner, EffectSwitches& window);
 
-    QGroupBox* Frame1;
-    QCheckBox* Check1;     // Flash different colors
-    QCheckBox* Check2;     // Remember name list between sessions.
-    QCheckBox* Check3;     // Shake window
-    QCheckBox* Check4;     // Play sound
-    QPushButton* Command1; // Save
-    QPushButton* Command2; // Cancel
+    QGroupBox* effectsGroup;
+    QCheckBox* flashBox;       // Flash different colors
+    QCheckBox* rememberBox;    // Remember name list between sessions.
+    QCheckBox* shakeBox;       // Shake window
+    QCheckBox* soundBox;       // Play sound
+    QPushButton* saveButton;   // Save
+    QPushButton* cancelButton; // Cancel
 
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void load();
+    void save();
+    void cancel();
 
 private:
     EffectSwitches& m_window;
-    CRegSettings regset;
+    Settings m_settings;
 };

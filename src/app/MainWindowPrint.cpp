@@ -1,10 +1,11 @@
-#include "Form1.h"
+#include "MainWindow.h"
 
-#include "Form1Texts.h"
 #include "ListBox.h"
+#include "MainWindowTexts.h"
 #include "print/PrintText.h"
 #include "print/PrinterDevice.h"
-#include "print/TextBox.h"
+#include "print/QtPrinterDevice.h"
+#include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
 #include <QApplication>
@@ -24,38 +25,38 @@ struct BusyCursor
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-bool printList(PrinterDevice* Printer, TextBox* Text1, const ListBox* List1)
+bool printNames(PrinterDevice* Printer, const ListBox* nameList)
 {
     if (!Printer)
         return false;
     BusyCursor busy;
-    Text1->setText(QString());
     // Opens the document, and its first page, at the top-left corner of the drawable area.
     if (!Printer->Print(QStringLiteral(" ")))
         return false;
 
     static const QString crlf = QStringLiteral("\r\n");
     QString text;
-    const int count = List1->ListCount();
+    const int count = nameList->ListCount();
     for (int i = 0; i < count; ++i)
-        text += List1->List(i) + crlf;
-    Text1->setText(text);
+        text += nameList->List(i) + crlf;
 
     if (!Printer->setScaleMode(PrinterDevice::vbTwips))
         return false;
-    return Module1::PrintText(*Printer, *Text1, kOneInch, kOneInch, kOneInch, kOneInch, false);
+    // The printout's font: 13.5-point bold in the design face, left-aligned.
+    static const PrintFont font = QtPrinterDevice::printFont(designFont(13.5, true));
+    return printText(*Printer, text, font, PrintAlignment::Left, kOneInch, kOneInch, kOneInch, kOneInch);
 }
 
 } // namespace
 
-void Form1::Command7_Click()
+void MainWindow::printList()
 {
-    if (printList(m_services.printer, Text1, List1))
+    if (printNames(m_services.printer, nameList))
         return;
     // Whatever was printed of a failed run is thrown away rather than left open to reach the
     // printer with the next document.
     if (m_services.printer)
         m_services.printer->KillDoc();
     m_services.prompter->MsgBox(QStringLiteral("The was an error printing the list."), Prompter::vbCritical,
-                                Form1Texts::Oops);
+                                MainWindowTexts::Oops);
 }

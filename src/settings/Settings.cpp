@@ -1,4 +1,4 @@
-#include "CRegSettings.h"
+#include "Settings.h"
 
 #include "RegistryApi.h"
 #include "SqliteHive.h"
@@ -59,7 +59,7 @@ QString propertyValue(const QString& newVal, const QString& initial)
 
 } // namespace
 
-std::shared_ptr<RegistryApi> CRegSettings::userStore()
+std::shared_ptr<RegistryApi> Settings::userStore()
 {
 #ifdef _WIN32
     return std::make_shared<Win32Hive>();
@@ -68,36 +68,36 @@ std::shared_ptr<RegistryApi> CRegSettings::userStore()
 #endif
 }
 
-CRegSettings::CRegSettings() : CRegSettings(userStore()) {}
+Settings::Settings() : Settings(userStore()) {}
 
-CRegSettings::CRegSettings(std::shared_ptr<RegistryApi> api)
+Settings::Settings(std::shared_ptr<RegistryApi> api)
     : m_api(std::move(api)), m_company(kInitialCompany), m_appName(kInitialAppName)
 {
 }
 
-CRegSettings::~CRegSettings() = default;
+Settings::~Settings() = default;
 
-QString CRegSettings::Company() const
+QString Settings::Company() const
 {
     return m_company;
 }
 
-void CRegSettings::setCompany(const QString& NewVal)
+void Settings::setCompany(const QString& NewVal)
 {
     m_company = propertyValue(NewVal, kInitialCompany);
 }
 
-QString CRegSettings::AppName() const
+QString Settings::AppName() const
 {
     return m_appName;
 }
 
-void CRegSettings::setAppName(const QString& NewVal)
+void Settings::setAppName(const QString& NewVal)
 {
     m_appName = propertyValue(NewVal, kInitialAppName);
 }
 
-std::string CRegSettings::BuildKeyPath(const QString& Section) const
+std::string Settings::BuildKeyPath(const QString& Section) const
 {
     QString path = QStringLiteral("Software\\") + m_company + QStringLiteral("\\") + m_appName;
     if (!Section.isEmpty())
@@ -105,7 +105,7 @@ std::string CRegSettings::BuildKeyPath(const QString& Section) const
     return utf8(path);
 }
 
-bool CRegSettings::DeleteSetting(const QString& Section, const QString& Key)
+bool Settings::DeleteSetting(const QString& Section, const QString& Key)
 {
     RegistryKey key(*m_api);
     RegistryApi::Result r;
@@ -124,7 +124,7 @@ bool CRegSettings::DeleteSetting(const QString& Section, const QString& Key)
     return r == RegistryApi::Success;
 }
 
-QList<CRegSettings::Row> CRegSettings::GetAllSettings(const QString& Section)
+QList<Settings::Row> Settings::GetAllSettings(const QString& Section)
 {
     QList<Row> rows;
     const RegistryReadSnapshot snapshot(*m_api); // another copy may be saving the section now
@@ -164,7 +164,7 @@ QList<CRegSettings::Row> CRegSettings::GetAllSettings(const QString& Section)
     return rows;
 }
 
-QString CRegSettings::GetSetting(const QString& Section, const QString& Key, const QString& Default)
+QString Settings::GetSetting(const QString& Section, const QString& Key, const QString& Default)
 {
     RegistryKey key(*m_api);
     if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
@@ -182,7 +182,7 @@ QString CRegSettings::GetSetting(const QString& Section, const QString& Key, con
     return fromUtf8(buffer.data(), size - 1);
 }
 
-bool CRegSettings::SaveSetting(const QString& Section, const QString& Key, const QString& Setting)
+bool Settings::SaveSetting(const QString& Section, const QString& Key, const QString& Setting)
 {
     RegistryKey key(*m_api);
     RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
@@ -193,7 +193,7 @@ bool CRegSettings::SaveSetting(const QString& Section, const QString& Key, const
     return r == RegistryApi::Success;
 }
 
-bool CRegSettings::SaveSettings(const QString& Section, const QList<Row>& rows)
+bool Settings::SaveSettings(const QString& Section, const QList<Row>& rows)
 {
     if (rows.isEmpty())
         return true; // nothing to store, so no section to create
@@ -206,7 +206,7 @@ bool CRegSettings::SaveSettings(const QString& Section, const QList<Row>& rows)
     return r == RegistryApi::Success;
 }
 
-QString CRegSettings::location() const
+QString Settings::location() const
 {
     const std::string where = m_api->location();
     if (!where.empty())
@@ -214,36 +214,36 @@ QString CRegSettings::location() const
     return QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromStdString(BuildKeyPath(QString()));
 }
 
-QString CRegSettings::takeDamagedCopy()
+QString Settings::takeDamagedCopy()
 {
     return QString::fromStdString(m_api->takeDamagedCopy());
 }
 
-CRegSettings::Batch CRegSettings::beginBatch(std::chrono::milliseconds patience)
+Settings::Batch Settings::beginBatch(std::chrono::milliseconds patience)
 {
     return Batch(m_api, patience);
 }
 
-CRegSettings::Batch::Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience) : m_api(std::move(api))
+Settings::Batch::Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience) : m_api(std::move(api))
 {
     m_result = patience.count() > 0 ? m_api->beginBatchWaiting(static_cast<std::uint32_t>(patience.count()))
                                     : m_api->beginBatch();
     m_open = m_result == RegistryApi::Success;
 }
 
-CRegSettings::Batch::Batch(Batch&& other) noexcept
+Settings::Batch::Batch(Batch&& other) noexcept
     : m_api(std::move(other.m_api)), m_open(other.m_open), m_result(other.m_result)
 {
     other.m_open = false;
 }
 
-CRegSettings::Batch::~Batch()
+Settings::Batch::~Batch()
 {
     if (m_open)
         m_api->rollbackBatch();
 }
 
-bool CRegSettings::Batch::commit()
+bool Settings::Batch::commit()
 {
     if (!m_open)
         return false;

@@ -1,0 +1,369 @@
+#include "MainWindow.h"
+
+#include "ListBox.h"
+#include "MainWindowTexts.h"
+#include "draw/RandomSource.h"
+#include "settings/RegistryApi.h"
+#include "settings/SettingsKeys.h"
+#include "settings/StoredNames.h"
+#include "ui/BackColor.h"
+#include "ui/DesignUnits.h"
+#include "ui/Prompter.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+#include <chrono>
+#include <utility>
+
+namespace {
+
+constexpr float kDesignClientWidth = 4830;
+constexpr float kDesignClientHeight = 3990;
+
+} // namespace
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_settings(services.registry ? services.registry : Settings::userStore())
+{
+    setWindowTitle(MainWindowTexts::Caption);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/" NIMBREL_APP_ID ".png").arg(size));
+    setWindowIcon(icon);
+    setFont(designFont(8.25, false));
+    // What's-This help is on for this window; each control carries its topic number.
+    setProperty("WhatsThisHelp", true);
+    createControls();
+
+    // The window's background starts as the button face, which is the rest colour the
+    // flashing cycles from and returns to.
+    setBackColor(this, backColor(addButton));
+    setBackColor(buttonPanel, backColor(addButton));
+
+    resize(twipsToPixels(kDesignClientWidth), twipsToPixels(kDesignClientHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createControls()
+{
+    auto button = [](const QString& caption, QWidget* parent, const char* name, int helpId) {
+        auto* b = new QPushButton(caption, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(true); // Enter presses the button that has the focus
+        b->setProperty("WhatsThisHelpID", helpId);
+        return b;
+    };
+
+    buttonPanel = new QFrame(this);
+    buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
+    buttonPanel->setAccessibleName(QStringLiteral("Buttons"));
+    m_buttonPanelBounds = {3390, 120, 1365, 3975};
+
+    enableTimer = new QTimer(this);
+    enableTimer->setObjectName(QStringLiteral("enableTimer"));
+    enableTimer->setInterval(1);
+    enableTimer->setSingleShot(true);
+    connect(enableTimer, &QTimer::timeout, this, &MainWindow::enableButtons);
+
+    shuffleTimer = new QTimer(this);
+    shuffleTimer->setObjectName(QStringLiteral("shuffleTimer"));
+    shuffleTimer->setInterval(10);
+    shuffleTimer->setTimerType(Qt::PreciseTimer);
+    connect(shuffleTimer, &QTimer::timeout, this, &MainWindow::shuffleTick);
+
+    shuffleButton = button(MainWindowTexts::Shuffle, this, "shuffleButton", 2);
+    shuffleButton->setDefault(true);
+    shuffleButton->setFont(designFont(9.75, true));
+    m_shuffleButtonBounds = {90, 3240, 3225, 735};
+
+    nameList = new ListBox(designFont(9.75, true), this);
+    nameList->setObjectName(QStringLiteral("nameList"));
+    nameList->setAccessibleName(QStringLiteral("Names"));
+    nameList->setProperty("WhatsThisHelpID", 1);
+    m_nameListBounds = {90, 120, 3195, 3030};
+    connect(nameList, &ListBox::countChanged, this, [this] {
+        if (m_enableTimerActive)
+            enableTimer->start();
+    });
+
+    // The side buttons, top to bottom.
+    struct Side
+    {
+        QPushButton** control;
+        const char* name;
+        const char* caption;
+        float top;
+        int helpId;
+    };
+    const Side sides[] = {
+        {&addButton, "addButton", "Add Name", 0, 3},
+        {&removeButton, "removeButton", "Remove Name", 390, 4},
+        {&importButton, "importButton", "Import from File", 780, 11},
+        {&exportButton, "exportButton", "Export to File", 1170, 12},
+        {&clearButton, "clearButton", "Clear All Names", 1545, 5},
+        {&printButton, "printButton", "Print List", 1935, 6},
+        {&optionsButton, "optionsButton", "Options", 2325, 7},
+        {&helpButton, "helpButton", "Help", 2715, 8},
+        {&aboutButton, "aboutButton", "About", 3105, 9},
+        {&exitButton, "exitButton", "Exit", 3495, 10},
+    };
+    for (const Side& side : sides) {
+        *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
+        placeInTwips(*side.control, {0, side.top, 1305, 345});
+    }
+    importButton->setProperty("HelpContextID", 12);
+    exportButton->setProperty("HelpContextID", 11);
+
+    // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
+    QWidget* const tabOrder[] = {nameList,    shuffleButton, exportButton, importButton, optionsButton, aboutButton,
+                                 printButton, helpButton,    exitButton,   clearButton,  removeButton,  addButton};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(addButton, &QPushButton::clicked, this, &MainWindow::addName);
+    connect(shuffleButton, &QPushButton::clicked, this, &MainWindow::toggleShuffle);
+    connect(removeButton, &QPushButton::clicked, this, &MainWindow::removeName);
+    connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearNames);
+    connect(exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(printButton, &QPushButton::clicked, this, &MainWindow::printList);
+    connect(optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
+    connect(importButton, &QPushButton::clicked, this, &MainWindow::importList);
+    connect(exportButton, &QPushButton::clicked, this, &MainWindow::exportList);
+    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
+    connect(nameList, &ListBox::deletePressed, removeButton, &QPushButton::click);
+
+    placeInTwips(nameList, m_nameListBounds);
+    placeInTwips(buttonPanel, m_buttonPanelBounds);
+    placeInTwips(shuffleButton, m_shuffleButtonBounds);
+}
+
+float MainWindow::leftTwips() const
+{
+    // The remembered twips stand unless the window was moved by other means since.
+    if (m_leftTwips >= 0 && twipsToPixels(m_leftTwips) == x())
+        return m_leftTwips;
+    return float(x()) * kTwipsPerPixel;
+}
+
+void MainWindow::setLeftTwips(float twips)
+{
+    m_leftTwips = twips;
+    move(twipsToPixels(twips), y());
+}
+
+// Start-up and shut-down.
+
+QByteArray MainWindow::readFileData(const QString& Path)
+{
+    QFile file(Path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    qsizetype first = 0;
+    qsizetype last = data.size();
+    while (first < last && data[first] == ' ')
+        ++first;
+    while (last > first && data[last - 1] == ' ')
+        --last;
+    return data.mid(first, last - first);
+}
+
+void MainWindow::load()
+{
+    using namespace SettingsKeys;
+
+    m_services.random->randomize();
+
+    QString folder = m_services.appPath;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+
+    m_wavdata = readFileData(folder + QStringLiteral("shuffle.wav"));
+
+    m_settings.setCompany(Company);
+    m_settings.setAppName(AppName);
+    // Opening the store moves a damaged one aside; the user hears of it once the window is up.
+    m_damagedCopy = m_settings.takeDamagedCopy();
+
+    auto readFlag = [this](const Key& key) {
+        return flagIsOn(m_settings.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue);
+    };
+    flashy = readFlag(FlashyColorThing);
+    shaky = readFlag(ShakyWindowThing);
+    sound = readFlag(Sound);
+    rememberNames = readFlag(SaveNames);
+
+    if (rememberNames) {
+        const QStringList names = storedNamesInOrder(m_settings.GetAllSettings(NamesSection));
+        if (!names.isEmpty()) {
+            nameList->AddItems(names);
+            updateListExtent();
+        }
+    }
+
+    m_helpFile = folder + QStringLiteral("nimbrel.hlp");
+    loadHelpTopics();
+
+    // The enabling rule brings the list buttons into line right after start-up.
+    setEnableTimerActive(true);
+}
+
+void MainWindow::unload()
+{
+    shuffleTimer->stop();
+    setEnableTimerActive(false);
+
+    QString failure;
+    {
+        // The save may wait for another copy that holds the store.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        failure = saveNames();
+        QGuiApplication::restoreOverrideCursor();
+    }
+    if (!failure.isEmpty())
+        m_services.prompter->MsgBox(MainWindowTexts::NotSaved.arg(failure, m_settings.location()),
+                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+}
+
+bool MainWindow::saveNamesNow()
+{
+    return m_unloaded || saveNames().isEmpty();
+}
+
+QString MainWindow::saveNames()
+{
+    using namespace SettingsKeys;
+    // Another copy of the program may hold the store for a moment; wait for it rather
+    // than lose the list.
+    constexpr std::chrono::seconds kPatience(30);
+
+    auto reason = [](long result) {
+        switch (result) {
+        case RegistryApi::Busy:
+            return MainWindowTexts::StoreBusy;
+        case RegistryApi::AccessDenied:
+            return MainWindowTexts::StoreReadOnly;
+        case RegistryApi::DiskFull:
+            return MainWindowTexts::DiskFull;
+        default:
+            return MainWindowTexts::StoreFailed;
+        }
+    };
+
+    // One batch, committed only when every name was written: the stored list is either
+    // the old one or the new one, never a mix. Leaving the batch uncommitted rolls it back.
+    Settings::Batch batch = m_settings.beginBatch(kPatience);
+    if (!batch.isOpen())
+        return reason(batch.result());
+    // A first run has no section to delete.
+    if (!m_settings.DeleteSetting(NamesSection, QString()) && m_settings.lastError() != RegistryApi::FileNotFound)
+        return reason(m_settings.lastError());
+    QList<Settings::Row> rows;
+    const int count = nameList->ListCount();
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        rows.append({nameKey(i), nameList->List(i)});
+    if (!m_settings.SaveSettings(NamesSection, rows))
+        return reason(m_settings.lastError());
+    if (!batch.commit())
+        return reason(batch.result());
+    return {};
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        unload();
+    }
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_damagedCopy.isEmpty())
+        return;
+    // Told once, when the window is up.
+    QTimer::singleShot(0, this, [this, copy = std::exchange(m_damagedCopy, QString())] {
+        m_services.prompter->MsgBox(MainWindowTexts::StoreDamaged.arg(copy), Prompter::vbExclamation,
+                                    MainWindowTexts::Oops);
+    });
+}
+
+// Layout.
+
+void MainWindow::layOut()
+{
+    m_maxmin = isMinimized() || isMaximized();
+    if (isMinimized())
+        return;
+
+    const MainLayout layout =
+        layOutMainWindow(float(width()) * kTwipsPerPixel, float(height()) * kTwipsPerPixel, m_nameListBounds,
+                         m_buttonPanelBounds.width, m_shuffleButtonBounds.height);
+    m_nameListBounds = layout.list;
+    placeInTwips(nameList, m_nameListBounds);
+    m_buttonPanelBounds.left = layout.pictureLeft;
+    m_buttonPanelBounds.top = layout.pictureTop;
+    placeInTwips(buttonPanel, m_buttonPanelBounds);
+    m_shuffleButtonBounds.left = layout.shuffleLeft;
+    m_shuffleButtonBounds.top = layout.shuffleTop;
+    m_shuffleButtonBounds.width = layout.shuffleWidth;
+    placeInTwips(shuffleButton, m_shuffleButtonBounds);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        layOut();
+}
+
+void MainWindow::updateListExtent()
+{
+    // Widths were measured in the list's own font when the names were added.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, nameList);
+    nameList->setHorizontalExtent(nameList->ListCount() > 0 ? nameList->widestItemWidth() + scrollBar : 0);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the default button, Esc the cancel button, wherever the focus is
+    // (a focused button takes Enter itself).
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        shuffleButton->click();
+        return;
+    case Qt::Key_Escape:
+        optionsButton->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,74 @@
+#include "MainWindow.h"
+
+#include "ListBox.h"
+#include "MainWindowTexts.h"
+#include "ui/Prompter.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+// Add, Remove, Clear and Exit, and the rule that enables the buttons that need names.
+
+void MainWindow::addName()
+{
+    const QString name =
+        m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."), QStringLiteral("Add Name"));
+    if (name.isEmpty())
+        return;
+    if (!nameList->AddItem(name)) {
+        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most 32,767 names."),
+                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        return;
+    }
+    updateListExtent();
+}
+
+void MainWindow::removeName()
+{
+    const int selected = nameList->ListIndex();
+    if (selected == -1) {
+        m_services.prompter->MsgBox(QStringLiteral("A name must be selected to perform this action."),
+                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        return;
+    }
+    const QString prompt = QStringLiteral("Remove \"") + nameList->List(selected) + QStringLiteral("\" from the list?");
+    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, MainWindowTexts::PleaseConfirm) ==
+        Prompter::IDYES)
+        nameList->RemoveItem(selected);
+    updateListExtent();
+}
+
+void MainWindow::clearNames()
+{
+    if (m_services.prompter->MsgBox(QStringLiteral("This will erase all names in the list. Do you wish to continue?"),
+                                    Prompter::vbYesNo | Prompter::vbQuestion,
+                                    MainWindowTexts::PleaseConfirm) != Prompter::IDYES)
+        return;
+    nameList->Clear();
+    updateListExtent();
+}
+
+void MainWindow::exitProgram()
+{
+    close();
+}
+
+void MainWindow::setEnableTimerActive(bool enabled)
+{
+    // Rather than ticking every millisecond, the rule runs once shortly after each
+    // change of the list's count (see the countChanged connection) and on re-enabling.
+    m_enableTimerActive = enabled;
+    if (enabled)
+        enableTimer->start();
+    else
+        enableTimer->stop();
+}
+
+void MainWindow::enableButtons()
+{
+    const bool any = nameList->ListCount() != 0;
+    removeButton->setEnabled(any);
+    clearButton->setEnabled(any);
+    printButton->setEnabled(any);
+    exportButton->setEnabled(any);
+}

@@ -1,0 +1,27 @@
+#include "MainWindow.h"
+
+#include "settings/OptionsDialog.h"
+#include "ui/BackColor.h"
+
+#include <QFrame>
+#include <QPushButton>
+
+// The main window's Options button (and Esc there): the dialog, loaded afresh each time.
+void MainWindow::showOptions()
+{
+    OptionsDialog dialog(this, *this);
+    dialog.exec();
+}
+
+void MainWindow::restoreRestColour()
+{
+    setBackColor(this, backColor(addButton));
+    setBackColor(buttonPanel, backColor(addButton));
+}
+
+void MainWindow::setEffects(bool shakyOn, bool flashyOn, bool soundOn)
+{
+    shaky = shakyOn;
+    flashy = flashyOn;
+    sound = soundOn;
+}

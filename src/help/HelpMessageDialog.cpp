@@ -1,0 +1,86 @@
+#include "HelpMessageDialog.h"
+
+#include "settings/SettingsKeys.h"
+#include "ui/DesignUnits.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+HelpMessageDialog::HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi> registry)
+    : QDialog(owner, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::CustomizeWindowHint),
+      m_settings(registry ? std::move(registry) : Settings::userStore())
+{
+    setObjectName(QStringLiteral("HelpMessageDialog"));
+    setWindowTitle(QStringLiteral("Help"));
+    setFont(designFont(8.25, false));
+    setFixedSize(twipsToPixels(2775), twipsToPixels(1995));
+
+    messageLabel = new QLabel(
+        QStringLiteral("Now click on any area of the program interface for help on that particular feature."), this);
+    messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    messageLabel->setWordWrap(true);
+    messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeInTwips(messageLabel, {270, 180, 2235, 825});
+
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    placeInTwips(okButton, {735, 1440, 1305, 435});
+
+    showAgainBox = new QCheckBox(QStringLiteral("Show this message every time"), this);
+    showAgainBox->setObjectName(QStringLiteral("showAgainBox"));
+    showAgainBox->setChecked(true);
+    placeInTwips(showAgainBox, {135, 1080, 2505, 195});
+    // Faces differ a little from the design face: rather than clip the caption, let the
+    // box reach into the room left of the dialog's right edge.
+    if (showAgainBox->sizeHint().width() > showAgainBox->width())
+        showAgainBox->resize(std::min(showAgainBox->sizeHint().width(), width() - showAgainBox->x() - 2),
+                             showAgainBox->height());
+
+    setTabOrder(okButton, showAgainBox);
+    connect(okButton, &QPushButton::clicked, this, &HelpMessageDialog::ok);
+
+    load();
+}
+
+void HelpMessageDialog::load()
+{
+    using namespace SettingsKeys;
+    m_settings.setCompany(Company);
+    m_settings.setAppName(AppName);
+    showAgainBox->setChecked(
+        flagIsOn(m_settings.GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, ShowHelpMessage.defaultValue),
+                 ShowHelpMessage.defaultValue));
+}
+
+void HelpMessageDialog::ok()
+{
+    accept();
+}
+
+void HelpMessageDialog::storeShowAgain()
+{
+    using namespace SettingsKeys;
+    m_settings.SaveSetting(ShowHelpMessage.section, ShowHelpMessage.key, flagText(showAgainBox->isChecked()));
+}
+
+void HelpMessageDialog::done(int result)
+{
+    storeShowAgain();
+    QDialog::done(result);
+}
+
+void HelpMessageDialog::keyPressEvent(QKeyEvent* event)
+{
+    // OK is the cancel button too: Esc presses it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        okButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
