@@ -3,8 +3,8 @@
 // the shell launch and the sound call. Prints "N passed, M failed"; exits 1 on a failure.
 
 #include "RegistryConformance.h"
-#include "platform/Win32ShellOpen.h"
-#include "platform/Win32Sound.h"
+#include "platform/windows/Win32ShellOpen.h"
+#include "platform/windows/Win32Sound.h"
 #include "settings/Win32Hive.h"
 
 #include <windows.h>

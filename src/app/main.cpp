@@ -2,13 +2,7 @@
 #include "ExitGuard.h"
 #include "MainWindow.h"
 #include "draw/ClockRandomSource.h"
-#ifdef _WIN32
-#include "platform/Win32SoundPlayer.h"
-#include "platform/Win32UrlLauncher.h"
-#else
-#include "platform/SdlSoundPlayer.h"
-#include "platform/XdgUrlLauncher.h"
-#endif
+#include "platform/PlatformServices.h"
 #include "print/QtPrinterDevice.h"
 #include "ui/QtPrompter.h"
 
@@ -27,17 +21,11 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(NIMBREL_APP_ID));
 
     QtPrompter prompter;
-#ifdef _WIN32
-    Win32SoundPlayer player;
-    Win32UrlLauncher launcher;
-#else
-    SdlSoundPlayer player;
-    XdgUrlLauncher launcher;
-#endif
+    const PlatformServices platform = createPlatformServices();
     ClockRandomSource random;
     QtPrinterDevice printer;
-    MainWindowServices services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
-    services.launcher = &launcher;
+    MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath(), {}};
+    services.launcher = platform.launcher.get();
     services.printer = &printer;
     MainWindow form(services);
     prompter.setOwner(&form);

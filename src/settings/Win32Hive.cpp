@@ -1,6 +1,6 @@
 #include "Win32Hive.h"
 
-#include "platform/AnsiCodePage.h"
+#include "platform/windows/AnsiCodePage.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/SdlSoundPlayer.h"
+#include "platform/linux/SdlSoundPlayer.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "TestHome.h"
-#include "platform/XdgUrlLauncher.h"
+#include "platform/linux/XdgUrlLauncher.h"
 
 #include <QDir>
 #include <QElapsedTimer>

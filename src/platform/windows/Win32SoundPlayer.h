@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 // Plays the WAV image with the system's own player. The player keeps the image it was
 // last given (a shared copy of the bytes) until the next sound has started or the player

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UrlLauncher.h"
+#include "platform/UrlLauncher.h"
 
 // Opens addresses through the Windows shell; the shell's result code is returned unchanged.
 class Win32UrlLauncher final : public UrlLauncher

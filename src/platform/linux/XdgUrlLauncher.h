@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UrlLauncher.h"
+#include "platform/UrlLauncher.h"
 
 #include <QObject>
 
