@@ -15,5 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://www.quorvane.example)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The About box's links are opened with xdg-open.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS xdg-utils)
+# Qt's own texts (Yes/No, the file dialog) in the language the program speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)
