@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -21,6 +22,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -28,6 +30,19 @@ namespace {
 
 constexpr float kDesignClientWidth = 4830;
 constexpr float kDesignClientHeight = 3990;
+
+// The help file in the program's language (nimbrel.de.hlp for "de" or "de_AT"), or the
+// English one when there is none.
+QString helpFileFor(const QString& folder, QString language)
+{
+    while (!language.isEmpty()) {
+        const QString path = folder + QStringLiteral("nimbrel.") + language + QStringLiteral(".hlp");
+        if (QFileInfo::exists(path))
+            return path;
+        language.truncate(std::max<qsizetype>(language.lastIndexOf(QLatin1Char('_')), 0));
+    }
+    return folder + QStringLiteral("nimbrel.hlp");
+}
 
 } // namespace
 
@@ -219,7 +234,7 @@ void MainWindow::load()
         }
     }
 
-    m_helpFile = folder + QStringLiteral("nimbrel.hlp");
+    m_helpFile = helpFileFor(folder, m_services.language);
     loadHelpTopics();
 
     // The enabling rule brings the list buttons into line right after start-up.
