@@ -85,7 +85,8 @@ void MainWindow::createControls()
 
     buttonPanel = new QFrame(this);
     buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
-    buttonPanel->setAccessibleName(QStringLiteral("Buttons"));
+    //: What a screen reader calls the column of buttons beside the list.
+    buttonPanel->setAccessibleName(tr("Buttons"));
     m_buttonPanelBounds = {3390, 120, 1365, 3975};
 
     enableTimer = new QTimer(this);
@@ -100,14 +101,15 @@ void MainWindow::createControls()
     shuffleTimer->setTimerType(Qt::PreciseTimer);
     connect(shuffleTimer, &QTimer::timeout, this, &MainWindow::shuffleTick);
 
-    shuffleButton = button(MainWindowTexts::Shuffle, this, "shuffleButton", 2);
+    shuffleButton = button(MainWindowTexts::shuffle(), this, "shuffleButton", 2);
     shuffleButton->setDefault(true);
     shuffleButton->setFont(designFont(9.75, true));
     m_shuffleButtonBounds = {90, 3240, 3225, 735};
 
     nameList = new ListBox(designFont(9.75, true), this);
     nameList->setObjectName(QStringLiteral("nameList"));
-    nameList->setAccessibleName(QStringLiteral("Names"));
+    //: What a screen reader calls the list of names.
+    nameList->setAccessibleName(tr("Names"));
     nameList->setProperty("WhatsThisHelpID", 1);
     m_nameListBounds = {90, 120, 3195, 3030};
     connect(nameList, &ListBox::countChanged, this, [this] {
@@ -115,7 +117,7 @@ void MainWindow::createControls()
             enableTimer->start();
     });
 
-    // The side buttons, top to bottom.
+    // The side buttons, top to bottom. Their captions must fit buttons of 87 x 23 pixels.
     struct Side
     {
         QPushButton** control;
@@ -125,19 +127,29 @@ void MainWindow::createControls()
         int helpId;
     };
     const Side sides[] = {
-        {&addButton, "addButton", "Add Name", 0, 3},
-        {&removeButton, "removeButton", "Remove Name", 390, 4},
-        {&importButton, "importButton", "Import from File", 780, 11},
-        {&exportButton, "exportButton", "Export to File", 1170, 12},
-        {&clearButton, "clearButton", "Clear All Names", 1545, 5},
-        {&printButton, "printButton", "Print List", 1935, 6},
-        {&optionsButton, "optionsButton", "Options", 2325, 7},
-        {&helpButton, "helpButton", "Help", 2715, 8},
-        {&aboutButton, "aboutButton", "About", 3105, 9},
-        {&exitButton, "exitButton", "Exit", 3495, 10},
+        //: Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.
+        {&addButton, "addButton", QT_TR_NOOP("Add Name"), 0, 3},
+        //: Side button (small): removes the selected name.
+        {&removeButton, "removeButton", QT_TR_NOOP("Remove Name"), 390, 4},
+        //: Side button (small): replaces the list with the names in a text file.
+        {&importButton, "importButton", QT_TR_NOOP("Import from File"), 780, 11},
+        //: Side button (small): saves the list to a text file.
+        {&exportButton, "exportButton", QT_TR_NOOP("Export to File"), 1170, 12},
+        //: Side button (small): removes every name.
+        {&clearButton, "clearButton", QT_TR_NOOP("Clear All Names"), 1545, 5},
+        //: Side button (small): prints the list.
+        {&printButton, "printButton", QT_TR_NOOP("Print List"), 1935, 6},
+        //: Side button (small): opens the Options window.
+        {&optionsButton, "optionsButton", QT_TR_NOOP("Options"), 2325, 7},
+        //: Side button (small): starts the help mode (click a part of the window to learn about it).
+        {&helpButton, "helpButton", QT_TR_NOOP("Help"), 2715, 8},
+        //: Side button (small): opens the About box (version, maker).
+        {&aboutButton, "aboutButton", QT_TR_NOOP("About"), 3105, 9},
+        //: Side button (small): ends the program.
+        {&exitButton, "exitButton", QT_TR_NOOP("Exit"), 3495, 10},
     };
     for (const Side& side : sides) {
-        *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
+        *side.control = button(tr(side.caption), buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
     importButton->setProperty("HelpContextID", 12);
@@ -254,8 +266,8 @@ void MainWindow::unload()
         QGuiApplication::restoreOverrideCursor();
     }
     if (!failure.isEmpty())
-        m_services.prompter->MsgBox(MainWindowTexts::NotSaved.arg(failure, m_settings.location()),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(MainWindowTexts::notSaved().arg(failure, m_settings.location()),
+                                    Prompter::vbExclamation, MainWindowTexts::oops());
 }
 
 bool MainWindow::saveNamesNow()
@@ -273,13 +285,13 @@ QString MainWindow::saveNames()
     auto reason = [](long result) {
         switch (result) {
         case RegistryApi::Busy:
-            return MainWindowTexts::StoreBusy;
+            return MainWindowTexts::storeBusy();
         case RegistryApi::AccessDenied:
-            return MainWindowTexts::StoreReadOnly;
+            return MainWindowTexts::storeReadOnly();
         case RegistryApi::DiskFull:
-            return MainWindowTexts::DiskFull;
+            return MainWindowTexts::diskFull();
         default:
-            return MainWindowTexts::StoreFailed;
+            return MainWindowTexts::storeFailed();
         }
     };
 
@@ -319,8 +331,8 @@ void MainWindow::showEvent(QShowEvent* event)
         return;
     // Told once, when the window is up.
     QTimer::singleShot(0, this, [this, copy = std::exchange(m_damagedCopy, QString())] {
-        m_services.prompter->MsgBox(MainWindowTexts::StoreDamaged.arg(copy), Prompter::vbExclamation,
-                                    MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(MainWindowTexts::storeDamaged().arg(copy), Prompter::vbExclamation,
+                                    MainWindowTexts::oops());
     });
 }
 

@@ -11,13 +11,12 @@
 
 void MainWindow::addName()
 {
-    const QString name =
-        m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."), QStringLiteral("Add Name"));
+    const QString name = m_services.prompter->InputBox(tr("Enter a name to add to the list."), tr("Add Name"));
     if (name.isEmpty())
         return;
     if (!nameList->AddItem(name)) {
-        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most 32,767 names."),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(tr("The list is full. It can hold at most 32,767 names."), Prompter::vbExclamation,
+                                    MainWindowTexts::oops());
         return;
     }
     updateListExtent();
@@ -27,22 +26,23 @@ void MainWindow::removeName()
 {
     const int selected = nameList->ListIndex();
     if (selected == -1) {
-        m_services.prompter->MsgBox(QStringLiteral("A name must be selected to perform this action."),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(tr("A name must be selected to perform this action."), Prompter::vbExclamation,
+                                    MainWindowTexts::oops());
         return;
     }
-    const QString prompt = QStringLiteral("Remove \"") + nameList->List(selected) + QStringLiteral("\" from the list?");
-    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, MainWindowTexts::PleaseConfirm) ==
-        Prompter::IDYES)
+    //: %1 is the selected name.
+    const QString prompt = tr("Remove \"%1\" from the list?").arg(nameList->List(selected));
+    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion,
+                                    MainWindowTexts::pleaseConfirm()) == Prompter::IDYES)
         nameList->RemoveItem(selected);
     updateListExtent();
 }
 
 void MainWindow::clearNames()
 {
-    if (m_services.prompter->MsgBox(QStringLiteral("This will erase all names in the list. Do you wish to continue?"),
+    if (m_services.prompter->MsgBox(tr("This will erase all names in the list. Do you wish to continue?"),
                                     Prompter::vbYesNo | Prompter::vbQuestion,
-                                    MainWindowTexts::PleaseConfirm) != Prompter::IDYES)
+                                    MainWindowTexts::pleaseConfirm()) != Prompter::IDYES)
         return;
     nameList->Clear();
     updateListExtent();

@@ -1,5 +1,6 @@
 #include "NameListCodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -55,6 +56,7 @@ std::optional<QString> convert(const QByteArray& bytes, const char* charset, boo
     return QString(reinterpret_cast<const QChar*>(units.data()), count);
 }
 
+// The reasons complete "Could not import "<file>".\n%2.": a sentence without its full stop.
 Decoded failure(const QString& reason)
 {
     Decoded d;
@@ -90,20 +92,23 @@ Decoded decode(const QByteArray& bytes)
         const char* charset = bytes.startsWith("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE";
         text = convert(bytes.sliced(2), charset, false);
         if (!text)
-            return failure(QStringLiteral("It begins as UTF-16 text but is not valid UTF-16"));
+            return failure(
+                QCoreApplication::translate("NameListCodec", "It begins as UTF-16 text but is not valid UTF-16"));
     } else {
         const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
         // A text file never holds NUL bytes: this is some other kind of file.
         if (body.contains('\0'))
-            return failure(QStringLiteral("It holds NUL bytes, so it is not a text file"));
+            return failure(
+                QCoreApplication::translate("NameListCodec", "It holds NUL bytes, so it is not a text file"));
         text = convert(body, "UTF-8", false);
         if (!text)
             text = convert(body, "WINDOWS-1252", true);
         if (!text)
-            return failure(QStringLiteral("Its text could not be decoded"));
+            return failure(QCoreApplication::translate("NameListCodec", "Its text could not be decoded"));
     }
     if (text->contains(QChar(0)))
-        return failure(QStringLiteral("It holds NUL characters, so it is not a list of names"));
+        return failure(
+            QCoreApplication::translate("NameListCodec", "It holds NUL characters, so it is not a list of names"));
     Decoded decoded;
     splitLines(*text, decoded);
     return decoded;
@@ -127,14 +132,15 @@ Decoded readFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(QStringLiteral("It is a folder, not a file"));
+        return failure(QCoreApplication::translate("NameListCodec", "It is a folder, not a file"));
     // A device or a pipe could block or never end.
     if (info.exists() && !info.isFile())
-        return failure(QStringLiteral("It is not an ordinary file"));
+        return failure(QCoreApplication::translate("NameListCodec", "It is not an ordinary file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(file.errorString());
-    const QString tooLarge = QStringLiteral("It is larger than 64 MiB, far more than any list of names needs");
+    const QString tooLarge =
+        QCoreApplication::translate("NameListCodec", "It is larger than 64 MiB, far more than any list of names needs");
     if (file.size() > kMaxFileBytes)
         return failure(tooLarge);
     // It may have grown since: read no more than one byte past the limit.
@@ -149,7 +155,7 @@ Decoded readFile(const QString& path)
 QString writeFile(const QString& path, const QStringList& names)
 {
     if (QFileInfo(path).isDir())
-        return QStringLiteral("It is a folder, not a file");
+        return QCoreApplication::translate("NameListCodec", "It is a folder, not a file");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

@@ -5,20 +5,25 @@
 #include "settings/Settings.h"
 #include "settings/SettingsKeys.h"
 #include "ui/Prompter.h"
-
-#include <QLocale>
+#include "ui/TextLocale.h"
 
 namespace {
 
-const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
-const QString kOops = QStringLiteral("Oops!");
-
 QString number(qsizetype n)
 {
-    return QLocale(QLocale::English).toString(qint64(n));
+    return textLocale().toString(qint64(n));
 }
 
 } // namespace
+
+QString NameListFiles::filter()
+{
+    // The dialogs' "|" form: description, pattern, description, pattern.
+    //: A choice in the file dialog's file type list; keep "(*.txt)".
+    return tr("Text Files (*.txt)") + QStringLiteral("|*.txt|") +
+           //: A choice in the file dialog's file type list; keep "(*.*)".
+           tr("All Files (*.*)") + QStringLiteral("|*.*");
+}
 
 NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings, QString programFolder)
     : m_prompter(prompter), m_owner(owner), m_settings(settings), m_programFolder(std::move(programFolder))
@@ -39,18 +44,20 @@ void NameListFiles::rememberFile(const QString& path)
 
 void NameListFiles::oops(const QString& text)
 {
-    m_prompter.MsgBox(text, Prompter::vbExclamation, kOops);
+    //: Title of the message boxes that report a failed import or export.
+    m_prompter.MsgBox(text, Prompter::vbExclamation, tr("Oops!"));
 }
 
 void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
 {
     if (listHasNames &&
-        m_prompter.MsgBox(
-            QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"),
-            Prompter::vbYesNo | Prompter::vbExclamation, QStringLiteral("Confirmation")) != Prompter::IDYES)
+        m_prompter.MsgBox(tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+                          //: Title of the Yes/No question before an import replaces the list.
+                          Prompter::vbYesNo | Prompter::vbExclamation, tr("Confirmation")) != Prompter::IDYES)
         return;
-    const QString path = FileDialogs::showOpenDialog(m_prompter, m_owner, kFilter,
-                                                     QStringLiteral("Select file to import..."), lastUsedFolder());
+    //: Title of the file dialog that chooses the file to import.
+    const QString path =
+        FileDialogs::showOpenDialog(m_prompter, m_owner, filter(), tr("Select file to import..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     rememberFile(path);
@@ -58,25 +65,31 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
     // The whole file is read and decoded before the list is touched.
     const NameListCodec::Decoded file = NameListCodec::readFile(path);
     if (!file.ok()) {
-        oops(QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, file.error));
+        //: %1 is the file's path, %2 why it could not be read (a sentence without its full stop).
+        oops(tr("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, file.error));
         return;
     }
     replaceList(file.names);
-    if (file.leftOut > 0)
-        oops(QStringLiteral("The file holds more names than the list can hold. The first %1 were imported; %2 %3 "
-                            "left out.")
-                 .arg(number(file.names.size()), number(file.leftOut),
-                      file.leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+    if (file.leftOut == 1)
+        //: %1 is the number of names imported (32,767), %2 the number left out (here always 1).
+        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 was left out.")
+                 .arg(number(file.names.size()), number(file.leftOut)));
+    else if (file.leftOut > 1)
+        //: %1 is the number of names imported (32,767), %2 the number left out (2 or more).
+        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 were left out.")
+                 .arg(number(file.names.size()), number(file.leftOut)));
 }
 
 void NameListFiles::exportList(const QStringList& names)
 {
-    const QString path = FileDialogs::showSaveDialog(m_prompter, m_owner, kFilter,
-                                                     QStringLiteral("Select export file..."), lastUsedFolder());
+    //: Title of the file dialog that chooses the file to export to.
+    const QString path =
+        FileDialogs::showSaveDialog(m_prompter, m_owner, filter(), tr("Select export file..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     rememberFile(path);
     const QString reason = NameListCodec::writeFile(path, names);
     if (!reason.isEmpty())
-        oops(QStringLiteral("Could not export to \"%1\".\n%2.\nA file already there is unchanged.").arg(path, reason));
+        //: %1 is the file's path, %2 why it could not be written (a sentence without its full stop).
+        oops(tr("Could not export to \"%1\".\n%2.\nA file already there is unchanged.").arg(path, reason));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ class QWidget;
 // when the whole file was read, so a bad file never costs the names already there.
 class NameListFiles
 {
+    Q_DECLARE_TR_FUNCTIONS(NameListFiles)
+
 public:
     // settings is the caller's store; programFolder is where the dialogs open the first time.
     NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings, QString programFolder);
@@ -25,6 +28,8 @@ public:
     void exportList(const QStringList& names);
 
 private:
+    // The file type choices of both dialogs.
+    static QString filter();
     QString lastUsedFolder();
     void rememberFile(const QString& path);
     void oops(const QString& text);

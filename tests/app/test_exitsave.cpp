@@ -91,9 +91,9 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     QVERIFY(store->askedWaitMs >= 30000);
     QCOMPARE(fx.prompter.calls.size(), 1);
     const ScriptedPrompter::Call& call = fx.prompter.calls[0];
-    QCOMPARE(call.title, MainWindowTexts::Oops);
+    QCOMPARE(call.title, MainWindowTexts::oops());
     QCOMPARE(call.style, int(Prompter::vbExclamation));
-    QCOMPARE(call.prompt, MainWindowTexts::NotSaved.arg(MainWindowTexts::StoreBusy, hivePath()));
+    QCOMPARE(call.prompt, MainWindowTexts::notSaved().arg(MainWindowTexts::storeBusy(), hivePath()));
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
 
@@ -101,9 +101,9 @@ void TestExitSave::unwritableStoreIsReported_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder at the file's path") << "folder" << MainWindowTexts::StoreFailed;
-    QTest::newRow("read-only folder") << "read-only folder" << MainWindowTexts::StoreReadOnly;
-    QTest::newRow("read-only file") << "read-only file" << MainWindowTexts::StoreReadOnly;
+    QTest::newRow("a folder at the file's path") << "folder" << MainWindowTexts::storeFailed();
+    QTest::newRow("read-only folder") << "read-only folder" << MainWindowTexts::storeReadOnly();
+    QTest::newRow("read-only file") << "read-only file" << MainWindowTexts::storeReadOnly();
 }
 
 void TestExitSave::unwritableStoreIsReported()
@@ -132,8 +132,8 @@ void TestExitSave::unwritableStoreIsReported()
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::NotSaved.arg(reason, path));
+    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::notSaved().arg(reason, path));
     if (kind != QLatin1String("folder"))
         QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
@@ -159,8 +159,8 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
         QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".corrupt-*")});
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(path).path() + QLatin1Char('/') + copies[0];
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::StoreDamaged.arg(copy));
-    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeDamaged().arg(copy));
+    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
     QCOMPARE(QFile(copy).size(), 4096);
 
     // Once: showing the window again says nothing more.

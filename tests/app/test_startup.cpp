@@ -258,7 +258,7 @@ void TestStartup::failedSaveKeepsTheOldList()
     fx.close();
     // The user is told before the window goes.
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::DiskFull));
+    QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::diskFull()));
 
     const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
     QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("old 1")},
