@@ -16,7 +16,7 @@
     <message>
         <source>Find more great software from Quorvane at:</source>
         <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
-        <translation>Weitere gute Programme von Quorvane finden Sie unter:</translation>
+        <translation>Mehr gute Software von Quorvane gibt es unter:</translation>
     </message>
     <message>
         <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>

@@ -29,7 +29,7 @@
     <message>
         <source>Copyright © %1 Quorvane. All rights reserved.</source>
         <extracomment>%1 is the current year.</extracomment>
-        <translation>Copyright © %1 Quorvane. Todos los derechos reservados.</translation>
+        <translation>© %1 Quorvane. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Could not start your email program.</source>
@@ -47,7 +47,7 @@
     <message>
         <source>names from a hat</source>
         <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
-        <translation>nombres del sombrero</translation>
+        <translation>sorteo de nombres</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@
     <message>
         <source>Find more great software from Quorvane at:</source>
         <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
-        <translation>D’autres bons logiciels de Quorvane vous attendent sur&#xa0;:</translation>
+        <translation>Découvrez d’autres logiciels Quorvane sur&#xa0;:</translation>
     </message>
     <message>
         <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>
@@ -47,7 +47,7 @@
     <message>
         <source>names from a hat</source>
         <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
-        <translation>des noms au chapeau</translation>
+        <translation>noms au chapeau</translation>
     </message>
 </context>
 <context>
