@@ -27,6 +27,21 @@ bool isEnglish(const QString& uiLanguage)
 
 } // namespace
 
+QStringList Translation::userLanguages()
+{
+#ifdef Q_OS_UNIX
+    QByteArray messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qgetenv(variable);
+        if (!messages.isEmpty())
+            break;
+    }
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX" || messages.startsWith("C."))
+        return {};
+#endif
+    return QLocale::system().uiLanguages();
+}
+
 Translation::Translation(const QString& programFolder, const QStringList& uiLanguages)
 {
     const QString folder = programFolder + QStringLiteral("/translations");

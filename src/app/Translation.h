@@ -16,14 +16,17 @@ public:
     // Speaks the first of the user's languages (most wanted first, as in
     // QLocale::uiLanguages()) that the program has a catalogue for; English when English
     // comes first or none has one.
-    explicit Translation(const QString& programFolder,
-                         const QStringList& uiLanguages = QLocale::system().uiLanguages());
+    explicit Translation(const QString& programFolder, const QStringList& uiLanguages = userLanguages());
     ~Translation();
     Translation(const Translation&) = delete;
     Translation& operator=(const Translation&) = delete;
 
     // The catalogue's language ("de", "fr", ...); empty for English.
     QString language() const { return m_language; }
+
+    // The user's languages, most wanted first. None when the messages locale is C or POSIX:
+    // as with gettext, LANG=C means the program's own texts whatever LANGUAGE says.
+    static QStringList userLanguages();
 
 private:
     QTranslator m_program;
