@@ -21,7 +21,8 @@ check_layout() {
     [ "$(readlink -f "$prefix/bin/nimbrel")" = "$(readlink -f "$prefix/lib/nimbrel/nimbrel")" ] ||
         fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
-    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp share/applications/$id.desktop \
+    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es}.hlp \
+        lib/nimbrel/translations/nimbrel_{de,fr,es}.qm share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1; do
         [ -f "$prefix/$f" ] || fail "missing $f"
     done
@@ -67,6 +68,9 @@ appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml"
 echo "== --help and --version"
 "$scratch/prefix/bin/nimbrel" --help | grep -q -- "--version" || fail "--help"
 [ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel 1.5" ] || fail "--version"
+# The installed program finds its translations beside itself.
+LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$scratch/prefix/bin/nimbrel" --help | grep -q "Diese Hilfe anzeigen" ||
+    fail "--help in German"
 
 echo "== the installed program, started from elsewhere"
 check_start "$scratch/prefix/bin/nimbrel" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
