@@ -65,7 +65,7 @@ void ListBox::setListIndex(int index)
 
 bool ListBox::AddItem(const QString& text, int index)
 {
-    if (ListCount() >= kMaxCount)
+    if (ListCount() >= kMaxNames)
         return false;
     m_model->insert(index < 0 ? ListCount() : index, text);
     return true;
@@ -73,7 +73,7 @@ bool ListBox::AddItem(const QString& text, int index)
 
 int ListBox::AddItems(const QStringList& texts)
 {
-    const int room = kMaxCount - ListCount();
+    const int room = kMaxNames - ListCount();
     const QStringList fitting = texts.size() > room ? texts.first(room) : texts;
     m_model->append(fitting);
     return int(fitting.size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/MaxNames.h"
+
 #include <QListView>
 
 #include <vector>
@@ -14,9 +16,6 @@ class ListBox : public QListView
 {
     Q_OBJECT
 public:
-    // The most names a list box holds (its counts are 16-bit).
-    static constexpr int kMaxCount = 32767;
-
     explicit ListBox(const QFont& font, QWidget* parent = nullptr);
 
     int ListCount() const;
@@ -25,7 +24,7 @@ public:
     int ListIndex() const;
     void setListIndex(int index);
 
-    // index -1 appends. Returns false, adding nothing, when the list is full.
+    // index -1 appends. Returns false, adding nothing, when the list is full (kMaxNames).
     bool AddItem(const QString& text, int index = -1);
     // Appends as many of texts as fit; returns how many were added.
     int AddItems(const QStringList& texts);

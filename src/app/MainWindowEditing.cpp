@@ -4,6 +4,7 @@
 #include "MainWindowTexts.h"
 #include "ui/Prompter.h"
 
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -16,7 +17,8 @@ void MainWindow::addName()
     if (name.isEmpty())
         return;
     if (!nameList->AddItem(name)) {
-        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most 32,767 names."),
+        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most %1 names.")
+                                        .arg(QLocale(QLocale::English).toString(kMaxNames)),
                                     Prompter::vbExclamation, MainWindowTexts::Oops);
         return;
     }
