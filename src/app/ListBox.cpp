@@ -49,6 +49,11 @@ QString ListBox::List(int index) const
     return index >= 0 && index < m_model->count() ? m_model->text(index) : QString();
 }
 
+QStringList ListBox::names() const
+{
+    return m_model->texts();
+}
+
 int ListBox::ListIndex() const
 {
     const QModelIndex current = currentIndex();

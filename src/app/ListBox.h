@@ -20,6 +20,8 @@ public:
 
     int ListCount() const;
     QString List(int index) const;
+    // The whole list, top to bottom.
+    QStringList names() const;
     // Selected position, -1 when nothing is selected.
     int ListIndex() const;
     void setListIndex(int index);
@@ -38,7 +40,7 @@ public:
     int horizontalExtent() const { return m_extent; }
     void setHorizontalExtent(int pixels);
 
-    NameListModel* names() const { return m_model; }
+    NameListModel* nameModel() const { return m_model; }
 
 signals:
     // The number of names changed.

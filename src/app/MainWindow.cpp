@@ -276,11 +276,11 @@ QString MainWindow::saveNames()
     // A first run has no section to delete.
     if (!m_settings.DeleteSetting(NamesSection, QString()) && m_settings.lastError() != RegistryApi::FileNotFound)
         return reason(m_settings.lastError());
+    const QStringList names = nameList->names();
     QList<Settings::Row> rows;
-    const int count = nameList->ListCount();
-    rows.reserve(count);
-    for (int i = 0; i < count; ++i)
-        rows.append({nameKey(i), nameList->List(i)});
+    rows.reserve(names.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        rows.append({nameKey(int(i)), names[i]});
     if (!m_settings.SaveSettings(NamesSection, rows))
         return reason(m_settings.lastError());
     if (!batch.commit())

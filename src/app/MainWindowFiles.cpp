@@ -17,11 +17,6 @@ void MainWindow::importList()
 
 void MainWindow::exportList()
 {
-    QStringList names;
-    const int count = nameList->ListCount();
-    names.reserve(count);
-    for (int i = 0; i < count; ++i)
-        names.append(nameList->List(i));
     NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
-    files.exportList(names);
+    files.exportList(nameList->names());
 }

@@ -24,6 +24,15 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+QStringList NameListModel::texts() const
+{
+    QStringList out;
+    out.reserve(count());
+    for (int index : m_rows)
+        out.append(m_names[index].text);
+    return out;
+}
+
 int NameListModel::measure(const QString& text) const
 {
     return m_metrics.horizontalAdvance(text);

@@ -22,6 +22,8 @@ public:
     int count() const { return static_cast<int>(m_rows.size()); }
     const QString& text(int row) const { return m_names[m_rows[row]].text; }
     int width(int row) const { return m_names[m_rows[row]].width; }
+    // Every text, in row order.
+    QStringList texts() const;
 
     void insert(int row, const QString& text);
     void append(const QStringList& texts);

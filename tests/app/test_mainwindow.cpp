@@ -222,8 +222,8 @@ void TestMainWindow::extentAfterReorderEqualsRemeasure()
     int widest = 0;
     for (int i = 0; i < f.nameList->ListCount(); ++i) {
         QCOMPARE(f.nameList->List(i), names[order[i]]);
-        QCOMPARE(f.nameList->names()->width(i), f.nameList->names()->measure(f.nameList->List(i)));
-        widest = std::max(widest, f.nameList->names()->measure(f.nameList->List(i)));
+        QCOMPARE(f.nameList->nameModel()->width(i), f.nameList->nameModel()->measure(f.nameList->List(i)));
+        widest = std::max(widest, f.nameList->nameModel()->measure(f.nameList->List(i)));
     }
     QCOMPARE(f.nameList->widestItemWidth(), widest);
 }

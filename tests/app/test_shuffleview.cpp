@@ -133,8 +133,8 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         f.shuffleTick();
         g.shuffleTick();
         // Every re-order reported as a changed layout, as it once always was.
-        emit g.nameList->names()->layoutAboutToBeChanged();
-        emit g.nameList->names()->layoutChanged();
+        emit g.nameList->nameModel()->layoutAboutToBeChanged();
+        emit g.nameList->nameModel()->layoutChanged();
         const int lastAfter = f.nameList->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         (lastAfter == lastBefore ? heightKept : heightChanged) = true;
 
