@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 // Gives every row the list's horizontal extent as its width, so the view's horizontal
@@ -37,6 +38,8 @@ ListBox::ListBox(const QFont& font, QWidget* parent)
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ListBox::countChanged);
+    // Names come and go only with the count; a re-order cannot change the extent.
+    connect(this, &ListBox::countChanged, this, &ListBox::updateExtent);
 }
 
 int ListBox::ListCount() const
@@ -123,13 +126,10 @@ void ListBox::permute(const std::vector<int>& order)
 #endif
 }
 
-int ListBox::widestItemWidth() const
+void ListBox::updateExtent()
 {
-    return m_model->widestWidth();
-}
-
-void ListBox::setHorizontalExtent(int pixels)
-{
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int pixels = ListCount() > 0 ? m_model->widestWidth() + scrollBar : 0;
     if (pixels == m_extent)
         return;
     m_extent = pixels;

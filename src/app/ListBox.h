@@ -10,8 +10,8 @@ class NameListModel;
 class ExtentDelegate;
 
 // A list box of names: ordered, unsorted, repeats and blanks allowed, single selection,
-// both scroll bars as needed. The horizontal scroll range is what setHorizontalExtent
-// says, as a list box's horizontal extent does.
+// both scroll bars as needed. The horizontal scroll range is the list's horizontal extent,
+// which follows the widest name as names come and go.
 class ListBox : public QListView
 {
     Q_OBJECT
@@ -35,10 +35,8 @@ public:
     // Re-orders the names: the name at order[j] goes to position j. The selection is lost.
     void permute(const std::vector<int>& order);
 
-    // Widest name as measured when it was added, in pixels; 0 for an empty list.
-    int widestItemWidth() const;
+    // The widest name plus a scroll bar's width, in pixels; 0 for an empty list.
     int horizontalExtent() const { return m_extent; }
-    void setHorizontalExtent(int pixels);
 
     NameListModel* nameModel() const { return m_model; }
 
@@ -54,6 +52,8 @@ protected:
 private:
     // Height the view gives a row holding the name now at row.
     int rowHeight(int row) const;
+    // Fits the extent to the names, from the widths the model measured when they came.
+    void updateExtent();
 
     NameListModel* m_model;
     ExtentDelegate* m_delegate;

@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 #include <chrono>
@@ -213,10 +212,7 @@ void MainWindow::load()
 
     if (rememberNames) {
         const QStringList names = storedNamesInOrder(m_settings.GetAllSettings(NamesSection));
-        if (!names.isEmpty()) {
-            nameList->AddItems(names);
-            updateListExtent();
-        }
+        nameList->AddItems(names);
     }
 
     m_helpFile = folder + QStringLiteral("nimbrel.hlp");
@@ -342,13 +338,6 @@ void MainWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         layOut();
-}
-
-void MainWindow::updateListExtent()
-{
-    // Widths were measured in the list's own font when the names were added.
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, nameList);
-    nameList->setHorizontalExtent(nameList->ListCount() > 0 ? nameList->widestItemWidth() + scrollBar : 0);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

@@ -22,7 +22,6 @@ void MainWindow::addName()
                                     Prompter::vbExclamation, MainWindowTexts::Oops);
         return;
     }
-    updateListExtent();
 }
 
 void MainWindow::removeName()
@@ -37,7 +36,6 @@ void MainWindow::removeName()
     if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, MainWindowTexts::PleaseConfirm) ==
         Prompter::IDYES)
         nameList->RemoveItem(selected);
-    updateListExtent();
 }
 
 void MainWindow::clearNames()
@@ -47,7 +45,6 @@ void MainWindow::clearNames()
                                     MainWindowTexts::PleaseConfirm) != Prompter::IDYES)
         return;
     nameList->Clear();
-    updateListExtent();
 }
 
 void MainWindow::exitProgram()

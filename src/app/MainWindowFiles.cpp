@@ -11,7 +11,6 @@ void MainWindow::importList()
     files.importList(nameList->ListCount() > 0, [this](const QStringList& names) {
         nameList->Clear();
         nameList->AddItems(names);
-        updateListExtent();
     });
 }
 

@@ -32,7 +32,6 @@ MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QString
     f.sound = f.shaky = false;
     f.flashy = true;
     f.nameList->AddItems(names);
-    f.updateListExtent();
     f.resize(400, 300);
     f.show();
     if (!QTest::qWaitForWindowExposed(&f))

@@ -95,7 +95,7 @@ void TestImportExport::importAsks()
                      f);
     QCOMPARE(MainWindowFixture::names(f), after);
     QCOMPARE(lastUsedFolder(), chooses ? file : QStringLiteral("<absent>"));
-    QCOMPARE(f.nameList->horizontalExtent() > 0, chooses); // fitted to the imported names
+    QCOMPARE(f.nameList->horizontalExtent() > 0, !after.isEmpty()); // fitted to the names shown
 }
 
 void TestImportExport::importOutcome_data()
