@@ -134,8 +134,10 @@ void ListBox::updateExtent()
         return;
     m_extent = pixels;
     m_delegate->width = pixels;
-    // The view caches the uniform row size; a fresh layout picks up the new width.
-    doItemsLayout();
+    // The view caches the uniform row size; a fresh layout picks up the new width. The change
+    // of names has scheduled one already: the rows are laid out once, however many changes
+    // come before the event loop runs again.
+    scheduleDelayedItemsLayout();
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event)
