@@ -91,7 +91,6 @@ public:
     // True when the list is stored.
     bool saveNamesNow();
     void layOut();
-    void updateListExtent();
     // List editing (MainWindowEditing.cpp).
     void addName();
     void removeName();

@@ -4,6 +4,7 @@
 #include "MainWindowTexts.h"
 #include "ui/Prompter.h"
 
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -16,11 +17,11 @@ void MainWindow::addName()
     if (name.isEmpty())
         return;
     if (!nameList->AddItem(name)) {
-        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most 32,767 names."),
+        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most %1 names.")
+                                        .arg(QLocale(QLocale::English).toString(kMaxNames)),
                                     Prompter::vbExclamation, MainWindowTexts::Oops);
         return;
     }
-    updateListExtent();
 }
 
 void MainWindow::removeName()
@@ -35,7 +36,6 @@ void MainWindow::removeName()
     if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, MainWindowTexts::PleaseConfirm) ==
         Prompter::IDYES)
         nameList->RemoveItem(selected);
-    updateListExtent();
 }
 
 void MainWindow::clearNames()
@@ -45,7 +45,6 @@ void MainWindow::clearNames()
                                     MainWindowTexts::PleaseConfirm) != Prompter::IDYES)
         return;
     nameList->Clear();
-    updateListExtent();
 }
 
 void MainWindow::exitProgram()

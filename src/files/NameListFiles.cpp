@@ -65,7 +65,7 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
     if (file.leftOut > 0)
         oops(QStringLiteral("The file holds more names than the list can hold. The first %1 were imported; %2 %3 "
                             "left out.")
-                 .arg(number(file.names.size()), number(file.leftOut),
+                 .arg(number(kMaxNames), number(file.leftOut),
                       file.leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
 }
 
