@@ -228,10 +228,6 @@ Möchten Sie die Datei anlegen?</translation>
         <translation>Geben Sie den Namen ein, der in die Liste soll.</translation>
     </message>
     <message>
-        <source>The list is full. It can hold at most 32,767 names.</source>
-        <translation>Die Liste ist voll. Sie fasst höchstens 32.767 Namen.</translation>
-    </message>
-    <message>
         <source>A name must be selected to perform this action.</source>
         <translation>Dafür muss ein Name in der Liste ausgewählt sein.</translation>
     </message>
@@ -324,6 +320,11 @@ The damaged file was kept as:
 
 Die beschädigte Datei wurde aufbewahrt als:
 %1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>Die Liste ist voll. Sie fasst höchstens %1 Namen.</translation>
     </message>
 </context>
 <context>

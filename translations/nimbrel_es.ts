@@ -228,10 +228,6 @@ Do you want to create it?</source>
         <translation>Escriba el nombre que desea añadir a la lista.</translation>
     </message>
     <message>
-        <source>The list is full. It can hold at most 32,767 names.</source>
-        <translation>La lista está llena. Puede contener como máximo 32.767 nombres.</translation>
-    </message>
-    <message>
         <source>A name must be selected to perform this action.</source>
         <translation>Primero debe seleccionar un nombre de la lista.</translation>
     </message>
@@ -324,6 +320,11 @@ The damaged file was kept as:
 
 El archivo dañado se conservó como:
 %1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>La lista está llena. Puede contener como máximo %1 nombres.</translation>
     </message>
 </context>
 <context>

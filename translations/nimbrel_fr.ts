@@ -228,10 +228,6 @@ Voulez-vous le créer&#xa0;?</translation>
         <translation>Tapez le nom à ajouter à la liste.</translation>
     </message>
     <message>
-        <source>The list is full. It can hold at most 32,767 names.</source>
-        <translation>La liste est pleine. Elle peut contenir au plus 32&#x202f;767 noms.</translation>
-    </message>
-    <message>
         <source>A name must be selected to perform this action.</source>
         <translation>Sélectionnez d’abord un nom dans la liste.</translation>
     </message>
@@ -324,6 +320,11 @@ The damaged file was kept as:
 
 Le fichier endommagé a été conservé sous&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>La liste est pleine. Elle peut contenir au plus %1 noms.</translation>
     </message>
 </context>
 <context>

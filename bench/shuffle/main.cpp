@@ -68,7 +68,6 @@ int main(int argc, char* argv[])
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);
     form.nameList->AddItems(names);
-    form.updateListExtent();
     form.show();
     QApplication::processEvents();
 

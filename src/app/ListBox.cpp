@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 // Gives every row the list's horizontal extent as its width, so the view's horizontal
@@ -37,6 +38,8 @@ ListBox::ListBox(const QFont& font, QWidget* parent)
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ListBox::countChanged);
+    // Names come and go only with the count; a re-order cannot change the extent.
+    connect(this, &ListBox::countChanged, this, &ListBox::updateExtent);
 }
 
 int ListBox::ListCount() const
@@ -47,6 +50,11 @@ int ListBox::ListCount() const
 QString ListBox::List(int index) const
 {
     return index >= 0 && index < m_model->count() ? m_model->text(index) : QString();
+}
+
+QStringList ListBox::names() const
+{
+    return m_model->texts();
 }
 
 int ListBox::ListIndex() const
@@ -65,7 +73,7 @@ void ListBox::setListIndex(int index)
 
 bool ListBox::AddItem(const QString& text, int index)
 {
-    if (ListCount() >= kMaxCount)
+    if (ListCount() >= kMaxNames)
         return false;
     m_model->insert(index < 0 ? ListCount() : index, text);
     return true;
@@ -73,7 +81,7 @@ bool ListBox::AddItem(const QString& text, int index)
 
 int ListBox::AddItems(const QStringList& texts)
 {
-    const int room = kMaxCount - ListCount();
+    const int room = kMaxNames - ListCount();
     const QStringList fitting = texts.size() > room ? texts.first(room) : texts;
     m_model->append(fitting);
     return int(fitting.size());
@@ -118,19 +126,18 @@ void ListBox::permute(const std::vector<int>& order)
 #endif
 }
 
-int ListBox::widestItemWidth() const
+void ListBox::updateExtent()
 {
-    return m_model->widestWidth();
-}
-
-void ListBox::setHorizontalExtent(int pixels)
-{
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int pixels = ListCount() > 0 ? m_model->widestWidth() + scrollBar : 0;
     if (pixels == m_extent)
         return;
     m_extent = pixels;
     m_delegate->width = pixels;
-    // The view caches the uniform row size; a fresh layout picks up the new width.
-    doItemsLayout();
+    // The view caches the uniform row size; a fresh layout picks up the new width. The change
+    // of names has scheduled one already: the rows are laid out once, however many changes
+    // come before the event loop runs again.
+    scheduleDelayedItemsLayout();
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/MaxNames.h"
+
 #include <QListView>
 
 #include <vector>
@@ -8,24 +10,23 @@ class NameListModel;
 class ExtentDelegate;
 
 // A list box of names: ordered, unsorted, repeats and blanks allowed, single selection,
-// both scroll bars as needed. The horizontal scroll range is what setHorizontalExtent
-// says, as a list box's horizontal extent does.
+// both scroll bars as needed. The horizontal scroll range is the list's horizontal extent,
+// which follows the widest name as names come and go.
 class ListBox : public QListView
 {
     Q_OBJECT
 public:
-    // The most names a list box holds (its counts are 16-bit).
-    static constexpr int kMaxCount = 32767;
-
     explicit ListBox(const QFont& font, QWidget* parent = nullptr);
 
     int ListCount() const;
     QString List(int index) const;
+    // The whole list, top to bottom.
+    QStringList names() const;
     // Selected position, -1 when nothing is selected.
     int ListIndex() const;
     void setListIndex(int index);
 
-    // index -1 appends. Returns false, adding nothing, when the list is full.
+    // index -1 appends. Returns false, adding nothing, when the list is full (kMaxNames).
     bool AddItem(const QString& text, int index = -1);
     // Appends as many of texts as fit; returns how many were added.
     int AddItems(const QStringList& texts);
@@ -34,12 +35,10 @@ public:
     // Re-orders the names: the name at order[j] goes to position j. The selection is lost.
     void permute(const std::vector<int>& order);
 
-    // Widest name as measured when it was added, in pixels; 0 for an empty list.
-    int widestItemWidth() const;
+    // The widest name plus a scroll bar's width, in pixels; 0 for an empty list.
     int horizontalExtent() const { return m_extent; }
-    void setHorizontalExtent(int pixels);
 
-    NameListModel* names() const { return m_model; }
+    NameListModel* nameModel() const { return m_model; }
 
 signals:
     // The number of names changed.
@@ -53,6 +52,8 @@ protected:
 private:
     // Height the view gives a row holding the name now at row.
     int rowHeight(int row) const;
+    // Fits the extent to the names, from the widths the model measured when they came.
+    void updateExtent();
 
     NameListModel* m_model;
     ExtentDelegate* m_delegate;

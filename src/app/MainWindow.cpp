@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 #include <algorithm>
@@ -240,10 +239,7 @@ void MainWindow::load()
 
     if (rememberNames) {
         const QStringList names = storedNamesInOrder(m_settings.GetAllSettings(NamesSection));
-        if (!names.isEmpty()) {
-            nameList->AddItems(names);
-            updateListExtent();
-        }
+        nameList->AddItems(names);
     }
 
     m_helpFile = helpFileFor(folder, m_services.language);
@@ -303,11 +299,11 @@ QString MainWindow::saveNames()
     // A first run has no section to delete.
     if (!m_settings.DeleteSetting(NamesSection, QString()) && m_settings.lastError() != RegistryApi::FileNotFound)
         return reason(m_settings.lastError());
+    const QStringList names = nameList->names();
     QList<Settings::Row> rows;
-    const int count = nameList->ListCount();
-    rows.reserve(count);
-    for (int i = 0; i < count; ++i)
-        rows.append({nameKey(i), nameList->List(i)});
+    rows.reserve(names.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        rows.append({nameKey(int(i)), names[i]});
     if (!m_settings.SaveSettings(NamesSection, rows))
         return reason(m_settings.lastError());
     if (!batch.commit())
@@ -369,13 +365,6 @@ void MainWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         layOut();
-}
-
-void MainWindow::updateListExtent()
-{
-    // Widths were measured in the list's own font when the names were added.
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, nameList);
-    nameList->setHorizontalExtent(nameList->ListCount() > 0 ? nameList->widestItemWidth() + scrollBar : 0);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)

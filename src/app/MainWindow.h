@@ -93,7 +93,6 @@ public:
     // True when the list is stored.
     bool saveNamesNow();
     void layOut();
-    void updateListExtent();
     // List editing (MainWindowEditing.cpp).
     void addName();
     void removeName();

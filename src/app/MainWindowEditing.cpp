@@ -3,6 +3,7 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "ui/Prompter.h"
+#include "ui/TextLocale.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -15,11 +16,12 @@ void MainWindow::addName()
     if (name.isEmpty())
         return;
     if (!nameList->AddItem(name)) {
-        m_services.prompter->MsgBox(tr("The list is full. It can hold at most 32,767 names."), Prompter::vbExclamation,
-                                    MainWindowTexts::oops());
+        //: %1 is the largest number of names (32,767), written as numbers are in the language.
+        m_services.prompter->MsgBox(
+            tr("The list is full. It can hold at most %1 names.").arg(textLocale().toString(kMaxNames)),
+            Prompter::vbExclamation, MainWindowTexts::oops());
         return;
     }
-    updateListExtent();
 }
 
 void MainWindow::removeName()
@@ -35,7 +37,6 @@ void MainWindow::removeName()
     if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion,
                                     MainWindowTexts::pleaseConfirm()) == Prompter::IDYES)
         nameList->RemoveItem(selected);
-    updateListExtent();
 }
 
 void MainWindow::clearNames()
@@ -45,7 +46,6 @@ void MainWindow::clearNames()
                                     MainWindowTexts::pleaseConfirm()) != Prompter::IDYES)
         return;
     nameList->Clear();
-    updateListExtent();
 }
 
 void MainWindow::exitProgram()

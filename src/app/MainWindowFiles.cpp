@@ -11,17 +11,11 @@ void MainWindow::importList()
     files.importList(nameList->ListCount() > 0, [this](const QStringList& names) {
         nameList->Clear();
         nameList->AddItems(names);
-        updateListExtent();
     });
 }
 
 void MainWindow::exportList()
 {
-    QStringList names;
-    const int count = nameList->ListCount();
-    names.reserve(count);
-    for (int i = 0; i < count; ++i)
-        names.append(nameList->List(i));
     NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
-    files.exportList(names);
+    files.exportList(nameList->names());
 }

@@ -25,7 +25,7 @@ struct BusyCursor
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-bool printNames(PrinterDevice* Printer, const ListBox* nameList)
+bool printNames(PrinterDevice* Printer, const QStringList& names)
 {
     if (!Printer)
         return false;
@@ -36,9 +36,8 @@ bool printNames(PrinterDevice* Printer, const ListBox* nameList)
 
     static const QString crlf = QStringLiteral("\r\n");
     QString text;
-    const int count = nameList->ListCount();
-    for (int i = 0; i < count; ++i)
-        text += nameList->List(i) + crlf;
+    for (const QString& name : names)
+        text += name + crlf;
 
     if (!Printer->setScaleMode(PrinterDevice::vbTwips))
         return false;
@@ -51,7 +50,7 @@ bool printNames(PrinterDevice* Printer, const ListBox* nameList)
 
 void MainWindow::printList()
 {
-    if (printNames(m_services.printer, nameList))
+    if (printNames(m_services.printer, nameList->names()))
         return;
     // Whatever was printed of a failed run is thrown away rather than left open to reach the
     // printer with the next document.

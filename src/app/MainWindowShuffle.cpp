@@ -107,7 +107,4 @@ void MainWindow::shuffleTick()
             setBackColor(buttonPanel, next);
         }
     }
-
-    // 5. Extent, from the widths measured when the names were added.
-    updateListExtent();
 }

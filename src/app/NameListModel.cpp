@@ -24,6 +24,15 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+QStringList NameListModel::texts() const
+{
+    QStringList out;
+    out.reserve(count());
+    for (int index : m_rows)
+        out.append(m_names[index].text);
+    return out;
+}
+
 int NameListModel::measure(const QString& text) const
 {
     return m_metrics.horizontalAdvance(text);
@@ -62,14 +71,25 @@ std::vector<int> NameListModel::measureAll(const QStringList& texts) const
 void NameListModel::addName(const QString& text, int width)
 {
     m_names.push_back(Name{text, width});
-    m_widest = std::max(m_widest, width);
+    if (width > m_widest) {
+        m_widest = width;
+        m_widestCount = 1;
+    } else if (width == m_widest) {
+        ++m_widestCount;
+    }
 }
 
 void NameListModel::updateWidest()
 {
     m_widest = 0;
-    for (const Name& name : m_names)
-        m_widest = std::max(m_widest, name.width);
+    m_widestCount = 0;
+    for (const Name& name : m_names) {
+        if (name.width > m_widest) {
+            m_widest = name.width;
+            m_widestCount = 0;
+        }
+        m_widestCount += int(name.width == m_widest);
+    }
 }
 
 void NameListModel::insert(int row, const QString& text)
@@ -111,7 +131,7 @@ void NameListModel::remove(int row)
         *std::find(m_rows.begin(), m_rows.end(), last) = gone;
     }
     m_names.pop_back();
-    if (gonesWidth == m_widest)
+    if (gonesWidth == m_widest && --m_widestCount == 0)
         updateWidest();
     endRemoveRows();
 }
@@ -122,6 +142,7 @@ void NameListModel::clear()
     m_names.clear();
     m_rows.clear();
     m_widest = 0;
+    m_widestCount = 0;
     endResetModel();
 }
 

@@ -9,7 +9,8 @@
 // The names of a list box, each with its text width measured once when it is added. The
 // names stay where they were stored; the display order is a list of indexes into them, so a
 // re-order moves ints rather than strings. The widest width is kept up to date as names come
-// and go (a re-order cannot change it).
+// and go (a re-order cannot change it), with how many names have it: the stored widths are
+// looked through again only when the last of those goes.
 class NameListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
     int count() const { return static_cast<int>(m_rows.size()); }
     const QString& text(int row) const { return m_names[m_rows[row]].text; }
     int width(int row) const { return m_names[m_rows[row]].width; }
+    // Every text, in row order.
+    QStringList texts() const;
 
     void insert(int row, const QString& text);
     void append(const QStringList& texts);
@@ -58,6 +61,7 @@ private:
     std::vector<int> m_rows;    // row -> index into m_names
     std::vector<int> m_scratch; // reused by permute
     int m_widest = 0;
+    int m_widestCount = 0; // names as wide as m_widest
     QFont m_font;
     QFontMetrics m_metrics;
 };

@@ -68,6 +68,7 @@ constexpr int kLevelSpan[kLevels] = {4096, 512, 64}; // names under one child
 constexpr int kLevelNodes[kLevels] = {1, 8, 64};
 constexpr int kLevelBase[kLevels] = {0, 8, 72};
 constexpr int kTreeSize = 72 + 64 * kChildren;
+static_assert(kMaxNames <= kChildren * kLevelSpan[0], "the tree must hold the longest list");
 
 // A node's eight counts are handled as two 4-lane vectors where the target has them: the
 // search and the update are then a few instructions, without a loop. before[0] is always 0.
@@ -117,7 +118,7 @@ void takeOneAfter(int* before, int child)
 
 const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
 {
-    Q_ASSERT(n <= kChildren * kLevelSpan[0]);
+    Q_ASSERT(n <= kMaxNames);
     m_order.clear();
     if (n <= 0)
         return m_order;

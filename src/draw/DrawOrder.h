@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MaxNames.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +14,7 @@ class RandomSource;
 class DrawOrder
 {
 public:
-    // New order for n names (0 <= n <= 32767), using n values of random: the result's
+    // New order for n names (0 <= n <= kMaxNames), using n values of random: the result's
     // element j is the current position of the name that goes to position j.
     const std::vector<int>& draw(int n, RandomSource& random);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/MaxNames.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,6 @@
 // in, written as every name followed by CR LF CR LF.
 namespace NameListCodec {
 
-// A list holds at most this many names (its counts are 16-bit).
-inline constexpr int kMaxNames = 32767;
 // Files larger than this are refused unread; 32,767 long names fit many times over.
 inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 

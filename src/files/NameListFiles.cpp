@@ -73,11 +73,11 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
     if (file.leftOut == 1)
         //: %1 is the number of names imported (32,767), %2 the number left out (here always 1).
         oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 was left out.")
-                 .arg(number(file.names.size()), number(file.leftOut)));
+                 .arg(number(kMaxNames), number(file.leftOut)));
     else if (file.leftOut > 1)
         //: %1 is the number of names imported (32,767), %2 the number left out (2 or more).
         oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 were left out.")
-                 .arg(number(file.names.size()), number(file.leftOut)));
+                 .arg(number(kMaxNames), number(file.leftOut)));
 }
 
 void NameListFiles::exportList(const QStringList& names)

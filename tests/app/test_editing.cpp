@@ -90,7 +90,6 @@ void TestEditing::addName()
     MainWindow& f = fx.open();
     f.nameList->AddItem(QStringLiteral("Ann"));
     f.nameList->setListIndex(0);
-    f.updateListExtent();
     const int extentBefore = f.nameList->horizontalExtent();
     fx.prompter.type(typed);
     f.addName();
@@ -110,18 +109,18 @@ void TestEditing::addToAFullList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     QStringList many;
-    for (int i = 0; i < ListBox::kMaxCount; ++i)
+    for (int i = 0; i < kMaxNames; ++i)
         many << QString::number(i);
-    QCOMPARE(f.nameList->AddItems(many + QStringList{QStringLiteral("one too many")}), ListBox::kMaxCount);
+    QCOMPARE(f.nameList->AddItems(many + QStringList{QStringLiteral("one too many")}), kMaxNames);
 
     fx.prompter.type(QStringLiteral("late"));
     fx.prompter.answer(Prompter::IDOK);
     f.addName();
-    QCOMPARE(f.nameList->ListCount(), ListBox::kMaxCount);
+    QCOMPARE(f.nameList->ListCount(), kMaxNames);
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[1].style, 48);
-    QVERIFY(fx.prompter.calls[1].prompt.contains(QStringLiteral("full")));
+    QCOMPARE(fx.prompter.calls[1].prompt, QStringLiteral("The list is full. It can hold at most 32,767 names."));
 }
 
 void TestEditing::removeWithoutSelection()
@@ -136,7 +135,6 @@ void TestEditing::removeWithoutSelection()
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[0].style, 48);
     QCOMPARE(f.nameList->ListCount(), 1);
-    QCOMPARE(f.nameList->horizontalExtent(), 0); // not recomputed
 }
 
 void TestEditing::removeAnswered_data()
@@ -163,7 +161,7 @@ void TestEditing::removeAnswered()
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
     QCOMPARE(fx.prompter.calls[0].style, 36);
     QCOMPARE(MainWindowFixture::names(f), after);
-    QVERIFY(f.nameList->horizontalExtent() > 0); // recomputed whatever the answer
+    QVERIFY(f.nameList->horizontalExtent() > 0);
 }
 
 void TestEditing::deleteKeyActsAsRemove_data()
@@ -213,7 +211,6 @@ void TestEditing::clearAnswered()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.updateListExtent();
     fx.prompter.answer(answer);
     f.clearNames();
     QCOMPARE(fx.prompter.calls[0].prompt,

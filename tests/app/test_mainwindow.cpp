@@ -175,23 +175,19 @@ void TestMainWindow::extentFollowsWidestName()
     const QString wide = QStringLiteral("A name much wider than the list itself, by a long way");
 
     f.nameList->AddItem(QStringLiteral("Al"));
-    f.updateListExtent();
     QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
 
     f.nameList->AddItem(wide);
-    f.updateListExtent();
     QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(wide) + scrollBar);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QTRY_VERIFY(f.nameList->horizontalScrollBar()->maximum() > 0);
 
     f.nameList->RemoveItem(1);
-    f.updateListExtent();
     QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
     QTRY_COMPARE(f.nameList->horizontalScrollBar()->maximum(), 0);
 
     f.nameList->RemoveItem(0);
-    f.updateListExtent();
     QCOMPARE(f.nameList->horizontalExtent(), 0);
 }
 
@@ -202,8 +198,8 @@ void TestMainWindow::extentMeasuresAmpersands()
     MainWindow& f = fx.open();
     const QFontMetrics metrics(f.nameList->font());
     f.nameList->AddItem(QStringLiteral("Tom&&Jerry&Co"));
-    QCOMPARE(f.nameList->widestItemWidth(), metrics.horizontalAdvance(QStringLiteral("Tom&&Jerry&Co")));
-    QVERIFY(f.nameList->widestItemWidth() > metrics.horizontalAdvance(QStringLiteral("Tom&JerryCo")));
+    QCOMPARE(f.nameList->nameModel()->widestWidth(), metrics.horizontalAdvance(QStringLiteral("Tom&&Jerry&Co")));
+    QVERIFY(f.nameList->nameModel()->widestWidth() > metrics.horizontalAdvance(QStringLiteral("Tom&JerryCo")));
 }
 
 void TestMainWindow::extentAfterReorderEqualsRemeasure()
@@ -222,10 +218,10 @@ void TestMainWindow::extentAfterReorderEqualsRemeasure()
     int widest = 0;
     for (int i = 0; i < f.nameList->ListCount(); ++i) {
         QCOMPARE(f.nameList->List(i), names[order[i]]);
-        QCOMPARE(f.nameList->names()->width(i), f.nameList->names()->measure(f.nameList->List(i)));
-        widest = std::max(widest, f.nameList->names()->measure(f.nameList->List(i)));
+        QCOMPARE(f.nameList->nameModel()->width(i), f.nameList->nameModel()->measure(f.nameList->List(i)));
+        widest = std::max(widest, f.nameList->nameModel()->measure(f.nameList->List(i)));
     }
-    QCOMPARE(f.nameList->widestItemWidth(), widest);
+    QCOMPARE(f.nameList->nameModel()->widestWidth(), widest);
 }
 
 void TestMainWindow::enterPressesShuffle()

@@ -32,7 +32,6 @@ MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QString
     f.sound = f.shaky = false;
     f.flashy = true;
     f.nameList->AddItems(names);
-    f.updateListExtent();
     f.resize(400, 300);
     f.show();
     if (!QTest::qWaitForWindowExposed(&f))
@@ -133,8 +132,8 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         f.shuffleTick();
         g.shuffleTick();
         // Every re-order reported as a changed layout, as it once always was.
-        emit g.nameList->names()->layoutAboutToBeChanged();
-        emit g.nameList->names()->layoutChanged();
+        emit g.nameList->nameModel()->layoutAboutToBeChanged();
+        emit g.nameList->nameModel()->layoutChanged();
         const int lastAfter = f.nameList->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         (lastAfter == lastBefore ? heightKept : heightChanged) = true;
 

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const NameListCodec::Decoded decoded = NameListCodec::decode(bytes);
-    if (decoded.names.size() > NameListCodec::kMaxNames || decoded.leftOut < 0)
+    if (decoded.names.size() > kMaxNames || decoded.leftOut < 0)
         std::abort();
     for (const QString& name : decoded.names) {
         if (name.isEmpty() || name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))

@@ -86,11 +86,5 @@ struct MainWindowFixture
         return s;
     }
 
-    static QStringList names(const MainWindow& f)
-    {
-        QStringList out;
-        for (int i = 0; i < f.nameList->ListCount(); ++i)
-            out << f.nameList->List(i);
-        return out;
-    }
+    static QStringList names(const MainWindow& f) { return f.nameList->names(); }
 };
