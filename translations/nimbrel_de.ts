@@ -225,7 +225,7 @@ Möchten Sie die Datei anlegen?</translation>
     </message>
     <message>
         <source>Enter a name to add to the list.</source>
-        <translation>Geben Sie den Namen ein, der in die Liste soll.</translation>
+        <translation>Geben Sie einen Namen für die Liste ein.</translation>
     </message>
     <message>
         <source>A name must be selected to perform this action.</source>

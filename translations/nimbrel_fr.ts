@@ -433,7 +433,7 @@ Un fichier déjà présent à cet endroit n’a pas été modifié.</translation
     <message>
         <source>Special Effects While Shuffling:</source>
         <extracomment>Heading of the three check boxes below it.</extracomment>
-        <translation>Effets pendant le mélange&#xa0;:</translation>
+        <translation>Effets spéciaux pendant le mélange&#xa0;:</translation>
     </message>
     <message>
         <source>Flash different colors</source>
