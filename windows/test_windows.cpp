@@ -40,7 +40,12 @@ void registryCases(Win32Hive& hive)
 {
     int n = 0;
     for (const RegistryConformance::Case& c : RegistryConformance::cases()) {
-        RegistryConformance::Context context{hive, kTestRoot + "\\Case" + std::to_string(n++), std::string()};
+        if (c.needsTransactions) {
+            std::printf("skip: registry: %s (the registry has no transactions here)\n", c.name);
+            continue;
+        }
+        // Wine's registry enumerates values by name, not in the order written.
+        RegistryConformance::Context context{hive, kTestRoot + "\\Case" + std::to_string(n++), std::string(), false};
         check(c.run(context), std::string("registry: ") + c.name, context.why);
     }
 }

@@ -37,16 +37,15 @@ void storeNames()
     store.setCompany(SettingsKeys::Company);
     store.setAppName(SettingsKeys::AppName);
     QRandomGenerator rng(7);
-    Settings::Batch batch = store.beginBatch();
-    store.DeleteSetting(SettingsKeys::NamesSection, QString());
+    QList<Settings::Row> rows;
     for (int i = 0; i < kNames; ++i) {
         QString name;
         const int length = 20 + int(rng.bounded(41));
         for (int c = 0; c < length; ++c)
             name += QChar(u'a' + char16_t(rng.bounded(26)));
-        store.SaveSetting(SettingsKeys::NamesSection, SettingsKeys::nameKey(i), name);
+        rows.append({SettingsKeys::nameKey(i), name});
     }
-    batch.commit();
+    store.ReplaceSettings(SettingsKeys::NamesSection, rows);
 }
 
 } // namespace

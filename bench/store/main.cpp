@@ -45,14 +45,13 @@ int main()
     for (int i = 0; i < kNames; ++i)
         list.append({SettingsKeys::nameKey(i), names.at(i)});
 
-    // Shut-down's list write over the list saved last time: drop the section, then the
-    // values in position order, all-or-nothing. The first run stores the old list.
+    // Shut-down's list write over the list saved last time: the section's values replaced
+    // by the list in position order, all-or-nothing. The first run stores the old list.
     std::vector<double> saves;
     for (int run = 0; run <= kSaves; ++run) {
         const auto start = Clock::now();
         Settings::Batch batch = store.beginBatch();
-        store.DeleteSetting(SettingsKeys::NamesSection, QString());
-        store.SaveSettings(SettingsKeys::NamesSection, list);
+        store.ReplaceSettings(SettingsKeys::NamesSection, list);
         if (!batch.commit())
             return 1;
         if (run > 0)

@@ -273,15 +273,12 @@ QString MainWindow::saveNames()
     Settings::Batch batch = m_settings.beginBatch(kPatience);
     if (!batch.isOpen())
         return reason(batch.result());
-    // A first run has no section to delete.
-    if (!m_settings.DeleteSetting(NamesSection, QString()) && m_settings.lastError() != RegistryApi::FileNotFound)
-        return reason(m_settings.lastError());
     QList<Settings::Row> rows;
     const int count = nameList->ListCount();
     rows.reserve(count);
     for (int i = 0; i < count; ++i)
         rows.append({nameKey(i), nameList->List(i)});
-    if (!m_settings.SaveSettings(NamesSection, rows))
+    if (!m_settings.ReplaceSettings(NamesSection, rows))
         return reason(m_settings.lastError());
     if (!batch.commit())
         return reason(batch.result());

@@ -193,14 +193,21 @@ bool Settings::SaveSetting(const QString& Section, const QString& Key, const QSt
     return r == RegistryApi::Success;
 }
 
-bool Settings::SaveSettings(const QString& Section, const QList<Row>& rows)
+bool Settings::ReplaceSettings(const QString& Section, const QList<Row>& rows)
 {
-    if (rows.isEmpty())
-        return true; // nothing to store, so no section to create
-    RegistryKey key(*m_api);
-    RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
-    for (qsizetype i = 0; i < rows.size() && r == RegistryApi::Success; ++i)
-        r = setText(*m_api, key.get(), rows[i].first, rows[i].second);
+    // The texts in UTF-8, each with its NUL, and the values pointing into them.
+    std::vector<QByteArray> texts;
+    texts.reserve(std::size_t(rows.size()) * 2);
+    std::vector<RegistryApi::Value> values;
+    values.reserve(std::size_t(rows.size()));
+    for (const Row& row : rows) {
+        const QByteArray& name = texts.emplace_back(row.first.toUtf8());
+        const QByteArray& data = texts.emplace_back(row.second.toUtf8());
+        const std::string_view nameText(name.constData(), std::size_t(name.size()));
+        values.push_back({nameText == "*" ? RegistryApi::ValueName() : RegistryApi::ValueName(nameText), RegistryApi::RegSz,
+                          std::string_view(data.constData(), std::size_t(data.size()) + 1)});
+    }
+    const RegistryApi::Result r = m_api->replaceValues(BuildKeyPath(Section), values);
     if (r != RegistryApi::Success)
         m_lastError = r;
     return r == RegistryApi::Success;

@@ -38,9 +38,9 @@ public:
     QList<Row> GetAllSettings(const QString& Section);
     QString GetSetting(const QString& Section, const QString& Key, const QString& Default);
     bool SaveSetting(const QString& Section, const QString& Key, const QString& Setting);
-    // SaveSetting for each (key, setting) row in turn, opening the section once; stops at the
-    // first failure. True when every row was stored.
-    bool SaveSettings(const QString& Section, const QList<Row>& rows);
+    // Makes the section hold exactly these (key, setting) rows in this order, as deleting it
+    // and saving each row would (no rows: no section). True when it was stored.
+    bool ReplaceSettings(const QString& Section, const QList<Row>& rows);
 
     // All-or-nothing group of operations: one transaction on the hive. Operations made
     // through any instance while the batch is open belong to it. Destroying a batch that

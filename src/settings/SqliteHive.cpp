@@ -67,7 +67,6 @@ enum Statement {
     ListOrds,
     ReuseValue,
     TrimValues,
-    RenameKey,
     StatementCount
 };
 
@@ -90,7 +89,6 @@ constexpr std::array<const char*, StatementCount> kStatements = {
     "SELECT ord, folded FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
     "UPDATE reg_values SET name = ?2, type = ?3, data = ?4 WHERE ord = ?1",
     "DELETE FROM reg_values WHERE key_id = ?1 AND ord >= ?2",
-    "UPDATE reg_keys SET name = ?2 WHERE id = ?1",
 };
 
 struct DbClose
@@ -237,25 +235,6 @@ std::string uriFor(const std::string& path)
     return uri + "?immutable=1";
 }
 
-// Deleting a section and writing it anew is how a list is saved: in a batch, the deleted
-// key and its values stay in the file while the writes that follow match them one by one
-// (same name at the same position); a matched value is updated in place, which costs next
-// to nothing when its data is unchanged. Whatever was not matched is deleted for real as
-// soon as anything else touches the store, and at the latest on commit, so the result is
-// the same as deleting first.
-struct PendingDelete
-{
-    long long key = 0;
-    // The old values' ords and folded names in creation order; the first `matched` of
-    // them have been written again.
-    std::vector<std::pair<long long, std::string>> old;
-    std::size_t matched = 0;
-    // Set once the key was created again: by whom, and the handle writing into it.
-    const SqliteHive* owner = nullptr;
-    RegistryApi::Handle handle = 0;
-    bool revived = false;
-};
-
 } // namespace
 
 class SqliteHive::Connection
@@ -281,10 +260,6 @@ public:
     bool writable() const { return m_writable; }
     sqlite3_stmt* operator[](Statement s) const { return m_statements[s].get(); }
 
-    // Key ids by folded path from the root, kept only while a batch is open.
-    std::unordered_map<std::string, long long> batchPaths;
-    // A leaf key deleted inside the batch whose rows are still in place (see deleteKey).
-    std::optional<PendingDelete> pending;
     // Where a damaged file found on opening was kept; cleared once told.
     std::string damagedCopy;
 
@@ -424,26 +399,43 @@ private:
 
 namespace {
 
-// Makes a pending delete real: the key with its values, or after re-creating the key the
-// old values that were not written again. SQLITE_OK or the failure.
-int settlePending(SqliteHive::Connection& db)
+// Makes one call all or nothing: a savepoint inside an open batch, else a write
+// transaction of its own, which waits for another process's lock as a batch does.
+class WriteScope
 {
-    if (!db.pending)
-        return SQLITE_OK;
-    PendingDelete& p = *db.pending;
-    int rc = SQLITE_DONE;
-    if (!p.revived) {
-        Query remove(db[DeleteLeafKey]);
-        rc = remove.bind(p.key).step();
-    } else if (p.matched < p.old.size()) {
-        Query trim(db[TrimValues]);
-        rc = trim.bind(p.key).bind(p.old[p.matched].first).step();
+public:
+    explicit WriteScope(SqliteHive::Connection& db) : m_db(db.db()), m_inBatch(sqlite3_get_autocommit(m_db) == 0)
+    {
+        m_begun = m_inBatch ? exec("SAVEPOINT one_call") : Query(db[Begin]).step();
+        if (m_begun == SQLITE_DONE)
+            m_begun = SQLITE_OK;
+        m_open = m_begun == SQLITE_OK;
     }
-    if (rc != SQLITE_DONE)
+    ~WriteScope()
+    {
+        if (m_open)
+            exec(m_inBatch ? "ROLLBACK TO one_call; RELEASE one_call" : "ROLLBACK");
+    }
+    WriteScope(const WriteScope&) = delete;
+    WriteScope& operator=(const WriteScope&) = delete;
+
+    // SQLITE_OK when begun, else why not.
+    int begun() const { return m_begun; }
+    int commit()
+    {
+        const int rc = exec(m_inBatch ? "RELEASE one_call" : "COMMIT");
+        m_open = rc != SQLITE_OK;
         return rc;
-    db.pending.reset();
-    return SQLITE_OK;
-}
+    }
+
+private:
+    int exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
+
+    sqlite3* m_db;
+    bool m_inBatch;
+    bool m_open = false;
+    int m_begun = SQLITE_OK;
+};
 
 } // namespace
 
@@ -501,22 +493,6 @@ SqliteHive::Handle SqliteHive::addHandle(long long id, bool writable)
 RegistryApi::Result SqliteHive::resolve(Connection& db, long long start, std::string_view path, bool create,
                                         long long* id)
 {
-    // Inside our own write transaction nobody else can change the tree, so a path once
-    // resolved stays valid until the batch ends or a key is deleted.
-    const bool inBatch = sqlite3_get_autocommit(db.db()) == 0;
-    if (!inBatch)
-        db.batchPaths.clear();
-    // A cached path may lead into the pending key; walk instead.
-    if (db.pending)
-        db.batchPaths.clear();
-    const std::string cacheKey = start == kRootId ? folded(path) : std::string();
-    if (inBatch && !cacheKey.empty()) {
-        const auto hit = db.batchPaths.find(cacheKey);
-        if (hit != db.batchPaths.end()) {
-            *id = hit->second;
-            return Success;
-        }
-    }
     long long current = start;
     for (std::size_t from = 0; !path.empty();) {
         const std::size_t cut = path.find('\\', from);
@@ -524,51 +500,27 @@ RegistryApi::Result SqliteHive::resolve(Connection& db, long long start, std::st
         if (part.empty())
             return BadPathname;
         const std::string lower = folded(part);
-        long long found = 0;
         int rc;
         {
             Query find(db[FindKey]);
             rc = find.bind(current).bind(lower).step();
             if (rc == SQLITE_ROW)
-                found = find.integer(0);
+                current = find.integer(0);
         }
-        if (rc == SQLITE_ROW && db.pending && db.pending->key == found) {
-            if (!db.pending->revived && create && cut == std::string_view::npos) {
-                // Created again right after its delete: the old rows wait to be matched.
-                Query rename(db[RenameKey]);
-                rc = rename.bind(found).bind(part).step();
-                if (rc != SQLITE_DONE)
-                    return toResult(rc);
-                db.pending->revived = true;
-                rc = SQLITE_ROW;
-            } else {
-                const bool wasDeleted = !db.pending->revived;
-                const int settled = settlePending(db);
-                if (settled != SQLITE_OK)
-                    return toResult(settled);
-                if (wasDeleted)
-                    rc = SQLITE_DONE;
-            }
-        }
-        if (rc == SQLITE_ROW) {
-            current = found;
-        } else if (rc != SQLITE_DONE) {
-            return toResult(rc);
-        } else if (!create) {
-            return FileNotFound;
-        } else {
+        if (rc == SQLITE_DONE) {
+            if (!create)
+                return FileNotFound;
             Query insert(db[InsertKey]);
             rc = insert.bind(current).bind(part).bind(lower).step();
-            if (rc != SQLITE_ROW)
-                return toResult(rc);
-            current = insert.integer(0);
+            if (rc == SQLITE_ROW)
+                current = insert.integer(0);
         }
+        if (rc != SQLITE_ROW)
+            return toResult(rc);
         if (cut == std::string_view::npos)
             break;
         from = cut + 1;
     }
-    if (inBatch && !cacheKey.empty())
-        db.batchPaths.emplace(cacheKey, current);
     *id = current;
     return Success;
 }
@@ -603,18 +555,12 @@ RegistryApi::Result SqliteHive::createKey(std::string_view path, Handle* key)
     if (r != Success)
         return r;
     *key = addHandle(id, true);
-    if (db->pending && db->pending->revived && db->pending->handle == 0) {
-        db->pending->owner = this;
-        db->pending->handle = *key;
-    }
     return Success;
 }
 
 RegistryApi::Result SqliteHive::queryValue(Handle key, ValueName name, std::uint32_t* type, std::uint8_t* data,
                                            std::uint32_t* length)
 {
-    if (const Result settled = settle(); settled != Success)
-        return settled;
     OpenKey* k = find(key);
     if (!k)
         return InvalidHandle;
@@ -644,8 +590,6 @@ RegistryApi::Result SqliteHive::queryValue(Handle key, ValueName name, std::uint
 RegistryApi::Result SqliteHive::queryInfoKey(Handle key, std::uint32_t* maxValueNameLength,
                                              std::uint32_t* maxValueLength)
 {
-    if (const Result settled = settle(); settled != Success)
-        return settled;
     OpenKey* k = find(key);
     if (!k)
         return InvalidHandle;
@@ -663,8 +607,6 @@ RegistryApi::Result SqliteHive::queryInfoKey(Handle key, std::uint32_t* maxValue
 RegistryApi::Result SqliteHive::enumValue(Handle key, std::uint32_t index, char* name, std::uint32_t* nameLength,
                                           std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength)
 {
-    if (const Result settled = settle(); settled != Success)
-        return settled;
     OpenKey* k = find(key);
     if (!k)
         return InvalidHandle;
@@ -718,19 +660,6 @@ RegistryApi::Result SqliteHive::setValue(Handle key, ValueName name, std::uint32
     k->rowsValid = false;
     const std::string_view valueName = nameOf(name);
     const std::string_view bytes(reinterpret_cast<const char*>(data), data ? length : 0);
-    if (PendingDelete* p = m_db->pending ? &*m_db->pending : nullptr) {
-        const std::string lower = folded(valueName);
-        if (p->owner == this && p->handle == key && p->matched < p->old.size() && p->old[p->matched].second == lower) {
-            Query reuse((*m_db)[ReuseValue]);
-            const int rc = reuse.bind(p->old[p->matched].first).bind(valueName).bind(type).bind(bytes).step();
-            if (rc != SQLITE_DONE)
-                return toResult(rc);
-            ++p->matched;
-            return Success;
-        }
-        if (const Result settled = settle(); settled != Success)
-            return settled;
-    }
     Query query((*m_db)[UpsertValue]);
     const int rc = query.bind(k->id).bind(valueName).bind(folded(valueName)).bind(type).bind(bytes).step();
     return rc == SQLITE_DONE ? Success : toResult(rc);
@@ -742,8 +671,6 @@ RegistryApi::Result SqliteHive::deleteValue(Handle key, ValueName name)
     OpenKey* k = findWritable(key, &denied);
     if (!k)
         return denied;
-    if (const Result settled = settle(); settled != Success)
-        return settled;
     k->rowsValid = false;
     Query query((*m_db)[DeleteValue]);
     const int rc = query.bind(k->id).bind(folded(nameOf(name))).step();
@@ -760,15 +687,13 @@ RegistryApi::Result SqliteHive::deleteKey(Handle key, std::string_view subKey)
         return denied;
     if (subKey.empty())
         return BadPathname;
-    if (const Result settled = settle(); settled != Success)
-        return settled;
     long long id = 0;
     const Result found = resolve(*m_db, k->id, subKey, false, &id);
-    if (found != Success)
-        return found;
-    m_db->batchPaths.clear();
-    if (sqlite3_get_autocommit(m_db->db()) == 0)
-        return deleteLater(id);
+    return found == Success ? deleteLeaf(id) : found;
+}
+
+RegistryApi::Result SqliteHive::deleteLeaf(long long id)
+{
     // Values go with their key (ON DELETE CASCADE); a key with subkeys stays.
     {
         Query remove((*m_db)[DeleteLeafKey]);
@@ -790,6 +715,84 @@ RegistryApi::Result SqliteHive::closeKey(Handle key)
     return m_keys.erase(key) > 0 ? Success : InvalidHandle;
 }
 
+RegistryApi::Result SqliteHive::replaceValues(std::string_view path, std::span<const Value> values)
+{
+    Connection* db = connection();
+    if (!db)
+        return Failure;
+    if (!db->writable())
+        return AccessDenied;
+    WriteScope scope(*db);
+    if (scope.begun() != SQLITE_OK)
+        return toResult(scope.begun());
+    long long id = 0;
+    Result r = resolve(*db, kRootId, path, !values.empty(), &id);
+    if (r == Success)
+        r = values.empty() ? deleteLeaf(id) : writeValues(id, values);
+    else if (r == FileNotFound && values.empty())
+        r = Success; // nothing to delete
+    if (r == Success) {
+        const int rc = scope.commit();
+        r = rc == SQLITE_OK ? Success : toResult(rc);
+    }
+    return r;
+}
+
+RegistryApi::Result SqliteHive::writeValues(long long id, std::span<const Value> values)
+{
+    {
+        Query children((*m_db)[HasSubKey]);
+        const int rc = children.bind(id).step();
+        if (rc == SQLITE_ROW)
+            return KeyHasChildren;
+        if (rc != SQLITE_DONE)
+            return toResult(rc);
+    }
+    for (auto& [handle, open] : m_keys) {
+        if (open.id == id)
+            open.rowsValid = false;
+    }
+    // The old values' ords and folded names, in creation order.
+    std::vector<std::pair<long long, std::string>> old;
+    {
+        Query list((*m_db)[ListOrds]);
+        list.bind(id);
+        int rc;
+        while ((rc = list.step()) == SQLITE_ROW)
+            old.emplace_back(list.integer(0), std::string(list.bytes(1)));
+        if (rc != SQLITE_DONE)
+            return toResult(rc);
+    }
+    // A list saved over the one saved last time mostly has the same names in the same
+    // places: those rows are updated where they are, which costs little when the data is
+    // unchanged too. From the first name out of place on, the old rows go and the rest is
+    // added after them, so the order is the one given.
+    std::size_t i = 0;
+    for (; i < values.size() && i < old.size(); ++i) {
+        const std::string_view name = nameOf(values[i].name);
+        if (folded(name) != old[i].second)
+            break;
+        Query reuse((*m_db)[ReuseValue]);
+        const int rc = reuse.bind(old[i].first).bind(name).bind(values[i].type).bind(values[i].data).step();
+        if (rc != SQLITE_DONE)
+            return toResult(rc);
+    }
+    if (i < old.size()) {
+        Query trim((*m_db)[TrimValues]);
+        const int rc = trim.bind(id).bind(old[i].first).step();
+        if (rc != SQLITE_DONE)
+            return toResult(rc);
+    }
+    for (; i < values.size(); ++i) {
+        const std::string_view name = nameOf(values[i].name);
+        Query insert((*m_db)[UpsertValue]);
+        const int rc = insert.bind(id).bind(name).bind(folded(name)).bind(values[i].type).bind(values[i].data).step();
+        if (rc != SQLITE_DONE)
+            return toResult(rc);
+    }
+    return Success;
+}
+
 RegistryApi::Result SqliteHive::beginBatch()
 {
     Connection* db = connection();
@@ -797,8 +800,7 @@ RegistryApi::Result SqliteHive::beginBatch()
         return Failure;
     if (!db->writable())
         return AccessDenied;
-    db->batchPaths.clear();
-    // SQLite refuses a BEGIN while the shared connection has a batch open: one at a time.
+    // SQLite refuses a BEGIN while the connection has a batch open: one at a time.
     Query begin((*db)[Begin]);
     const int rc = begin.step();
     return rc == SQLITE_DONE ? Success : toResult(rc);
@@ -849,15 +851,11 @@ RegistryApi::Result SqliteHive::commitBatch()
 {
     if (!m_db || sqlite3_get_autocommit(m_db->db()) != 0)
         return Failure;
-    int rc = settlePending(*m_db);
-    if (rc == SQLITE_OK) {
-        Query commit((*m_db)[Commit]);
-        rc = commit.step();
-    }
+    Query commit((*m_db)[Commit]);
+    const int rc = commit.step();
     if (rc == SQLITE_DONE)
         return Success;
     if (sqlite3_get_autocommit(m_db->db()) == 0) {
-        m_db->pending.reset();
         Query rollback((*m_db)[Rollback]);
         rollback.step();
     }
@@ -868,41 +866,6 @@ RegistryApi::Result SqliteHive::rollbackBatch()
 {
     if (!m_db || sqlite3_get_autocommit(m_db->db()) != 0)
         return Failure;
-    m_db->pending.reset();
     Query rollback((*m_db)[Rollback]);
     return rollback.step() == SQLITE_DONE ? Success : Failure;
-}
-
-RegistryApi::Result SqliteHive::settle()
-{
-    const int rc = m_db ? settlePending(*m_db) : SQLITE_OK;
-    return rc == SQLITE_OK ? Success : toResult(rc);
-}
-
-RegistryApi::Result SqliteHive::deleteLater(long long id)
-{
-    {
-        Query children((*m_db)[HasSubKey]);
-        const int rc = children.bind(id).step();
-        if (rc == SQLITE_ROW)
-            return KeyHasChildren;
-        if (rc != SQLITE_DONE)
-            return toResult(rc);
-    }
-    PendingDelete pending;
-    pending.key = id;
-    Query list((*m_db)[ListOrds]);
-    list.bind(id);
-    int rc;
-    while ((rc = list.step()) == SQLITE_ROW)
-        pending.old.emplace_back(list.integer(0), std::string(list.bytes(1)));
-    if (rc != SQLITE_DONE)
-        return toResult(rc);
-    // Handles still open on the key see it gone, as they would after a real delete.
-    for (auto& [handle, open] : m_keys) {
-        if (open.id == id)
-            open.id = 0;
-    }
-    m_db->pending = std::move(pending);
-    return Success;
 }

@@ -40,6 +40,7 @@ public:
     Result deleteValue(Handle key, ValueName name) override;
     Result deleteKey(Handle key, std::string_view subKey) override;
     Result closeKey(Handle key) override;
+    Result replaceValues(std::string_view path, std::span<const Value> values) override;
 
     Result beginBatch() override;
     Result commitBatch() override;
@@ -75,10 +76,10 @@ private:
     OpenKey* findWritable(Handle key, Result* error);
     Result resolve(Connection& db, long long start, std::string_view path, bool create, long long* id);
     Handle addHandle(long long id, bool writable);
-    // Completes a delete left pending in the batch; Success or the failure.
-    Result settle();
-    // Deletes a leaf key inside a batch, keeping its rows for the writes that follow.
-    Result deleteLater(long long id);
+    // Deletes a key without subkeys, with its values.
+    Result deleteLeaf(long long id);
+    // replaceValues' work on an existing key, inside its transaction.
+    Result writeValues(long long id, std::span<const Value> values);
 
     std::string m_path;
     std::shared_ptr<Connection> m_db;

@@ -179,6 +179,22 @@ RegistryApi::Result Win32Hive::closeKey(Handle key)
     return RegCloseKey(hkey(key));
 }
 
+RegistryApi::Result Win32Hive::replaceValues(std::string_view path, std::span<const Value> values)
+{
+    const LONG deleted = RegDeleteKeyA(HKEY_CURRENT_USER, utf8ToAnsi(path).c_str());
+    if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND)
+        return deleted;
+    if (values.empty())
+        return Success;
+    RegistryKey key(*this);
+    Result rc = createKey(path, key.out());
+    for (std::size_t i = 0; i < values.size() && rc == Success; ++i)
+        rc = setValue(key.get(), values[i].name, values[i].type,
+                      reinterpret_cast<const std::uint8_t*>(values[i].data.data()),
+                      static_cast<std::uint32_t>(values[i].data.size()));
+    return rc;
+}
+
 RegistryApi::Result Win32Hive::beginBatch()
 {
     return Success;

@@ -136,9 +136,10 @@ int runCopy(const QStringList& args)
         Settings store = programStore();
         {
             Settings::Batch batch = store.beginBatch(std::chrono::seconds(30));
-            store.DeleteSetting(NamesSection, QString());
+            QList<Settings::Row> rows;
             for (int i = 0; i < count; ++i)
-                store.SaveSetting(NamesSection, nameKey(i), names[i]);
+                rows.append({nameKey(i), names[i]});
+            store.ReplaceSettings(NamesSection, rows);
             if (!batch.commit()) {
                 std::fprintf(stderr, "round %d: save failed (%ld)\n", round, batch.result());
                 return 2;

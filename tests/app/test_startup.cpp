@@ -14,18 +14,21 @@ using namespace SettingsKeys;
 
 namespace {
 
-// Writes start failing after a number of them (a full disk).
+// The disk fills up after a number of values (the first ones are written).
 class FailingStore : public ForwardingStore
 {
 public:
-    explicit FailingStore(int writesLeft) : m_writesLeft(writesLeft) {}
-    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
+    explicit FailingStore(std::size_t writesLeft) : m_writesLeft(writesLeft) {}
+    Result replaceValues(std::string_view p, std::span<const Value> v) override
     {
-        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : DiskFull;
+        if (v.size() <= m_writesLeft)
+            return m_real->replaceValues(p, v);
+        const Result r = m_real->replaceValues(p, v.first(m_writesLeft));
+        return r == Success ? DiskFull : r;
     }
 
 private:
-    int m_writesLeft;
+    std::size_t m_writesLeft;
 };
 
 // Enumerates a key's values sorted by name, as Wine's registry does.

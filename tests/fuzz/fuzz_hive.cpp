@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         store.GetSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::Sound.defaultValue);
         const QList<Settings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
         Settings::Batch batch = store.beginBatch();
-        store.DeleteSetting(SettingsKeys::NamesSection, QString());
-        store.SaveSettings(SettingsKeys::NamesSection, rows.mid(0, 3));
+        store.ReplaceSettings(SettingsKeys::NamesSection, rows.mid(0, 3));
         batch.commit();
     }
     std::error_code ec;

@@ -30,30 +30,6 @@ QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
     return names;
 }
 
-// "name=data" per value, in enumeration order.
-QStringList enumRows(RegistryApi& api, RegistryApi::Handle key)
-{
-    QStringList rows;
-    char name[64];
-    std::uint8_t data[64];
-    for (std::uint32_t i = 0;; ++i) {
-        std::uint32_t nameLength = sizeof name;
-        std::uint32_t dataLength = sizeof data;
-        if (api.enumValue(key, i, name, &nameLength, nullptr, data, &dataLength) != RegistryApi::Success)
-            return rows;
-        rows.append(QString::fromUtf8(name, nameLength) + u'=' +
-                    QString::fromUtf8(reinterpret_cast<const char*>(data), dataLength));
-    }
-}
-
-RegistryApi::Result writeRow(RegistryApi& api, RegistryApi::Handle key, const QString& row)
-{
-    const QByteArray name = row.section(u'=', 0, 0).toUtf8();
-    const QByteArray data = row.section(u'=', 1).toUtf8();
-    return api.setValue(key, name.constData(), RegistryApi::RegSz, reinterpret_cast<const std::uint8_t*>(data.data()),
-                        std::uint32_t(data.size()));
-}
-
 } // namespace
 
 class TestSqliteHive : public QObject
@@ -71,9 +47,6 @@ private slots:
     void unusableLocationFailsQuietly_data();
     void unusableLocationFailsQuietly();
     void readOnlyHiveCanOnlyBeRead();
-    void sectionRewrittenInBatch_data();
-    void sectionRewrittenInBatch();
-    void readsInsideRewriteSeeNewState();
 };
 
 void TestSqliteHive::userHivePath_data()
@@ -246,114 +219,6 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
     QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
     QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"1"_s));
     QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
-}
-
-void TestSqliteHive::sectionRewrittenInBatch_data()
-{
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QStringList>("written");
-    QTest::addColumn<bool>("commit");
-    QTest::addColumn<QStringList>("after");
-
-    const QStringList abc{"A=1", "B=2", "C=3"};
-    QTest::newRow("same") << abc << abc << true << abc;
-    QTest::newRow("data changed") << abc << QStringList{"A=1", "B=x", "C=3"} << true
-                                  << QStringList{"A=1", "B=x", "C=3"};
-    QTest::newRow("shorter") << abc << QStringList{"A=1", "B=2"} << true << QStringList{"A=1", "B=2"};
-    QTest::newRow("longer") << abc << QStringList{"A=1", "B=2", "C=3", "D=4"} << true
-                            << QStringList{"A=1", "B=2", "C=3", "D=4"};
-    QTest::newRow("middle dropped") << abc << QStringList{"A=1", "C=3"} << true << QStringList{"A=1", "C=3"};
-    QTest::newRow("swapped") << abc << QStringList{"A=1", "C=3", "B=2"} << true << QStringList{"A=1", "C=3", "B=2"};
-    QTest::newRow("new first") << abc << QStringList{"Z=0", "A=1", "B=2"} << true << QStringList{"Z=0", "A=1", "B=2"};
-    QTest::newRow("respelt") << abc << QStringList{"a=1", "B=2", "c=3"} << true << QStringList{"a=1", "B=2", "c=3"};
-    QTest::newRow("written twice") << abc << QStringList{"A=1", "b=2", "B=9", "C=3"} << true
-                                   << QStringList{"A=1", "b=9", "C=3"};
-    QTest::newRow("emptied") << abc << QStringList{} << true << QStringList{};
-    QTest::newRow("rolled back") << abc << QStringList{"A=1", "X=2"} << false << abc;
-}
-
-// Deleting a section and writing it again in one batch, as the list is saved.
-void TestSqliteHive::sectionRewrittenInBatch()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, written);
-    QFETCH(bool, commit);
-    QFETCH(QStringList, after);
-
-    TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
-    {
-        RegistryKey key(hive);
-        QCOMPARE(hive.createKey("App\\List", key.out()), RegistryApi::Success);
-        for (const QString& row : before)
-            QCOMPARE(writeRow(hive, key.get(), row), RegistryApi::Success);
-    }
-    RegistryKey stale(hive);
-    QCOMPARE(hive.openKey("App\\List", RegistryApi::KeyAllAccess, stale.out()), RegistryApi::Success);
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    {
-        RegistryKey parent(hive);
-        QCOMPARE(hive.openKey("App", RegistryApi::KeyAllAccess, parent.out()), RegistryApi::Success);
-        QCOMPARE(hive.deleteKey(parent.get(), "LIST"), RegistryApi::Success);
-        if (!written.isEmpty()) {
-            RegistryKey key(hive);
-            QCOMPARE(hive.createKey("App\\List", key.out()), RegistryApi::Success);
-            for (const QString& row : written)
-                QCOMPARE(writeRow(hive, key.get(), row), RegistryApi::Success);
-        }
-    }
-    QCOMPARE(commit ? hive.commitBatch() : hive.rollbackBatch(), RegistryApi::Success);
-    if (commit) // a handle opened before the delete reaches nothing any more
-        QVERIFY(writeRow(hive, stale.get(), "S=1") != RegistryApi::Success);
-
-    RegistryKey key(hive);
-    const RegistryApi::Result opened = hive.openKey("App\\List", RegistryApi::KeyRead, key.out());
-    QCOMPARE(opened, after.isEmpty() ? RegistryApi::FileNotFound : RegistryApi::Success);
-    if (opened == RegistryApi::Success)
-        QCOMPARE(enumRows(hive, key.get()), after);
-    // and each value is found by its name in any case
-    for (const QString& row : after) {
-        const QByteArray name = row.section(u'=', 0, 0).toUpper().toUtf8();
-        std::uint8_t data[64];
-        std::uint32_t length = sizeof data;
-        QCOMPARE(hive.queryValue(key.get(), name.constData(), nullptr, data, &length), RegistryApi::Success);
-        QCOMPARE(QString::fromUtf8(reinterpret_cast<const char*>(data), length), row.section(u'=', 1));
-    }
-}
-
-void TestSqliteHive::readsInsideRewriteSeeNewState()
-{
-    TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
-    RegistryKey key(hive);
-    QCOMPARE(hive.createKey("App\\List", key.out()), RegistryApi::Success);
-    for (const QString row : {"A=1", "B=2", "C=3"})
-        QCOMPARE(writeRow(hive, key.get(), row), RegistryApi::Success);
-    RegistryKey parent(hive);
-    QCOMPARE(hive.openKey("App", RegistryApi::KeyAllAccess, parent.out()), RegistryApi::Success);
-
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    QCOMPARE(hive.deleteKey(parent.get(), "List"), RegistryApi::Success);
-    RegistryKey gone(hive);
-    QCOMPARE(hive.openKey("App\\List", RegistryApi::KeyRead, gone.out()), RegistryApi::FileNotFound);
-    RegistryKey again(hive);
-    QCOMPARE(hive.createKey("App\\List", again.out()), RegistryApi::Success);
-    QCOMPARE(writeRow(hive, again.get(), "A=1"), RegistryApi::Success);
-    QCOMPARE(enumRows(hive, again.get()), QStringList{"A=1"});
-    QCOMPARE(writeRow(hive, again.get(), "B=2"), RegistryApi::Success);
-    QCOMPARE(hive.commitBatch(), RegistryApi::Success);
-    QCOMPARE(enumRows(hive, again.get()), (QStringList{"A=1", "B=2"}));
-
-    // Read back between the delete and the writes, through the re-created key.
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    QCOMPARE(hive.deleteKey(parent.get(), "List"), RegistryApi::Success);
-    RegistryKey third(hive);
-    QCOMPARE(hive.createKey("App\\List", third.out()), RegistryApi::Success);
-    std::uint32_t length = 0;
-    QCOMPARE(hive.queryValue(third.get(), "B", nullptr, nullptr, &length), RegistryApi::FileNotFound);
-    QCOMPARE(writeRow(hive, third.get(), "B=2"), RegistryApi::Success);
-    QCOMPARE(hive.commitBatch(), RegistryApi::Success);
-    QCOMPARE(enumRows(hive, third.get()), QStringList{"B=2"});
 }
 
 QTEST_GUILESS_MAIN(TestSqliteHive)

@@ -31,6 +31,7 @@ public:
     Result deleteValue(Handle k, ValueName n) override { return m_real->deleteValue(k, n); }
     Result deleteKey(Handle k, std::string_view s) override { return m_real->deleteKey(k, s); }
     Result closeKey(Handle k) override { return m_real->closeKey(k); }
+    Result replaceValues(std::string_view p, std::span<const Value> v) override { return m_real->replaceValues(p, v); }
     Result beginBatch() override { return m_real->beginBatch(); }
     Result commitBatch() override { return m_real->commitBatch(); }
     Result rollbackBatch() override { return m_real->rollbackBatch(); }
