@@ -204,8 +204,8 @@ bool Settings::ReplaceSettings(const QString& Section, const QList<Row>& rows)
         const QByteArray& name = texts.emplace_back(row.first.toUtf8());
         const QByteArray& data = texts.emplace_back(row.second.toUtf8());
         const std::string_view nameText(name.constData(), std::size_t(name.size()));
-        values.push_back({nameText == "*" ? RegistryApi::ValueName() : RegistryApi::ValueName(nameText), RegistryApi::RegSz,
-                          std::string_view(data.constData(), std::size_t(data.size()) + 1)});
+        values.push_back({nameText == "*" ? RegistryApi::ValueName() : RegistryApi::ValueName(nameText),
+                          RegistryApi::RegSz, std::string_view(data.constData(), std::size_t(data.size()) + 1)});
     }
     const RegistryApi::Result r = m_api->replaceValues(BuildKeyPath(Section), values);
     if (r != RegistryApi::Success)

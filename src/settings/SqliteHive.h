@@ -3,6 +3,7 @@
 #include "RegistryApi.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -15,6 +16,8 @@
 // a time (a second beginBatch fails). A file that is not a database or is corrupt is moved
 // aside as <file>.corrupt-YYYYMMDDTHHMMSS and a fresh hive started. Where the file cannot
 // be opened or written, the calls fail through their results. Use from one thread (the UI's).
+class HiveConnection;
+
 class SqliteHive final : public RegistryApi
 {
 public:
@@ -51,8 +54,6 @@ public:
     std::string location() const override;
     std::string takeDamagedCopy() override;
 
-    class Connection;
-
 private:
     struct EnumRow
     {
@@ -70,11 +71,11 @@ private:
         bool rowsValid = false;
     };
 
-    Connection* connection();
+    HiveConnection* connection();
     OpenKey* find(Handle key);
     // An open key that may be written; else null, with InvalidHandle or AccessDenied.
     OpenKey* findWritable(Handle key, Result* error);
-    Result resolve(Connection& db, long long start, std::string_view path, bool create, long long* id);
+    Result resolve(HiveConnection& db, long long start, std::string_view path, bool create, long long* id);
     Handle addHandle(long long id, bool writable);
     // Deletes a key without subkeys, with its values.
     Result deleteLeaf(long long id);
@@ -82,7 +83,7 @@ private:
     Result writeValues(long long id, std::span<const Value> values);
 
     std::string m_path;
-    std::shared_ptr<Connection> m_db;
+    std::shared_ptr<HiveConnection> m_db;
     std::unordered_map<Handle, OpenKey> m_keys;
     Handle m_nextHandle = 1;
 };
