@@ -5,7 +5,7 @@
 #include "RegistryConformance.h"
 #include "platform/Win32ShellOpen.h"
 #include "platform/Win32Sound.h"
-#include "settings/Win32Hive.h"
+#include "settings/UserStore.h"
 
 #include <windows.h>
 
@@ -36,7 +36,7 @@ void check(bool ok, const std::string& name, const std::string& why = std::strin
 // Each case gets its own key below this one; the whole tree goes at the end.
 const std::string kTestRoot = "Software\\Nimbrel Tests";
 
-void registryCases(Win32Hive& hive)
+void registryCases(RegistryApi& hive)
 {
     int n = 0;
     for (const RegistryConformance::Case& c : RegistryConformance::cases()) {
@@ -51,7 +51,7 @@ void registryCases(Win32Hive& hive)
 }
 
 // The registry holds text in the ANSI code page, not in UTF-8.
-void storesAnsiBytes(Win32Hive& hive)
+void storesAnsiBytes(RegistryApi& hive)
 {
     RegistryKey key(hive);
     hive.createKey(kTestRoot + "\\Ansi", key.out());
@@ -131,9 +131,9 @@ void removeTestKeys()
 int main()
 {
     removeTestKeys();
-    Win32Hive hive;
-    registryCases(hive);
-    storesAnsiBytes(hive);
+    const std::shared_ptr<RegistryApi> hive = openUserStore(); // the registry, on Windows
+    registryCases(*hive);
+    storesAnsiBytes(*hive);
     shellOpenReportsNoHandler();
     soundReturnsAtOnce();
     removeTestKeys();

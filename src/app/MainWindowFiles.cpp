@@ -7,7 +7,7 @@
 
 void MainWindow::importList()
 {
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.importList(nameList->ListCount() > 0, [this](const QStringList& names) {
         nameList->Clear();
         nameList->AddItems(names);
@@ -22,6 +22,6 @@ void MainWindow::exportList()
     names.reserve(count);
     for (int i = 0; i < count; ++i)
         names.append(nameList->List(i));
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.exportList(names);
 }

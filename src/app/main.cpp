@@ -10,6 +10,8 @@
 #include "platform/XdgUrlLauncher.h"
 #endif
 #include "print/QtPrinterDevice.h"
+#include "settings/Settings.h"
+#include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -36,7 +38,9 @@ int main(int argc, char* argv[])
 #endif
     ClockRandomSource random;
     QtPrinterDevice printer;
-    MainWindowServices services{&prompter, &player, &random, QApplication::applicationDirPath(), {}};
+    // The one settings object of the run, for the main window and the dialogs it opens.
+    Settings settings(openUserStore(), QApplication::applicationDirPath());
+    MainWindowServices services{&prompter, &player, &random, QApplication::applicationDirPath(), &settings};
     services.launcher = &launcher;
     services.printer = &printer;
     MainWindow form(services);

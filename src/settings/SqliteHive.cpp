@@ -7,32 +7,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
-#include <mutex>
 #include <utility>
 
 // The hive's keys and handles, its batches and reads; its values are in SqliteHiveValues.cpp.
-
-namespace {
-
-constexpr long long kRootId = HiveConnection::kRootId;
-
-// One connection per file in this process, shared while anyone holds it.
-std::shared_ptr<HiveConnection> sharedConnection(const std::string& path)
-{
-    static std::mutex mutex;
-    static std::map<std::string, std::weak_ptr<HiveConnection>> open;
-    const std::lock_guard lock(mutex);
-    std::erase_if(open, [](const auto& entry) { return entry.second.expired(); });
-    if (auto existing = open[path].lock())
-        return existing;
-    std::shared_ptr<HiveConnection> connection = HiveConnection::open(path);
-    if (connection)
-        open[path] = connection;
-    return connection;
-}
-
-} // namespace
 
 std::string SqliteHive::userHivePath()
 {
@@ -58,7 +35,7 @@ SqliteHive::~SqliteHive() = default;
 HiveConnection* SqliteHive::connection()
 {
     if (!m_db)
-        m_db = sharedConnection(m_path);
+        m_db = HiveConnection::open(m_path);
     return m_db.get();
 }
 
@@ -127,7 +104,7 @@ RegistryApi::Result SqliteHive::openKey(std::string_view path, std::uint32_t acc
     if (!db)
         return Failure;
     long long id = 0;
-    const Result r = resolve(*db, kRootId, path, false, &id);
+    const Result r = resolve(*db, HiveConnection::kRootId, path, false, &id);
     if (r != Success)
         return r;
     const bool wantsWrite = (access & ~KeyRead) != 0;
@@ -146,7 +123,7 @@ RegistryApi::Result SqliteHive::createKey(std::string_view path, Handle* key)
     if (!db->writable())
         return AccessDenied;
     long long id = 0;
-    const Result r = resolve(*db, kRootId, path, true, &id);
+    const Result r = resolve(*db, HiveConnection::kRootId, path, true, &id);
     if (r != Success)
         return r;
     *key = addHandle(id, true);

@@ -8,16 +8,16 @@
 #include <unordered_map>
 #include <vector>
 
+class HiveConnection;
+
 // The registry of systems without one: a per-user SQLite file holding a key tree below
 // HKEY_CURRENT_USER. Key and value names compare case-insensitively (ASCII) and keep their
 // first spelling; values enumerate in creation order. Every call reads the file afresh, so
-// another running copy's writes show at once (last write wins). All SqliteHive objects on
-// the same file share one connection, and so one open batch; only one batch can be open at
-// a time (a second beginBatch fails). A file that is not a database or is corrupt is moved
-// aside as <file>.corrupt-YYYYMMDDTHHMMSS and a fresh hive started. Where the file cannot
-// be opened or written, the calls fail through their results. Use from one thread (the UI's).
-class HiveConnection;
-
+// another running copy's writes show at once (last write wins). Each hive object has its
+// own connection to the file, opened on first use, and one batch open at a time (a second
+// beginBatch fails). A file that is not a database or is corrupt is moved aside as
+// <file>.corrupt-YYYYMMDDTHHMMSS and a fresh hive started. Where the file cannot be opened
+// or written, the calls fail through their results. Use from one thread (the UI's).
 class SqliteHive final : public RegistryApi
 {
 public:
@@ -83,7 +83,7 @@ private:
     Result writeValues(long long id, std::span<const Value> values);
 
     std::string m_path;
-    std::shared_ptr<HiveConnection> m_db;
+    std::unique_ptr<HiveConnection> m_db;
     std::unordered_map<Handle, OpenKey> m_keys;
     Handle m_nextHandle = 1;
 };

@@ -16,8 +16,6 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-using namespace SettingsKeys;
-
 namespace {
 
 // The user's store, but the long wait for a busy store is cut short (the asked wait is kept).
@@ -40,10 +38,7 @@ QString hivePath()
 
 QStringList storedNames()
 {
-    QStringList out;
-    for (const Settings::Row& row : MainWindowFixture::store().GetAllSettings(NamesSection))
-        out << row.second;
-    return out;
+    return MainWindowFixture::store().names();
 }
 
 void storeOldList(MainWindowFixture& fx)

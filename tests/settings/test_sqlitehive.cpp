@@ -18,6 +18,12 @@ QString hiveFile(const TestHome& home)
     return home.configHome() + u"/nimbrel/registry.sqlite"_s;
 }
 
+// Settings over a hive at the user's path.
+Settings userSettings()
+{
+    return Settings(std::make_shared<SqliteHive>(SqliteHive::userHivePath()));
+}
+
 QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
 {
     QStringList names;
@@ -42,6 +48,7 @@ private slots:
     void conformance_data();
     void conformance();
     void enumerationFromZeroSeesNewValues();
+    void secondBatchIsRefused();
     void corruptHiveIsKeptAside_data();
     void corruptHiveIsKeptAside();
     void unusableLocationFailsQuietly_data();
@@ -104,8 +111,26 @@ void TestSqliteHive::enumerationFromZeroSeesNewValues()
 
     QCOMPARE(write("Two"), RegistryApi::Success);
     QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
+    QCOMPARE(write("ONE"), RegistryApi::Success); // rewritten: keeps its place and spelling
+    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
     QCOMPARE(hive.deleteValue(writer.get(), "ONE"), RegistryApi::Success);
     QCOMPARE(enumNames(hive, reader.get()), QStringList{"Two"});
+    QCOMPARE(write("One"), RegistryApi::Success); // deleted and written again: a new value, last
+    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"Two", "One"}));
+}
+
+void TestSqliteHive::secondBatchIsRefused()
+{
+    TestHome home;
+    SqliteHive hive(SqliteHive::userHivePath());
+    const std::vector<RegistryApi::Value> values{{"Name0", RegistryApi::RegSz, std::string_view("x", 2)}};
+    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
+    QVERIFY(hive.beginBatch() != RegistryApi::Success);
+    QCOMPARE(hive.replaceValues("List", values), RegistryApi::Success);
+    QCOMPARE(hive.rollbackBatch(), RegistryApi::Success); // the refused batch ended nothing
+    QVERIFY(hive.commitBatch() != RegistryApi::Success);
+    RegistryKey key(hive);
+    QCOMPARE(hive.openKey("List", RegistryApi::KeyRead, key.out()), RegistryApi::FileNotFound);
 }
 
 void TestSqliteHive::corruptHiveIsKeptAside_data()
@@ -130,11 +155,7 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         noise.append(char(i * 37 + 11));
     QByteArray garbage = noise;
     if (damagedDatabase) {
-        {
-            Settings store;
-            for (int i = 0; i < 200; ++i)
-                QVERIFY(store.SaveSetting(u"S"_s, QString::number(i), QString(100, u'x')));
-        }
+        QCOMPARE(userSettings().saveNames(QStringList(200, QString(100, u'x'))), Settings::SaveResult::Saved);
         QFile file(hiveFile(home));
         QVERIFY(file.open(QIODevice::ReadOnly));
         garbage = file.readAll();
@@ -148,10 +169,10 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         file.write(garbage);
     }
 
-    Settings store;
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
-    QVERIFY(store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
+    Settings store = userSettings();
+    QVERIFY(store.names().isEmpty());
+    QVERIFY(store.setText(SettingsKeys::Sound, u"0"_s));
+    QCOMPARE(store.text(SettingsKeys::Sound), u"0"_s);
 
     const QDir dir(home.configHome() + u"/nimbrel"_s);
     const QStringList moved = dir.entryList({u"registry.sqlite.corrupt-*"_s}, QDir::Files, QDir::Name);
@@ -186,15 +207,11 @@ void TestSqliteHive::unusableLocationFailsQuietly()
         QVERIFY(QDir().mkpath(hiveFile(home)));
     }
 
-    Settings store;
-    {
-        Settings::Batch batch = store.beginBatch();
-        QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
-        QVERIFY(!batch.commit());
-    }
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
-    QVERIFY(store.GetAllSettings(u"Options"_s).isEmpty());
-    QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
+    Settings store = userSettings();
+    QCOMPARE(store.saveNames({u"Ann"_s}), Settings::SaveResult::Failed);
+    QVERIFY(!store.setFlag(SettingsKeys::Sound, false));
+    QVERIFY(store.flag(SettingsKeys::Sound));
+    QVERIFY(store.names().isEmpty());
     QCOMPARE(QFileInfo(hiveFile(home)).isDir(), !configIsFile);
 }
 
@@ -203,7 +220,8 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
     if (geteuid() == 0)
         QSKIP("file permissions do not bind root");
     TestHome home;
-    QVERIFY(Settings().SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
+    QVERIFY(userSettings().setFlag(SettingsKeys::Sound, false));
+    QCOMPARE(userSettings().saveNames({u"Ann"_s}), Settings::SaveResult::Saved);
     const QString dir = home.configHome() + u"/nimbrel"_s;
     const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
     QVERIFY(QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::ReadUser));
@@ -213,12 +231,12 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
         QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::WriteOwner);
     });
 
-    Settings store;
-    QCOMPARE(store.GetAllSettings(u"Options"_s), (QList<Settings::Row>{{"Sound", "0"}}));
-    // Operations that open for writing treat the key as absent.
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
-    QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"1"_s));
-    QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
+    Settings store = userSettings();
+    QCOMPARE(store.names(), QStringList{u"Ann"_s});
+    // Reading a value opens its key for writing, so the value reads as absent.
+    QVERIFY(store.flag(SettingsKeys::Sound));
+    QVERIFY(!store.setFlag(SettingsKeys::Sound, true));
+    QCOMPARE(store.saveNames({}), Settings::SaveResult::Unwritable);
 }
 
 QTEST_GUILESS_MAIN(TestSqliteHive)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/RegistryApi.h"
-#include "settings/Settings.h"
+#include "settings/UserStore.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@
 class ForwardingStore : public RegistryApi
 {
 public:
-    explicit ForwardingStore(std::shared_ptr<RegistryApi> real = Settings::userStore()) : m_real(std::move(real)) {}
+    explicit ForwardingStore(std::shared_ptr<RegistryApi> real = openUserStore()) : m_real(std::move(real)) {}
 
     Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
     Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
