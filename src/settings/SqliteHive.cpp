@@ -2,31 +2,10 @@
 
 #include "HiveConnection.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 // The hive's keys and handles, its batches and reads; its values are in SqliteHiveValues.cpp.
-
-std::string SqliteHive::userHivePath()
-{
-    std::string base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd* pw = getpwuid(getuid());
-            home = pw ? pw->pw_dir : "";
-        }
-        base = std::string(home) + "/.config";
-    }
-    return base + "/nimbrel/registry.sqlite";
-}
 
 SqliteHive::SqliteHive(std::string path) : m_path(std::move(path)) {}
 

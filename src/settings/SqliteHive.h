@@ -21,9 +21,6 @@ class HiveConnection;
 class SqliteHive final : public RegistryApi
 {
 public:
-    // $XDG_CONFIG_HOME/nimbrel/registry.sqlite, with ~/.config when XDG_CONFIG_HOME is unset or empty.
-    static std::string userHivePath();
-
     explicit SqliteHive(std::string path);
     ~SqliteHive() override;
     SqliteHive(const SqliteHive&) = delete;

@@ -8,8 +8,8 @@
 #include "app/ListBox.h"
 #include "app/MainWindow.h"
 #include "draw/ClockRandomSource.h"
+#include "platform/StoreLocation.h"
 #include "settings/Settings.h"
-#include "settings/SqliteHive.h"
 #include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
 
@@ -228,7 +228,7 @@ void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
     QVERIFY(waitFor(p, "ready"));
     // Another process holds the store, so the exit save waits for it.
     sqlite3* other = nullptr;
-    QCOMPARE(sqlite3_open(SqliteHive::userHivePath().c_str(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_open(userStorePath().c_str(), &other), SQLITE_OK);
     QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     ::kill(pid_t(p->processId()), SIGTERM);
     QVERIFY(!p->waitForFinished(700));
@@ -248,7 +248,7 @@ void TestExitProcesses::killedSaveLeavesOneWholeList()
     Settings store = programStore();
     store.setFlag(SaveNames, false); // a quick start
     QCOMPARE(store.saveNames(listOf(QStringLiteral("A"), kFullList)), Settings::SaveResult::Saved);
-    const std::string path = SqliteHive::userHivePath();
+    const std::string path = userStorePath();
     QString current = QStringLiteral("A");
     int kept = 0;
     int replaced = 0;

@@ -5,8 +5,8 @@
 
 #include "app/ExitGuard.h"
 #include "app/MainWindowTexts.h"
+#include "platform/StoreLocation.h"
 #include "settings/RegistryApi.h"
-#include "settings/SqliteHive.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +33,7 @@ public:
 
 QString hivePath()
 {
-    return QString::fromStdString(SqliteHive::userHivePath());
+    return QString::fromStdString(userStorePath());
 }
 
 QStringList storedNames()

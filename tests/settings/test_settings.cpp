@@ -1,6 +1,7 @@
 #include "ForwardingStore.h"
 #include "RegistryConformance.h"
 #include "TestHome.h"
+#include "platform/StoreLocation.h"
 #include "settings/Settings.h"
 #include "settings/SqliteHive.h"
 
@@ -28,7 +29,7 @@ Key textKey(const QString& name)
 struct Fixture
 {
     TestHome home;
-    std::shared_ptr<SqliteHive> hive = std::make_shared<SqliteHive>(SqliteHive::userHivePath());
+    std::shared_ptr<SqliteHive> hive = std::make_shared<SqliteHive>(userStorePath());
     Settings store{hive, kProgramFolder};
     RegistryConformance::Context app{*hive, kAppKey.toStdString(), {}};
 
@@ -272,7 +273,7 @@ void TestSettings::locationWithoutAFileIsTheRegistryKey()
     };
     TestHome home;
     QCOMPARE(Settings(std::make_shared<NoFile>()).location(), u"HKEY_CURRENT_USER\\Software\\Quorvane\\Nimbrel"_s);
-    QCOMPARE(Settings(std::make_shared<SqliteHive>(SqliteHive::userHivePath())).location(),
+    QCOMPARE(Settings(std::make_shared<SqliteHive>(userStorePath())).location(),
              home.configHome() + u"/nimbrel/registry.sqlite"_s);
 }
 
@@ -297,7 +298,7 @@ void TestSettings::secondProcessWriteIsSeenAtOnce()
 int main(int argc, char** argv)
 {
     if (argc == 2 && qstrcmp(argv[1], "--sound-off") == 0)
-        return Settings(std::make_shared<SqliteHive>(SqliteHive::userHivePath())).setFlag(Sound, false) ? 0 : 1;
+        return Settings(std::make_shared<SqliteHive>(userStorePath())).setFlag(Sound, false) ? 0 : 1;
     QCoreApplication app(argc, argv);
     TestSettings test;
     return QTest::qExec(&test, argc, argv);

@@ -1,5 +1,6 @@
 #include "RegistryConformance.h"
 #include "TestHome.h"
+#include "platform/StoreLocation.h"
 #include "settings/Settings.h"
 #include "settings/SqliteHive.h"
 
@@ -21,7 +22,7 @@ QString hiveFile(const TestHome& home)
 // Settings over a hive at the user's path.
 Settings userSettings()
 {
-    return Settings(std::make_shared<SqliteHive>(SqliteHive::userHivePath()));
+    return Settings(std::make_shared<SqliteHive>(userStorePath()));
 }
 
 QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
@@ -43,8 +44,8 @@ class TestSqliteHive : public QObject
     Q_OBJECT
 
 private slots:
-    void userHivePath_data();
-    void userHivePath();
+    void storePath_data();
+    void storePath();
     void conformance_data();
     void conformance();
     void enumerationFromZeroSeesNewValues();
@@ -56,7 +57,7 @@ private slots:
     void readOnlyHiveCanOnlyBeRead();
 };
 
-void TestSqliteHive::userHivePath_data()
+void TestSqliteHive::storePath_data()
 {
     QTest::addColumn<bool>("xdgSet");
     QTest::addColumn<QString>("expectedBelowHome");
@@ -65,14 +66,14 @@ void TestSqliteHive::userHivePath_data()
     QTest::newRow("xdg empty") << false << "/.config/nimbrel/registry.sqlite";
 }
 
-void TestSqliteHive::userHivePath()
+void TestSqliteHive::storePath()
 {
     QFETCH(bool, xdgSet);
     QFETCH(QString, expectedBelowHome);
 
     TestHome home;
     qputenv("XDG_CONFIG_HOME", xdgSet ? home.configHome().toLocal8Bit() : QByteArray());
-    QCOMPARE(QString::fromStdString(SqliteHive::userHivePath()), home.path() + expectedBelowHome);
+    QCOMPARE(QString::fromStdString(userStorePath()), home.path() + expectedBelowHome);
 }
 
 // The cases every registry backend passes (the Windows one under Wine as well).
@@ -90,7 +91,7 @@ void TestSqliteHive::conformance()
     QFETCH(int, index);
 
     TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
+    SqliteHive hive(userStorePath());
     RegistryConformance::Context context{hive, "Software\\Nimbrel Tests", {}};
     QVERIFY2(RegistryConformance::cases()[std::size_t(index)].run(context), context.why.c_str());
 }
@@ -98,7 +99,7 @@ void TestSqliteHive::conformance()
 void TestSqliteHive::enumerationFromZeroSeesNewValues()
 {
     TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
+    SqliteHive hive(userStorePath());
     RegistryKey reader(hive);
     RegistryKey writer(hive);
     QCOMPARE(hive.createKey("K", reader.out()), RegistryApi::Success);
@@ -122,7 +123,7 @@ void TestSqliteHive::enumerationFromZeroSeesNewValues()
 void TestSqliteHive::secondBatchIsRefused()
 {
     TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
+    SqliteHive hive(userStorePath());
     const std::vector<RegistryApi::Value> values{{"Name0", RegistryApi::RegSz, std::string_view("x", 2)}};
     QCOMPARE(hive.beginBatch(), RegistryApi::Success);
     QVERIFY(hive.beginBatch() != RegistryApi::Success);
