@@ -53,7 +53,7 @@ constexpr std::array<const char*, HiveConnection::StatementCount> kStatements = 
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
-    "SELECT ord, folded FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
+    "SELECT ord, name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
     "UPDATE reg_values SET name = ?2, type = ?3, data = ?4 WHERE ord = ?1",
     "DELETE FROM reg_values WHERE key_id = ?1 AND ord >= ?2",
 };

@@ -29,7 +29,7 @@ public:
         Begin,
         Commit,
         Rollback,
-        ListOrds,
+        ListRows,
         ReuseValue,
         TrimValues,
         StatementCount

@@ -83,8 +83,9 @@ public:
     // writing it anew would: missing keys along the path are created, and with no values
     // the key itself goes (a missing key is no failure). Like deleteKey, it refuses a key
     // that has subkeys. A name given twice is one value: its first place and spelling, the
-    // last data. The hive does it all or nothing; the Win32 registry, without transactions,
-    // may stop part way.
+    // last data. Outside a batch the hive does it all or nothing; inside one it is part of
+    // the batch, to be rolled back with it on a failure. The Win32 registry, without
+    // transactions, may stop part way.
     virtual Result replaceValues(std::string_view path, std::span<const Value> values) = 0;
 
     // One all-or-nothing batch of changes. A store without transactions returns Success and

@@ -116,16 +116,18 @@ QStringList Settings::names()
 
 Settings::SaveResult Settings::saveNames(const QStringList& names)
 {
-    // The texts in UTF-8, and the values pointing into them.
+    // The value names and texts in UTF-8, and the values pointing into them (the reserved
+    // vectors never move their strings).
+    const auto count = std::size_t(names.size());
+    std::vector<std::string> keys;
+    keys.reserve(count);
     std::vector<QByteArray> texts;
-    texts.reserve(std::size_t(names.size()) * 2);
+    texts.reserve(count);
     std::vector<RegistryApi::Value> values;
-    values.reserve(std::size_t(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QByteArray& name = texts.emplace_back(SettingsKeys::nameKey(int(i)).toUtf8());
-        const QByteArray& data = texts.emplace_back(names[i].toUtf8());
-        values.push_back(
-            {std::string_view(name.constData(), std::size_t(name.size())), RegistryApi::RegSz, withNul(data)});
+    values.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& name = keys.emplace_back("Name" + std::to_string(i)); // as SettingsKeys::nameKey
+        values.push_back({name, RegistryApi::RegSz, withNul(texts.emplace_back(names[qsizetype(i)].toUtf8()))});
     }
     RegistryApi::Result r = m_api->beginBatchWaiting(kSavePatienceMs);
     if (r != RegistryApi::Success)

@@ -16,22 +16,25 @@ std::string_view nameOf(RegistryApi::ValueName name)
     return name ? *name : std::string_view();
 }
 
-// Makes one call all or nothing: a savepoint inside an open batch, else a write
-// transaction of its own, which waits for another process's lock as a batch does.
+// Makes one call all or nothing outside a batch: a write transaction of its own, which
+// waits for another process's lock as a batch does. Inside a batch the batch is the unit:
+// a savepoint would copy every page the call changes once more, for nothing, as whoever
+// holds the batch rolls it back on a failure.
 class WriteScope
 {
 public:
-    explicit WriteScope(HiveConnection& db) : m_db(db.db()), m_inBatch(db.inTransaction())
+    explicit WriteScope(HiveConnection& db) : m_db(db), m_own(!db.inTransaction())
     {
-        m_begun = m_inBatch ? exec("SAVEPOINT one_call") : Query(db, HiveConnection::Begin).step();
-        if (m_begun == SQLITE_DONE)
-            m_begun = SQLITE_OK;
-        m_open = m_begun == SQLITE_OK;
+        if (m_own) {
+            m_begun = Query(db, HiveConnection::Begin).step();
+            m_begun = m_begun == SQLITE_DONE ? SQLITE_OK : m_begun;
+        }
+        m_open = m_own && m_begun == SQLITE_OK;
     }
     ~WriteScope()
     {
         if (m_open)
-            exec(m_inBatch ? "ROLLBACK TO one_call; RELEASE one_call" : "ROLLBACK");
+            m_db.exec("ROLLBACK");
     }
     WriteScope(const WriteScope&) = delete;
     WriteScope& operator=(const WriteScope&) = delete;
@@ -40,16 +43,14 @@ public:
     int begun() const { return m_begun; }
     int commit()
     {
-        const int rc = exec(m_inBatch ? "RELEASE one_call" : "COMMIT");
-        m_open = rc != SQLITE_OK;
+        const int rc = m_own ? m_db.exec("COMMIT") : SQLITE_OK;
+        m_open = m_open && rc != SQLITE_OK;
         return rc;
     }
 
 private:
-    int exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
-
-    sqlite3* m_db;
-    bool m_inBatch;
+    HiveConnection& m_db;
+    bool m_own;
     bool m_open = false;
     int m_begun = SQLITE_OK;
 };
@@ -190,34 +191,52 @@ RegistryApi::Result SqliteHive::writeValues(long long id, std::span<const Value>
         if (open.id == id)
             open.rowsValid = false;
     }
-    // The old values' ords and folded names, in creation order.
-    std::vector<std::pair<long long, std::string>> old;
+    // The old values in creation order, their names and data one after the other in bytes.
+    struct Old
     {
-        Query list(*m_db, HiveConnection::ListOrds);
+        long long ord;
+        std::uint32_t type;
+        std::size_t nameSize;
+        std::size_t dataSize;
+    };
+    std::vector<Old> old;
+    std::string bytes;
+    old.reserve(values.size()); // the list saved last time is most often as long as this one
+    {
+        Query list(*m_db, HiveConnection::ListRows);
         list.bind(id);
         int rc;
-        while ((rc = list.step()) == SQLITE_ROW)
-            old.emplace_back(list.integer(0), std::string(list.bytes(1)));
+        while ((rc = list.step()) == SQLITE_ROW) {
+            const std::string_view name = list.bytes(1);
+            const std::string_view data = list.bytes(3);
+            old.push_back({list.integer(0), std::uint32_t(list.integer(2)), name.size(), data.size()});
+            bytes.append(name).append(data);
+        }
         if (rc != SQLITE_DONE)
             return registryResult(rc);
     }
     // A list saved over the one saved last time mostly has the same names in the same
-    // places: those rows are updated where they are, which costs little when the data is
-    // unchanged too. From the first name out of place on, the old rows go and the rest is
-    // added after them, so the order is the one given.
+    // places: those rows stay where they are, rewritten only where the data changed. From
+    // the first name out of place on, the old rows go and the rest is added after them, so
+    // the order is the one given.
     std::size_t i = 0;
-    for (; i < values.size() && i < old.size(); ++i) {
+    for (std::size_t at = 0; i < values.size() && i < old.size(); ++i) {
         const std::string_view name = nameOf(values[i].name);
-        if (foldedName(name) != old[i].second)
+        const std::string_view oldName = std::string_view(bytes).substr(at, old[i].nameSize);
+        const std::string_view oldData = std::string_view(bytes).substr(at + old[i].nameSize, old[i].dataSize);
+        at += old[i].nameSize + old[i].dataSize;
+        if (name == oldName && values[i].type == old[i].type && values[i].data == oldData)
+            continue;
+        if (name != oldName && foldedName(name) != foldedName(oldName))
             break;
         Query reuse(*m_db, HiveConnection::ReuseValue);
-        const int rc = reuse.bind(old[i].first).bind(name).bind(values[i].type).bind(values[i].data).step();
+        const int rc = reuse.bind(old[i].ord).bind(name).bind(values[i].type).bind(values[i].data).step();
         if (rc != SQLITE_DONE)
             return registryResult(rc);
     }
     if (i < old.size()) {
         Query trim(*m_db, HiveConnection::TrimValues);
-        const int rc = trim.bind(id).bind(old[i].first).step();
+        const int rc = trim.bind(id).bind(old[i].ord).step();
         if (rc != SQLITE_DONE)
             return registryResult(rc);
     }
