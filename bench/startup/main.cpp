@@ -1,8 +1,6 @@
 // Start-up with the largest remembered list, to the first paint, and the shut-down's save.
 #include "BenchSupport.h"
 #include "app/ListBox.h"
-#include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,20 +31,16 @@ public:
 
 void storeNames()
 {
-    Settings store;
-    store.setCompany(SettingsKeys::Company);
-    store.setAppName(SettingsKeys::AppName);
     QRandomGenerator rng(7);
-    Settings::Batch batch = store.beginBatch();
-    store.DeleteSetting(SettingsKeys::NamesSection, QString());
+    QStringList names;
     for (int i = 0; i < kNames; ++i) {
         QString name;
         const int length = 20 + int(rng.bounded(41));
         for (int c = 0; c < length; ++c)
             name += QChar(u'a' + char16_t(rng.bounded(26)));
-        store.SaveSetting(SettingsKeys::NamesSection, SettingsKeys::nameKey(i), name);
+        names.append(name);
     }
-    batch.commit();
+    Settings(openUserStore()).saveNames(names);
 }
 
 } // namespace
@@ -80,6 +74,7 @@ int main(int argc, char* argv[])
         clock.restart();
         form->close();
         delete form;
+        services.settings.reset();
         shutdown.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::printf("startup_32767: %.1f ms\n", median(startup));

@@ -3,9 +3,6 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "draw/RandomSource.h"
-#include "settings/RegistryApi.h"
-#include "settings/SettingsKeys.h"
-#include "settings/StoredNames.h"
 #include "ui/BackColor.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
@@ -22,7 +19,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 namespace {
@@ -46,7 +42,7 @@ QString helpFileFor(const QString& folder, QString language)
 } // namespace
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_settings(services.registry ? services.registry : Settings::userStore())
+    : QWidget(parent), m_services(services), m_settings(*services.settings)
 {
     setWindowTitle(MainWindowTexts::Caption);
     QIcon icon;
@@ -224,22 +220,16 @@ void MainWindow::load()
 
     m_wavdata = readFileData(folder + QStringLiteral("shuffle.wav"));
 
-    m_settings.setCompany(Company);
-    m_settings.setAppName(AppName);
     // Opening the store moves a damaged one aside; the user hears of it once the window is up.
     m_damagedCopy = m_settings.takeDamagedCopy();
 
-    auto readFlag = [this](const Key& key) {
-        return flagIsOn(m_settings.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue);
-    };
-    flashy = readFlag(FlashyColorThing);
-    shaky = readFlag(ShakyWindowThing);
-    sound = readFlag(Sound);
-    rememberNames = readFlag(SaveNames);
+    flashy = m_settings.flag(FlashyColorThing);
+    shaky = m_settings.flag(ShakyWindowThing);
+    sound = m_settings.flag(Sound);
+    rememberNames = m_settings.flag(SaveNames);
 
     if (rememberNames) {
-        const QStringList names = storedNamesInOrder(m_settings.GetAllSettings(NamesSection));
-        nameList->AddItems(names);
+        nameList->AddItems(m_settings.names());
     }
 
     m_helpFile = helpFileFor(folder, m_services.language);
@@ -273,42 +263,19 @@ bool MainWindow::saveNamesNow()
 
 QString MainWindow::saveNames()
 {
-    using namespace SettingsKeys;
-    // Another copy of the program may hold the store for a moment; wait for it rather
-    // than lose the list.
-    constexpr std::chrono::seconds kPatience(30);
-
-    auto reason = [](long result) {
-        switch (result) {
-        case RegistryApi::Busy:
-            return MainWindowTexts::storeBusy();
-        case RegistryApi::AccessDenied:
-            return MainWindowTexts::storeReadOnly();
-        case RegistryApi::DiskFull:
-            return MainWindowTexts::diskFull();
-        default:
-            return MainWindowTexts::storeFailed();
-        }
-    };
-
-    // One batch, committed only when every name was written: the stored list is either
-    // the old one or the new one, never a mix. Leaving the batch uncommitted rolls it back.
-    Settings::Batch batch = m_settings.beginBatch(kPatience);
-    if (!batch.isOpen())
-        return reason(batch.result());
-    // A first run has no section to delete.
-    if (!m_settings.DeleteSetting(NamesSection, QString()) && m_settings.lastError() != RegistryApi::FileNotFound)
-        return reason(m_settings.lastError());
-    const QStringList names = nameList->names();
-    QList<Settings::Row> rows;
-    rows.reserve(names.size());
-    for (qsizetype i = 0; i < names.size(); ++i)
-        rows.append({nameKey(int(i)), names[i]});
-    if (!m_settings.SaveSettings(NamesSection, rows))
-        return reason(m_settings.lastError());
-    if (!batch.commit())
-        return reason(batch.result());
-    return {};
+    switch (m_settings.saveNames(nameList->names())) {
+    case Settings::SaveResult::Saved:
+        return {};
+    case Settings::SaveResult::Busy:
+        return MainWindowTexts::storeBusy();
+    case Settings::SaveResult::Unwritable:
+        return MainWindowTexts::storeReadOnly();
+    case Settings::SaveResult::DiskFull:
+        return MainWindowTexts::diskFull();
+    case Settings::SaveResult::Failed:
+        break;
+    }
+    return MainWindowTexts::storeFailed();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

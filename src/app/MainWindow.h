@@ -27,8 +27,8 @@ struct MainWindowServices
     RandomSource* random = nullptr;
     // Folder holding the program's executable (its sound and help files sit beside it).
     QString appPath;
-    // The main window's settings store; the current user's when null.
-    std::shared_ptr<RegistryApi> registry;
+    // The program's settings, made once by main; the dialogs the window opens use them too.
+    Settings* settings = nullptr;
     // Opens the About box's links.
     UrlLauncher* launcher = nullptr;
     // The printer the list is printed on (the system's default printer in the program).
@@ -133,7 +133,7 @@ private:
     QString saveNames();
 
     MainWindowServices m_services;
-    Settings m_settings;
+    Settings& m_settings;
     QByteArray m_wavdata;
     QString m_helpFile;
     DrawOrder m_draw;

@@ -7,7 +7,7 @@
 
 void MainWindow::importList()
 {
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.importList(nameList->ListCount() > 0, [this](const QStringList& names) {
         nameList->Clear();
         nameList->AddItems(names);
@@ -16,6 +16,6 @@ void MainWindow::importList()
 
 void MainWindow::exportList()
 {
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.exportList(nameList->names());
 }

@@ -3,7 +3,6 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "platform/SoundPlayer.h"
-#include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
 #include "ui/Prompter.h"
 
@@ -75,7 +74,7 @@ void MainWindow::shuffleTick()
                 Prompter::vbExclamation, tr("Sound Error"));
             m_soundErrorOpen = false;
             sound = false;
-            m_settings.SaveSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::flagText(false));
+            m_settings.setFlag(SettingsKeys::Sound, false);
         }
     }
 

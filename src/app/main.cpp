@@ -5,6 +5,8 @@
 #include "draw/ClockRandomSource.h"
 #include "platform/PlatformServices.h"
 #include "print/QtPrinterDevice.h"
+#include "settings/Settings.h"
+#include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -27,7 +29,10 @@ int main(int argc, char* argv[])
     const PlatformServices platform = createPlatformServices();
     ClockRandomSource random;
     QtPrinterDevice printer;
-    MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath(), {}};
+    // The one settings object of the run, for the main window and the dialogs it opens.
+    Settings settings(openUserStore(), QApplication::applicationDirPath());
+    MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath(),
+                                &settings};
     services.launcher = platform.launcher.get();
     services.printer = &printer;
     services.language = translation.language();

@@ -1,6 +1,6 @@
 #include "HelpMessageDialog.h"
 
-#include "settings/SettingsKeys.h"
+#include "settings/Settings.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
@@ -10,10 +10,10 @@
 
 #include <algorithm>
 
-HelpMessageDialog::HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi> registry)
+HelpMessageDialog::HelpMessageDialog(QWidget* owner, Settings& settings)
     : QDialog(owner, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint),
-      m_settings(registry ? std::move(registry) : Settings::userStore())
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("HelpMessageDialog"));
     //: Title of the small window shown before the help mode starts.
@@ -52,12 +52,7 @@ HelpMessageDialog::HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi
 
 void HelpMessageDialog::load()
 {
-    using namespace SettingsKeys;
-    m_settings.setCompany(Company);
-    m_settings.setAppName(AppName);
-    showAgainBox->setChecked(
-        flagIsOn(m_settings.GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, ShowHelpMessage.defaultValue),
-                 ShowHelpMessage.defaultValue));
+    showAgainBox->setChecked(m_settings.flag(SettingsKeys::ShowHelpMessage));
 }
 
 void HelpMessageDialog::ok()
@@ -67,8 +62,7 @@ void HelpMessageDialog::ok()
 
 void HelpMessageDialog::storeShowAgain()
 {
-    using namespace SettingsKeys;
-    m_settings.SaveSetting(ShowHelpMessage.section, ShowHelpMessage.key, flagText(showAgainBox->isChecked()));
+    m_settings.setFlag(SettingsKeys::ShowHelpMessage, showAgainBox->isChecked());
 }
 
 void HelpMessageDialog::done(int result)

@@ -1,6 +1,6 @@
 #include "OptionsDialog.h"
 
-#include "settings/SettingsKeys.h"
+#include "Settings.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
@@ -24,22 +24,12 @@ QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent, c
     return box;
 }
 
-void setChecked(QCheckBox* box, const SettingsKeys::Key& key, Settings& store)
-{
-    box->setChecked(SettingsKeys::flagIsOn(store.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue));
-}
-
-void storeChecked(const QCheckBox* box, const SettingsKeys::Key& key, Settings& store)
-{
-    store.SaveSetting(key.section, key.key, SettingsKeys::flagText(box->isChecked()));
-}
-
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window)
+OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& settings)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint),
-      m_window(window)
+      m_window(window), m_settings(settings)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     //: Title of the Options window.
@@ -86,21 +76,19 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window)
 void OptionsDialog::load()
 {
     using namespace SettingsKeys;
-    m_settings.setCompany(Company);
-    m_settings.setAppName(AppName);
-    setChecked(flashBox, FlashyColorThing, m_settings);
-    setChecked(rememberBox, SaveNames, m_settings);
-    setChecked(shakeBox, ShakyWindowThing, m_settings);
-    setChecked(soundBox, Sound, m_settings);
+    flashBox->setChecked(m_settings.flag(FlashyColorThing));
+    rememberBox->setChecked(m_settings.flag(SaveNames));
+    shakeBox->setChecked(m_settings.flag(ShakyWindowThing));
+    soundBox->setChecked(m_settings.flag(Sound));
 }
 
 void OptionsDialog::save()
 {
     using namespace SettingsKeys;
-    storeChecked(flashBox, FlashyColorThing, m_settings);
-    storeChecked(shakeBox, ShakyWindowThing, m_settings);
-    storeChecked(soundBox, Sound, m_settings);
-    storeChecked(rememberBox, SaveNames, m_settings);
+    m_settings.setFlag(FlashyColorThing, flashBox->isChecked());
+    m_settings.setFlag(ShakyWindowThing, shakeBox->isChecked());
+    m_settings.setFlag(Sound, soundBox->isChecked());
+    m_settings.setFlag(SaveNames, rememberBox->isChecked());
 
     // No flash colour may stay on screen once flashing is off.
     if (!flashBox->isChecked())

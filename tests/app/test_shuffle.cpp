@@ -182,8 +182,7 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
                             "deleted. You should replace the file or reinstall the program if you wish to play sound "
                             "while shuffling. Sound will be disabled."));
     QVERIFY(!f.sound);
-    QCOMPARE(MainWindowFixture::store().GetSetting(Sound.section, Sound.key, QStringLiteral("unset")),
-             QStringLiteral("0"));
+    QCOMPARE(MainWindowFixture::stored(Sound), QStringLiteral("0"));
     QVERIFY(f.shuffleTimer->isActive()); // the shuffle goes on, silently
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.prompter.calls.size(), 1);
@@ -302,9 +301,7 @@ void TestShuffle::closingMidShuffleStoresLastOrder()
     f.toggleShuffle();
     tick(fx, {0.76f, 0.1f, 0.f}); // C A B
     fx.close();
-    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0].second + rows[1].second + rows[2].second, QStringLiteral("CAB"));
+    QCOMPARE(MainWindowFixture::store().names(), QStringList({"C", "A", "B"}));
 }
 
 QTEST_MAIN(TestShuffle)
