@@ -32,11 +32,13 @@ check_layout() {
 
 # Starts $1 from another folder under a scratch X server and home; the files beside the
 # program must be read from its resolved folder $2, and a shuffle must not miss its sound.
+# No session bus: one that libdbus would start (dbus-launch, where installed) lives until
+# the X server ends, and strace would wait for it.
 check_start() {
     local exe=$1 folder=$2 home
     home=$(mktemp -d -p "$scratch")
     (cd "$home" && HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
-        SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb timeout 120 \
+        SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: timeout 120 \
         xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
             strace -f -qq -e trace=openat -o trace "$0" & pid=$!
             win=$(timeout 30 xdotool search --sync --onlyvisible --name "^Nimbrel$" | head -1)
