@@ -22,7 +22,8 @@ check_layout() {
         fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
     for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp share/applications/$id.desktop \
-        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1; do
+        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
+        share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
         [ -f "$prefix/$f" ] || fail "missing $f"
     done
     for size in 16 32 48 64 128 256; do
