@@ -79,7 +79,7 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     (cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
     deb=$(ls "$scratch"/deb/*.deb)
     depends=$(dpkg-deb -f "$deb" Depends)
-    for d in xdg-utils libqt6widgets6 libsdl2 libsqlite3; do
+    for d in xdg-utils fonts-dejavu-core fonts-liberation2 libqt6widgets6 libsdl2 libsqlite3; do
         [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
