@@ -67,9 +67,14 @@ desktop-file-validate "$scratch/prefix/share/applications/$id.desktop" || fail "
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" ||
     { cat "$scratch/as.log"; fail "appstreamcli validate"; }
 
-echo "== --help and --version"
+echo "== --help and --version; one version everywhere"
+version=1.5
 "$scratch/prefix/bin/nimbrel" --help | grep -q -- "--version" || fail "--help"
-[ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel 1.5" ] || fail "--version"
+[ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel $version" ] || fail "--version"
+grep -q "<release version=\"$version\"" "$scratch/prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+zcat "$scratch/prefix/share/man/man1/nimbrel.1.gz" | grep -q "^\.TH .*\"Nimbrel $version\"" ||
+    fail "the manual page is not for $version"
 
 echo "== the installed program, started from elsewhere"
 check_start "$scratch/prefix/bin/nimbrel" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
@@ -83,8 +88,12 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
         [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version: $(dpkg-deb -f "$deb" Version)"
     dpkg-deb -x "$deb" "$scratch/root"
     check_layout "$scratch/root/usr"
+    zcat "$scratch/root/usr/share/doc/nimbrel/changelog.gz" >"$scratch/changelog"
+    [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] ||
+        fail "the changelog's latest entry is not $version"
     check_start "$scratch/root/usr/bin/nimbrel" "$(readlink -f "$scratch/root/usr/lib/nimbrel")"
 else
     echo "SKIP: dpkg-deb or dpkg-shlibdeps is missing; the package is not tested"
