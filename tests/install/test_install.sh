@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and packs it as a .deb, then checks what a user
-# and a packager get: the files' places, the validators, --help/--version, and the
-# installed program started from another folder finding the files beside itself.
+# and a packager get: the files' places, the validators (lintian where it is installed),
+# one version everywhere, --help/--version, and the installed program started from another
+# folder finding the files beside itself.
 # Usage: test_install.sh <build dir>
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -94,6 +95,12 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     zcat "$scratch/root/usr/share/doc/nimbrel/changelog.gz" >"$scratch/changelog"
     [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] ||
         fail "the changelog's latest entry is not $version"
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+            { cat "$scratch/lintian.log"; fail "lintian reports errors or warnings"; }
+    else
+        echo "SKIP: lintian is not installed; the package is not checked with it"
+    fi
     check_start "$scratch/root/usr/bin/nimbrel" "$(readlink -f "$scratch/root/usr/lib/nimbrel")"
 else
     echo "SKIP: dpkg-deb or dpkg-shlibdeps is missing; the package is not tested"
