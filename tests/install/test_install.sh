@@ -68,17 +68,40 @@ desktop-file-validate "$scratch/prefix/share/applications/$id.desktop" || fail "
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" ||
     { cat "$scratch/as.log"; fail "appstreamcli validate"; }
 
-echo "== --help and --version; one version everywhere"
+# Runs a command with no display and no platform chosen, in a scratch home.
+headless() {
+    local home
+    home=$(mktemp -d -p "$scratch")
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/config" "$@"
+}
+exe=$scratch/prefix/bin/nimbrel
+
+echo "== --help and --version without a display; one version everywhere"
 version=1.5
-"$scratch/prefix/bin/nimbrel" --help | grep -q -- "--version" || fail "--help"
-[ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel $version" ] || fail "--version"
+headless "$exe" --help | grep -q -- "--version" || fail "--help"
+[ "$(headless "$exe" --version)" = "Nimbrel $version" ] || fail "--version"
 grep -q "<release version=\"$version\"" "$scratch/prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo's release is not $version"
 zcat "$scratch/prefix/share/man/man1/nimbrel.1.gz" | grep -q "^\.TH .*\"Nimbrel $version\"" ||
     fail "the manual page is not for $version"
 
+echo "== without a display"
+# Refused with status 1 and one line naming xvfb-run, DISPLAY unset or empty, not aborted.
+for assignment in "" DISPLAY=; do
+    status=0
+    headless $assignment "$exe" >/dev/null 2>"$scratch/err" || status=$?
+    [ "$status" = 1 ] && [ "$(wc -l <"$scratch/err")" = 1 ] && grep -q "xvfb-run -a nimbrel" "$scratch/err" ||
+        fail "no display ${assignment:+($assignment) }gave status $status: $(cat "$scratch/err")"
+done
+# A platform chosen on purpose is left to Qt: the program is still running when timeout ends it.
+for row in "QT_QPA_PLATFORM=offscreen|" "|-platform offscreen"; do
+    status=0
+    headless ${row%|*} timeout 3 "$exe" ${row#*|} >/dev/null 2>&1 || status=$?
+    [ "$status" = 124 ] || fail "no display, ${row//|/ }: ended with status $status"
+done
+
 echo "== the installed program, started from elsewhere"
-check_start "$scratch/prefix/bin/nimbrel" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
+check_start "$exe" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
 
 echo "== the Debian package"
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
