@@ -34,3 +34,24 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         out << "Nimbrel " << NIMBREL_VERSION << '\n';
     return 0;
 }
+
+std::optional<int> refuseWithoutDisplay(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return std::nullopt;
+    // Qt reads the platform from "-platform NAME" (or "--platform NAME").
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return std::nullopt;
+    }
+    QTextStream(stderr) << "nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                           "set); to try it without a desktop: xvfb-run -a nimbrel\n";
+    return 1;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt; // Windows and macOS always have their desktop
+#endif
+}

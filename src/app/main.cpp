@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
 {
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
+    if (const std::optional<int> exitCode = refuseWithoutDisplay(argc, argv))
+        return *exitCode;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
