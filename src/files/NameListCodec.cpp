@@ -12,6 +12,13 @@
 #include <optional>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace NameListCodec {
 
 namespace {
@@ -60,6 +67,31 @@ Decoded failure(const QString& reason)
     Decoded d;
     d.error = reason;
     return d;
+}
+
+// Whether the open file is the one at path itself rather than a new file for its place.
+bool writesInPlace(const QSaveFile& file, const QString& path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    Q_UNUSED(path);
+    return false; // the save file never falls back to it there
+#else
+    struct stat opened{}, named{};
+    return ::fstat(file.handle(), &opened) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+#endif
+}
+
+// Waits until what was written to fd is on the disk; the reason when it cannot be.
+QString syncToDisk(int fd)
+{
+#ifdef Q_OS_WIN
+    const int rc = _commit(fd);
+#else
+    const int rc = ::fdatasync(fd);
+#endif
+    return rc == 0 ? QString() : qt_error_string(errno);
 }
 
 void splitLines(QStringView text, Decoded& into)
@@ -146,22 +178,49 @@ Decoded readFile(const QString& path)
     return decode(bytes);
 }
 
-QString writeFile(const QString& path, const QStringList& names)
+Written writeFile(const QString& path, const QStringList& names)
 {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("It is a folder, not a file");
+    Written result;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = QStringLiteral("It is a folder, not a file");
+        return result;
+    }
+    // Replacing a pipe or a device with a file would break what uses it.
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("It is not an ordinary file");
+        return result;
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    // A new file cannot be made beside a writable file in a folder that cannot be written:
+    // then, and only then, the file is written over in place.
+    file.setDirectWriteFallback(info.exists() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable());
+    // Unbuffered, every failure shows in write(): a buffered rest flushed by commit() can
+    // fail without commit() saying so.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.partlyWritten = writesInPlace(file, path);
     const QByteArray bytes = encode(names);
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        result.error = file.errorString();
         file.cancelWriting();
-        return reason;
+        return result;
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    // commit() syncs too but ignores a failure, and would then put a file that may not be
+    // on the disk in the old one's place.
+    if (const QString failure = syncToDisk(file.handle()); !failure.isEmpty()) {
+        result.error = failure;
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.partlyWritten = false;
+    return result;
 }
 
 } // namespace NameListCodec

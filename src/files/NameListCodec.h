@@ -33,8 +33,18 @@ QByteArray encode(const QStringList& names);
 // Reads the whole file at path and decodes it; error says why when it cannot.
 Decoded readFile(const QString& path);
 
-// Writes the names to path all or nothing: on failure whatever was at path is left as it
-// was. Returns the reason for a failure, or "" on success.
-QString writeFile(const QString& path, const QStringList& names);
+struct Written
+{
+    QString error;            // why the file could not be written (a sentence without the full stop); empty on success
+    bool partlyWritten = false; // it failed while the file itself was being written over: it may hold part of the list
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Writes the names to path all or nothing: a new file takes the place of the old one only
+// once it is whole and on the disk, and on failure whatever was at path is left as it was.
+// Only a writable file in a folder that cannot be written is written over in place, and
+// only then can a failure leave it part written. A path that is not an ordinary file (a
+// pipe, a device, a folder) is refused.
+Written writeFile(const QString& path, const QStringList& names);
 
 } // namespace NameListCodec
