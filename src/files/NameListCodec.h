@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Name list text files: one name per line, read in any of the encodings such lists come
 // in, written as every name followed by CR LF CR LF.
 namespace NameListCodec {
@@ -22,10 +24,16 @@ struct Decoded
 };
 
 // The names in the bytes of a name list file. A UTF-8 byte-order mark is dropped; UTF-16
-// with a byte-order mark is decoded; valid UTF-8 is read as UTF-8 and anything else as
-// Windows-1252, byte for byte. Lines end at CR LF, CR or LF; empty lines are skipped and
-// every other line is a name, exactly as written.
+// with a byte-order mark is decoded; otherwise each line is read by decodeLine(). Lines end
+// at CR LF, CR or LF; empty lines are skipped and every other line is a name, exactly as
+// written.
 Decoded decode(const QByteArray& bytes);
+
+// One line of a name list (without its line end) as the import reads it: as UTF-8 when it
+// is valid UTF-8, otherwise as Windows-1252, byte for byte, the five bytes that code page
+// leaves undefined becoming the characters of the same number. Nothing when the system
+// cannot convert from Windows-1252.
+std::optional<QString> decodeLine(QByteArrayView line);
 
 // Every name in order, each followed by CR LF CR LF, as UTF-8 without a byte-order mark.
 QByteArray encode(const QStringList& names);

@@ -80,6 +80,11 @@ void TestNameListCodec::decodes_data()
     // Not UTF-8: every byte read as Windows-1252, its undefined bytes kept as the same number.
     QTest::newRow("Windows-1252") << QByteArray("Zo\xEB\r\n\x80 \x81\x8D\x8F\x90\x9D \xFF")
                                   << QStringList{zoe, "\u20AC \u0081\u008D\u008F\u0090\u009D \u00FF"} << false;
+    // A list edited in two programs: each line is read as what it is.
+    QTest::newRow("UTF-8 with a Windows-1252 line")
+        << QByteArray("Zo\xC3\xAB\r\nZo\xEB\r\n\xE2\x82\xAC 5") << QStringList{zoe, zoe, "\u20AC 5"} << false;
+    QTest::newRow("byte-order mark, then a Windows-1252 line")
+        << QByteArray("\xEF\xBB\xBFZo\xEB\nZo\xC3\xAB") << QStringList{zoe, zoe} << false;
     QTest::newRow("cut-off UTF-8 read as Windows-1252")
         << QByteArray("Ann\r\nZo\xC3") << QStringList{"Ann", "Zo\u00C3"} << false;
     QTest::newRow("NUL bytes refused") << QByteArray("Ann\r\nB\0b", 9) << QStringList{} << true;
