@@ -248,10 +248,15 @@ Written writeFile(const QString& path, const QStringList& names)
     }
     result.partlyWritten = writesInPlace(file, path);
     const QByteArray bytes = encode(names);
-    if (file.write(bytes) != bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
+    // A write cut short (the disk filled up) says why only when the rest is tried.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            result.error = file.errorString();
+            file.cancelWriting();
+            return result;
+        }
+        done += written;
     }
     // commit() syncs too but ignores a failure, and would then put a file that may not be
     // on the disk in the old one's place.
