@@ -43,7 +43,7 @@ Decoded readFile(const QString& path);
 
 struct Written
 {
-    QString error;            // why the file could not be written (a sentence without the full stop); empty on success
+    QString error; // why the file could not be written (a sentence without the full stop); empty on success
     bool partlyWritten = false; // it failed while the file itself was being written over: it may hold part of the list
     bool ok() const { return error.isEmpty(); }
 };
