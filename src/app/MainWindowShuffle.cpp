@@ -8,6 +8,7 @@
 #include "ui/Prompter.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 // The draw: Shuffle starts the 10 ms tick, Stop ends it; each tick re-orders the list
@@ -47,6 +48,9 @@ void MainWindow::toggleShuffle()
         shuffleButton->setText(MainWindowTexts::Shuffle);
         setBackColor(this, backColor(addButton));
         setBackColor(buttonPanel, backColor(addButton));
+        // The drawn order is read from the names' start, even if the list was scrolled
+        // sideways after the last re-order.
+        nameList->horizontalScrollBar()->setValue(0);
     }
 
     for (QPushButton* b : {addButton, removeButton, clearButton, printButton, importButton, exportButton})
@@ -55,8 +59,11 @@ void MainWindow::toggleShuffle()
 
 void MainWindow::shuffleTick()
 {
-    // 1. Re-order.
+    // 1. Re-order. The list shows the new order from its first name and from the names'
+    // start, as a list box emptied and filled again does, however it was scrolled.
     nameList->permute(m_draw.draw(nameList->ListCount(), *m_services.random));
+    nameList->verticalScrollBar()->setValue(0);
+    nameList->horizontalScrollBar()->setValue(0);
 
     // 2. Sound.
     if (sound) {
