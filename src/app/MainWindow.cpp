@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 
 #include <chrono>
 #include <utility>
@@ -155,16 +156,25 @@ void MainWindow::createControls()
 
 float MainWindow::leftTwips() const
 {
-    // The remembered twips stand unless the window was moved by other means since.
-    if (m_leftTwips >= 0 && twipsToPixels(m_leftTwips) == x())
-        return m_leftTwips;
+    // The twips the shake set stand while the window is at one of the places it asked for
+    // last: a window manager answers a move a little later, so x() can still show the place
+    // before, and a move made from there would creep. Anywhere else, the window was moved
+    // by other means (the user, the window manager), and that place counts.
+    if (m_leftTwips && (x() == m_askedLeft[0] || x() == m_askedLeft[1]))
+        return *m_leftTwips;
     return float(x()) * kTwipsPerPixel;
 }
 
 void MainWindow::setLeftTwips(float twips)
 {
+    m_askedLeft = {twipsToPixels(leftTwips()), twipsToPixels(twips)};
     m_leftTwips = twips;
-    move(twipsToPixels(twips), y());
+    // Straight to the window system: a widget skips a move to where it thinks it stands,
+    // and while an answer is late it may think it stands there already.
+    if (QWindow* window = windowHandle())
+        window->setFramePosition({m_askedLeft[1], y()});
+    else
+        move(m_askedLeft[1], y());
 }
 
 // Start-up and shut-down.

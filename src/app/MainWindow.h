@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QWidget>
 
+#include <array>
+#include <optional>
+
 class ContextHelp;
 class ListBox;
 class PrinterDevice;
@@ -143,7 +146,9 @@ private:
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
     QString m_damagedCopy; // where a damaged store was kept, until the user is told
-    float m_leftTwips = -1;
+    // Where the shake last put the window, and the places it moved from and to, in pixels.
+    std::optional<float> m_leftTwips;
+    std::array<int, 2> m_askedLeft{};
     TwipsRect m_nameListBounds;
     TwipsRect m_buttonPanelBounds;
     TwipsRect m_shuffleButtonBounds;
