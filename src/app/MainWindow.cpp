@@ -43,6 +43,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFont(designFont(8.25, false));
     // What's-This help is on for this window; each control carries its topic number.
     setProperty("WhatsThisHelp", true);
+    shakeMovesWindow = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     createControls();
 
     // The window's background starts as the button face, which is the rest colour the
@@ -339,6 +340,17 @@ void MainWindow::layOut()
     m_shuffleButtonBounds.top = layout.shuffleTop;
     m_shuffleButtonBounds.width = layout.shuffleWidth;
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    // Contents the shake moved aside stay aside until it brings them back.
+    const int shift = std::exchange(m_contentShift, 0);
+    shiftContents(shift);
+}
+
+void MainWindow::shiftContents(int pixels)
+{
+    const int by = pixels - m_contentShift;
+    m_contentShift = pixels;
+    for (QWidget* w : std::initializer_list<QWidget*>{nameList, buttonPanel, shuffleButton})
+        w->move(w->x() + by, w->y());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

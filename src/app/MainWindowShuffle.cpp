@@ -5,6 +5,7 @@
 #include "platform/SoundPlayer.h"
 #include "settings/SettingsKeys.h"
 #include "ui/BackColor.h"
+#include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
 #include <QPushButton>
@@ -51,6 +52,11 @@ void MainWindow::toggleShuffle()
         // The drawn order is read from the names' start, even if the list was scrolled
         // sideways after the last re-order.
         nameList->horizontalScrollBar()->setValue(0);
+        // Shaken contents go back where they were (a shaken window stays where it stands).
+        if (m_contentShift != 0) {
+            shiftContents(0);
+            m_shifted = false;
+        }
     }
 
     for (QPushButton* b : {addButton, removeButton, clearButton, printButton, importButton, exportButton})
@@ -84,9 +90,12 @@ void MainWindow::shuffleTick()
         }
     }
 
-    // 3. Shake.
+    // 3. Shake: the window where it can place itself, otherwise what it holds.
     if (shaky && !m_maxmin) {
-        setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
+        if (shakeMovesWindow)
+            setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
+        else
+            shiftContents(m_shifted ? 0 : twipsToPixels(kShakeTwips));
         m_shifted = !m_shifted;
     }
 
