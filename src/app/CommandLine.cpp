@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "OwnOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,15 +21,17 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
                                      QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.parse(arguments); // unknown arguments are not an error: they are ignored
-    if (!parser.isSet(help) && !parser.isSet(version))
+    // Only our own options, each exactly so: a word such as -reverse or -visual is Qt's,
+    // not a bundle of one-letter options.
+    const OwnOption own = ownOption(arguments);
+    if (own == OwnOption::None)
         return std::nullopt;
 
     // An application object names the program in the usage line; no display is needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbrel"));
     QTextStream out(stdout);
-    if (parser.isSet(help))
+    if (own == OwnOption::Help)
         out << parser.helpText();
     else
         out << "Nimbrel " << NIMBREL_VERSION << '\n';

@@ -7,6 +7,7 @@
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
+#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
 
@@ -18,6 +19,9 @@ int main(int argc, char* argv[])
         return *exitCode;
 
     QApplication app(argc, argv);
+    // The style chosen for the program (by default, the desktop or -style), drawing so that
+    // the flash does not make the program grow.
+    QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
