@@ -125,8 +125,9 @@ void MainWindow::createControls()
         *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
-    importButton->setProperty("HelpContextID", 12);
-    exportButton->setProperty("HelpContextID", 11);
+    // F1 on a file button shows the same topic as a click on it in help mode.
+    importButton->setProperty("HelpContextID", 11);
+    exportButton->setProperty("HelpContextID", 12);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
     QWidget* const tabOrder[] = {nameList,    shuffleButton, exportButton, importButton, optionsButton, aboutButton,
