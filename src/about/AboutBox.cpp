@@ -2,6 +2,7 @@
 
 #include "AboutLogo.h"
 #include "platform/UrlLauncher.h"
+#include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 #include "ui/ReadableColour.h"
@@ -106,6 +107,7 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     okButton->setFocus();
     applyTextColours();
+    fitCaptions(this);
 
     load();
 }
@@ -132,6 +134,7 @@ void AboutBox::load()
 {
     ownershipLabel->setText(
         QStringLiteral("Copyright \u00A9 %1 Quorvane. All rights reserved.").arg(QDate::currentDate().year()));
+    fitCaption(ownershipLabel);
 }
 
 void AboutBox::ok()

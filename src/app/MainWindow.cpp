@@ -7,6 +7,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/StoredNames.h"
 #include "ui/BackColor.h"
+#include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
@@ -152,6 +153,7 @@ void MainWindow::createControls()
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    fitCaptions(this);
 }
 
 float MainWindow::leftTwips() const
