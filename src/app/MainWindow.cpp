@@ -4,6 +4,7 @@
 #include "MainWindowTexts.h"
 #include "draw/RandomSource.h"
 #include "ui/BackColor.h"
+#include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
@@ -122,8 +123,9 @@ void MainWindow::createControls()
         *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
-    importButton->setProperty("HelpContextID", 12);
-    exportButton->setProperty("HelpContextID", 11);
+    // F1 on a file button shows the same topic as a click on it in help mode.
+    importButton->setProperty("HelpContextID", 11);
+    exportButton->setProperty("HelpContextID", 12);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
     QWidget* const tabOrder[] = {nameList,    shuffleButton, exportButton, importButton, optionsButton, aboutButton,
@@ -148,6 +150,7 @@ void MainWindow::createControls()
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    fitCaptions(this);
 }
 
 float MainWindow::leftTwips() const
