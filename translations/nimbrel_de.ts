@@ -66,6 +66,11 @@ Die Optionen und die gemerkte Liste stehen in ${XDG_CONFIG_HOME:-~/.config}/nimb
         <source>Show the version and exit.</source>
         <translation>Die Version anzeigen und beenden.</translation>
     </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel: kein Bildschirm, auf dem sich ein Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); zum Ausprobieren ohne Desktop: xvfb-run -a nimbrel</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -414,13 +419,25 @@ Die Liste bleibt unverändert.</translation>
         <translation>Exportdatei wählen...</translation>
     </message>
     <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>Die Datei ließ sich nur an Ort und Stelle überschreiben und enthält jetzt vielleicht nur einen Teil der Liste.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Eine Datei, die dort schon war, bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>Es wurde keine Datei angelegt.</translation>
+    </message>
+    <message>
         <source>Could not export to &quot;%1&quot;.
 %2.
-A file already there is unchanged.</source>
-        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop).</extracomment>
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
         <translation>Export nach „%1“ nicht möglich.
 %2.
-Eine Datei, die dort schon war, bleibt unverändert.</translation>
+%3</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,11 @@ Las opciones y la lista recordada se guardan en ${XDG_CONFIG_HOME:-~/.config}/ni
         <source>Show the version and exit.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel: no hay ninguna pantalla donde abrir una ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY); para probarlo sin escritorio: xvfb-run -a nimbrel</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -414,13 +419,25 @@ La lista no ha cambiado.</translation>
         <translation>Seleccionar el archivo de exportación...</translation>
     </message>
     <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>El archivo solo se podía sobrescribir en su sitio, así que puede que ahora contenga solo parte de la lista.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Si ya había un archivo, sigue sin cambios.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>No se ha creado ningún archivo.</translation>
+    </message>
+    <message>
         <source>Could not export to &quot;%1&quot;.
 %2.
-A file already there is unchanged.</source>
-        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop).</extracomment>
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
         <translation>No se pudo exportar a «%1».
 %2.
-Si ya había un archivo, sigue sin cambios.</translation>
+%3</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,11 @@ Les options et la liste gardée sont conservées dans ${XDG_CONFIG_HOME:-~/.conf
         <source>Show the version and exit.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel&#xa0;: aucun écran où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)&#xa0;; pour l’essayer sans bureau&#xa0;: xvfb-run -a nimbrel</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -414,13 +419,25 @@ La liste n’a pas changé.</translation>
         <translation>Choisir le fichier d’exportation...</translation>
     </message>
     <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>Le fichier n’a pu être réécrit que sur place&#xa0;: il ne contient peut-être plus qu’une partie de la liste.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Un fichier déjà présent à cet endroit n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>Aucun fichier n’a été créé.</translation>
+    </message>
+    <message>
         <source>Could not export to &quot;%1&quot;.
 %2.
-A file already there is unchanged.</source>
-        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop).</extracomment>
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
         <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;».
 %2.
-Un fichier déjà présent à cet endroit n’a pas été modifié.</translation>
+%3</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 #include "CommandLine.h"
-
+#include "OwnOptions.h"
 #include "Translation.h"
 
 #include <QCommandLineParser>
@@ -13,17 +13,6 @@ struct CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// The options with their descriptions in the language installed when this is called.
-void describe(QCommandLineParser& parser)
-{
-    parser.setApplicationDescription(
-        CommandLine::tr("Draws names out of a hat: keep a list of names, shuffle it and stop at random.\n"
-                        "The options and the remembered list are kept in "
-                        "${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite."));
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")});
-    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit.")});
-}
-
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
@@ -32,25 +21,55 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    QCommandLineParser parser;
-    describe(parser);
-    parser.parse(arguments); // unknown arguments are not an error: they are ignored
-    const bool help = parser.isSet(QStringLiteral("help"));
-    if (!help && !parser.isSet(QStringLiteral("version")))
+    // Only our own options, each exactly so: a word such as -reverse or -visual is Qt's,
+    // not a bundle of one-letter options.
+    const OwnOption own = ownOption(arguments);
+    if (own == OwnOption::None)
         return std::nullopt;
 
-    // An application object names the program in the usage line and finds the
-    // translations beside the program; no display is needed.
+    // An application object names the program in the usage line and finds the translations
+    // beside the program; no display is needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbrel"));
     QTextStream out(stdout);
-    if (!help) {
+    if (own == OwnOption::Version) {
         out << "Nimbrel " << NIMBREL_VERSION << '\n';
         return 0;
     }
     const Translation translation(QCoreApplication::applicationDirPath());
-    QCommandLineParser translated;
-    describe(translated);
-    out << translated.helpText();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        CommandLine::tr("Draws names out of a hat: keep a list of names, shuffle it and stop at random.\n"
+                        "The options and the remembered list are kept in "
+                        "${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite."));
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit.")});
+    out << parser.helpText();
     return 0;
+}
+
+std::optional<int> refuseWithoutDisplay(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return std::nullopt;
+    // Qt reads the platform from "-platform NAME" (or "--platform NAME").
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return std::nullopt;
+    }
+    // Said in the user's language, which needs an application object (no display).
+    QCoreApplication app(argc, argv);
+    const Translation translation(QCoreApplication::applicationDirPath());
+    //: Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and "xvfb-run -a nimbrel" as they are.
+    QTextStream(stderr) << CommandLine::tr("nimbrel: no display to open a window on (neither DISPLAY nor "
+                                           "WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel")
+                        << '\n';
+    return 1;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt; // Windows and macOS always have their desktop
+#endif
 }

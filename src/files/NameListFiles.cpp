@@ -6,6 +6,8 @@
 #include "ui/Prompter.h"
 #include "ui/TextLocale.h"
 
+#include <QFileInfo>
+
 namespace {
 
 QString number(qsizetype n)
@@ -85,8 +87,19 @@ void NameListFiles::exportList(const QStringList& names)
     if (path.isEmpty())
         return;
     rememberFile(path);
-    const QString reason = NameListCodec::writeFile(path, names);
-    if (!reason.isEmpty())
-        //: %1 is the file's path, %2 why it could not be written (a sentence without its full stop).
-        oops(tr("Could not export to \"%1\".\n%2.\nA file already there is unchanged.").arg(path, reason));
+    const QFileInfo before(path);
+    const bool fileThere = before.exists() && !before.isDir();
+    const NameListCodec::Written written = NameListCodec::writeFile(path, names);
+    if (written.ok())
+        return;
+    QString outcome;
+    if (written.partlyWritten)
+        outcome = tr("The file could only be written over in place, so it may now hold only part of the list.");
+    else if (fileThere)
+        outcome = tr("A file already there is unchanged.");
+    else
+        outcome = tr("No file was made.");
+    //: %1 is the file's path, %2 why it could not be written (a sentence without its full stop), %3 what became
+    //: of the file ("A file already there is unchanged.", ...).
+    oops(tr("Could not export to \"%1\".\n%2.\n%3").arg(path, written.error, outcome));
 }

@@ -1,13 +1,13 @@
 #include "OptionsDialog.h"
 
 #include "Settings.h"
+#include "ui/CaptionFit.h"
+#include "ui/DesignStyle.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -15,12 +15,8 @@ QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent, c
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
+    DesignStyle::apply(box);
     placeInTwips(box, at);
-    // Faces differ a little from the one the dialog was drawn with: rather than clip a
-    // caption, let its box reach into the room left of the parent's right edge.
-    const int room = parent->width() - box->x() - 2;
-    if (box->sizeHint().width() > box->width())
-        box->resize(std::min(box->sizeHint().width(), std::max(room, box->width())), box->height());
     return box;
 }
 
@@ -40,6 +36,7 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& s
     //: Heading of the three check boxes below it.
     effectsGroup = new QGroupBox(tr("Special Effects While Shuffling:"), this);
     effectsGroup->setObjectName(QStringLiteral("effectsGroup"));
+    DesignStyle::apply(effectsGroup);
     placeInTwips(effectsGroup, {90, 60, 3195, 1125});
     //: Check box: the window flashes colours while the names are shuffled.
     flashBox = checkBox("flashBox", tr("Flash different colors"), effectsGroup, {150, 240, 2775, 195});
@@ -65,6 +62,8 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& s
     setTabOrder(soundBox, rememberBox);
     setTabOrder(rememberBox, saveButton);
     setTabOrder(saveButton, cancelButton);
+
+    fitCaptions(this);
 
     connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
     // Esc and the close box end the dialog the same way: nothing is stored.

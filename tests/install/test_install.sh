@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and packs it as a .deb, then checks what a user
-# and a packager get: the files' places, the validators, --help/--version, and the
-# installed program started from another folder finding the files beside itself.
+# and a packager get: the files' places, the validators (lintian where it is installed),
+# one version everywhere, --help/--version, and the installed program started from another
+# folder finding the files beside itself.
 # Usage: test_install.sh <build dir>
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -23,7 +24,8 @@ check_layout() {
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
     for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es}.hlp \
         lib/nimbrel/translations/nimbrel_{de,fr,es}.qm share/applications/$id.desktop \
-        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1; do
+        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
+        share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
         [ -f "$prefix/$f" ] || fail "missing $f"
     done
     for size in 16 32 48 64 128 256; do
@@ -33,15 +35,26 @@ check_layout() {
 
 # Starts $1 from another folder under a scratch X server and home; the files beside the
 # program must be read from its resolved folder $2, and a shuffle must not miss its sound.
+# The program gets a session bus address of its own where no bus listens: with none set,
+# the D-Bus library would launch a bus daemon for the scratch display, and strace -f,
+# following it, would wait for it to end. For the same reason the trace is stopped once
+# the program has ended, whatever else it may have started.
 check_start() {
     local exe=$1 folder=$2 home
     home=$(mktemp -d -p "$scratch")
     (cd "$home" && HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$home/no-session-bus" \
         SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb timeout 120 \
         xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-            strace -f -qq -e trace=openat -o trace "$0" & pid=$!
+            strace -f -qq -e trace=openat -o trace "$0" & tracer=$!
+            stop() { # the program, then the trace
+                local program
+                program=$(pgrep -P $tracer | head -1)
+                [ -n "$program" ] && kill -$1 $program && timeout 30 tail --pid=$program -f /dev/null
+                kill $tracer 2>/dev/null; wait $tracer 2>/dev/null
+            }
             win=$(timeout 30 xdotool search --sync --onlyvisible --name "^Nimbrel$" | head -1)
-            [ -n "$win" ] || { echo "no main window"; pkill -KILL -P $pid; exit 1; }
+            [ -n "$win" ] || { echo "no main window"; stop KILL; exit 1; }
             eval "$(xdotool getwindowgeometry --shell "$win")"
             for name in Ann Bob; do   # Add Name, type the name, OK
                 xdotool mousemove $((X + 269)) $((Y + 15)) click 1; sleep 0.7
@@ -50,7 +63,7 @@ check_start() {
             xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 1   # Shuffle
             xdotool search --name "^Sound Error$" >/dev/null && echo "Sound Error shown" > sound-error
             xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 0.3 # Stop
-            pkill -TERM -P $pid; wait $pid 2>/dev/null; exit 0' "$exe") || fail "$exe did not start"
+            stop TERM; exit 0' "$exe") || fail "$exe did not start"
     [ -f "$home/sound-error" ] && fail "$exe: the shuffle showed Sound Error"
     for f in shuffle.wav nimbrel.hlp; do
         grep -q "openat(.*\"$folder/$f\", [^)]*) = [0-9]" "$home/trace" 2>/dev/null ||
@@ -65,27 +78,65 @@ desktop-file-validate "$scratch/prefix/share/applications/$id.desktop" || fail "
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" ||
     { cat "$scratch/as.log"; fail "appstreamcli validate"; }
 
-echo "== --help and --version"
-"$scratch/prefix/bin/nimbrel" --help | grep -q -- "--version" || fail "--help"
-[ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel 1.5" ] || fail "--version"
+# Runs a command with no display and no platform chosen, in a scratch home.
+headless() {
+    local home
+    home=$(mktemp -d -p "$scratch")
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/config" "$@"
+}
+exe=$scratch/prefix/bin/nimbrel
+
+echo "== --help and --version without a display; one version everywhere"
+version=1.5
+headless "$exe" --help | grep -q -- "--version" || fail "--help"
+[ "$(headless "$exe" --version)" = "Nimbrel $version" ] || fail "--version"
 # The installed program finds its translations beside itself.
-LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$scratch/prefix/bin/nimbrel" --help | grep -q "Diese Hilfe anzeigen" ||
+headless env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$exe" --help | grep -q "Diese Hilfe anzeigen" ||
     fail "--help in German"
+grep -q "<release version=\"$version\"" "$scratch/prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+zcat "$scratch/prefix/share/man/man1/nimbrel.1.gz" | grep -q "^\.TH .*\"Nimbrel $version\"" ||
+    fail "the manual page is not for $version"
+
+echo "== without a display"
+# Refused with status 1 and one line naming xvfb-run, DISPLAY unset or empty, not aborted.
+for assignment in "" DISPLAY=; do
+    status=0
+    headless $assignment "$exe" >/dev/null 2>"$scratch/err" || status=$?
+    [ "$status" = 1 ] && [ "$(wc -l <"$scratch/err")" = 1 ] && grep -q "xvfb-run -a nimbrel" "$scratch/err" ||
+        fail "no display ${assignment:+($assignment) }gave status $status: $(cat "$scratch/err")"
+done
+# A platform chosen on purpose is left to Qt: the program is still running when timeout ends it.
+for row in "QT_QPA_PLATFORM=offscreen|" "|-platform offscreen"; do
+    status=0
+    headless ${row%|*} timeout 3 "$exe" ${row#*|} >/dev/null 2>&1 || status=$?
+    [ "$status" = 124 ] || fail "no display, ${row//|/ }: ended with status $status"
+done
 
 echo "== the installed program, started from elsewhere"
-check_start "$scratch/prefix/bin/nimbrel" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
+check_start "$exe" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
 
 echo "== the Debian package"
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     (cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
     deb=$(ls "$scratch"/deb/*.deb)
     depends=$(dpkg-deb -f "$deb" Depends)
-    for d in xdg-utils libqt6widgets6 libsdl2 libsqlite3; do
+    for d in xdg-utils fonts-dejavu-core fonts-liberation2 libqt6widgets6 libsdl2 libsqlite3; do
         [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version: $(dpkg-deb -f "$deb" Version)"
     dpkg-deb -x "$deb" "$scratch/root"
     check_layout "$scratch/root/usr"
+    zcat "$scratch/root/usr/share/doc/nimbrel/changelog.gz" >"$scratch/changelog"
+    [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] ||
+        fail "the changelog's latest entry is not $version"
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+            { cat "$scratch/lintian.log"; fail "lintian reports errors or warnings"; }
+    else
+        echo "SKIP: lintian is not installed; the package is not checked with it"
+    fi
     check_start "$scratch/root/usr/bin/nimbrel" "$(readlink -f "$scratch/root/usr/lib/nimbrel")"
 else
     echo "SKIP: dpkg-deb or dpkg-shlibdeps is missing; the package is not tested"
