@@ -475,7 +475,7 @@ La liste n’a pas changé.</translation>
     <message>
         <source>Save</source>
         <extracomment>Button: keeps the choices and closes the window.</extracomment>
-        <translation>Enregistrer</translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
