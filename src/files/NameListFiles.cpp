@@ -14,9 +14,17 @@ namespace {
 const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
 const QString kOops = QStringLiteral("Oops!");
 
+// %1 the path, %2 why (a sentence without the full stop).
+const QString kNotImported = QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.");
+
 QString number(qsizetype n)
 {
     return QLocale(QLocale::English).toString(qint64(n));
+}
+
+QString wasOrWere(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("was") : QStringLiteral("were");
 }
 
 } // namespace
@@ -43,31 +51,40 @@ void NameListFiles::oops(const QString& text)
     m_prompter.MsgBox(text, Prompter::vbExclamation, kOops);
 }
 
+bool NameListFiles::confirmReplace(bool listHasNames)
+{
+    return !listHasNames ||
+           m_prompter.MsgBox(
+               QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+               Prompter::vbYesNo | Prompter::vbExclamation, QStringLiteral("Confirmation")) == Prompter::IDYES;
+}
+
 void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
 {
-    if (listHasNames &&
-        m_prompter.MsgBox(
-            QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"),
-            Prompter::vbYesNo | Prompter::vbExclamation, QStringLiteral("Confirmation")) != Prompter::IDYES)
+    if (!confirmReplace(listHasNames))
         return;
     const QString path = FileDialogs::showOpenDialog(m_prompter, m_owner, kFilter,
                                                      QStringLiteral("Select file to import..."), lastUsedFolder());
     if (path.isEmpty())
         return;
+    importPath(path, replaceList);
+}
+
+void NameListFiles::importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList)
+{
     rememberFile(path);
 
     // The whole file is read and decoded before the list is touched.
     const NameListCodec::Decoded file = NameListCodec::readFile(path);
     if (!file.ok()) {
-        oops(QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, file.error));
+        oops(kNotImported.arg(path, file.error));
         return;
     }
     replaceList(file.names);
     if (file.leftOut > 0)
         oops(QStringLiteral("The file holds more names than the list can hold. The first %1 were imported; %2 %3 "
                             "left out.")
-                 .arg(number(kMaxNames), number(file.leftOut),
-                      file.leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+                 .arg(number(kMaxNames), number(file.leftOut), wasOrWere(file.leftOut)));
 }
 
 void NameListFiles::exportList(const QStringList& names)

@@ -25,6 +25,9 @@ public:
     void exportList(const QStringList& names);
 
 private:
+    bool confirmReplace(bool listHasNames);
+    // Remembers path and reads it; the rest of the import once a file is chosen.
+    void importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList);
     QString lastUsedFolder();
     void rememberFile(const QString& path);
     void oops(const QString& text);
