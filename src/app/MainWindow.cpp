@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <chrono>
@@ -146,6 +147,8 @@ void MainWindow::createControls()
     connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
     connect(nameList, &ListBox::deletePressed, removeButton, &QPushButton::click);
+    // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
 
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);

@@ -97,6 +97,10 @@ public:
     void clearNames();
     void exitProgram();
     void enableButtons();
+    // Ctrl+V and Shift+Insert: the clipboard's text as names, refused while Add Name is.
+    void pasteNames();
+    // Each line of text that is not empty, at the end of the list in one step.
+    void addNames(const QString& text);
     // Shuffle and draw (MainWindowShuffle.cpp).
     void toggleShuffle();
     void shuffleTick();

@@ -17,8 +17,8 @@ inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 struct Decoded
 {
-    QStringList names;     // in file order, at most kMaxNames
-    qsizetype leftOut = 0; // names after the first kMaxNames
+    QStringList names;     // in file order, at most kMaxNames (or the room asked for)
+    qsizetype leftOut = 0; // names after those
     QString error;         // why this is not a name list (a sentence without the full stop); empty when it is
     bool ok() const { return error.isEmpty(); }
 };
@@ -28,6 +28,12 @@ struct Decoded
 // at CR LF, CR or LF; empty lines are skipped and every other line is a name, exactly as
 // written.
 Decoded decode(const QByteArray& bytes);
+
+// The names in text already decoded (pasted or dropped text, or a UTF-16 file), read as the
+// lines of a file are: lines end at CR LF, CR or LF, empty lines are skipped, every other
+// line is a name as it stands. At most room names are taken; the rest are counted. Text
+// holding NUL characters is no list of names.
+Decoded decodeText(QStringView text, qsizetype room = kMaxNames);
 
 // One line of a name list (without its line end) as the import reads it: as UTF-8 when it
 // is valid UTF-8, otherwise as Windows-1252, byte for byte, the five bytes that code page
@@ -43,7 +49,7 @@ Decoded readFile(const QString& path);
 
 struct Written
 {
-    QString error;            // why the file could not be written (a sentence without the full stop); empty on success
+    QString error; // why the file could not be written (a sentence without the full stop); empty on success
     bool partlyWritten = false; // it failed while the file itself was being written over: it may hold part of the list
     bool ok() const { return error.isEmpty(); }
 };

@@ -16,6 +16,12 @@ const QString kOops = QStringLiteral("Oops!");
 
 // %1 the path, %2 why (a sentence without the full stop).
 const QString kNotImported = QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.");
+// Pasted or dropped text: %1 why (a sentence without the full stop).
+const QString kNotAdded = QStringLiteral("Could not add the names.\n%1.\nThe list is unchanged.");
+// %1 the most names a list holds, %2 how many were added, %3 was/were, %4 how many were
+// left out, %5 was/were.
+const QString kAddedLeftOut = QStringLiteral("The list can hold at most %1 names: %2 of the new names %3 added, %4 "
+                                             "%5 left out.");
 
 QString number(qsizetype n)
 {
@@ -85,6 +91,22 @@ void NameListFiles::importPath(const QString& path, const std::function<void(con
         oops(QStringLiteral("The file holds more names than the list can hold. The first %1 were imported; %2 %3 "
                             "left out.")
                  .arg(number(kMaxNames), number(file.leftOut), wasOrWere(file.leftOut)));
+}
+
+void NameListFiles::addNames(const QString& text, int listCount,
+                             const std::function<void(const QStringList&)>& appendNames)
+{
+    const NameListCodec::Decoded pasted = NameListCodec::decodeText(text, kMaxNames - listCount);
+    if (!pasted.ok()) {
+        oops(kNotAdded.arg(pasted.error));
+        return;
+    }
+    if (!pasted.names.isEmpty())
+        appendNames(pasted.names);
+    if (pasted.leftOut > 0)
+        oops(kAddedLeftOut.arg(number(kMaxNames),
+                               pasted.names.isEmpty() ? QStringLiteral("none") : number(pasted.names.size()),
+                               wasOrWere(pasted.names.size()), number(pasted.leftOut), wasOrWere(pasted.leftOut)));
 }
 
 void NameListFiles::exportList(const QStringList& names)
