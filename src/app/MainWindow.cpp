@@ -149,6 +149,8 @@ void MainWindow::createControls()
     connect(nameList, &ListBox::deletePressed, removeButton, &QPushButton::click);
     // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
+    // Files and text dropped anywhere on the window, the list included.
+    setAcceptDrops(true);
 
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);

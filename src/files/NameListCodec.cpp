@@ -211,7 +211,7 @@ Decoded readFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(QStringLiteral("It is a folder, not a file"));
+        return failure(kIsFolder);
     // A device or a pipe could block or never end.
     if (info.exists() && !info.isFile())
         return failure(QStringLiteral("It is not an ordinary file"));
@@ -235,7 +235,7 @@ Written writeFile(const QString& path, const QStringList& names)
     Written result;
     const QFileInfo info(path);
     if (info.isDir()) {
-        result.error = QStringLiteral("It is a folder, not a file");
+        result.error = kIsFolder;
         return result;
     }
     // Replacing a pipe or a device with a file would break what uses it.

@@ -15,6 +15,9 @@ namespace NameListCodec {
 // Files larger than this are refused unread; 32,767 long names fit many times over.
 inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
+// Why a folder is neither read nor written.
+inline const QString kIsFolder = QStringLiteral("It is a folder, not a file");
+
 struct Decoded
 {
     QStringList names;     // in file order, at most kMaxNames (or the room asked for)

@@ -16,6 +16,7 @@ const QString kOops = QStringLiteral("Oops!");
 
 // %1 the path, %2 why (a sentence without the full stop).
 const QString kNotImported = QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.");
+const QString kOneFileAtATime = QStringLiteral("Only one file can be imported at a time. The list is unchanged.");
 // Pasted or dropped text: %1 why (a sentence without the full stop).
 const QString kNotAdded = QStringLiteral("Could not add the names.\n%1.\nThe list is unchanged.");
 // %1 the most names a list holds, %2 how many were added, %3 was/were, %4 how many were
@@ -74,6 +75,22 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
     if (path.isEmpty())
         return;
     importPath(path, replaceList);
+}
+
+void NameListFiles::importDropped(bool listHasNames, const QStringList& paths,
+                                  const std::function<void(const QStringList&)>& replaceList)
+{
+    if (paths.size() != 1) {
+        oops(kOneFileAtATime);
+        return;
+    }
+    // Refused before the question: there is nothing in a folder to replace the list with.
+    if (QFileInfo(paths.first()).isDir()) {
+        oops(kNotImported.arg(paths.first(), NameListCodec::kIsFolder));
+        return;
+    }
+    if (confirmReplace(listHasNames))
+        importPath(paths.first(), replaceList);
 }
 
 void NameListFiles::importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList)
