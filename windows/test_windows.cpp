@@ -5,7 +5,7 @@
 #include "RegistryConformance.h"
 #include "platform/windows/Win32ShellOpen.h"
 #include "platform/windows/Win32Sound.h"
-#include "settings/Win32Hive.h"
+#include "settings/UserStore.h"
 
 #include <windows.h>
 
@@ -36,17 +36,22 @@ void check(bool ok, const std::string& name, const std::string& why = std::strin
 // Each case gets its own key below this one; the whole tree goes at the end.
 const std::string kTestRoot = "Software\\Nimbrel Tests";
 
-void registryCases(Win32Hive& hive)
+void registryCases(RegistryApi& hive)
 {
     int n = 0;
     for (const RegistryConformance::Case& c : RegistryConformance::cases()) {
-        RegistryConformance::Context context{hive, kTestRoot + "\\Case" + std::to_string(n++), std::string()};
+        if (c.needsTransactions) {
+            std::printf("skip: registry: %s (the registry has no transactions here)\n", c.name);
+            continue;
+        }
+        // Wine's registry enumerates values by name, not in the order written.
+        RegistryConformance::Context context{hive, kTestRoot + "\\Case" + std::to_string(n++), std::string(), false};
         check(c.run(context), std::string("registry: ") + c.name, context.why);
     }
 }
 
 // The registry holds text in the ANSI code page, not in UTF-8.
-void storesAnsiBytes(Win32Hive& hive)
+void storesAnsiBytes(RegistryApi& hive)
 {
     RegistryKey key(hive);
     hive.createKey(kTestRoot + "\\Ansi", key.out());
@@ -126,9 +131,9 @@ void removeTestKeys()
 int main()
 {
     removeTestKeys();
-    Win32Hive hive;
-    registryCases(hive);
-    storesAnsiBytes(hive);
+    const std::shared_ptr<RegistryApi> hive = openUserStore(); // the registry, on Windows
+    registryCases(*hive);
+    storesAnsiBytes(*hive);
     shellOpenReportsNoHandler();
     soundReturnsAtOnce();
     removeTestKeys();

@@ -1,8 +1,9 @@
-// Times the settings store on a fresh hive in a temporary XDG_CONFIG_HOME: writing and
-// reading back a full remembered list of names, and a single unbatched write.
+// Times the settings store on a fresh hive in a temporary XDG_CONFIG_HOME: writing a full
+// remembered list of names over the same list and over a reordered one, reading it back,
+// and a single unbatched write.
 #include "BenchSupport.h"
 #include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
+#include "settings/UserStore.h"
 
 #include <QTemporaryDir>
 
@@ -33,44 +34,47 @@ int main()
         return 1;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
 
-    Settings store;
-    store.setCompany(SettingsKeys::Company);
-    store.setAppName(SettingsKeys::AppName);
+    Settings store(openUserStore());
 
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names.append(QStringLiteral("Name %1").arg(i, 15, 10, QLatin1Char('x')));
 
-    QList<Settings::Row> list;
-    for (int i = 0; i < kNames; ++i)
-        list.append({SettingsKeys::nameKey(i), names.at(i)});
-
-    // Shut-down's list write over the list saved last time: drop the section, then the
-    // values in position order, all-or-nothing. The first run stores the old list.
+    // Shut-down's list write over the list saved last time: the section's values replaced
+    // by the list in position order, all-or-nothing. The first run stores the old list.
     std::vector<double> saves;
     for (int run = 0; run <= kSaves; ++run) {
         const auto start = Clock::now();
-        Settings::Batch batch = store.beginBatch();
-        store.DeleteSetting(SettingsKeys::NamesSection, QString());
-        store.SaveSettings(SettingsKeys::NamesSection, list);
-        if (!batch.commit())
+        if (store.saveNames(names) != Settings::SaveResult::Saved)
             return 1;
         if (run > 0)
             saves.push_back(millisecondsSince(start));
     }
     std::printf("save_batch_32767: %.1f ms\n", median(saves));
 
+    // The same after a draw: every position holds another name than last time.
+    QStringList drawn = names;
+    std::reverse(drawn.begin(), drawn.end());
+    saves.clear();
+    for (int run = 0; run < 2 * kSaves; ++run) { // ends with the list in order again
+        const auto start = Clock::now();
+        if (store.saveNames(run % 2 == 0 ? drawn : names) != Settings::SaveResult::Saved)
+            return 1;
+        saves.push_back(millisecondsSince(start));
+    }
+    std::printf("save_batch_changed_32767: %.1f ms\n", median(saves));
+
     auto start = Clock::now();
-    const QList<Settings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
+    const QStringList stored = store.names();
     std::printf("get_all_32767: %.1f ms\n", millisecondsSince(start));
-    if (rows.size() != kNames || rows.last().second != names.last())
+    if (stored != names)
         return 1;
 
     std::vector<double> singles;
     singles.reserve(kSingles);
     for (int i = 0; i < kSingles; ++i) {
         start = Clock::now();
-        store.SaveSetting(SettingsKeys::OptionsSection, SettingsKeys::Sound.key, SettingsKeys::flagText(i % 2 == 0));
+        store.setFlag(SettingsKeys::Sound, i % 2 == 0);
         singles.push_back(millisecondsSince(start) * 1000.0);
     }
     std::printf("save_single: %.1f us\n", median(std::move(singles)));

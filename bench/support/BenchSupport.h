@@ -6,9 +6,12 @@
 #include "platform/SoundPlayer.h"
 #include "platform/UrlLauncher.h"
 #include "print/QtPrinterDevice.h"
+#include "settings/Settings.h"
+#include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 class Silence : public SoundPlayer
@@ -37,10 +40,14 @@ struct BenchServices
     ClockRandomSource random;
     NoPrograms noPrograms;
     QtPrinterDevice printer;
+    std::unique_ptr<Settings> settings;
 
+    // Services for a new window, with settings made afresh over the user's store as a new
+    // run of the program has them.
     MainWindowServices withFolder(const QString& appPath)
     {
-        MainWindowServices services{&prompter, &silence, &random, appPath, {}};
+        settings = std::make_unique<Settings>(openUserStore(), appPath);
+        MainWindowServices services{&prompter, &silence, &random, appPath, settings.get()};
         services.launcher = &noPrograms;
         services.printer = &printer;
         return services;

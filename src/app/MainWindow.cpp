@@ -3,10 +3,8 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "draw/RandomSource.h"
-#include "settings/RegistryApi.h"
-#include "settings/SettingsKeys.h"
-#include "settings/StoredNames.h"
 #include "ui/BackColor.h"
+#include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
@@ -20,8 +18,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
-#include <chrono>
 #include <utility>
 
 namespace {
@@ -32,7 +30,7 @@ constexpr float kDesignClientHeight = 3990;
 } // namespace
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_settings(services.registry ? services.registry : Settings::userStore())
+    : QWidget(parent), m_services(services), m_settings(*services.settings)
 {
     setWindowTitle(MainWindowTexts::Caption);
     QIcon icon;
@@ -42,6 +40,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFont(designFont(8.25, false));
     // What's-This help is on for this window; each control carries its topic number.
     setProperty("WhatsThisHelp", true);
+    shakeMovesWindow = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     createControls();
 
     // The window's background starts as the button face, which is the rest colour the
@@ -125,8 +124,9 @@ void MainWindow::createControls()
         *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
-    importButton->setProperty("HelpContextID", 12);
-    exportButton->setProperty("HelpContextID", 11);
+    // F1 on a file button shows the same topic as a click on it in help mode.
+    importButton->setProperty("HelpContextID", 11);
+    exportButton->setProperty("HelpContextID", 12);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
     QWidget* const tabOrder[] = {nameList,    shuffleButton, exportButton, importButton, optionsButton, aboutButton,
@@ -155,20 +155,30 @@ void MainWindow::createControls()
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    fitCaptions(this);
 }
 
 float MainWindow::leftTwips() const
 {
-    // The remembered twips stand unless the window was moved by other means since.
-    if (m_leftTwips >= 0 && twipsToPixels(m_leftTwips) == x())
-        return m_leftTwips;
+    // The twips the shake set stand while the window is at one of the places it asked for
+    // last: a window manager answers a move a little later, so x() can still show the place
+    // before, and a move made from there would creep. Anywhere else, the window was moved
+    // by other means (the user, the window manager), and that place counts.
+    if (m_leftTwips && (x() == m_askedLeft[0] || x() == m_askedLeft[1]))
+        return *m_leftTwips;
     return float(x()) * kTwipsPerPixel;
 }
 
 void MainWindow::setLeftTwips(float twips)
 {
+    m_askedLeft = {twipsToPixels(leftTwips()), twipsToPixels(twips)};
     m_leftTwips = twips;
-    move(twipsToPixels(twips), y());
+    // Straight to the window system: a widget skips a move to where it thinks it stands,
+    // and while an answer is late it may think it stands there already.
+    if (QWindow* window = windowHandle())
+        window->setFramePosition({m_askedLeft[1], y()});
+    else
+        move(m_askedLeft[1], y());
 }
 
 // Start-up and shut-down.
@@ -202,22 +212,16 @@ void MainWindow::load()
 
     m_wavdata = readFileData(folder + QStringLiteral("shuffle.wav"));
 
-    m_settings.setCompany(Company);
-    m_settings.setAppName(AppName);
     // Opening the store moves a damaged one aside; the user hears of it once the window is up.
     m_damagedCopy = m_settings.takeDamagedCopy();
 
-    auto readFlag = [this](const Key& key) {
-        return flagIsOn(m_settings.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue);
-    };
-    flashy = readFlag(FlashyColorThing);
-    shaky = readFlag(ShakyWindowThing);
-    sound = readFlag(Sound);
-    rememberNames = readFlag(SaveNames);
+    flashy = m_settings.flag(FlashyColorThing);
+    shaky = m_settings.flag(ShakyWindowThing);
+    sound = m_settings.flag(Sound);
+    rememberNames = m_settings.flag(SaveNames);
 
     if (rememberNames) {
-        const QStringList names = storedNamesInOrder(m_settings.GetAllSettings(NamesSection));
-        nameList->AddItems(names);
+        nameList->AddItems(m_settings.names());
     }
 
     m_helpFile = folder + QStringLiteral("nimbrel.hlp");
@@ -251,42 +255,19 @@ bool MainWindow::saveNamesNow()
 
 QString MainWindow::saveNames()
 {
-    using namespace SettingsKeys;
-    // Another copy of the program may hold the store for a moment; wait for it rather
-    // than lose the list.
-    constexpr std::chrono::seconds kPatience(30);
-
-    auto reason = [](long result) {
-        switch (result) {
-        case RegistryApi::Busy:
-            return MainWindowTexts::StoreBusy;
-        case RegistryApi::AccessDenied:
-            return MainWindowTexts::StoreReadOnly;
-        case RegistryApi::DiskFull:
-            return MainWindowTexts::DiskFull;
-        default:
-            return MainWindowTexts::StoreFailed;
-        }
-    };
-
-    // One batch, committed only when every name was written: the stored list is either
-    // the old one or the new one, never a mix. Leaving the batch uncommitted rolls it back.
-    Settings::Batch batch = m_settings.beginBatch(kPatience);
-    if (!batch.isOpen())
-        return reason(batch.result());
-    // A first run has no section to delete.
-    if (!m_settings.DeleteSetting(NamesSection, QString()) && m_settings.lastError() != RegistryApi::FileNotFound)
-        return reason(m_settings.lastError());
-    const QStringList names = nameList->names();
-    QList<Settings::Row> rows;
-    rows.reserve(names.size());
-    for (qsizetype i = 0; i < names.size(); ++i)
-        rows.append({nameKey(int(i)), names[i]});
-    if (!m_settings.SaveSettings(NamesSection, rows))
-        return reason(m_settings.lastError());
-    if (!batch.commit())
-        return reason(batch.result());
-    return {};
+    switch (m_settings.saveNames(nameList->names())) {
+    case Settings::SaveResult::Saved:
+        return {};
+    case Settings::SaveResult::Busy:
+        return MainWindowTexts::StoreBusy;
+    case Settings::SaveResult::Unwritable:
+        return MainWindowTexts::StoreReadOnly;
+    case Settings::SaveResult::DiskFull:
+        return MainWindowTexts::DiskFull;
+    case Settings::SaveResult::Failed:
+        break;
+    }
+    return MainWindowTexts::StoreFailed;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -330,6 +311,17 @@ void MainWindow::layOut()
     m_shuffleButtonBounds.top = layout.shuffleTop;
     m_shuffleButtonBounds.width = layout.shuffleWidth;
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    // Contents the shake moved aside stay aside until it brings them back.
+    const int shift = std::exchange(m_contentShift, 0);
+    shiftContents(shift);
+}
+
+void MainWindow::shiftContents(int pixels)
+{
+    const int by = pixels - m_contentShift;
+    m_contentShift = pixels;
+    for (QWidget* w : std::initializer_list<QWidget*>{nameList, buttonPanel, shuffleButton})
+        w->move(w->x() + by, w->y());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QWidget>
 
+#include <array>
+#include <optional>
+
 class ContextHelp;
 class ListBox;
 class PrinterDevice;
@@ -27,8 +30,8 @@ struct MainWindowServices
     RandomSource* random = nullptr;
     // Folder holding the program's executable (its sound and help files sit beside it).
     QString appPath;
-    // The main window's settings store; the current user's when null.
-    std::shared_ptr<RegistryApi> registry;
+    // The program's settings, made once by main; the dialogs the window opens use them too.
+    Settings* settings = nullptr;
     // Opens the About box's links.
     UrlLauncher* launcher = nullptr;
     // The printer the list is printed on (the system's default printer in the program).
@@ -50,6 +53,9 @@ public:
     bool shaky = true;
     bool sound = true;
     bool rememberNames = true;
+    // Whether the shake moves the window. Where the platform does not let a window place
+    // itself (a Wayland session), the shake moves the window's contents by the same steps.
+    bool shakeMovesWindow = true;
 
     ListBox* nameList;
     QFrame* buttonPanel; // holds the column of side buttons
@@ -69,6 +75,8 @@ public:
 
     bool maxmin() const { return m_maxmin; }
     bool shifted() const { return m_shifted; }
+    // How far the shake moved the window's contents to the right, in pixels.
+    int contentShift() const { return m_contentShift; }
     QString helpFile() const { return m_helpFile; }
     QByteArray wavdata() const { return m_wavdata; }
     // Window's left edge in twips, kept exactly across shakes.
@@ -139,11 +147,12 @@ private:
     void setEnableTimerActive(bool enabled);
     // Accepts a drag or drop, as a copy, when it would bring names in now.
     bool takeDrag(QDropEvent* event);
+    void shiftContents(int pixels);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
 
     MainWindowServices m_services;
-    Settings m_settings;
+    Settings& m_settings;
     QByteArray m_wavdata;
     QString m_helpFile;
     DrawOrder m_draw;
@@ -154,7 +163,10 @@ private:
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
     QString m_damagedCopy; // where a damaged store was kept, until the user is told
-    float m_leftTwips = -1;
+    // Where the shake last put the window, and the places it moved from and to, in pixels.
+    std::optional<float> m_leftTwips;
+    std::array<int, 2> m_askedLeft{};
+    int m_contentShift = 0;
     TwipsRect m_nameListBounds;
     TwipsRect m_buttonPanelBounds;
     TwipsRect m_shuffleButtonBounds;

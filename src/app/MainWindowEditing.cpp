@@ -37,7 +37,7 @@ void MainWindow::addNames(const QString& text)
 {
     // Read as the import reads a file's lines, and added in one go: the extent and the
     // buttons follow once.
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.addNames(text, nameList->ListCount(), [this](const QStringList& names) { nameList->AddItems(names); });
 }
 

@@ -37,7 +37,7 @@ std::function<void(const QStringList&)> replacing(ListBox* list)
 
 void MainWindow::importList()
 {
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.importList(nameList->ListCount() > 0, replacing(nameList));
 }
 
@@ -50,7 +50,7 @@ void MainWindow::dropNames(const QStringList& files, const QString& text)
     }
     if (!importButton->isEnabled())
         return;
-    NameListFiles names(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles names(*m_services.prompter, this, m_settings);
     names.importDropped(nameList->ListCount() > 0, files, replacing(nameList));
 }
 
@@ -92,6 +92,6 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::exportList()
 {
-    NameListFiles files(*m_services.prompter, this, m_settings, m_services.appPath);
+    NameListFiles files(*m_services.prompter, this, m_settings);
     files.exportList(nameList->names());
 }

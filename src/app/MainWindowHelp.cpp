@@ -2,7 +2,6 @@
 
 #include "help/ContextHelp.h"
 #include "help/HelpMessageDialog.h"
-#include "settings/SettingsKeys.h"
 
 #include <QWhatsThis>
 
@@ -11,10 +10,8 @@
 // is no topic leaves the mode.
 void MainWindow::showHelp()
 {
-    using namespace SettingsKeys;
-    if (flagIsOn(m_settings.GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, ShowHelpMessage.defaultValue),
-                 ShowHelpMessage.defaultValue)) {
-        HelpMessageDialog dialog(this, m_services.registry);
+    if (m_settings.flag(SettingsKeys::ShowHelpMessage)) {
+        HelpMessageDialog dialog(this, m_settings);
         dialog.exec();
     }
     // A help file put in place (or mended) since start-up counts from now on.

@@ -9,7 +9,7 @@
 // The main window's Options button (and Esc there): the dialog, loaded afresh each time.
 void MainWindow::showOptions()
 {
-    OptionsDialog dialog(this, *this);
+    OptionsDialog dialog(this, *this, m_settings);
     dialog.exec();
 }
 

@@ -28,9 +28,10 @@ struct IconvCloser
     void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
 };
 
-// Converts bytes from charset to a QString with the C library's iconv. With keepUndefined,
-// a byte the charset leaves undefined becomes the character of the same number, as Windows
-// reads the five holes of code page 1252; otherwise any invalid or cut-off sequence fails.
+// Converts bytes to a QString with raw, a converter of the C library's iconv from their
+// charset to UTF-16LE. With keepUndefined, a byte the charset leaves undefined becomes the
+// character of the same number, as Windows reads the five holes of code page 1252;
+// otherwise any invalid or cut-off sequence fails.
 std::optional<QString> convert(QByteArrayView bytes, iconv_t raw, bool keepUndefined)
 {
     iconv(raw, nullptr, nullptr, nullptr, nullptr); // from the initial state
@@ -58,6 +59,7 @@ std::optional<QString> convert(QByteArrayView bytes, iconv_t raw, bool keepUndef
     return QString(reinterpret_cast<const QChar*>(units.data()), count);
 }
 
+// The same with a converter of its own from charset.
 std::optional<QString> convert(QByteArrayView bytes, const char* charset, bool keepUndefined)
 {
     const iconv_t raw = iconv_open("UTF-16LE", charset);
@@ -97,9 +99,8 @@ bool writesInPlace(const QSaveFile& file, const QString& path)
     Q_UNUSED(path);
     return false; // the save file never falls back to it there
 #else
-    struct stat opened
-    {
-    }, named{};
+    struct stat opened;
+    struct stat named;
     return ::fstat(file.handle(), &opened) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 #endif

@@ -3,7 +3,6 @@
 #include "FileDialogs.h"
 #include "NameListCodec.h"
 #include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "ui/Prompter.h"
 
 #include <QFileInfo>
@@ -36,21 +35,19 @@ QString wasOrWere(qsizetype n)
 
 } // namespace
 
-NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings, QString programFolder)
-    : m_prompter(prompter), m_owner(owner), m_settings(settings), m_programFolder(std::move(programFolder))
+NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings)
+    : m_prompter(prompter), m_owner(owner), m_settings(settings)
 {
 }
 
 QString NameListFiles::lastUsedFolder()
 {
-    const SettingsKeys::Key& key = SettingsKeys::LastUsedFolder;
-    return m_settings.GetSetting(key.section, key.key, m_programFolder);
+    return m_settings.text(SettingsKeys::LastUsedFolder);
 }
 
 void NameListFiles::rememberFile(const QString& path)
 {
-    const SettingsKeys::Key& key = SettingsKeys::LastUsedFolder;
-    m_settings.SaveSetting(key.section, key.key, path);
+    m_settings.setText(SettingsKeys::LastUsedFolder, path);
 }
 
 void NameListFiles::oops(const QString& text)

@@ -17,8 +17,9 @@ class QWidget;
 class NameListFiles
 {
 public:
-    // settings is the caller's store; programFolder is where the dialogs open the first time.
-    NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings, QString programFolder);
+    // settings keeps the file last chosen, where the dialogs open next (the program's folder
+    // the first time).
+    NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings);
 
     // Asks first when the list has names, lets the user choose a file and reads it;
     // replaceList is called with the file's names, or not at all.
@@ -46,5 +47,4 @@ private:
     Prompter& m_prompter;
     QWidget* m_owner;
     Settings& m_settings;
-    QString m_programFolder;
 };

@@ -1,6 +1,8 @@
 #include "HelpMessageDialog.h"
 
-#include "settings/SettingsKeys.h"
+#include "settings/Settings.h"
+#include "ui/CaptionFit.h"
+#include "ui/DesignStyle.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
@@ -8,12 +10,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
-HelpMessageDialog::HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi> registry)
+HelpMessageDialog::HelpMessageDialog(QWidget* owner, Settings& settings)
     : QDialog(owner, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint),
-      m_settings(registry ? std::move(registry) : Settings::userStore())
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("HelpMessageDialog"));
     setWindowTitle(QStringLiteral("Help"));
@@ -35,12 +35,9 @@ HelpMessageDialog::HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi
     showAgainBox = new QCheckBox(QStringLiteral("Show this message every time"), this);
     showAgainBox->setObjectName(QStringLiteral("showAgainBox"));
     showAgainBox->setChecked(true);
+    DesignStyle::apply(showAgainBox);
     placeInTwips(showAgainBox, {135, 1080, 2505, 195});
-    // Faces differ a little from the design face: rather than clip the caption, let the
-    // box reach into the room left of the dialog's right edge.
-    if (showAgainBox->sizeHint().width() > showAgainBox->width())
-        showAgainBox->resize(std::min(showAgainBox->sizeHint().width(), width() - showAgainBox->x() - 2),
-                             showAgainBox->height());
+    fitCaptions(this);
 
     setTabOrder(okButton, showAgainBox);
     connect(okButton, &QPushButton::clicked, this, &HelpMessageDialog::ok);
@@ -50,12 +47,7 @@ HelpMessageDialog::HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi
 
 void HelpMessageDialog::load()
 {
-    using namespace SettingsKeys;
-    m_settings.setCompany(Company);
-    m_settings.setAppName(AppName);
-    showAgainBox->setChecked(
-        flagIsOn(m_settings.GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, ShowHelpMessage.defaultValue),
-                 ShowHelpMessage.defaultValue));
+    showAgainBox->setChecked(m_settings.flag(SettingsKeys::ShowHelpMessage));
 }
 
 void HelpMessageDialog::ok()
@@ -65,8 +57,7 @@ void HelpMessageDialog::ok()
 
 void HelpMessageDialog::storeShowAgain()
 {
-    using namespace SettingsKeys;
-    m_settings.SaveSetting(ShowHelpMessage.section, ShowHelpMessage.key, flagText(showAgainBox->isChecked()));
+    m_settings.setFlag(SettingsKeys::ShowHelpMessage, showAgainBox->isChecked());
 }
 
 void HelpMessageDialog::done(int result)

@@ -1,15 +1,11 @@
 #pragma once
 
-#include "settings/Settings.h"
-
 #include <QDialog>
-
-#include <memory>
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class RegistryApi;
+class Settings;
 
 // The help message: tells the user how What's-This help works before help mode starts.
 // Its check box is the "Show Help Message" setting, read when the dialog opens and written
@@ -18,9 +14,9 @@ class HelpMessageDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // owner: the window the dialog is modal to and centred on; registry: the settings
-    // store (the current user's when null).
-    explicit HelpMessageDialog(QWidget* owner, std::shared_ptr<RegistryApi> registry = {});
+    // owner: the window the dialog is modal to and centred on; settings: where the check
+    // box is kept.
+    HelpMessageDialog(QWidget* owner, Settings& settings);
 
     QLabel* messageLabel;
     QCheckBox* showAgainBox; // Show this message every time
@@ -37,5 +33,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Settings m_settings;
+    Settings& m_settings;
 };

@@ -1,13 +1,13 @@
 #include "OptionsDialog.h"
 
-#include "settings/SettingsKeys.h"
+#include "Settings.h"
+#include "ui/CaptionFit.h"
+#include "ui/DesignStyle.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -15,31 +15,17 @@ QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent, cons
 {
     auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
+    DesignStyle::apply(box);
     placeInTwips(box, at);
-    // Faces differ a little from the one the dialog was drawn with: rather than clip a
-    // caption, let its box reach into the room left of the parent's right edge.
-    const int room = parent->width() - box->x() - 2;
-    if (box->sizeHint().width() > box->width())
-        box->resize(std::min(box->sizeHint().width(), std::max(room, box->width())), box->height());
     return box;
-}
-
-void setChecked(QCheckBox* box, const SettingsKeys::Key& key, Settings& store)
-{
-    box->setChecked(SettingsKeys::flagIsOn(store.GetSetting(key.section, key.key, key.defaultValue), key.defaultValue));
-}
-
-void storeChecked(const QCheckBox* box, const SettingsKeys::Key& key, Settings& store)
-{
-    store.SaveSetting(key.section, key.key, SettingsKeys::flagText(box->isChecked()));
 }
 
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window)
+OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& settings)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint),
-      m_window(window)
+      m_window(window), m_settings(settings)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(QStringLiteral("Options"));
@@ -48,6 +34,7 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window)
 
     effectsGroup = new QGroupBox(QStringLiteral("Special Effects While Shuffling:"), this);
     effectsGroup->setObjectName(QStringLiteral("effectsGroup"));
+    DesignStyle::apply(effectsGroup);
     placeInTwips(effectsGroup, {90, 60, 3195, 1125});
     flashBox = checkBox("flashBox", "Flash different colors", effectsGroup, {150, 240, 2775, 195});
     shakeBox = checkBox("shakeBox", "Shake window", effectsGroup, {150, 510, 2865, 195});
@@ -68,6 +55,8 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window)
     setTabOrder(rememberBox, saveButton);
     setTabOrder(saveButton, cancelButton);
 
+    fitCaptions(this);
+
     connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
     // Esc and the close box end the dialog the same way: nothing is stored.
     connect(cancelButton, &QPushButton::clicked, this, &OptionsDialog::cancel);
@@ -78,21 +67,19 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window)
 void OptionsDialog::load()
 {
     using namespace SettingsKeys;
-    m_settings.setCompany(Company);
-    m_settings.setAppName(AppName);
-    setChecked(flashBox, FlashyColorThing, m_settings);
-    setChecked(rememberBox, SaveNames, m_settings);
-    setChecked(shakeBox, ShakyWindowThing, m_settings);
-    setChecked(soundBox, Sound, m_settings);
+    flashBox->setChecked(m_settings.flag(FlashyColorThing));
+    rememberBox->setChecked(m_settings.flag(SaveNames));
+    shakeBox->setChecked(m_settings.flag(ShakyWindowThing));
+    soundBox->setChecked(m_settings.flag(Sound));
 }
 
 void OptionsDialog::save()
 {
     using namespace SettingsKeys;
-    storeChecked(flashBox, FlashyColorThing, m_settings);
-    storeChecked(shakeBox, ShakyWindowThing, m_settings);
-    storeChecked(soundBox, Sound, m_settings);
-    storeChecked(rememberBox, SaveNames, m_settings);
+    m_settings.setFlag(FlashyColorThing, flashBox->isChecked());
+    m_settings.setFlag(ShakyWindowThing, shakeBox->isChecked());
+    m_settings.setFlag(Sound, soundBox->isChecked());
+    m_settings.setFlag(SaveNames, rememberBox->isChecked());
 
     // No flash colour may stay on screen once flashing is off.
     if (!flashBox->isChecked())

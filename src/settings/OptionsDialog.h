@@ -1,10 +1,9 @@
 #pragma once
 
-#include "settings/Settings.h"
-
 #include <QDialog>
 
 class QCheckBox;
+class Settings;
 class QGroupBox;
 class QPushButton;
 
@@ -26,8 +25,9 @@ class OptionsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // owner: the window the dialog is modal to; window: what Save switches.
-    OptionsDialog(QWidget* owner, EffectSwitches& window);
+    // owner: the window the dialog is modal to; window: what Save switches; settings: where
+    // the boxes are stored.
+    OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& settings);
 
     QGroupBox* effectsGroup;
     QCheckBox* flashBox;       // Flash different colors
@@ -43,5 +43,5 @@ public:
 
 private:
     EffectSwitches& m_window;
-    Settings m_settings;
+    Settings& m_settings;
 };

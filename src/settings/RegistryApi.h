@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -70,6 +71,22 @@ public:
     // the hive, AccessDenied on the Win32 registry).
     virtual Result deleteKey(Handle key, std::string_view subKey) = 0;
     virtual Result closeKey(Handle key) = 0;
+
+    // One value for replaceValues.
+    struct Value
+    {
+        ValueName name;
+        std::uint32_t type = RegSz;
+        std::string_view data; // as setValue stores it (text with its NUL)
+    };
+    // Makes the key at path hold exactly these values, in this order, as deleting it and
+    // writing it anew would: missing keys along the path are created, and with no values
+    // the key itself goes (a missing key is no failure). Like deleteKey, it refuses a key
+    // that has subkeys. A name given twice is one value: its first place and spelling, the
+    // last data. Outside a batch the hive does it all or nothing; inside one it is part of
+    // the batch, to be rolled back with it on a failure. The Win32 registry, without
+    // transactions, may stop part way.
+    virtual Result replaceValues(std::string_view path, std::span<const Value> values) = 0;
 
     // One all-or-nothing batch of changes. A store without transactions returns Success and
     // applies each change at once.

@@ -1,135 +1,151 @@
 #include "Settings.h"
 
 #include "RegistryApi.h"
-#include "SqliteHive.h"
-#ifdef _WIN32
-#include "Win32Hive.h"
-#endif
+#include "StoredNames.h"
 
 #include <algorithm>
-#include <string>
+#include <cmath>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-const QString kInitialCompany = QStringLiteral("VB and VBA Program Settings");
-const QString kInitialAppName = QStringLiteral("Nimbrel");
-
-std::string utf8(const QString& text)
-{
-    return text.toStdString();
-}
+// Another copy of the program may hold the store for a moment when the names are saved;
+// wait for it rather than lose the list.
+constexpr std::uint32_t kSavePatienceMs = 30000;
 
 QString fromUtf8(const void* data, std::uint32_t length)
 {
     return QString::fromUtf8(static_cast<const char*>(data), static_cast<qsizetype>(length));
 }
 
-// "*" names the key's unnamed default value.
-RegistryApi::ValueName valueName(const std::string& key)
+// A text value's data: the UTF-8 bytes and their NUL (constData() is NUL-terminated).
+std::string_view withNul(const QByteArray& text)
 {
-    if (key == "*")
-        return std::nullopt;
-    return key;
+    return {text.constData(), std::size_t(text.size()) + 1};
 }
 
-// Stores text as a text value, with its NUL (constData() is NUL-terminated).
-RegistryApi::Result setText(RegistryApi& api, RegistryApi::Handle key, const QString& name, const QString& text)
+// A flag's text as a whole number, on exactly when it is 1.
+bool flagIsOn(const QString& stored, const QString& defaultValue)
 {
-    const std::string nameText = utf8(name);
-    const QByteArray data = text.toUtf8();
-    return api.setValue(key, valueName(nameText), RegistryApi::RegSz,
-                        reinterpret_cast<const std::uint8_t*>(data.constData()),
-                        static_cast<std::uint32_t>(data.size() + 1));
+    bool ok = false;
+    const double n = stored.trimmed().toDouble(&ok);
+    // A fraction is rounded half to even before the comparison, so "1.5" is 2 (off) and
+    // "0.5" is 0 (off); only values that round to 1 are on.
+    return std::nearbyint(ok ? n : defaultValue.trimmed().toDouble()) == 1.0;
 }
 
-// Leading and trailing spaces only; an empty text restores the initial name.
-QString propertyValue(const QString& newVal, const QString& initial)
+Settings::SaveResult saveResult(RegistryApi::Result r)
 {
-    if (newVal.isEmpty())
-        return initial;
-    qsizetype begin = 0;
-    qsizetype end = newVal.size();
-    while (begin < end && newVal.at(begin) == u' ')
-        ++begin;
-    while (end > begin && newVal.at(end - 1) == u' ')
-        --end;
-    return newVal.mid(begin, end - begin);
+    switch (r) {
+    case RegistryApi::Success:
+        return Settings::SaveResult::Saved;
+    case RegistryApi::Busy:
+        return Settings::SaveResult::Busy;
+    case RegistryApi::AccessDenied:
+        return Settings::SaveResult::Unwritable;
+    case RegistryApi::DiskFull:
+        return Settings::SaveResult::DiskFull;
+    default:
+        return Settings::SaveResult::Failed;
+    }
 }
 
 } // namespace
 
-std::shared_ptr<RegistryApi> Settings::userStore()
-{
-#ifdef _WIN32
-    return std::make_shared<Win32Hive>();
-#else
-    return std::make_shared<SqliteHive>(SqliteHive::userHivePath());
-#endif
-}
-
-Settings::Settings() : Settings(userStore()) {}
-
-Settings::Settings(std::shared_ptr<RegistryApi> api)
-    : m_api(std::move(api)), m_company(kInitialCompany), m_appName(kInitialAppName)
+Settings::Settings(std::shared_ptr<RegistryApi> store, QString programFolder)
+    : m_api(std::move(store)), m_programFolder(std::move(programFolder))
 {
 }
 
 Settings::~Settings() = default;
 
-QString Settings::Company() const
+std::string Settings::keyPath(const QString& section)
 {
-    return m_company;
+    using namespace SettingsKeys;
+    QString path = QStringLiteral("Software\\") + Company + QStringLiteral("\\") + AppName;
+    if (!section.isEmpty())
+        path += QStringLiteral("\\") + section;
+    return path.toStdString();
 }
 
-void Settings::setCompany(const QString& NewVal)
+bool Settings::flag(const SettingsKeys::Key& key)
 {
-    m_company = propertyValue(NewVal, kInitialCompany);
+    return flagIsOn(text(key), key.defaultValue);
 }
 
-QString Settings::AppName() const
+bool Settings::setFlag(const SettingsKeys::Key& key, bool on)
 {
-    return m_appName;
+    return setText(key, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void Settings::setAppName(const QString& NewVal)
+QString Settings::text(const SettingsKeys::Key& key)
 {
-    m_appName = propertyValue(NewVal, kInitialAppName);
+    const QString& fallback = key.form == SettingsKeys::Form::Folder ? m_programFolder : key.defaultValue;
+    RegistryKey handle(*m_api);
+    if (m_api->openKey(keyPath(key.section), RegistryApi::KeyAllAccess, handle.out()) != RegistryApi::Success)
+        return fallback;
+    const std::string name = key.key.toStdString();
+    std::uint32_t size = 0;
+    if (m_api->queryValue(handle.get(), name, nullptr, nullptr, &size) != RegistryApi::Success || size == 0)
+        return fallback;
+    std::vector<std::uint8_t> buffer(size);
+    std::uint32_t length = size;
+    if (m_api->queryValue(handle.get(), name, nullptr, buffer.data(), &length) != RegistryApi::Success)
+        return fallback;
+    // The value's type is not examined: whatever it holds reads as text, less its last byte (the NUL).
+    return fromUtf8(buffer.data(), size - 1);
 }
 
-std::string Settings::BuildKeyPath(const QString& Section) const
+bool Settings::setText(const SettingsKeys::Key& key, const QString& value)
 {
-    QString path = QStringLiteral("Software\\") + m_company + QStringLiteral("\\") + m_appName;
-    if (!Section.isEmpty())
-        path += QStringLiteral("\\") + Section;
-    return utf8(path);
+    RegistryKey handle(*m_api);
+    if (m_api->createKey(keyPath(key.section), handle.out()) != RegistryApi::Success)
+        return false;
+    const QByteArray data = value.toUtf8();
+    const std::string_view bytes = withNul(data);
+    return m_api->setValue(handle.get(), key.key.toStdString(), RegistryApi::RegSz,
+                           reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                           static_cast<std::uint32_t>(bytes.size())) == RegistryApi::Success;
 }
 
-bool Settings::DeleteSetting(const QString& Section, const QString& Key)
+QStringList Settings::names()
 {
-    RegistryKey key(*m_api);
-    RegistryApi::Result r;
-    if (Key.isEmpty()) {
-        r = m_api->openKey(BuildKeyPath(QString()), RegistryApi::KeyAllAccess, key.out());
-        if (r == RegistryApi::Success)
-            r = m_api->deleteKey(key.get(), utf8(Section));
-    } else {
-        r = m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out());
-        const std::string name = utf8(Key);
-        if (r == RegistryApi::Success)
-            r = m_api->deleteValue(key.get(), valueName(name));
+    return storedNamesInOrder(rows(SettingsKeys::NamesSection));
+}
+
+Settings::SaveResult Settings::saveNames(const QStringList& names)
+{
+    // The value names and texts in UTF-8, and the values pointing into them (the reserved
+    // vectors never move their strings).
+    const auto count = std::size_t(names.size());
+    std::vector<std::string> keys;
+    keys.reserve(count);
+    std::vector<QByteArray> texts;
+    texts.reserve(count);
+    std::vector<RegistryApi::Value> values;
+    values.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& name = keys.emplace_back("Name" + std::to_string(i)); // as SettingsKeys::nameKey
+        values.push_back({name, RegistryApi::RegSz, withNul(texts.emplace_back(names[qsizetype(i)].toUtf8()))});
     }
+    RegistryApi::Result r = m_api->beginBatchWaiting(kSavePatienceMs);
     if (r != RegistryApi::Success)
-        m_lastError = r;
-    return r == RegistryApi::Success;
+        return saveResult(r);
+    r = m_api->replaceValues(keyPath(SettingsKeys::NamesSection), values);
+    if (r != RegistryApi::Success) {
+        m_api->rollbackBatch();
+        return saveResult(r);
+    }
+    return saveResult(m_api->commitBatch());
 }
 
-QList<Settings::Row> Settings::GetAllSettings(const QString& Section)
+QList<Settings::Row> Settings::rows(const QString& section)
 {
     QList<Row> rows;
     const RegistryReadSnapshot snapshot(*m_api); // another copy may be saving the section now
     RegistryKey key(*m_api);
-    if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyRead, key.out()) != RegistryApi::Success)
+    if (m_api->openKey(keyPath(section), RegistryApi::KeyRead, key.out()) != RegistryApi::Success)
         return rows;
     std::uint32_t longestName = 0;
     std::uint32_t longestData = 0;
@@ -164,90 +180,15 @@ QList<Settings::Row> Settings::GetAllSettings(const QString& Section)
     return rows;
 }
 
-QString Settings::GetSetting(const QString& Section, const QString& Key, const QString& Default)
-{
-    RegistryKey key(*m_api);
-    if (m_api->openKey(BuildKeyPath(Section), RegistryApi::KeyAllAccess, key.out()) != RegistryApi::Success)
-        return Default;
-    const std::string nameText = utf8(Key);
-    const RegistryApi::ValueName name = valueName(nameText);
-    std::uint32_t size = 0;
-    if (m_api->queryValue(key.get(), name, nullptr, nullptr, &size) != RegistryApi::Success || size == 0)
-        return Default;
-    std::vector<std::uint8_t> buffer(size);
-    std::uint32_t length = size;
-    if (m_api->queryValue(key.get(), name, nullptr, buffer.data(), &length) != RegistryApi::Success)
-        return Default;
-    // The value's type is not examined: whatever it holds reads as text, less its last byte (the NUL).
-    return fromUtf8(buffer.data(), size - 1);
-}
-
-bool Settings::SaveSetting(const QString& Section, const QString& Key, const QString& Setting)
-{
-    RegistryKey key(*m_api);
-    RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
-    if (r == RegistryApi::Success)
-        r = setText(*m_api, key.get(), Key, Setting);
-    if (r != RegistryApi::Success)
-        m_lastError = r;
-    return r == RegistryApi::Success;
-}
-
-bool Settings::SaveSettings(const QString& Section, const QList<Row>& rows)
-{
-    if (rows.isEmpty())
-        return true; // nothing to store, so no section to create
-    RegistryKey key(*m_api);
-    RegistryApi::Result r = m_api->createKey(BuildKeyPath(Section), key.out());
-    for (qsizetype i = 0; i < rows.size() && r == RegistryApi::Success; ++i)
-        r = setText(*m_api, key.get(), rows[i].first, rows[i].second);
-    if (r != RegistryApi::Success)
-        m_lastError = r;
-    return r == RegistryApi::Success;
-}
-
 QString Settings::location() const
 {
     const std::string where = m_api->location();
     if (!where.empty())
         return QString::fromStdString(where);
-    return QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromStdString(BuildKeyPath(QString()));
+    return QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromStdString(keyPath(QString()));
 }
 
 QString Settings::takeDamagedCopy()
 {
     return QString::fromStdString(m_api->takeDamagedCopy());
-}
-
-Settings::Batch Settings::beginBatch(std::chrono::milliseconds patience)
-{
-    return Batch(m_api, patience);
-}
-
-Settings::Batch::Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience) : m_api(std::move(api))
-{
-    m_result = patience.count() > 0 ? m_api->beginBatchWaiting(static_cast<std::uint32_t>(patience.count()))
-                                    : m_api->beginBatch();
-    m_open = m_result == RegistryApi::Success;
-}
-
-Settings::Batch::Batch(Batch&& other) noexcept
-    : m_api(std::move(other.m_api)), m_open(other.m_open), m_result(other.m_result)
-{
-    other.m_open = false;
-}
-
-Settings::Batch::~Batch()
-{
-    if (m_open)
-        m_api->rollbackBatch();
-}
-
-bool Settings::Batch::commit()
-{
-    if (!m_open)
-        return false;
-    m_open = false;
-    m_result = m_api->commitBatch();
-    return m_result == RegistryApi::Success;
 }

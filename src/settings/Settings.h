@@ -1,90 +1,60 @@
 #pragma once
 
+#include "SettingsKeys.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-#include <chrono>
 #include <memory>
+#include <string>
 #include <utility>
 
 class RegistryApi;
 
-// Named text values below HKEY_CURRENT_USER\Software\<Company>\<AppName>\<Section>.
-// Every operation opens, uses and closes its key; nothing is cached, so several instances
-// (one per window) see each other's writes at once. Failures show only in the results:
-// GetSetting gives the default, SaveSetting/DeleteSetting give false, GetAllSettings an
-// empty list. Nothing throws.
+// What the program keeps between runs, by the keys of SettingsKeys.h, below
+// HKEY_CURRENT_USER\Software\Quorvane\Nimbrel. main makes one over the user's store and
+// hands it to every window that reads or writes settings. Nothing is cached, so another
+// running copy's writes show at once (the last write wins). Nothing throws: a value that
+// cannot be read reads as its key's default, and the writes say in their results whether
+// they were stored.
 class Settings
 {
 public:
-    // One (value name, text) row of GetAllSettings.
+    // How saving the names went.
+    enum class SaveResult { Saved, Busy, Unwritable, DiskFull, Failed };
+    // One (value name, text) pair of a section, as the store holds it.
     using Row = std::pair<QString, QString>;
 
-    // Uses the current user's store: the SQLite hive, or the registry on Windows.
-    Settings();
-    // Uses the given registry API (tests, benchmarks).
-    explicit Settings(std::shared_ptr<RegistryApi> api);
-    // The current user's store.
-    static std::shared_ptr<RegistryApi> userStore();
+    // store: where the values live; programFolder: the default of a Folder key.
+    explicit Settings(std::shared_ptr<RegistryApi> store, QString programFolder = QString());
     ~Settings();
 
-    QString Company() const;
-    void setCompany(const QString& NewVal);
-    QString AppName() const;
-    void setAppName(const QString& NewVal);
+    // On exactly when the stored text reads as the number 1, rounded half to even ("1.5"
+    // is off); text that is not a number counts as the key's default.
+    bool flag(const SettingsKeys::Key& key);
+    // Stores "1" or "0".
+    bool setFlag(const SettingsKeys::Key& key, bool on);
+    // The stored text, or the key's default when there is none. The store is opened for
+    // writing, so one that may only be read gives the defaults.
+    QString text(const SettingsKeys::Key& key);
+    bool setText(const SettingsKeys::Key& key, const QString& value);
 
-    bool DeleteSetting(const QString& Section, const QString& Key);
-    // Empty when the section is missing or holds no text value; never "zero rows".
-    QList<Row> GetAllSettings(const QString& Section);
-    QString GetSetting(const QString& Section, const QString& Key, const QString& Default);
-    bool SaveSetting(const QString& Section, const QString& Key, const QString& Setting);
-    // SaveSetting for each (key, setting) row in turn, opening the section once; stops at the
-    // first failure. True when every row was stored.
-    bool SaveSettings(const QString& Section, const QList<Row>& rows);
+    // The remembered names in list order; empty when there are none.
+    QStringList names();
+    // Stores the list as Name0, Name1, ... in one all-or-nothing batch, so the stored list
+    // is the old one or this one, never a mix. An empty list leaves no section.
+    SaveResult saveNames(const QStringList& names);
 
-    // All-or-nothing group of operations: one transaction on the hive. Operations made
-    // through any instance while the batch is open belong to it. Destroying a batch that
-    // was not committed rolls it back. A backend without transactions applies each operation at once.
-    // Only one batch can be open on a store at a time: a beginBatch while another batch is
-    // open (through any instance) gives a batch that is not open, whose operations belong to
-    // the open one and whose commit() returns false. commit() also returns false when the
-    // batch could not be begun (store not writable) or was already committed.
-    class Batch
-    {
-    public:
-        Batch(Batch&& other) noexcept;
-        Batch& operator=(Batch&&) = delete;
-        ~Batch();
-        // True when everything in the batch was stored.
-        bool commit();
-        // True while begun and neither committed nor rolled back.
-        bool isOpen() const { return m_open; }
-        // The store's answer to the begin, or to the commit once tried (a RegistryApi result).
-        long result() const { return m_result; }
-
-    private:
-        friend class Settings;
-        Batch(std::shared_ptr<RegistryApi> api, std::chrono::milliseconds patience);
-        std::shared_ptr<RegistryApi> m_api;
-        bool m_open = false;
-        long m_result = 0;
-    };
-    // patience: how long to wait for another process that holds the store's write lock;
-    // zero for the store's usual wait.
-    Batch beginBatch(std::chrono::milliseconds patience = std::chrono::milliseconds::zero());
-
-    // The RegistryApi result of the last SaveSetting or DeleteSetting that failed.
-    long lastError() const { return m_lastError; }
     // Where the store lives, for messages: a file path, or the registry key.
     QString location() const;
     // Where a damaged store found on opening was kept aside; empty when none, or once told.
     QString takeDamagedCopy();
 
 private:
-    std::string BuildKeyPath(const QString& Section) const;
+    static std::string keyPath(const QString& section);
+    QList<Row> rows(const QString& section);
 
     std::shared_ptr<RegistryApi> m_api;
-    QString m_company;
-    QString m_appName;
-    long m_lastError = 0;
+    QString m_programFolder;
 };

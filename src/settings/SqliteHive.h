@@ -3,24 +3,24 @@
 #include "RegistryApi.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+class HiveConnection;
+
 // The registry of systems without one: a per-user SQLite file holding a key tree below
 // HKEY_CURRENT_USER. Key and value names compare case-insensitively (ASCII) and keep their
 // first spelling; values enumerate in creation order. Every call reads the file afresh, so
-// another running copy's writes show at once (last write wins). All SqliteHive objects on
-// the same file share one connection, and so one open batch; only one batch can be open at
-// a time (a second beginBatch fails). A file that is not a database or is corrupt is moved
-// aside as <file>.corrupt-YYYYMMDDTHHMMSS and a fresh hive started. Where the file cannot
-// be opened or written, the calls fail through their results. Use from one thread (the UI's).
+// another running copy's writes show at once (last write wins). Each hive object has its
+// own connection to the file, opened on first use, and one batch open at a time (a second
+// beginBatch fails). A file that is not a database or is corrupt is moved aside as
+// <file>.corrupt-YYYYMMDDTHHMMSS and a fresh hive started. Where the file cannot be opened
+// or written, the calls fail through their results. Use from one thread (the UI's).
 class SqliteHive final : public RegistryApi
 {
 public:
-    // $XDG_CONFIG_HOME/nimbrel/registry.sqlite, with ~/.config when XDG_CONFIG_HOME is unset or empty.
-    static std::string userHivePath();
-
     explicit SqliteHive(std::string path);
     ~SqliteHive() override;
     SqliteHive(const SqliteHive&) = delete;
@@ -40,6 +40,7 @@ public:
     Result deleteValue(Handle key, ValueName name) override;
     Result deleteKey(Handle key, std::string_view subKey) override;
     Result closeKey(Handle key) override;
+    Result replaceValues(std::string_view path, std::span<const Value> values) override;
 
     Result beginBatch() override;
     Result commitBatch() override;
@@ -49,8 +50,6 @@ public:
     Result endRead() override;
     std::string location() const override;
     std::string takeDamagedCopy() override;
-
-    class Connection;
 
 private:
     struct EnumRow
@@ -69,19 +68,19 @@ private:
         bool rowsValid = false;
     };
 
-    Connection* connection();
+    HiveConnection* connection();
     OpenKey* find(Handle key);
     // An open key that may be written; else null, with InvalidHandle or AccessDenied.
     OpenKey* findWritable(Handle key, Result* error);
-    Result resolve(Connection& db, long long start, std::string_view path, bool create, long long* id);
+    Result resolve(HiveConnection& db, long long start, std::string_view path, bool create, long long* id);
     Handle addHandle(long long id, bool writable);
-    // Completes a delete left pending in the batch; Success or the failure.
-    Result settle();
-    // Deletes a leaf key inside a batch, keeping its rows for the writes that follow.
-    Result deleteLater(long long id);
+    // Deletes a key without subkeys, with its values.
+    Result deleteLeaf(long long id);
+    // replaceValues' work on an existing key, inside its transaction.
+    Result writeValues(long long id, std::span<const Value> values);
 
     std::string m_path;
-    std::shared_ptr<Connection> m_db;
+    std::unique_ptr<HiveConnection> m_db;
     std::unordered_map<Handle, OpenKey> m_keys;
     Handle m_nextHandle = 1;
 };

@@ -1,5 +1,6 @@
 #include "Win32Hive.h"
 
+#include "ValueBuffer.h"
 #include "platform/windows/AnsiCodePage.h"
 
 #include <windows.h>
@@ -36,21 +37,10 @@ private:
     std::optional<std::string> m_text;
 };
 
-// Hands a value's data (text in UTF-8) to a caller's buffer the registry's way: the size
-// always, the bytes when the buffer is there and large enough, MoreData when it is too small.
+// Hands a value's data to a caller's buffer, text in UTF-8.
 RegistryApi::Result giveBytes(DWORD type, std::string_view raw, std::uint8_t* data, std::uint32_t* length)
 {
-    const std::string bytes = isText(type) ? ansiToUtf8(raw) : std::string(raw);
-    const auto size = static_cast<std::uint32_t>(bytes.size());
-    if (data) {
-        if (*length < size) {
-            *length = size;
-            return RegistryApi::MoreData;
-        }
-        std::copy(bytes.begin(), bytes.end(), data);
-    }
-    *length = size;
-    return RegistryApi::Success;
+    return giveData(isText(type) ? ansiToUtf8(raw) : std::string(raw), data, length);
 }
 
 std::string_view asChars(const std::vector<BYTE>& bytes, DWORD length)
@@ -141,12 +131,8 @@ RegistryApi::Result Win32Hive::enumValue(Handle key, std::uint32_t index, char* 
     if (rc != ERROR_SUCCESS)
         return rc;
 
-    const std::string utf8Name = ansiToUtf8(std::string_view(ansiName.data(), ansiNameLength));
-    if (*nameLength <= utf8Name.size())
+    if (giveName(ansiToUtf8(std::string_view(ansiName.data(), ansiNameLength)), name, nameLength) == MoreData)
         return MoreData;
-    std::copy(utf8Name.begin(), utf8Name.end(), name);
-    name[utf8Name.size()] = '\0';
-    *nameLength = static_cast<std::uint32_t>(utf8Name.size());
     if (type)
         *type = valueType;
     if (!dataLength)
@@ -177,6 +163,22 @@ RegistryApi::Result Win32Hive::deleteKey(Handle key, std::string_view subKey)
 RegistryApi::Result Win32Hive::closeKey(Handle key)
 {
     return RegCloseKey(hkey(key));
+}
+
+RegistryApi::Result Win32Hive::replaceValues(std::string_view path, std::span<const Value> values)
+{
+    const LONG deleted = RegDeleteKeyA(HKEY_CURRENT_USER, utf8ToAnsi(path).c_str());
+    if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND)
+        return deleted;
+    if (values.empty())
+        return Success;
+    RegistryKey key(*this);
+    Result rc = createKey(path, key.out());
+    for (std::size_t i = 0; i < values.size() && rc == Success; ++i)
+        rc = setValue(key.get(), values[i].name, values[i].type,
+                      reinterpret_cast<const std::uint8_t*>(values[i].data.data()),
+                      static_cast<std::uint32_t>(values[i].data.size()));
+    return rc;
 }
 
 RegistryApi::Result Win32Hive::beginBatch()

@@ -24,6 +24,8 @@ public:
     Result deleteValue(Handle key, ValueName name) override;
     Result deleteKey(Handle key, std::string_view subKey) override;
     Result closeKey(Handle key) override;
+    // Deletes the key and writes it anew.
+    Result replaceValues(std::string_view path, std::span<const Value> values) override;
 
     Result beginBatch() override;
     Result commitBatch() override;

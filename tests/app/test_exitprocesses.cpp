@@ -8,9 +8,9 @@
 #include "app/ListBox.h"
 #include "app/MainWindow.h"
 #include "draw/ClockRandomSource.h"
+#include "platform/StoreLocation.h"
 #include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
-#include "settings/SqliteHive.h"
+#include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -35,10 +35,7 @@ constexpr int kFullList = 32767;
 
 Settings programStore()
 {
-    Settings s;
-    s.setCompany(Company);
-    s.setAppName(AppName);
-    return s;
+    return Settings(openUserStore());
 }
 
 QString nameOf(const QString& tag, int i)
@@ -58,15 +55,15 @@ QStringList listOf(const QString& tag, int count)
 // The stored list when it is one whole list of `count` names; its tag, or why not.
 bool wholeList(int count, QString* tagOrWhy)
 {
-    const QList<Settings::Row> rows = programStore().GetAllSettings(NamesSection);
-    if (rows.size() != count) {
-        *tagOrWhy = QStringLiteral("%1 names stored").arg(rows.size());
+    const QStringList names = programStore().names();
+    if (names.size() != count) {
+        *tagOrWhy = QStringLiteral("%1 names stored").arg(names.size());
         return false;
     }
-    const QString tag = rows[0].second.left(1);
+    const QString tag = names[0].left(1);
     for (int i = 0; i < count; ++i) {
-        if (rows[i] != Settings::Row(nameKey(i), nameOf(tag, i))) {
-            *tagOrWhy = QStringLiteral("name %1 is %2").arg(i).arg(rows[i].second);
+        if (names[i] != nameOf(tag, i)) {
+            *tagOrWhy = QStringLiteral("name %1 is %2").arg(i).arg(names[i]);
             return false;
         }
     }
@@ -89,7 +86,8 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     RecordingSoundPlayer player;
     ClockRandomSource random;
     QTemporaryDir folder;
-    MainWindow form({&prompter, &player, &random, folder.path(), {}});
+    Settings settings(openUserStore(), folder.path());
+    MainWindow form({&prompter, &player, &random, folder.path(), &settings});
     prompter.setOwner(&form);
     ExitGuard guard(&form);
     form.show();
@@ -133,16 +131,10 @@ int runCopy(const QStringList& args)
     const int count = args.value(2).toInt();
     const QStringList names = listOf(tag, count);
     for (int round = 0; round < rounds; ++round) {
-        Settings store = programStore();
-        {
-            Settings::Batch batch = store.beginBatch(std::chrono::seconds(30));
-            store.DeleteSetting(NamesSection, QString());
-            for (int i = 0; i < count; ++i)
-                store.SaveSetting(NamesSection, nameKey(i), names[i]);
-            if (!batch.commit()) {
-                std::fprintf(stderr, "round %d: save failed (%ld)\n", round, batch.result());
-                return 2;
-            }
+        const Settings::SaveResult saved = programStore().saveNames(names);
+        if (saved != Settings::SaveResult::Saved) {
+            std::fprintf(stderr, "round %d: save failed (%d)\n", round, int(saved));
+            return 2;
         }
         QString why;
         if (!wholeList(count, &why)) {
@@ -211,7 +203,7 @@ void TestExitProcesses::signalClosesLikeTheCloseBox()
     QFETCH(QString, mode);
     TestHome home;
     // No sound, so a shuffle asks nothing.
-    programStore().SaveSetting(Sound.section, Sound.key, QStringLiteral("0"));
+    programStore().setFlag(Sound, false);
 
     QProcess* p = child({mode});
     QVERIFY(p->waitForStarted());
@@ -221,9 +213,7 @@ void TestExitProcesses::signalClosesLikeTheCloseBox()
     QCOMPARE(p->exitStatus(), QProcess::NormalExit);
     QCOMPARE(p->exitCode(), 0);
 
-    QStringList stored;
-    for (const Settings::Row& row : programStore().GetAllSettings(NamesSection))
-        stored << row.second;
+    QStringList stored = programStore().names();
     stored.sort(); // a shuffle leaves them in its own order
     QCOMPARE(stored, QStringList({"Ann", "Bob", "Cy"}));
 }
@@ -232,13 +222,13 @@ void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
 {
     TestHome home;
     Settings store = programStore();
-    store.SaveSetting(NamesSection, nameKey(0), QStringLiteral("old"));
+    store.saveNames({QStringLiteral("old")});
 
     QProcess* p = child({QStringLiteral("idle")});
     QVERIFY(waitFor(p, "ready"));
     // Another process holds the store, so the exit save waits for it.
     sqlite3* other = nullptr;
-    QCOMPARE(sqlite3_open(SqliteHive::userHivePath().c_str(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_open(userStorePath().c_str(), &other), SQLITE_OK);
     QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     ::kill(pid_t(p->processId()), SIGTERM);
     QVERIFY(!p->waitForFinished(700));
@@ -249,23 +239,16 @@ void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
 
     QCOMPARE(p->exitStatus(), QProcess::CrashExit);
     QCOMPARE(p->exitCode(), SIGTERM);
-    const QList<Settings::Row> rows = store.GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<Settings::Row>({{nameKey(0), QStringLiteral("old")}}));
+    QCOMPARE(store.names(), QStringList({"old"}));
 }
 
 void TestExitProcesses::killedSaveLeavesOneWholeList()
 {
     TestHome home;
     Settings store = programStore();
-    store.SaveSetting(SaveNames.section, SaveNames.key, QStringLiteral("0")); // a quick start
-    {
-        Settings::Batch batch = store.beginBatch();
-        const QStringList old = listOf(QStringLiteral("A"), kFullList);
-        for (int i = 0; i < kFullList; ++i)
-            store.SaveSetting(NamesSection, nameKey(i), old[i]);
-        QVERIFY(batch.commit());
-    }
-    const std::string path = SqliteHive::userHivePath();
+    store.setFlag(SaveNames, false); // a quick start
+    QCOMPARE(store.saveNames(listOf(QStringLiteral("A"), kFullList)), Settings::SaveResult::Saved);
+    const std::string path = userStorePath();
     QString current = QStringLiteral("A");
     int kept = 0;
     int replaced = 0;
@@ -304,7 +287,7 @@ void TestExitProcesses::twoCopiesNeverMixTheirLists()
     TestHome home;
     // The store exists before the copies start: this is about saving and restoring, not
     // about two programs creating a new file at the same moment.
-    programStore().SaveSetting(Sound.section, Sound.key, QStringLiteral("1"));
+    programStore().setFlag(Sound, true);
     const QString rounds = QString::number(trials("NIMBREL_COPY_ROUNDS", 200));
     QProcess* a = child({QStringLiteral("copy"), QStringLiteral("A"), rounds, QStringLiteral("300")});
     QProcess* b = child({QStringLiteral("copy"), QStringLiteral("B"), rounds, QStringLiteral("300")});

@@ -5,8 +5,8 @@
 
 #include "app/ExitGuard.h"
 #include "app/MainWindowTexts.h"
+#include "platform/StoreLocation.h"
 #include "settings/RegistryApi.h"
-#include "settings/SqliteHive.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +15,6 @@
 
 #include <sqlite3.h>
 #include <unistd.h>
-
-using namespace SettingsKeys;
 
 namespace {
 
@@ -35,15 +33,12 @@ public:
 
 QString hivePath()
 {
-    return QString::fromStdString(SqliteHive::userHivePath());
+    return QString::fromStdString(userStorePath());
 }
 
 QStringList storedNames()
 {
-    QStringList out;
-    for (const Settings::Row& row : MainWindowFixture::store().GetAllSettings(NamesSection))
-        out << row.second;
-    return out;
+    return MainWindowFixture::store().names();
 }
 
 void storeOldList(MainWindowFixture& fx)

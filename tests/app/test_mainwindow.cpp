@@ -59,7 +59,7 @@ void TestMainWindow::controlsAsDesigned()
     QFETCH(int, top);
     QFETCH(int, helpId);
     MainWindowFixture fx;
-    MainWindowFixture::store().SaveSetting(SettingsKeys::NamesSection, SettingsKeys::nameKey(0), QStringLiteral("Ann"));
+    MainWindowFixture::store().saveNames({QStringLiteral("Ann")});
     MainWindow& f = fx.open();
     QCOMPARE(f.nameList->ListCount(), 1);
     auto* b = f.findChild<QPushButton*>(name);

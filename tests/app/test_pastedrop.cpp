@@ -168,8 +168,7 @@ void TestPasteDrop::drop()
         QCOMPARE(fx.prompter.calls[0].prompt, prompt.contains("%1") ? prompt.arg(urls[0].toLocalFile()) : prompt);
     QTRY_COMPARE(f.nameList->names(), after);
     const bool imported = after != before && !files.isEmpty();
-    QCOMPARE(MainWindowFixture::store().GetSetting("Options", SettingsKeys::LastUsedFolder.key, "<absent>"),
-             imported ? names.fileName() : QStringLiteral("<absent>"));
+    QCOMPARE(MainWindowFixture::stored(SettingsKeys::LastUsedFolder), imported ? names.fileName() : "unset");
 }
 
 QTEST_MAIN(TestPasteDrop)

@@ -18,6 +18,7 @@ private slots:
     void missingSoundWarnsOnceAndSwitchesOff();
     void shakeAlternatesAcrossShuffles();
     void noShakeWhileMinimisedOrMaximised();
+    void shakeMovesContentsWhereTheWindowCannotMove();
     void flashCycle();
     void foreignColourStays();
     void stopRestoresColourWithFlashingOff();
@@ -182,8 +183,7 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
                             "deleted. You should replace the file or reinstall the program if you wish to play sound "
                             "while shuffling. Sound will be disabled."));
     QVERIFY(!f.sound);
-    QCOMPARE(MainWindowFixture::store().GetSetting(Sound.section, Sound.key, QStringLiteral("unset")),
-             QStringLiteral("0"));
+    QCOMPARE(MainWindowFixture::stored(Sound), QStringLiteral("0"));
     QVERIFY(f.shuffleTimer->isActive()); // the shuffle goes on, silently
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.prompter.calls.size(), 1);
@@ -227,6 +227,38 @@ void TestShuffle::noShakeWhileMinimisedOrMaximised()
         QCOMPARE(f.leftTwips(), left);
         QVERIFY(!f.shifted());
     }
+}
+
+void TestShuffle::shakeMovesContentsWhereTheWindowCannotMove()
+{
+    MainWindowFixture fx;
+    MainWindow& f = shakingWindow(fx);
+    f.shakeMovesWindow = false; // as in a Wayland session
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QPoint window = f.pos();
+    const QList<QWidget*> contents = {f.nameList, f.buttonPanel, f.shuffleButton};
+    QList<QPoint> rest;
+    for (QWidget* w : contents)
+        rest << w->pos();
+    auto shiftedBy = [&](int dx) {
+        for (qsizetype i = 0; i < contents.size(); ++i) {
+            if (contents[i]->pos() != rest[i] + QPoint(dx, 0))
+                return false;
+        }
+        return f.contentShift() == dx && f.pos() == window;
+    };
+
+    f.toggleShuffle();
+    tick(fx, {0.f, 0.f});
+    QVERIFY(shiftedBy(7)); // 100 twips
+    tick(fx, {0.f, 0.f});
+    QVERIFY(shiftedBy(0));
+    tick(fx, {0.f, 0.f});
+    f.layOut(); // a layout meanwhile keeps them aside
+    QVERIFY(shiftedBy(7));
+    f.toggleShuffle(); // Stop brings them back
+    QVERIFY(shiftedBy(0));
+    QVERIFY(!f.shifted());
 }
 
 void TestShuffle::flashCycle()
@@ -302,9 +334,7 @@ void TestShuffle::closingMidShuffleStoresLastOrder()
     f.toggleShuffle();
     tick(fx, {0.76f, 0.1f, 0.f}); // C A B
     fx.close();
-    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0].second + rows[1].second + rows[2].second, QStringLiteral("CAB"));
+    QCOMPARE(MainWindowFixture::store().names(), QStringList({"C", "A", "B"}));
 }
 
 QTEST_MAIN(TestShuffle)

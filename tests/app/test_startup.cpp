@@ -14,18 +14,21 @@ using namespace SettingsKeys;
 
 namespace {
 
-// Writes start failing after a number of them (a full disk).
+// The disk fills up after a number of values (the first ones are written).
 class FailingStore : public ForwardingStore
 {
 public:
-    explicit FailingStore(int writesLeft) : m_writesLeft(writesLeft) {}
-    Result setValue(Handle k, ValueName n, std::uint32_t t, const std::uint8_t* d, std::uint32_t l) override
+    explicit FailingStore(std::size_t writesLeft) : m_writesLeft(writesLeft) {}
+    Result replaceValues(std::string_view p, std::span<const Value> v) override
     {
-        return m_writesLeft-- > 0 ? m_real->setValue(k, n, t, d, l) : DiskFull;
+        if (v.size() <= m_writesLeft)
+            return m_real->replaceValues(p, v);
+        const Result r = m_real->replaceValues(p, v.first(m_writesLeft));
+        return r == Success ? DiskFull : r;
     }
 
 private:
-    int m_writesLeft;
+    std::size_t m_writesLeft;
 };
 
 // Enumerates a key's values sorted by name, as Wine's registry does.
@@ -112,7 +115,7 @@ void TestStartup::flagReading()
     MainWindowFixture fx;
     Settings s = MainWindowFixture::store();
     for (const Key* key : {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames})
-        QVERIFY(s.SaveSetting(key->section, key->key, stored));
+        QVERIFY(s.setText(*key, stored));
     MainWindow& f = fx.open();
     QCOMPARE(f.flashy, on);
     QCOMPARE(f.shaky, on);
@@ -143,10 +146,7 @@ void TestStartup::namesComeBackInOrder()
         f.nameList->AddItem(n);
     fx.close();
 
-    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows.size(), names.size());
-    for (int i = 0; i < names.size(); ++i)
-        QCOMPARE(rows[i], Settings::Row(nameKey(i), names[i]));
+    QCOMPARE(MainWindowFixture::store().names(), names);
 
     if (sortedStore)
         fx.registry = std::make_shared<SortedStore>();
@@ -161,15 +161,14 @@ void TestStartup::namesNotRestoredWhenSaveNamesIsOff()
     MainWindow& f = fx.open();
     f.nameList->AddItem(QStringLiteral("kept"));
     fx.close();
-    MainWindowFixture::store().SaveSetting(SaveNames.section, SaveNames.key, QStringLiteral("0"));
+    MainWindowFixture::store().setFlag(SaveNames, false);
 
     MainWindow& g = fx.open();
     QCOMPARE(g.nameList->ListCount(), 0);
     g.nameList->AddItem(QStringLiteral("new"));
     fx.close();
     // Written at exit all the same, replacing what was stored.
-    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("new")}}));
+    QCOMPARE(MainWindowFixture::store().names(), QStringList({"new"}));
 }
 
 void TestStartup::emptyListLeavesNoSection()
@@ -181,8 +180,10 @@ void TestStartup::emptyListLeavesNoSection()
     MainWindow& g = fx.open();
     g.nameList->Clear();
     fx.close();
-    QVERIFY(MainWindowFixture::store().GetAllSettings(NamesSection).isEmpty());
-    QVERIFY(!MainWindowFixture::store().DeleteSetting(NamesSection, QString())); // no section to delete
+    const std::shared_ptr<RegistryApi> store = openUserStore();
+    RegistryKey section(*store);
+    QCOMPARE(store->openKey("Software\\Quorvane\\Nimbrel\\Last Used Names", RegistryApi::KeyRead, section.out()),
+             RegistryApi::FileNotFound);
 }
 
 void TestStartup::shorterListLeavesNoStaleNames()
@@ -196,8 +197,7 @@ void TestStartup::shorterListLeavesNoStaleNames()
     g.nameList->RemoveItem(2);
     g.nameList->RemoveItem(1);
     fx.close();
-    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("one")}}));
+    QCOMPARE(MainWindowFixture::store().names(), QStringList({"one"}));
 }
 
 void TestStartup::soundFileIsTrimmedOfSpaces_data()
@@ -240,7 +240,7 @@ void TestStartup::exitButtonStoresTheList()
     QTest::mouseClick(f.exitButton, Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
-    QCOMPARE(MainWindowFixture::store().GetAllSettings(NamesSection).size(), 2);
+    QCOMPARE(MainWindowFixture::store().names().size(), 2);
 }
 
 void TestStartup::failedSaveKeepsTheOldList()
@@ -260,9 +260,7 @@ void TestStartup::failedSaveKeepsTheOldList()
     QCOMPARE(fx.prompter.calls.size(), 1);
     QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::DiskFull));
 
-    const QList<Settings::Row> rows = MainWindowFixture::store().GetAllSettings(NamesSection);
-    QCOMPARE(rows, QList<Settings::Row>({{QStringLiteral("Name0"), QStringLiteral("old 1")},
-                                         {QStringLiteral("Name1"), QStringLiteral("old 2")}}));
+    QCOMPARE(MainWindowFixture::store().names(), QStringList({"old 1", "old 2"}));
 }
 
 QTEST_MAIN(TestStartup)

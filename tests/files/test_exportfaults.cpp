@@ -99,8 +99,8 @@ void TestExportFaults::everyFailureLeavesAWholeFile()
     if (readOnlyFolder && geteuid() == 0)
         QSKIP("root writes into every folder");
     const QStringList names = fileThere ? QStringList{QStringLiteral("names.txt")} : QStringList{};
-    const QString kept = fileThere ? QStringLiteral("A file already there is unchanged.")
-                                   : QStringLiteral("No file was made.");
+    const QString kept =
+        fileThere ? QStringLiteral("A file already there is unchanged.") : QStringLiteral("No file was made.");
     const QString part = QStringLiteral("The file could only be written over in place, so it may now hold only part "
                                         "of the list.");
 

@@ -21,11 +21,9 @@ private slots:
 namespace {
 
 using Call = ScriptedPrompter::Call;
-const QString kSetting = SettingsKeys::LastUsedFolder.key;
-
 QString lastUsedFolder()
 {
-    return MainWindowFixture::store().GetSetting(QStringLiteral("Options"), kSetting, QStringLiteral("<absent>"));
+    return MainWindowFixture::stored(SettingsKeys::LastUsedFolder, QStringLiteral("<absent>"));
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)

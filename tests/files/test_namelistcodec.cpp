@@ -182,15 +182,23 @@ void TestNameListCodec::writeOutcome_data()
                                            // "read-only folder and file"
     QTest::addColumn<int>("count");        // names written
     QTest::addColumn<QString>("after");    // "new" (the names), "old" (what was there) or "nothing"
-    QTest::newRow("full disk, long list") << "file" << "size limit 4096" << 5000 << "old";
+    QTest::newRow("full disk, long list") << "file"
+                                          << "size limit 4096" << 5000 << "old";
     // Small enough to stay in a write buffer until the file is closed.
-    QTest::newRow("full disk, short list") << "file" << "size limit 8" << 2 << "old";
-    QTest::newRow("full disk, no file before") << "nothing" << "size limit 8" << 2 << "nothing";
-    QTest::newRow("read-only folder: written over in place") << "file" << "read-only folder" << 2 << "new";
-    QTest::newRow("read-only folder, no file before") << "nothing" << "read-only folder" << 2 << "nothing";
-    QTest::newRow("read-only folder and file") << "file" << "read-only folder and file" << 2 << "old";
-    QTest::newRow("a pipe is refused") << "pipe" << "" << 2 << "old";
-    QTest::newRow("a link to a pipe is refused") << "link to a pipe" << "" << 2 << "old";
+    QTest::newRow("full disk, short list") << "file"
+                                           << "size limit 8" << 2 << "old";
+    QTest::newRow("full disk, no file before") << "nothing"
+                                               << "size limit 8" << 2 << "nothing";
+    QTest::newRow("read-only folder: written over in place") << "file"
+                                                             << "read-only folder" << 2 << "new";
+    QTest::newRow("read-only folder, no file before") << "nothing"
+                                                      << "read-only folder" << 2 << "nothing";
+    QTest::newRow("read-only folder and file") << "file"
+                                               << "read-only folder and file" << 2 << "old";
+    QTest::newRow("a pipe is refused") << "pipe"
+                                       << "" << 2 << "old";
+    QTest::newRow("a link to a pipe is refused") << "link to a pipe"
+                                                 << "" << 2 << "old";
 }
 
 void TestNameListCodec::writeOutcome()

@@ -1,7 +1,6 @@
 // The settings store meets whatever file is at its path: a damaged or hostile hive must be
 // read or moved aside, never crash the program. Each input is the whole hive file.
 #include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "settings/SqliteHive.h"
 
 #include <cstdint>
@@ -28,16 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     {
         Settings store(std::make_shared<SqliteHive>(path.string()));
-        store.setCompany(SettingsKeys::Company);
-        store.setAppName(SettingsKeys::AppName);
         // What start-up reads, then what the exit writes.
         store.takeDamagedCopy();
-        store.GetSetting(SettingsKeys::Sound.section, SettingsKeys::Sound.key, SettingsKeys::Sound.defaultValue);
-        const QList<Settings::Row> rows = store.GetAllSettings(SettingsKeys::NamesSection);
-        Settings::Batch batch = store.beginBatch();
-        store.DeleteSetting(SettingsKeys::NamesSection, QString());
-        store.SaveSettings(SettingsKeys::NamesSection, rows.mid(0, 3));
-        batch.commit();
+        store.flag(SettingsKeys::Sound);
+        store.saveNames(store.names().mid(0, 3));
     }
     std::error_code ec;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))

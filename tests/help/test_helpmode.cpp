@@ -24,7 +24,7 @@ namespace {
 
 QString storedShowHelp()
 {
-    return MainWindowFixture::store().GetSetting(ShowHelpMessage.section, ShowHelpMessage.key, QStringLiteral("unset"));
+    return MainWindowFixture::stored(ShowHelpMessage);
 }
 
 void writeHelpFile(MainWindowFixture& fx)
@@ -113,13 +113,13 @@ void TestHelpMode::everyCloseWritesTheBox()
     QVERIFY(tickedAtOpen); // nothing stored yet
     QVERIFY(!modeDuringMessage);
     QVERIFY(QWhatsThis::inWhatsThisMode());
-    QCOMPARE(storedShowHelp(), flagText(!untick));
+    QCOMPARE(storedShowHelp(), untick ? QStringLiteral("0") : QStringLiteral("1"));
     QWhatsThis::leaveWhatsThisMode();
 
     // The next Help shows the message again only while the box stays ticked.
     QCOMPARE(pressHelp(f, [](HelpMessageDialog* dialog) { dialog->okButton->click(); }), untick ? 0 : 1);
     QVERIFY(QWhatsThis::inWhatsThisMode());
-    QCOMPARE(storedShowHelp(), flagText(!untick));
+    QCOMPARE(storedShowHelp(), untick ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
 void TestHelpMode::showsTheControlsTopic_data()
@@ -130,8 +130,8 @@ void TestHelpMode::showsTheControlsTopic_data()
     QTest::newRow("click on the name list") << "nameList" << false << 1;
     QTest::newRow("click on Import from File") << "importButton" << false << 11;
     QTest::newRow("click on Export to File (disabled)") << "exportButton" << false << 12;
-    QTest::newRow("F1 on Import from File") << "importButton" << true << 12;
-    QTest::newRow("F1 on Export to File") << "exportButton" << true << 11;
+    QTest::newRow("F1 on Import from File") << "importButton" << true << 11;
+    QTest::newRow("F1 on Export to File") << "exportButton" << true << 12;
 }
 
 void TestHelpMode::showsTheControlsTopic()
@@ -149,7 +149,7 @@ void TestHelpMode::showsTheControlsTopic()
         QCOMPARE(f.contextHelp()->f1Text(target), topicText(topic));
         QTest::keyClick(target, Qt::Key_F1);
     } else {
-        MainWindowFixture::store().SaveSetting(ShowHelpMessage.section, ShowHelpMessage.key, QStringLiteral("0"));
+        MainWindowFixture::store().setFlag(ShowHelpMessage, false);
         f.showHelp();
         QCOMPARE(target->whatsThis(), topicText(topic));
         // A click on the list lands on its viewport, inside the list.

@@ -24,11 +24,28 @@ struct Value
     bool operator<(const Value& o) const { return name < o.name; }
 };
 
+// Bytes for a message, NULs shown as \0.
+inline std::string shown(const std::string& bytes)
+{
+    std::string out;
+    for (char ch : bytes)
+        out += ch == '\0' ? std::string("\\0") : std::string(1, ch);
+    return out;
+}
+
+// Text as the store writes it: the characters and one NUL.
+inline std::string sz(const std::string& text)
+{
+    return text + std::string(1, '\0');
+}
+
 struct Context
 {
     Api& api;
     std::string root;
     std::string why;
+    // Values enumerate in creation order (the hive; Wine's registry sorts them by name).
+    bool keepsOrder = true;
 
     bool fail(std::string what)
     {
@@ -64,8 +81,8 @@ struct Context
         return r == Api::Success;
     }
     // Every value, through enumeration with buffers sized by queryInfoKey, sorted by name
-    // (the enumeration order is the backend's own).
-    bool all(const RegistryKey& key, std::vector<Value>* values)
+    // (the enumeration order is the backend's own) unless asked in enumeration order.
+    bool all(const RegistryKey& key, std::vector<Value>* values, bool sorted = true)
     {
         std::uint32_t longestName = 0;
         std::uint32_t longestData = 0;
@@ -86,25 +103,41 @@ struct Context
                 return fail("enumValue " + std::to_string(index) + " gave " + std::to_string(r));
             values->push_back({std::string(name.data(), nameLength), type, data.substr(0, dataLength)});
         }
-        std::sort(values->begin(), values->end());
+        if (sorted)
+            std::sort(values->begin(), values->end());
         return true;
     }
+
+    // Replaces the values of root + path with "name=text" rows (texts stored with their NUL).
+    Api::Result replace(const std::string& path, const std::vector<std::string>& rows)
+    {
+        std::vector<std::string> texts;
+        for (const std::string& row : rows)
+            texts.push_back(sz(row.substr(row.find('=') + 1)));
+        std::vector<Api::Value> values;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            values.push_back({std::string_view(rows[i]).substr(0, rows[i].find('=')), Api::RegSz, texts[i]});
+        return api.replaceValues(root + path, values);
+    }
+    // Whether root + path holds exactly these "name=data" rows, in this order where the
+    // backend keeps creation order.
+    bool holds(const std::string& path, std::vector<std::string> rows)
+    {
+        RegistryKey key(api);
+        std::vector<Value> values;
+        if (open(path, Api::KeyRead, key) != Api::Success || !all(key, &values, !keepsOrder))
+            return fail(path + " does not open or enumerate");
+        std::string found;
+        for (const Value& v : values)
+            found += " " + v.name + "=" + shown(v.data);
+        if (!keepsOrder)
+            std::sort(rows.begin(), rows.end());
+        std::string expected;
+        for (const std::string& row : rows)
+            expected += " " + row + "\\0";
+        return found == expected || fail(path + " holds" + found + " instead of" + expected);
+    }
 };
-
-// Bytes for a message, NULs shown as \0.
-inline std::string shown(const std::string& bytes)
-{
-    std::string out;
-    for (char ch : bytes)
-        out += ch == '\0' ? std::string("\\0") : std::string(1, ch);
-    return out;
-}
-
-// Text as the store writes it: the characters and one NUL.
-inline std::string sz(const std::string& text)
-{
-    return text + std::string(1, '\0');
-}
 
 inline bool missingKeyDoesNotOpen(Context& c)
 {
@@ -255,10 +288,86 @@ inline bool enumerationGivesTypesAndEnds(Context& c)
     return true;
 }
 
+inline bool replaceMakesTheKeyHoldExactlyTheValues(Context& c)
+{
+    using Rows = std::vector<std::string>;
+    struct Row
+    {
+        Rows before;
+        Rows given;
+        Rows after;
+    };
+    const Rows abc{"A=1", "B=2", "C=3"};
+    const Row table[] = {
+        {abc, abc, abc},
+        {abc, {"A=1", "B=x", "C=3"}, {"A=1", "B=x", "C=3"}},
+        {abc, {"A=1", "B=2"}, {"A=1", "B=2"}},
+        {abc, {"A=1", "B=2", "C=3", "D=4"}, {"A=1", "B=2", "C=3", "D=4"}},
+        {abc, {"A=1", "C=3"}, {"A=1", "C=3"}},
+        {abc, {"A=1", "C=3", "B=2"}, {"A=1", "C=3", "B=2"}},
+        {abc, {"Z=0", "A=1", "B=2"}, {"Z=0", "A=1", "B=2"}},
+        {abc, {"a=1", "B=2", "c=3"}, {"a=1", "B=2", "c=3"}},
+        {abc, {"A=1", "b=2", "B=9", "C=3"}, {"A=1", "b=9", "C=3"}}, // one value, its first place
+        {{}, {"A=1"}, {"A=1"}},                                     // a new key, and its path
+    };
+    int n = 0;
+    for (const Row& row : table) {
+        const std::string path = "\\New\\List" + std::to_string(n++);
+        if (!row.before.empty() && (c.replace(path, row.before) != Api::Success || !c.holds(path, row.before)))
+            return c.fail("the old values of " + path + " were not written");
+        if (c.replace(path, row.given) != Api::Success)
+            return c.fail("replacing the values of " + path + " failed");
+        if (!c.holds(path, row.after))
+            return false;
+    }
+    return true;
+}
+
+inline bool replaceWithNothingDeletesTheKey(Context& c)
+{
+    RegistryKey key(c.api);
+    if (c.replace("\\List", {"A=1"}) != Api::Success || c.replace("\\List", {}) != Api::Success ||
+        c.open("\\List", Api::KeyRead, key) != Api::FileNotFound)
+        return c.fail("replacing the values with none left the key");
+    if (c.replace("\\List", {}) != Api::Success)
+        return c.fail("replacing the values of a missing key with none failed");
+    return true;
+}
+
+inline bool replaceLeavesOtherKeysAlone(Context& c)
+{
+    RegistryKey top(c.api), other(c.api);
+    c.create("", top);
+    c.create("\\Other", other);
+    c.set(top, "T", sz("t"));
+    c.set(other, "A", sz("other"));
+    if (c.replace("\\List", {"A=1", "B=2"}) != Api::Success || c.replace("\\List", {"B=3"}) != Api::Success)
+        return c.fail("replacing failed");
+    if (!c.holds("", {"T=t"}) || !c.holds("\\Other", {"A=other"}) || !c.holds("\\List", {"B=3"}))
+        return false;
+    // Like deleteKey, replacing refuses a key with subkeys.
+    if (c.replace("", {"T=new"}) == Api::Success || !c.holds("", {"T=t"}))
+        return c.fail("the values of a key with subkeys were replaced");
+    return true;
+}
+
+// Only where batches are transactions (not the Win32 registry).
+inline bool replaceRolledBackLeavesTheOldValues(Context& c)
+{
+    if (c.replace("\\List", {"A=1", "B=2", "C=3"}) != Api::Success || c.api.beginBatch() != Api::Success)
+        return c.fail("no batch");
+    const bool replaced = c.replace("\\List", {"B=9", "D=4"}) == Api::Success && c.holds("\\List", {"B=9", "D=4"});
+    const bool rolledBack = c.api.rollbackBatch() == Api::Success;
+    if (!replaced || !rolledBack)
+        return c.fail("inside the batch the new values were not seen, or the batch did not roll back");
+    return c.holds("\\List", {"A=1", "B=2", "C=3"});
+}
+
 struct Case
 {
     const char* name;
     bool (*run)(Context&);
+    bool needsTransactions = false;
 };
 
 inline const std::vector<Case>& cases()
@@ -274,6 +383,10 @@ inline const std::vector<Case>& cases()
         {"deleting what is missing fails", deletingWhatIsMissingFails},
         {"key with subkeys is not deleted", keyWithSubkeysIsNotDeleted},
         {"enumeration gives types and ends", enumerationGivesTypesAndEnds},
+        {"replace makes the key hold exactly the values", replaceMakesTheKeyHoldExactlyTheValues},
+        {"replace with nothing deletes the key", replaceWithNothingDeletesTheKey},
+        {"replace leaves other keys alone", replaceLeavesOtherKeysAlone},
+        {"replace rolled back leaves the old values", replaceRolledBackLeavesTheOldValues, true},
     };
     return all;
 }

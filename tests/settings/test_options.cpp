@@ -36,7 +36,7 @@ void TestOptions::looksAsDesigned()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f);
+    OptionsDialog dialog(&f, f, *fx.settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(dialog.size(), QSize(226, 143));
     QCOMPARE(dialog.effectsGroup->title(), QStringLiteral("Special Effects While Shuffling:"));
@@ -58,7 +58,7 @@ void TestOptions::freshStoreChecksEverything()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f);
+    OptionsDialog dialog(&f, f, *fx.settings);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QVERIFY2(box->isChecked(), qPrintable(box->text()));
 }
@@ -81,8 +81,8 @@ void TestOptions::showsWhatIsStored()
     MainWindow& f = fx.open();
     Settings s = MainWindowFixture::store();
     for (const Key* key : kFlags)
-        s.SaveSetting(key->section, key->key, stored);
-    OptionsDialog dialog(&f, f);
+        s.setText(*key, stored);
+    OptionsDialog dialog(&f, f, *fx.settings);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QCOMPARE(box->isChecked(), checked);
 }
@@ -109,7 +109,7 @@ void TestOptions::saveStoresAndApplies()
     setBackColor(&f, Qt::green); // a flash colour left from a shuffle
     setBackColor(f.buttonPanel, Qt::green);
 
-    OptionsDialog dialog(&f, f);
+    OptionsDialog dialog(&f, f, *fx.settings);
     dialog.flashBox->setChecked(flash);
     dialog.shakeBox->setChecked(shake);
     dialog.soundBox->setChecked(play);
@@ -117,11 +117,11 @@ void TestOptions::saveStoresAndApplies()
     dialog.save();
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    Settings s = MainWindowFixture::store();
-    QCOMPARE(s.GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset), flagText(flash));
-    QCOMPARE(s.GetSetting(ShakyWindowThing.section, ShakyWindowThing.key, kUnset), flagText(shake));
-    QCOMPARE(s.GetSetting(Sound.section, Sound.key, kUnset), flagText(play));
-    QCOMPARE(s.GetSetting(SaveNames.section, SaveNames.key, kUnset), flagText(remember));
+    const auto stored = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    QCOMPARE(MainWindowFixture::stored(FlashyColorThing), stored(flash));
+    QCOMPARE(MainWindowFixture::stored(ShakyWindowThing), stored(shake));
+    QCOMPARE(MainWindowFixture::stored(Sound), stored(play));
+    QCOMPARE(MainWindowFixture::stored(SaveNames), stored(remember));
     QCOMPARE(f.flashy, flash);
     QCOMPARE(f.shaky, shake);
     QCOMPARE(f.sound, play);
@@ -137,17 +137,17 @@ void TestOptions::cancelChangesNothing()
     MainWindow& f = fx.open();
     setBackColor(&f, Qt::blue);
     {
-        OptionsDialog dialog(&f, f);
+        OptionsDialog dialog(&f, f, *fx.settings);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
             box->setChecked(false);
         dialog.cancel();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
     for (const Key* key : kFlags)
-        QCOMPARE(MainWindowFixture::store().GetSetting(key->section, key->key, kUnset), kUnset);
+        QCOMPARE(MainWindowFixture::stored(*key), kUnset);
     QVERIFY(f.flashy && f.shaky && f.sound && f.rememberNames);
     QCOMPARE(backColor(&f), QColor(Qt::blue));
-    OptionsDialog again(&f, f);
+    OptionsDialog again(&f, f, *fx.settings);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
 
@@ -157,7 +157,7 @@ void TestOptions::rememberNamesMattersAtNextStart()
     MainWindow& f = fx.open();
     f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
-        OptionsDialog dialog(&f, f);
+        OptionsDialog dialog(&f, f, *fx.settings);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
@@ -178,7 +178,7 @@ void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
     fx.prompter.answer(Prompter::IDOK); // the sound error
     f.shuffleTick();
     f.toggleShuffle();
-    OptionsDialog dialog(&f, f);
+    OptionsDialog dialog(&f, f, *fx.settings);
     QVERIFY(!dialog.soundBox->isChecked());
     QVERIFY(dialog.flashBox->isChecked());
 }
@@ -203,7 +203,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     QVERIFY(f.shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
-        OptionsDialog dialog(&f, f);
+        OptionsDialog dialog(&f, f, *fx.settings);
         dialog.flashBox->setChecked(false);
         dialog.shakeBox->setChecked(false);
         dialog.soundBox->setChecked(false);
@@ -240,7 +240,7 @@ void TestOptions::escapeOpensItAndEscapeCancels()
     QTest::keyClick(&f, Qt::Key_Escape);
     QCOMPARE(seen, QStringLiteral("Options"));
     QVERIFY(f.flashy);
-    QCOMPARE(MainWindowFixture::store().GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset), kUnset);
+    QCOMPARE(MainWindowFixture::stored(FlashyColorThing), kUnset);
 }
 
 void TestOptions::enterPressesFocusedButton_data()
@@ -258,7 +258,7 @@ void TestOptions::enterPressesFocusedButton()
     QFETCH(bool, saved);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f);
+    OptionsDialog dialog(&f, f, *fx.settings);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.flashBox->setChecked(false);
@@ -267,8 +267,7 @@ void TestOptions::enterPressesFocusedButton()
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(dialog.result(), saved ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    QCOMPARE(MainWindowFixture::store().GetSetting(FlashyColorThing.section, FlashyColorThing.key, kUnset),
-             saved ? QStringLiteral("0") : kUnset);
+    QCOMPARE(MainWindowFixture::stored(FlashyColorThing), saved ? QStringLiteral("0") : kUnset);
     QCOMPARE(f.flashy, !saved);
 }
 

@@ -1,46 +1,37 @@
 #include "ForwardingStore.h"
+#include "RegistryConformance.h"
 #include "TestHome.h"
+#include "platform/StoreLocation.h"
 #include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
 #include "settings/SqliteHive.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
 using namespace Qt::StringLiterals;
+using namespace SettingsKeys;
 
 namespace {
 
-using Rows = QList<Settings::Row>;
-
 const QString kAppKey = u"Software\\Quorvane\\Nimbrel"_s;
+const QString kProgramFolder = u"/opt/nimbrel"_s;
 
-// A fresh hive in its own temporary home, and a store set up as the program's windows do.
+Key textKey(const QString& name)
+{
+    return {OptionsSection, name, u"DEF"_s, Form::Text};
+}
+
+// A fresh hive in its own temporary home, and settings over it as main makes them.
 struct Fixture
 {
     TestHome home;
-    std::shared_ptr<SqliteHive> hive = std::make_shared<SqliteHive>(SqliteHive::userHivePath());
-    Settings store{hive};
-
-    Fixture()
-    {
-        store.setCompany(SettingsKeys::Company);
-        store.setAppName(SettingsKeys::AppName);
-    }
-
-    bool save(const QString& section, const QString& key, const QString& text)
-    {
-        return store.SaveSetting(section, key, text);
-    }
-    QString get(const QString& section, const QString& key, const QString& fallback = u"DEF"_s)
-    {
-        return store.GetSetting(section, key, fallback);
-    }
+    std::shared_ptr<SqliteHive> hive = std::make_shared<SqliteHive>(userStorePath());
+    Settings store{hive, kProgramFolder};
+    RegistryConformance::Context app{*hive, kAppKey.toStdString(), {}};
 
     // Writes a value as another program might: any type, any bytes, no NUL added.
     bool setRaw(const QString& section, std::optional<std::string> name, std::uint32_t type, const QByteArray& data)
@@ -56,14 +47,32 @@ struct Fixture
         RegistryKey key(*hive);
         return hive->openKey(path.toStdString(), RegistryApi::KeyRead, key.out()) == RegistryApi::Success;
     }
+};
 
-    QStringList column(const QString& section, bool names)
+// A store that answers one call of the exit save with a failure.
+class RefusingStore final : public ForwardingStore
+{
+public:
+    RefusingStore(std::shared_ptr<RegistryApi> real, QString call, Result code)
+        : ForwardingStore(std::move(real)), m_call(std::move(call)), m_code(code)
     {
-        QStringList out;
-        for (const Settings::Row& row : store.GetAllSettings(section))
-            out.append(names ? row.first : row.second);
-        return out;
     }
+    Result beginBatchWaiting(std::uint32_t ms) override
+    {
+        return m_call == u"begin"_s ? m_code : m_real->beginBatchWaiting(ms);
+    }
+    Result replaceValues(std::string_view p, std::span<const Value> v) override
+    {
+        return m_call == u"replace"_s ? m_code : m_real->replaceValues(p, v);
+    }
+    Result commitBatch() override
+    {
+        return m_call == u"commit"_s ? (m_real->rollbackBatch(), m_code) : m_real->commitBatch();
+    }
+
+private:
+    QString m_call;
+    Result m_code;
 };
 
 // A hive where another program saves a longer value right after each of the first
@@ -80,8 +89,8 @@ public:
         if (grows-- > 0) {
             RegistryKey names(*m_real);
             const std::string text(std::size_t(20 * ++m_writes), 'x');
-            m_real->createKey("Software\\Quorvane\\Nimbrel\\Names", names.out());
-            m_real->setValue(names.get(), "A-longer-name" + std::string(std::size_t(m_writes), 'n'), RegSz,
+            m_real->createKey("Software\\Quorvane\\Nimbrel\\Last Used Names", names.out());
+            m_real->setValue(names.get(), "Name" + std::string(std::size_t(m_writes), '1'), RegSz,
                              reinterpret_cast<const std::uint8_t*>(text.c_str()), std::uint32_t(text.size() + 1));
         }
         return r;
@@ -98,339 +107,198 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void properties_data();
-    void properties();
-    void getSetting_data();
-    void getSetting();
-    void saveCreatesEveryKeyOfThePath();
-    void deleteSetting_data();
-    void deleteSetting();
-    void sectionWithSubkeysIsNotDeleted();
-    void getAllSettingsSkipsNonText();
-    void emptySectionIsTheApplicationKey();
+    void text_data();
+    void text();
+    void setTextCreatesEveryKeyOfThePath();
     void namesCompareCaseInsensitively();
-    void valuesComeInCreationOrder();
-    void rewriteKeepsItsPlace();
-    void batch_data();
-    void batch();
-    void secondBatchIsRefused();
+    void saveNames_data();
+    void saveNames();
+    void saveNamesReportsWhyNot_data();
+    void saveNamesReportsWhyNot();
+    void sectionWithSubkeysIsNotReplaced();
+    void namesSkipNonText();
     void listGrowingWhileReadIsReadWhole();
+    void locationWithoutAFileIsTheRegistryKey();
     void secondProcessWriteIsSeenAtOnce();
 };
 
-void TestSettings::properties_data()
+void TestSettings::text_data()
 {
-    QTest::addColumn<bool>("company");
-    QTest::addColumn<QString>("newVal");
+    QTest::addColumn<Key>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("company trimmed") << true << "  Acme Ltd "
-                                     << "Acme Ltd";
-    QTest::newRow("company empty resets") << true << ""
-                                          << "VB and VBA Program Settings";
-    QTest::newRow("company spaces only") << true << "   "
-                                         << "";
-    QTest::newRow("company tab kept") << true << "\tAcme"
-                                      << "\tAcme";
-    QTest::newRow("app trimmed") << false << " Other "
-                                 << "Other";
-    QTest::newRow("app empty resets") << false << ""
-                                      << "Nimbrel";
-    QTest::newRow("app spaces only") << false << " "
-                                     << "";
+    QTest::newRow("stored text") << textKey(u"Sound"_s) << "0";
+    QTest::newRow("non-ASCII text") << textKey(u"Folder"_s) << "/home/zoë/☃ names.txt";
+    QTest::newRow("missing value") << textKey(u"Missing"_s) << "DEF";
+    QTest::newRow("empty text") << textKey(u"Empty"_s) << "";
+    QTest::newRow("no data at all") << textKey(u"NoData"_s) << "DEF";
+    QTest::newRow("type not examined") << textKey(u"Number"_s) << "123";
+    QTest::newRow("a folder defaults to the program's") << LastUsedFolder << kProgramFolder;
 }
 
-void TestSettings::properties()
+void TestSettings::text()
 {
-    QFETCH(bool, company);
-    QFETCH(QString, newVal);
-    QFETCH(QString, expected);
-
-    TestHome home;
-    Settings store;
-    // Start away from the initial values, so that a reset shows.
-    store.setCompany(u"X"_s);
-    store.setAppName(u"Y"_s);
-    std::invoke(company ? &Settings::setCompany : &Settings::setAppName, store, newVal);
-    QCOMPARE(store.Company(), company ? expected : u"X"_s);
-    QCOMPARE(store.AppName(), company ? u"Y"_s : expected);
-}
-
-void TestSettings::getSetting_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("stored text") << "Sound"
-                                 << "0";
-    QTest::newRow("non-ASCII text") << "Folder"
-                                    << "/home/zoë/☃ names.txt";
-    QTest::newRow("missing value") << "Missing"
-                                   << "DEF";
-    QTest::newRow("empty text") << "Empty"
-                                << "";
-    QTest::newRow("no data at all") << "NoData"
-                                    << "DEF";
-    QTest::newRow("type not examined") << "Number"
-                                       << "123";
-    QTest::newRow("star is the unnamed value") << "*"
-                                               << "dflt";
-}
-
-void TestSettings::getSetting()
-{
-    QFETCH(QString, key);
+    QFETCH(Key, key);
     QFETCH(QString, expected);
 
     Fixture f;
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
-    QVERIFY(f.save(u"Options"_s, u"Folder"_s, u"/home/zoë/☃ names.txt"_s));
-    QVERIFY(f.save(u"Options"_s, u"Empty"_s, QString()));
-    QVERIFY(f.save(u"Options"_s, u"*"_s, u"dflt"_s));
+    QVERIFY(f.store.setText(textKey(u"Sound"_s), u"0"_s));
+    QVERIFY(f.store.setText(textKey(u"Folder"_s), u"/home/zoë/☃ names.txt"_s));
+    QVERIFY(f.store.setText(textKey(u"Empty"_s), QString()));
     QVERIFY(f.setRaw(u"Options"_s, "NoData", RegistryApi::RegSz, QByteArray()));
     QVERIFY(f.setRaw(u"Options"_s, "Number", RegistryApi::RegDword, QByteArray("123\0", 4)));
 
-    QCOMPARE(f.get(u"Options"_s, key), expected);
+    QCOMPARE(f.store.text(key), expected);
 }
 
-void TestSettings::saveCreatesEveryKeyOfThePath()
+void TestSettings::setTextCreatesEveryKeyOfThePath()
 {
     Fixture f;
     QVERIFY(!f.keyExists(u"Software\\Quorvane"_s));
-    QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"DEF"_s);
-
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
+    QVERIFY(f.store.setFlag(Sound, false));
     QVERIFY(f.keyExists(u"Software\\Quorvane"_s));
     QVERIFY(f.keyExists(kAppKey));
-    QVERIFY(f.keyExists(kAppKey + u"\\Options"_s));
-    QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
-}
-
-void TestSettings::deleteSetting_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("expected");
-    QTest::addColumn<Rows>("namesAfter");
-
-    // Before: Names holds Name0, Name1 and an unnamed value; Options holds Sound.
-    const Rows names{{"Name0", "Ann"}, {"Name1", "Bob"}, {"", "dflt"}};
-    QTest::newRow("section") << "Names"
-                             << "" << true << Rows();
-    QTest::newRow("one value") << "Names"
-                               << "Name0" << true << names.mid(1);
-    QTest::newRow("star only the unnamed value") << "Names"
-                                                 << "*" << true << names.mid(0, 2);
-    QTest::newRow("missing value") << "Names"
-                                   << "Name7" << false << names;
-    QTest::newRow("missing section") << "Gone"
-                                     << "" << false << names;
-    QTest::newRow("value of missing section") << "Gone"
-                                              << "Name0" << false << names;
-}
-
-void TestSettings::deleteSetting()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(bool, expected);
-    QFETCH(Rows, namesAfter);
-
-    Fixture f;
-    QVERIFY(f.save(u"Names"_s, u"Name0"_s, u"Ann"_s));
-    QVERIFY(f.save(u"Names"_s, u"Name1"_s, u"Bob"_s));
-    QVERIFY(f.save(u"Names"_s, u"*"_s, u"dflt"_s));
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
-
-    QCOMPARE(f.store.DeleteSetting(section, key), expected);
-    QCOMPARE(f.store.GetAllSettings(u"Names"_s), namesAfter);
-    QCOMPARE(f.store.GetAllSettings(u"Options"_s), (Rows{{"Sound", "0"}}));
-    QCOMPARE(f.keyExists(kAppKey + u"\\Names"_s), !namesAfter.isEmpty());
-}
-
-void TestSettings::sectionWithSubkeysIsNotDeleted()
-{
-    Fixture f;
-    QVERIFY(f.save(u"Names"_s, u"Name0"_s, u"Ann"_s));
-    QVERIFY(f.save(u"Names\\Inner"_s, u"X"_s, u"1"_s));
-
-    QVERIFY(!f.store.DeleteSetting(u"Names"_s, QString()));
-    QCOMPARE(f.store.GetAllSettings(u"Names"_s), (Rows{{"Name0", "Ann"}}));
-    QCOMPARE(f.get(u"Names\\Inner"_s, u"X"_s), u"1"_s);
-}
-
-void TestSettings::getAllSettingsSkipsNonText()
-{
-    Fixture f;
-    QVERIFY(f.store.GetAllSettings(u"Mixed"_s).isEmpty());
-    QVERIFY(f.setRaw(u"Mixed"_s, "Dword", RegistryApi::RegDword, QByteArray("\x01\0\0\0", 4)));
-    // The buffers are sized for the longest value, here one that is skipped.
-    QVERIFY(f.setRaw(u"Mixed"_s, "Binary", RegistryApi::RegBinary, QByteArray(300, 'b')));
-    QVERIFY(f.store.GetAllSettings(u"Mixed"_s).isEmpty());
-
-    QVERIFY(f.save(u"Mixed"_s, u"Text"_s, u"t"_s));
-    QVERIFY(f.setRaw(u"Mixed"_s, "NoData", RegistryApi::RegSz, QByteArray()));
-    QCOMPARE(f.store.GetAllSettings(u"Mixed"_s), (Rows{{"Text", "t"}, {"NoData", ""}}));
-}
-
-void TestSettings::emptySectionIsTheApplicationKey()
-{
-    Fixture f;
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
-    QVERIFY(f.save(QString(), u"Top"_s, u"t"_s));
-
-    QCOMPARE(f.get(QString(), u"Top"_s), u"t"_s);
-    QCOMPARE(f.store.GetAllSettings(QString()), (Rows{{"Top", "t"}}));
-    QVERIFY(f.store.DeleteSetting(QString(), u"Top"_s));
-    QCOMPARE(f.get(QString(), u"Top"_s), u"DEF"_s);
-    QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
+    QVERIFY2(f.app.holds("\\Options", {"Sound=0"}), f.app.why.c_str());
 }
 
 void TestSettings::namesCompareCaseInsensitively()
 {
     Fixture f;
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
-    QVERIFY(f.save(u"OPTIONS"_s, u"sOUND"_s, u"0"_s));
-
-    QCOMPARE(f.store.GetAllSettings(u"options"_s), (Rows{{"Sound", "0"}}));
-    f.store.setCompany(u"QUORVANE"_s);
-    f.store.setAppName(u"nimbrel"_s);
-    QCOMPARE(f.get(u"Options"_s, u"SOUND"_s), u"0"_s);
-    QVERIFY(f.store.DeleteSetting(u"oPtIoNs"_s, QString()));
-    QVERIFY(!f.keyExists(kAppKey + u"\\Options"_s));
+    QVERIFY(f.store.setFlag(Sound, true));
+    QVERIFY(f.store.setText({u"OPTIONS"_s, u"sOUND"_s, u"1"_s, Form::Flag}, u"0"_s));
+    QVERIFY(!f.store.flag(Sound));
+    QVERIFY2(f.app.holds("\\Options", {"Sound=0"}), f.app.why.c_str());
 }
 
-void TestSettings::valuesComeInCreationOrder()
+void TestSettings::saveNames_data()
 {
-    Fixture f;
-    QStringList expected;
-    for (int i = 0; i < 15; ++i) {
-        expected.append(SettingsKeys::nameKey(i));
-        QVERIFY(f.save(SettingsKeys::NamesSection, SettingsKeys::nameKey(i), QString::number(i)));
-    }
-    QCOMPARE(f.column(SettingsKeys::NamesSection, true), expected);
+    QTest::addColumn<QStringList>("old");
+    QTest::addColumn<QStringList>("names");
+
+    QStringList fifteen; // Name10 follows Name9
+    for (int i = 0; i < 15; ++i)
+        fifteen.append(QString::number(i));
+    QTest::newRow("first save") << QStringList() << QStringList{"Ann", "Bob"};
+    QTest::newRow("over a longer list") << QStringList{"a", "b", "c"} << QStringList{"Ann"};
+    QTest::newRow("over a shorter list") << QStringList{"a"} << fifteen;
+    QTest::newRow("empty list: no section") << QStringList{"a", "b"} << QStringList();
 }
 
-void TestSettings::rewriteKeepsItsPlace()
+void TestSettings::saveNames()
 {
-    Fixture f;
-    for (const QString& name : {u"B"_s, u"A"_s, u"C"_s})
-        QVERIFY(f.save(u"S"_s, name, u"old"_s));
-
-    QVERIFY(f.save(u"S"_s, u"a"_s, u"new"_s));
-    QCOMPARE(f.store.GetAllSettings(u"S"_s), (Rows{{"B", "old"}, {"A", "new"}, {"C", "old"}}));
-
-    // Deleted and written again, a value is a new one and comes last.
-    QVERIFY(f.store.DeleteSetting(u"S"_s, u"B"_s));
-    QVERIFY(f.save(u"S"_s, u"B"_s, u"again"_s));
-    QCOMPARE(f.column(u"S"_s, true), (QStringList{"A", "C", "B"}));
-}
-
-void TestSettings::batch_data()
-{
-    QTest::addColumn<bool>("commit");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("committed") << true << QStringList{"Ann", "Bob", "Cy"};
-    QTest::newRow("dropped") << false << QStringList{"Old0", "Old1", "Old2", "Old3"};
-}
-
-void TestSettings::batch()
-{
-    QFETCH(bool, commit);
-    QFETCH(QStringList, expected);
+    QFETCH(QStringList, old);
+    QFETCH(QStringList, names);
 
     Fixture f;
-    const QString& section = SettingsKeys::NamesSection;
-    for (int i = 0; i < 4; ++i)
-        QVERIFY(f.save(section, SettingsKeys::nameKey(i), u"Old%1"_s.arg(i)));
-
-    // The list is rewritten as the main window does it, partly through a second instance
-    // (another window), which joins the open batch.
-    Settings other(f.hive);
-    other.setCompany(SettingsKeys::Company);
-    {
-        Settings::Batch batch = f.store.beginBatch();
-        QVERIFY(f.store.DeleteSetting(section, QString()));
-        QVERIFY(f.save(section, SettingsKeys::nameKey(0), u"Ann"_s));
-        QVERIFY(other.SaveSetting(section, SettingsKeys::nameKey(1), u"Bob"_s));
-        QVERIFY(f.save(section, SettingsKeys::nameKey(2), u"Cy"_s));
-        QCOMPARE(other.GetAllSettings(section).size(), 3);
-        if (commit)
-            QVERIFY(batch.commit());
-    }
-    QCOMPARE(f.column(section, false), expected);
+    QCOMPARE(f.store.saveNames(old), Settings::SaveResult::Saved);
+    QCOMPARE(f.store.saveNames(names), Settings::SaveResult::Saved);
+    QCOMPARE(f.store.names(), names);
+    // Stored as Name0, Name1, ... in list order; an empty list leaves no section.
+    QCOMPARE(f.keyExists(kAppKey + u"\\Last Used Names"_s), !names.isEmpty());
+    std::vector<std::string> rows;
+    for (int i = 0; i < names.size(); ++i)
+        rows.push_back(QString(nameKey(i) + u'=' + names[i]).toStdString());
+    QVERIFY2(names.isEmpty() || f.app.holds("\\Last Used Names", rows), f.app.why.c_str());
 }
 
-void TestSettings::secondBatchIsRefused()
+void TestSettings::saveNamesReportsWhyNot_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<long>("code");
+    QTest::addColumn<Settings::SaveResult>("expected");
+
+    QTest::newRow("busy") << "begin" << RegistryApi::Busy << Settings::SaveResult::Busy;
+    QTest::newRow("read-only") << "begin" << RegistryApi::AccessDenied << Settings::SaveResult::Unwritable;
+    QTest::newRow("failed") << "begin" << RegistryApi::Failure << Settings::SaveResult::Failed;
+    QTest::newRow("disk full") << "replace" << RegistryApi::DiskFull << Settings::SaveResult::DiskFull;
+    QTest::newRow("commit failed") << "commit" << RegistryApi::DiskFull << Settings::SaveResult::DiskFull;
+}
+
+// Whatever fails, the old list stays whole.
+void TestSettings::saveNamesReportsWhyNot()
+{
+    QFETCH(QString, call);
+    QFETCH(long, code);
+    QFETCH(Settings::SaveResult, expected);
+
+    Fixture f;
+    QCOMPARE(f.store.saveNames({u"old"_s}), Settings::SaveResult::Saved);
+    Settings refused(std::make_shared<RefusingStore>(f.hive, call, code));
+    QCOMPARE(refused.saveNames({u"new 1"_s, u"new 2"_s}), expected);
+    QCOMPARE(f.store.names(), QStringList{u"old"_s});
+    QCOMPARE(f.store.saveNames({u"new"_s}), Settings::SaveResult::Saved); // no batch left open
+}
+
+void TestSettings::sectionWithSubkeysIsNotReplaced()
 {
     Fixture f;
-    Settings other(f.hive);
-    other.setCompany(SettingsKeys::Company);
-    {
-        Settings::Batch outer = f.store.beginBatch();
-        {
-            Settings::Batch inner = other.beginBatch();
-            QVERIFY(other.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
-            QVERIFY(!inner.commit());
-        }
-        // The refused batch neither committed nor dropped the open one.
-        QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
-    }
-    QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"DEF"_s);
+    QCOMPARE(f.store.saveNames({u"Ann"_s}), Settings::SaveResult::Saved);
+    QVERIFY(f.setRaw(u"Last Used Names\\Inner"_s, "X", RegistryApi::RegSz, QByteArray("1", 2)));
 
-    Settings::Batch next = f.store.beginBatch();
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"0"_s));
-    QVERIFY(next.commit());
-    QVERIFY(!next.commit());
-    QCOMPARE(other.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
+    QCOMPARE(f.store.saveNames({u"Bob"_s}), Settings::SaveResult::Failed);
+    QCOMPARE(f.store.names(), QStringList{u"Ann"_s});
+    QVERIFY(f.keyExists(kAppKey + u"\\Last Used Names\\Inner"_s));
 }
 
-void TestSettings::secondProcessWriteIsSeenAtOnce()
+void TestSettings::namesSkipNonText()
 {
     Fixture f;
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
-    QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"1"_s);
+    QVERIFY(f.store.names().isEmpty());
+    QVERIFY(f.setRaw(NamesSection, "Name0", RegistryApi::RegDword, QByteArray("\x01\0\0\0", 4)));
+    // The buffers are sized for the longest value, here one that is skipped.
+    QVERIFY(f.setRaw(NamesSection, "Name1", RegistryApi::RegBinary, QByteArray(300, 'b')));
+    QVERIFY(f.store.names().isEmpty());
 
-    QProcess writer;
-    writer.start(QCoreApplication::applicationFilePath(), {u"--save"_s, u"Options"_s, u"Sound"_s, u"0"_s});
-    QVERIFY(writer.waitForFinished(30000));
-    QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(writer.exitCode(), 0);
-
-    QCOMPARE(f.get(u"Options"_s, u"Sound"_s), u"0"_s);
-    QVERIFY(f.save(u"Options"_s, u"Sound"_s, u"1"_s));
-    QCOMPARE(f.store.GetAllSettings(u"Options"_s), (Rows{{"Sound", "1"}}));
+    QVERIFY(f.setRaw(NamesSection, "Name2", RegistryApi::RegSz, QByteArray("t", 2)));
+    QVERIFY(f.setRaw(NamesSection, "Name3", RegistryApi::RegSz, QByteArray()));
+    QCOMPARE(f.store.names(), (QStringList{u"t"_s, QString()}));
 }
 
-// "--save <section> <key> <text>" makes this binary a second running copy of the program.
 // Another copy of the program saving longer names between sizing and walking the list.
 void TestSettings::listGrowingWhileReadIsReadWhole()
 {
     Fixture f;
-    QVERIFY(f.save(u"Names"_s, u"Name0"_s, u"Ann"_s));
+    QCOMPARE(f.store.saveNames({u"Ann"_s}), Settings::SaveResult::Saved);
     auto growing = std::make_shared<GrowingHive>(f.hive);
     Settings reader(growing);
-    reader.setCompany(SettingsKeys::Company);
-    reader.setAppName(SettingsKeys::AppName);
     growing->grows = 2;
-    const Rows rows = reader.GetAllSettings(u"Names"_s);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows[0], Settings::Row(u"Name0"_s, u"Ann"_s));
-    QCOMPARE(rows[1], Settings::Row(u"A-longer-namen"_s, QString(20, u'x')));
-    QCOMPARE(rows[2], Settings::Row(u"A-longer-namenn"_s, QString(40, u'x')));
+    QCOMPARE(reader.names(), (QStringList{u"Ann"_s, QString(20, u'x'), QString(40, u'x')}));
+}
+
+void TestSettings::locationWithoutAFileIsTheRegistryKey()
+{
+    class NoFile final : public ForwardingStore
+    {
+        std::string location() const override { return {}; }
+    };
+    TestHome home;
+    QCOMPARE(Settings(std::make_shared<NoFile>()).location(), u"HKEY_CURRENT_USER\\Software\\Quorvane\\Nimbrel"_s);
+    QCOMPARE(Settings(std::make_shared<SqliteHive>(userStorePath())).location(),
+             home.configHome() + u"/nimbrel/registry.sqlite"_s);
+}
+
+// "--sound-off" makes this binary a second running copy of the program.
+void TestSettings::secondProcessWriteIsSeenAtOnce()
+{
+    Fixture f;
+    QVERIFY(f.store.setFlag(Sound, true));
+    QVERIFY(f.store.flag(Sound));
+
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(), {u"--sound-off"_s});
+    QVERIFY(writer.waitForFinished(30000));
+    QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(writer.exitCode(), 0);
+
+    QVERIFY(!f.store.flag(Sound));
+    QVERIFY(f.store.setFlag(Sound, true));
+    QVERIFY2(f.app.holds("\\Options", {"Sound=1"}), f.app.why.c_str());
 }
 
 int main(int argc, char** argv)
 {
-    if (argc == 5 && qstrcmp(argv[1], "--save") == 0) {
-        Settings store;
-        store.setCompany(SettingsKeys::Company);
-        store.setAppName(SettingsKeys::AppName);
-        return store.SaveSetting(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]), QString::fromUtf8(argv[4]))
-                   ? 0
-                   : 1;
-    }
+    if (argc == 2 && qstrcmp(argv[1], "--sound-off") == 0)
+        return Settings(std::make_shared<SqliteHive>(userStorePath())).setFlag(Sound, false) ? 0 : 1;
     QCoreApplication app(argc, argv);
     TestSettings test;
     return QTest::qExec(&test, argc, argv);

@@ -1,5 +1,6 @@
 #include "RegistryConformance.h"
 #include "TestHome.h"
+#include "platform/StoreLocation.h"
 #include "settings/Settings.h"
 #include "settings/SqliteHive.h"
 
@@ -18,6 +19,12 @@ QString hiveFile(const TestHome& home)
     return home.configHome() + u"/nimbrel/registry.sqlite"_s;
 }
 
+// Settings over a hive at the user's path.
+Settings userSettings()
+{
+    return Settings(std::make_shared<SqliteHive>(userStorePath()));
+}
+
 QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
 {
     QStringList names;
@@ -30,30 +37,6 @@ QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
     return names;
 }
 
-// "name=data" per value, in enumeration order.
-QStringList enumRows(RegistryApi& api, RegistryApi::Handle key)
-{
-    QStringList rows;
-    char name[64];
-    std::uint8_t data[64];
-    for (std::uint32_t i = 0;; ++i) {
-        std::uint32_t nameLength = sizeof name;
-        std::uint32_t dataLength = sizeof data;
-        if (api.enumValue(key, i, name, &nameLength, nullptr, data, &dataLength) != RegistryApi::Success)
-            return rows;
-        rows.append(QString::fromUtf8(name, nameLength) + u'=' +
-                    QString::fromUtf8(reinterpret_cast<const char*>(data), dataLength));
-    }
-}
-
-RegistryApi::Result writeRow(RegistryApi& api, RegistryApi::Handle key, const QString& row)
-{
-    const QByteArray name = row.section(u'=', 0, 0).toUtf8();
-    const QByteArray data = row.section(u'=', 1).toUtf8();
-    return api.setValue(key, name.constData(), RegistryApi::RegSz, reinterpret_cast<const std::uint8_t*>(data.data()),
-                        std::uint32_t(data.size()));
-}
-
 } // namespace
 
 class TestSqliteHive : public QObject
@@ -61,22 +44,20 @@ class TestSqliteHive : public QObject
     Q_OBJECT
 
 private slots:
-    void userHivePath_data();
-    void userHivePath();
+    void storePath_data();
+    void storePath();
     void conformance_data();
     void conformance();
     void enumerationFromZeroSeesNewValues();
+    void secondBatchIsRefused();
     void corruptHiveIsKeptAside_data();
     void corruptHiveIsKeptAside();
     void unusableLocationFailsQuietly_data();
     void unusableLocationFailsQuietly();
     void readOnlyHiveCanOnlyBeRead();
-    void sectionRewrittenInBatch_data();
-    void sectionRewrittenInBatch();
-    void readsInsideRewriteSeeNewState();
 };
 
-void TestSqliteHive::userHivePath_data()
+void TestSqliteHive::storePath_data()
 {
     QTest::addColumn<bool>("xdgSet");
     QTest::addColumn<QString>("expectedBelowHome");
@@ -85,14 +66,14 @@ void TestSqliteHive::userHivePath_data()
     QTest::newRow("xdg empty") << false << "/.config/nimbrel/registry.sqlite";
 }
 
-void TestSqliteHive::userHivePath()
+void TestSqliteHive::storePath()
 {
     QFETCH(bool, xdgSet);
     QFETCH(QString, expectedBelowHome);
 
     TestHome home;
     qputenv("XDG_CONFIG_HOME", xdgSet ? home.configHome().toLocal8Bit() : QByteArray());
-    QCOMPARE(QString::fromStdString(SqliteHive::userHivePath()), home.path() + expectedBelowHome);
+    QCOMPARE(QString::fromStdString(userStorePath()), home.path() + expectedBelowHome);
 }
 
 // The cases every registry backend passes (the Windows one under Wine as well).
@@ -110,7 +91,7 @@ void TestSqliteHive::conformance()
     QFETCH(int, index);
 
     TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
+    SqliteHive hive(userStorePath());
     RegistryConformance::Context context{hive, "Software\\Nimbrel Tests", {}};
     QVERIFY2(RegistryConformance::cases()[std::size_t(index)].run(context), context.why.c_str());
 }
@@ -118,7 +99,7 @@ void TestSqliteHive::conformance()
 void TestSqliteHive::enumerationFromZeroSeesNewValues()
 {
     TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
+    SqliteHive hive(userStorePath());
     RegistryKey reader(hive);
     RegistryKey writer(hive);
     QCOMPARE(hive.createKey("K", reader.out()), RegistryApi::Success);
@@ -131,8 +112,26 @@ void TestSqliteHive::enumerationFromZeroSeesNewValues()
 
     QCOMPARE(write("Two"), RegistryApi::Success);
     QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
+    QCOMPARE(write("ONE"), RegistryApi::Success); // rewritten: keeps its place and spelling
+    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
     QCOMPARE(hive.deleteValue(writer.get(), "ONE"), RegistryApi::Success);
     QCOMPARE(enumNames(hive, reader.get()), QStringList{"Two"});
+    QCOMPARE(write("One"), RegistryApi::Success); // deleted and written again: a new value, last
+    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"Two", "One"}));
+}
+
+void TestSqliteHive::secondBatchIsRefused()
+{
+    TestHome home;
+    SqliteHive hive(userStorePath());
+    const std::vector<RegistryApi::Value> values{{"Name0", RegistryApi::RegSz, std::string_view("x", 2)}};
+    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
+    QVERIFY(hive.beginBatch() != RegistryApi::Success);
+    QCOMPARE(hive.replaceValues("List", values), RegistryApi::Success);
+    QCOMPARE(hive.rollbackBatch(), RegistryApi::Success); // the refused batch ended nothing
+    QVERIFY(hive.commitBatch() != RegistryApi::Success);
+    RegistryKey key(hive);
+    QCOMPARE(hive.openKey("List", RegistryApi::KeyRead, key.out()), RegistryApi::FileNotFound);
 }
 
 void TestSqliteHive::corruptHiveIsKeptAside_data()
@@ -157,11 +156,7 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         noise.append(char(i * 37 + 11));
     QByteArray garbage = noise;
     if (damagedDatabase) {
-        {
-            Settings store;
-            for (int i = 0; i < 200; ++i)
-                QVERIFY(store.SaveSetting(u"S"_s, QString::number(i), QString(100, u'x')));
-        }
+        QCOMPARE(userSettings().saveNames(QStringList(200, QString(100, u'x'))), Settings::SaveResult::Saved);
         QFile file(hiveFile(home));
         QVERIFY(file.open(QIODevice::ReadOnly));
         garbage = file.readAll();
@@ -175,10 +170,10 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         file.write(garbage);
     }
 
-    Settings store;
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
-    QVERIFY(store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"0"_s);
+    Settings store = userSettings();
+    QVERIFY(store.names().isEmpty());
+    QVERIFY(store.setText(SettingsKeys::Sound, u"0"_s));
+    QCOMPARE(store.text(SettingsKeys::Sound), u"0"_s);
 
     const QDir dir(home.configHome() + u"/nimbrel"_s);
     const QStringList moved = dir.entryList({u"registry.sqlite.corrupt-*"_s}, QDir::Files, QDir::Name);
@@ -213,15 +208,11 @@ void TestSqliteHive::unusableLocationFailsQuietly()
         QVERIFY(QDir().mkpath(hiveFile(home)));
     }
 
-    Settings store;
-    {
-        Settings::Batch batch = store.beginBatch();
-        QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
-        QVERIFY(!batch.commit());
-    }
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
-    QVERIFY(store.GetAllSettings(u"Options"_s).isEmpty());
-    QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
+    Settings store = userSettings();
+    QCOMPARE(store.saveNames({u"Ann"_s}), Settings::SaveResult::Failed);
+    QVERIFY(!store.setFlag(SettingsKeys::Sound, false));
+    QVERIFY(store.flag(SettingsKeys::Sound));
+    QVERIFY(store.names().isEmpty());
     QCOMPARE(QFileInfo(hiveFile(home)).isDir(), !configIsFile);
 }
 
@@ -230,7 +221,8 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
     if (geteuid() == 0)
         QSKIP("file permissions do not bind root");
     TestHome home;
-    QVERIFY(Settings().SaveSetting(u"Options"_s, u"Sound"_s, u"0"_s));
+    QVERIFY(userSettings().setFlag(SettingsKeys::Sound, false));
+    QCOMPARE(userSettings().saveNames({u"Ann"_s}), Settings::SaveResult::Saved);
     const QString dir = home.configHome() + u"/nimbrel"_s;
     const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
     QVERIFY(QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::ReadUser));
@@ -240,120 +232,12 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
         QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::WriteOwner);
     });
 
-    Settings store;
-    QCOMPARE(store.GetAllSettings(u"Options"_s), (QList<Settings::Row>{{"Sound", "0"}}));
-    // Operations that open for writing treat the key as absent.
-    QCOMPARE(store.GetSetting(u"Options"_s, u"Sound"_s, u"1"_s), u"1"_s);
-    QVERIFY(!store.SaveSetting(u"Options"_s, u"Sound"_s, u"1"_s));
-    QVERIFY(!store.DeleteSetting(u"Options"_s, QString()));
-}
-
-void TestSqliteHive::sectionRewrittenInBatch_data()
-{
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QStringList>("written");
-    QTest::addColumn<bool>("commit");
-    QTest::addColumn<QStringList>("after");
-
-    const QStringList abc{"A=1", "B=2", "C=3"};
-    QTest::newRow("same") << abc << abc << true << abc;
-    QTest::newRow("data changed") << abc << QStringList{"A=1", "B=x", "C=3"} << true
-                                  << QStringList{"A=1", "B=x", "C=3"};
-    QTest::newRow("shorter") << abc << QStringList{"A=1", "B=2"} << true << QStringList{"A=1", "B=2"};
-    QTest::newRow("longer") << abc << QStringList{"A=1", "B=2", "C=3", "D=4"} << true
-                            << QStringList{"A=1", "B=2", "C=3", "D=4"};
-    QTest::newRow("middle dropped") << abc << QStringList{"A=1", "C=3"} << true << QStringList{"A=1", "C=3"};
-    QTest::newRow("swapped") << abc << QStringList{"A=1", "C=3", "B=2"} << true << QStringList{"A=1", "C=3", "B=2"};
-    QTest::newRow("new first") << abc << QStringList{"Z=0", "A=1", "B=2"} << true << QStringList{"Z=0", "A=1", "B=2"};
-    QTest::newRow("respelt") << abc << QStringList{"a=1", "B=2", "c=3"} << true << QStringList{"a=1", "B=2", "c=3"};
-    QTest::newRow("written twice") << abc << QStringList{"A=1", "b=2", "B=9", "C=3"} << true
-                                   << QStringList{"A=1", "b=9", "C=3"};
-    QTest::newRow("emptied") << abc << QStringList{} << true << QStringList{};
-    QTest::newRow("rolled back") << abc << QStringList{"A=1", "X=2"} << false << abc;
-}
-
-// Deleting a section and writing it again in one batch, as the list is saved.
-void TestSqliteHive::sectionRewrittenInBatch()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QStringList, written);
-    QFETCH(bool, commit);
-    QFETCH(QStringList, after);
-
-    TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
-    {
-        RegistryKey key(hive);
-        QCOMPARE(hive.createKey("App\\List", key.out()), RegistryApi::Success);
-        for (const QString& row : before)
-            QCOMPARE(writeRow(hive, key.get(), row), RegistryApi::Success);
-    }
-    RegistryKey stale(hive);
-    QCOMPARE(hive.openKey("App\\List", RegistryApi::KeyAllAccess, stale.out()), RegistryApi::Success);
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    {
-        RegistryKey parent(hive);
-        QCOMPARE(hive.openKey("App", RegistryApi::KeyAllAccess, parent.out()), RegistryApi::Success);
-        QCOMPARE(hive.deleteKey(parent.get(), "LIST"), RegistryApi::Success);
-        if (!written.isEmpty()) {
-            RegistryKey key(hive);
-            QCOMPARE(hive.createKey("App\\List", key.out()), RegistryApi::Success);
-            for (const QString& row : written)
-                QCOMPARE(writeRow(hive, key.get(), row), RegistryApi::Success);
-        }
-    }
-    QCOMPARE(commit ? hive.commitBatch() : hive.rollbackBatch(), RegistryApi::Success);
-    if (commit) // a handle opened before the delete reaches nothing any more
-        QVERIFY(writeRow(hive, stale.get(), "S=1") != RegistryApi::Success);
-
-    RegistryKey key(hive);
-    const RegistryApi::Result opened = hive.openKey("App\\List", RegistryApi::KeyRead, key.out());
-    QCOMPARE(opened, after.isEmpty() ? RegistryApi::FileNotFound : RegistryApi::Success);
-    if (opened == RegistryApi::Success)
-        QCOMPARE(enumRows(hive, key.get()), after);
-    // and each value is found by its name in any case
-    for (const QString& row : after) {
-        const QByteArray name = row.section(u'=', 0, 0).toUpper().toUtf8();
-        std::uint8_t data[64];
-        std::uint32_t length = sizeof data;
-        QCOMPARE(hive.queryValue(key.get(), name.constData(), nullptr, data, &length), RegistryApi::Success);
-        QCOMPARE(QString::fromUtf8(reinterpret_cast<const char*>(data), length), row.section(u'=', 1));
-    }
-}
-
-void TestSqliteHive::readsInsideRewriteSeeNewState()
-{
-    TestHome home;
-    SqliteHive hive(SqliteHive::userHivePath());
-    RegistryKey key(hive);
-    QCOMPARE(hive.createKey("App\\List", key.out()), RegistryApi::Success);
-    for (const QString row : {"A=1", "B=2", "C=3"})
-        QCOMPARE(writeRow(hive, key.get(), row), RegistryApi::Success);
-    RegistryKey parent(hive);
-    QCOMPARE(hive.openKey("App", RegistryApi::KeyAllAccess, parent.out()), RegistryApi::Success);
-
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    QCOMPARE(hive.deleteKey(parent.get(), "List"), RegistryApi::Success);
-    RegistryKey gone(hive);
-    QCOMPARE(hive.openKey("App\\List", RegistryApi::KeyRead, gone.out()), RegistryApi::FileNotFound);
-    RegistryKey again(hive);
-    QCOMPARE(hive.createKey("App\\List", again.out()), RegistryApi::Success);
-    QCOMPARE(writeRow(hive, again.get(), "A=1"), RegistryApi::Success);
-    QCOMPARE(enumRows(hive, again.get()), QStringList{"A=1"});
-    QCOMPARE(writeRow(hive, again.get(), "B=2"), RegistryApi::Success);
-    QCOMPARE(hive.commitBatch(), RegistryApi::Success);
-    QCOMPARE(enumRows(hive, again.get()), (QStringList{"A=1", "B=2"}));
-
-    // Read back between the delete and the writes, through the re-created key.
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    QCOMPARE(hive.deleteKey(parent.get(), "List"), RegistryApi::Success);
-    RegistryKey third(hive);
-    QCOMPARE(hive.createKey("App\\List", third.out()), RegistryApi::Success);
-    std::uint32_t length = 0;
-    QCOMPARE(hive.queryValue(third.get(), "B", nullptr, nullptr, &length), RegistryApi::FileNotFound);
-    QCOMPARE(writeRow(hive, third.get(), "B=2"), RegistryApi::Success);
-    QCOMPARE(hive.commitBatch(), RegistryApi::Success);
-    QCOMPARE(enumRows(hive, third.get()), QStringList{"B=2"});
+    Settings store = userSettings();
+    QCOMPARE(store.names(), QStringList{u"Ann"_s});
+    // Reading a value opens its key for writing, so the value reads as absent.
+    QVERIFY(store.flag(SettingsKeys::Sound));
+    QVERIFY(!store.setFlag(SettingsKeys::Sound, true));
+    QCOMPARE(store.saveNames({}), Settings::SaveResult::Unwritable);
 }
 
 QTEST_GUILESS_MAIN(TestSqliteHive)

@@ -9,8 +9,7 @@
 // arm() makes the k-th matching call fail, count() tells how many matching calls came.
 namespace FaultInjection {
 
-template<typename Function>
-Function shim(const char* name)
+template <typename Function> Function shim(const char* name)
 {
     return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/RegistryApi.h"
-#include "settings/Settings.h"
+#include "settings/UserStore.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@
 class ForwardingStore : public RegistryApi
 {
 public:
-    explicit ForwardingStore(std::shared_ptr<RegistryApi> real = Settings::userStore()) : m_real(std::move(real)) {}
+    explicit ForwardingStore(std::shared_ptr<RegistryApi> real = openUserStore()) : m_real(std::move(real)) {}
 
     Result openKey(std::string_view p, std::uint32_t a, Handle* k) override { return m_real->openKey(p, a, k); }
     Result createKey(std::string_view p, Handle* k) override { return m_real->createKey(p, k); }
@@ -31,6 +31,7 @@ public:
     Result deleteValue(Handle k, ValueName n) override { return m_real->deleteValue(k, n); }
     Result deleteKey(Handle k, std::string_view s) override { return m_real->deleteKey(k, s); }
     Result closeKey(Handle k) override { return m_real->closeKey(k); }
+    Result replaceValues(std::string_view p, std::span<const Value> v) override { return m_real->replaceValues(p, v); }
     Result beginBatch() override { return m_real->beginBatch(); }
     Result commitBatch() override { return m_real->commitBatch(); }
     Result rollbackBatch() override { return m_real->rollbackBatch(); }

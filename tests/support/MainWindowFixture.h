@@ -9,7 +9,7 @@
 #include "app/ListBox.h"
 #include "app/MainWindow.h"
 #include "settings/Settings.h"
-#include "settings/SettingsKeys.h"
+#include "settings/UserStore.h"
 #include "ui/BackColor.h"
 
 #include <QApplication>
@@ -53,10 +53,14 @@ struct MainWindowFixture
     PrinterDevice* printer = &recorder; // the window's printer; set before open()
     std::unique_ptr<MainWindow> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
+    std::unique_ptr<Settings> settings;    // the window's settings over that store, made by open()
 
     MainWindow& open(const QString& appPath = QString())
     {
-        MainWindowServices services{&prompter, &player, &random, appPath.isNull() ? appDir.path() : appPath, registry};
+        const QString folder = appPath.isNull() ? appDir.path() : appPath;
+        form.reset();
+        settings = std::make_unique<Settings>(registry ? registry : openUserStore(), folder);
+        MainWindowServices services{&prompter, &player, &random, folder, settings.get()};
         services.launcher = &launcher;
         services.printer = printer;
         form = std::make_unique<MainWindow>(services);
@@ -77,13 +81,14 @@ struct MainWindowFixture
         f.write(bytes);
     }
 
-    // A settings store of our own, addressing the program's key.
-    static Settings store()
+    // Settings of our own over the user's store, as another copy of the program.
+    static Settings store() { return Settings(openUserStore()); }
+    // The text stored for key, or absent when there is none.
+    static QString stored(SettingsKeys::Key key, const QString& absent = QStringLiteral("unset"))
     {
-        Settings s;
-        s.setCompany(SettingsKeys::Company);
-        s.setAppName(SettingsKeys::AppName);
-        return s;
+        key.defaultValue = absent;
+        key.form = SettingsKeys::Form::Text;
+        return store().text(key);
     }
 
     static QStringList names(const MainWindow& f) { return f.nameList->names(); }

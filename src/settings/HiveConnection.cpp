@@ -1,0 +1,293 @@
+#include "HiveConnection.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kSchemaVersion = 2;
+
+// Keys form a tree below the root row (HKEY_CURRENT_USER). Names are stored as bytes, with a
+// lower-cased copy for lookups; a value's ord (its rowid) only grows, so ordering by it gives
+// creation order, and an upsert keeps it. Run on every file whose user_version is not the
+// current one, it brings an older file up to date (version 1 had an index on key and ord).
+constexpr const char* kSchema = R"(
+CREATE TABLE IF NOT EXISTS reg_keys(
+    id INTEGER PRIMARY KEY,
+    parent INTEGER REFERENCES reg_keys(id),
+    name BLOB NOT NULL,
+    folded BLOB NOT NULL,
+    UNIQUE(parent, folded));
+INSERT OR IGNORE INTO reg_keys(id, parent, name, folded) VALUES(1, NULL, X'', X'');
+CREATE TABLE IF NOT EXISTS reg_values(
+    ord INTEGER PRIMARY KEY,
+    key_id INTEGER NOT NULL REFERENCES reg_keys(id) ON DELETE CASCADE,
+    name BLOB NOT NULL,
+    folded BLOB NOT NULL,
+    type INTEGER NOT NULL,
+    data BLOB NOT NULL,
+    UNIQUE(key_id, folded));
+DROP INDEX IF EXISTS reg_values_by_key;
+PRAGMA user_version = 2;
+)";
+
+constexpr std::array<const char*, HiveConnection::StatementCount> kStatements = {
+    "SELECT id FROM reg_keys WHERE parent = ?1 AND folded = ?2",
+    "INSERT INTO reg_keys(parent, name, folded) VALUES(?1, ?2, ?3) RETURNING id",
+    "DELETE FROM reg_keys WHERE id = ?1 AND NOT EXISTS (SELECT 1 FROM reg_keys WHERE parent = ?1)",
+    "SELECT 1 FROM reg_keys WHERE parent = ?1 LIMIT 1",
+    "SELECT type, data FROM reg_values WHERE key_id = ?1 AND folded = ?2",
+    "INSERT INTO reg_values(key_id, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5) "
+    "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data",
+    "DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2",
+    "SELECT ifnull(max(length(name)), 0), ifnull(max(length(data)), 0) FROM reg_values WHERE key_id = ?1",
+    // Walking the table in ord order beats an index on (key_id, ord), whose upkeep made
+    // every write of a value a third dearer; the values are nearly all one section's anyway.
+    "SELECT name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
+    "BEGIN IMMEDIATE",
+    "COMMIT",
+    "ROLLBACK",
+    "SELECT ord, name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
+    "UPDATE reg_values SET name = ?2, type = ?3, data = ?4 WHERE ord = ?1",
+    "DELETE FROM reg_values WHERE key_id = ?1 AND ord >= ?2",
+};
+
+bool isCorrupt(int rc)
+{
+    return rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT;
+}
+
+std::string timestamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%S", &local);
+    return text;
+}
+
+// Keeps a broken hive for inspection instead of deleting it; where it went, or empty.
+std::string moveAside(const std::string& path)
+{
+    std::string target = path + ".corrupt-" + timestamp();
+    std::error_code ec;
+    for (int n = 1; fs::exists(target, ec); ++n)
+        target = path + ".corrupt-" + timestamp() + "-" + std::to_string(n);
+    fs::rename(path, target, ec);
+    if (ec)
+        return {};
+    for (const char* companion : {"-wal", "-shm"}) {
+        if (fs::exists(path + companion, ec))
+            fs::rename(path + companion, target + companion, ec);
+    }
+    return target;
+}
+
+// True also for a missing or empty file, which SQLite starts afresh.
+bool looksLikeDatabase(const std::string& path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) == 0 || ec)
+        return true;
+    static constexpr char kMagic[] = "SQLite format 3";
+    char header[sizeof kMagic] = {};
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return true; // unreadable: let the open report it
+    file.read(header, sizeof header);
+    return file.gcount() == sizeof header && std::memcmp(header, kMagic, sizeof kMagic) == 0;
+}
+
+std::string uriFor(const std::string& path)
+{
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
+            uri += hex;
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+} // namespace
+
+RegistryApi::Result registryResult(int sqliteCode)
+{
+    switch (sqliteCode) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return RegistryApi::AccessDenied;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return RegistryApi::Busy;
+    case SQLITE_FULL:
+        return RegistryApi::DiskFull;
+    default:
+        return RegistryApi::Failure;
+    }
+}
+
+std::string foldedName(std::string_view name)
+{
+    std::string out(name);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::unique_ptr<HiveConnection> HiveConnection::open(const std::string& path)
+{
+    std::unique_ptr<HiveConnection> connection(new HiveConnection);
+    if (!connection->openFile(path))
+        return nullptr;
+    return connection;
+}
+
+HiveConnection::~HiveConnection()
+{
+    close();
+}
+
+std::string HiveConnection::takeDamagedCopy()
+{
+    return std::exchange(m_damagedCopy, std::string());
+}
+
+bool HiveConnection::openFile(const std::string& path)
+{
+    std::error_code ec;
+    fs::create_directories(fs::path(path).parent_path(), ec);
+    // Move a file that is no database at all before SQLite sees it: on closing it, SQLite
+    // would delete the -wal and -shm that came with it.
+    if (!looksLikeDatabase(path))
+        m_damagedCopy = moveAside(path);
+    int rc = openWritable(path);
+    if (isCorrupt(rc)) {
+        m_damagedCopy = moveAside(path);
+        if (!m_damagedCopy.empty())
+            rc = openWritable(path);
+    }
+    if (rc == SQLITE_OK)
+        return true;
+    return !isCorrupt(rc) && openReadOnly(path);
+}
+
+void HiveConnection::close()
+{
+    for (auto& stmt : m_statements)
+        stmt.reset();
+    m_db.reset();
+}
+
+int HiveConnection::openWritable(const std::string& path)
+{
+    close();
+    sqlite3* raw = nullptr;
+    int rc =
+        sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    m_db.reset(raw);
+    if (rc == SQLITE_OK && sqlite3_db_readonly(raw, "main") == 1)
+        rc = SQLITE_READONLY;
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+        rc = exec("PRAGMA journal_mode = WAL");
+    }
+    if (rc == SQLITE_OK)
+        rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = -16384");
+    if (rc == SQLITE_OK)
+        rc = createSchema();
+    if (rc == SQLITE_OK)
+        rc = quickCheck();
+    if (rc == SQLITE_OK)
+        rc = prepare();
+    if (rc != SQLITE_OK)
+        close();
+    m_writable = rc == SQLITE_OK;
+    return rc;
+}
+
+// A hive we may only read: a read-only file or folder. Without write access to the folder
+// SQLite cannot make the WAL index, so fall back to reading the file as it stands.
+bool HiveConnection::openReadOnly(const std::string& path)
+{
+    for (const bool immutable : {false, true}) {
+        close();
+        sqlite3* raw = nullptr;
+        const std::string name = immutable ? uriFor(path) : path;
+        int rc = sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        m_db.reset(raw);
+        if (rc == SQLITE_OK) {
+            sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+            rc = prepare();
+        }
+        if (rc == SQLITE_OK)
+            rc = exec("SELECT count(*) FROM reg_values");
+        if (rc == SQLITE_OK)
+            return true;
+    }
+    close();
+    return false;
+}
+
+template <typename Read> int HiveConnection::firstRow(const char* sql, Read&& read)
+{
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(m_db.get(), sql, -1, &raw, nullptr);
+    const std::unique_ptr<sqlite3_stmt, StmtFinalize> statement(raw);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(raw);
+    return rc == SQLITE_ROW ? read(raw) : rc;
+}
+
+int HiveConnection::createSchema()
+{
+    int version = -1;
+    int rc = firstRow("PRAGMA user_version", [&](sqlite3_stmt* row) {
+        version = sqlite3_column_int(row, 0);
+        return SQLITE_OK;
+    });
+    if (rc != SQLITE_OK || version == kSchemaVersion)
+        return rc;
+    rc = exec("BEGIN IMMEDIATE");
+    if (rc == SQLITE_OK)
+        rc = exec(kSchema);
+    if (rc == SQLITE_OK)
+        rc = exec("COMMIT");
+    if (rc != SQLITE_OK && inTransaction())
+        exec("ROLLBACK");
+    return rc;
+}
+
+int HiveConnection::quickCheck()
+{
+    return firstRow("PRAGMA quick_check(1)", [](sqlite3_stmt* row) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, 0));
+        return text && std::strcmp(text, "ok") == 0 ? SQLITE_OK : SQLITE_CORRUPT;
+    });
+}
+
+int HiveConnection::prepare()
+{
+    for (int i = 0; i < StatementCount; ++i) {
+        sqlite3_stmt* raw = nullptr;
+        const int rc = sqlite3_prepare_v3(m_db.get(), kStatements[i], -1, SQLITE_PREPARE_PERSISTENT, &raw, nullptr);
+        m_statements[i].reset(raw);
+        if (rc != SQLITE_OK)
+            return rc;
+    }
+    return SQLITE_OK;
+}

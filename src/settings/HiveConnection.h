@@ -1,0 +1,127 @@
+#pragma once
+
+#include "RegistryApi.h"
+
+#include <sqlite3.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The open SQLite file behind the hive: opening it (its folder made as needed), keeping a
+// damaged file aside and starting afresh, creating or bringing up to date the schema, and
+// the prepared statements the registry calls run. A file that cannot be written is opened
+// to be read only. Use from one thread.
+class HiveConnection
+{
+public:
+    enum Statement {
+        FindKey,
+        InsertKey,
+        DeleteLeafKey,
+        HasSubKey,
+        FindValue,
+        UpsertValue,
+        DeleteValue,
+        ValueInfo,
+        ListValues,
+        Begin,
+        Commit,
+        Rollback,
+        ListRows,
+        ReuseValue,
+        TrimValues,
+        StatementCount
+    };
+    // The key every path starts from (HKEY_CURRENT_USER).
+    static constexpr long long kRootId = 1;
+    // How long a call waits for another process's write lock before giving up.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+    // Null when the file can be neither opened nor made.
+    static std::unique_ptr<HiveConnection> open(const std::string& path);
+    ~HiveConnection();
+    HiveConnection(const HiveConnection&) = delete;
+    HiveConnection& operator=(const HiveConnection&) = delete;
+
+    sqlite3* db() const { return m_db.get(); }
+    bool writable() const { return m_writable; }
+    bool inTransaction() const { return sqlite3_get_autocommit(m_db.get()) == 0; }
+    sqlite3_stmt* operator[](Statement s) const { return m_statements[s].get(); }
+    int exec(const char* sql) { return sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr); }
+    // Where a damaged file found on opening was kept, once; empty otherwise.
+    std::string takeDamagedCopy();
+
+private:
+    struct DbClose
+    {
+        void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+    };
+    struct StmtFinalize
+    {
+        void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+    };
+
+    HiveConnection() = default;
+    bool openFile(const std::string& path);
+    void close();
+    int openWritable(const std::string& path);
+    bool openReadOnly(const std::string& path);
+    int createSchema();
+    int quickCheck();
+    int prepare();
+    // Runs a one-row statement and hands its row to read; SQLITE_OK or the failure.
+    template <typename Read> int firstRow(const char* sql, Read&& read);
+
+    std::unique_ptr<sqlite3, DbClose> m_db;
+    std::array<std::unique_ptr<sqlite3_stmt, StmtFinalize>, StatementCount> m_statements;
+    bool m_writable = false;
+    std::string m_damagedCopy;
+};
+
+// A key or value name as lookups compare it: ASCII letters in lower case (the schema keeps
+// this next to each name as it was first spelt).
+std::string foldedName(std::string_view name);
+
+// Runs a prepared statement and always resets it afterwards, so that no read transaction
+// outlives the call and the next read sees other processes' writes.
+class Query
+{
+public:
+    Query(const HiveConnection& db, HiveConnection::Statement s) : m_stmt(db[s]) {}
+    ~Query()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    Query& bind(long long value)
+    {
+        sqlite3_bind_int64(m_stmt, ++m_index, value);
+        return *this;
+    }
+    // Always a BLOB, never NULL, even when empty.
+    Query& bind(std::string_view bytes)
+    {
+        sqlite3_bind_blob(m_stmt, ++m_index, bytes.empty() ? "" : bytes.data(), static_cast<int>(bytes.size()),
+                          SQLITE_STATIC);
+        return *this;
+    }
+    int step() { return sqlite3_step(m_stmt); }
+    long long integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
+    std::string_view bytes(int column) const
+    {
+        const void* data = sqlite3_column_blob(m_stmt, column);
+        return {static_cast<const char*>(data), static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column))};
+    }
+
+private:
+    sqlite3_stmt* m_stmt;
+    int m_index = 0;
+};
+
+// The registry's result for an SQLite result code that is a failure.
+RegistryApi::Result registryResult(int sqliteCode);
