@@ -12,6 +12,13 @@
 #include <optional>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace NameListCodec {
 
 namespace {
@@ -21,16 +28,13 @@ struct IconvCloser
     void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
 };
 
-// Converts bytes from charset to a QString with the C library's iconv. With keepUndefined,
-// a byte the charset leaves undefined becomes the character of the same number, as Windows
-// reads the five holes of code page 1252; otherwise any invalid or cut-off sequence fails.
-std::optional<QString> convert(const QByteArray& bytes, const char* charset, bool keepUndefined)
+// Converts bytes to a QString with raw, a converter of the C library's iconv from their
+// charset to UTF-16LE. With keepUndefined, a byte the charset leaves undefined becomes the
+// character of the same number, as Windows reads the five holes of code page 1252;
+// otherwise any invalid or cut-off sequence fails.
+std::optional<QString> convert(QByteArrayView bytes, iconv_t raw, bool keepUndefined)
 {
-    const iconv_t raw = iconv_open("UTF-16LE", charset);
-    if (raw == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    const std::unique_ptr<void, IconvCloser> cd(raw);
-
+    iconv(raw, nullptr, nullptr, nullptr, nullptr); // from the initial state
     // Every source here takes at least one byte per UTF-16 unit.
     std::vector<char16_t> units(size_t(bytes.size()) + 1);
     char* in = const_cast<char*>(bytes.constData());
@@ -55,6 +59,31 @@ std::optional<QString> convert(const QByteArray& bytes, const char* charset, boo
     return QString(reinterpret_cast<const QChar*>(units.data()), count);
 }
 
+// The same with a converter of its own from charset.
+std::optional<QString> convert(QByteArrayView bytes, const char* charset, bool keepUndefined)
+{
+    const iconv_t raw = iconv_open("UTF-16LE", charset);
+    if (raw == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    const std::unique_ptr<void, IconvCloser> cd(raw);
+    return convert(bytes, raw, keepUndefined);
+}
+
+// A converter from Windows-1252 kept for many lines: opening one for each would take
+// longer than the conversion.
+struct Windows1252
+{
+    iconv_t cd = iconv_open("UTF-16LE", "WINDOWS-1252");
+    Windows1252() = default;
+    Windows1252(const Windows1252&) = delete;
+    Windows1252& operator=(const Windows1252&) = delete;
+    ~Windows1252()
+    {
+        if (cd != reinterpret_cast<iconv_t>(-1))
+            iconv_close(cd);
+    }
+};
+
 Decoded failure(const QString& reason)
 {
     Decoded d;
@@ -62,50 +91,100 @@ Decoded failure(const QString& reason)
     return d;
 }
 
-void splitLines(QStringView text, Decoded& into)
+// Whether the open file is the one at path itself rather than a new file for its place.
+bool writesInPlace(const QSaveFile& file, const QString& path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    Q_UNUSED(path);
+    return false; // the save file never falls back to it there
+#else
+    struct stat opened;
+    struct stat named;
+    return ::fstat(file.handle(), &opened) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+#endif
+}
+
+// Waits until what was written to fd is on the disk; the reason when it cannot be.
+QString syncToDisk(int fd)
+{
+#ifdef Q_OS_WIN
+    const int rc = _commit(fd);
+#else
+    const int rc = ::fdatasync(fd);
+#endif
+    return rc == 0 ? QString() : qt_error_string(errno);
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Appends every line of text that is not empty, as name(line) makes it, until the list is
+// full, and counts the rest; a line ends at CR LF, CR or LF. False when name() fails.
+template <typename View, typename Name> bool splitLines(View text, Decoded& into, Name name)
 {
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i <= n; ++i) {
-        if (i < n && text[i] != u'\r' && text[i] != u'\n')
+        if (i < n && !isLineEnd(text[i]))
             continue;
         if (i > start) {
-            if (into.names.size() < kMaxNames)
-                into.names.append(text.sliced(start, i - start).toString());
-            else
+            if (into.names.size() < kMaxNames) {
+                std::optional<QString> line = name(text.sliced(start, i - start));
+                if (!line)
+                    return false;
+                into.names.append(std::move(*line));
+            } else {
                 ++into.leftOut;
+            }
         }
-        if (i + 1 < n && text[i] == u'\r' && text[i + 1] == u'\n')
+        if (i + 1 < n && text[i] == '\r' && text[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
+    return true;
 }
 
 } // namespace
 
+std::optional<QString> decodeLine(QByteArrayView line)
+{
+    if (line.isValidUtf8())
+        return QString::fromUtf8(line);
+    thread_local const Windows1252 windows1252;
+    if (windows1252.cd == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    return convert(line, windows1252.cd, true);
+}
+
 Decoded decode(const QByteArray& bytes)
 {
-    std::optional<QString> text;
+    Decoded decoded;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         const char* charset = bytes.startsWith("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE";
-        text = convert(bytes.sliced(2), charset, false);
+        const std::optional<QString> text = convert(QByteArrayView(bytes).sliced(2), charset, false);
         if (!text)
             return failure(QStringLiteral("It begins as UTF-16 text but is not valid UTF-16"));
-    } else {
-        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
-        // A text file never holds NUL bytes: this is some other kind of file.
-        if (body.contains('\0'))
-            return failure(QStringLiteral("It holds NUL bytes, so it is not a text file"));
-        text = convert(body, "UTF-8", false);
-        if (!text)
-            text = convert(body, "WINDOWS-1252", true);
-        if (!text)
-            return failure(QStringLiteral("Its text could not be decoded"));
+        if (text->contains(QChar(0)))
+            return failure(QStringLiteral("It holds NUL characters, so it is not a list of names"));
+        splitLines(QStringView(*text), decoded, [](QStringView line) { return std::optional(line.toString()); });
+        return decoded;
     }
-    if (text->contains(QChar(0)))
-        return failure(QStringLiteral("It holds NUL characters, so it is not a list of names"));
-    Decoded decoded;
-    splitLines(*text, decoded);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
+    // A text file never holds NUL bytes: this is some other kind of file.
+    if (body.contains('\0'))
+        return failure(QStringLiteral("It holds NUL bytes, so it is not a text file"));
+    // Line by line: a list edited in two programs can hold lines of both encodings.
+    if (!splitLines(body, decoded, decodeLine))
+        return failure(QStringLiteral("Its text could not be decoded"));
     return decoded;
 }
 
@@ -146,22 +225,54 @@ Decoded readFile(const QString& path)
     return decode(bytes);
 }
 
-QString writeFile(const QString& path, const QStringList& names)
+Written writeFile(const QString& path, const QStringList& names)
 {
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("It is a folder, not a file");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = encode(names);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    Written result;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = QStringLiteral("It is a folder, not a file");
+        return result;
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    // Replacing a pipe or a device with a file would break what uses it.
+    if (info.exists() && !info.isFile()) {
+        result.error = QStringLiteral("It is not an ordinary file");
+        return result;
+    }
+    QSaveFile file(path);
+    // A new file cannot be made beside a writable file in a folder that cannot be written:
+    // then, and only then, the file is written over in place.
+    file.setDirectWriteFallback(info.exists() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable());
+    // Unbuffered, every failure shows in write(): a buffered rest flushed by commit() can
+    // fail without commit() saying so.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.partlyWritten = writesInPlace(file, path);
+    const QByteArray bytes = encode(names);
+    // A write cut short (the disk filled up) says why only when the rest is tried.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            result.error = file.errorString();
+            file.cancelWriting();
+            return result;
+        }
+        done += written;
+    }
+    // commit() syncs too but ignores a failure, and would then put a file that may not be
+    // on the disk in the old one's place.
+    if (const QString failure = syncToDisk(file.handle()); !failure.isEmpty()) {
+        result.error = failure;
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.partlyWritten = false;
+    return result;
 }
 
 } // namespace NameListCodec

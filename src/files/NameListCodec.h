@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Name list text files: one name per line, read in any of the encodings such lists come
 // in, written as every name followed by CR LF CR LF.
 namespace NameListCodec {
@@ -22,10 +24,16 @@ struct Decoded
 };
 
 // The names in the bytes of a name list file. A UTF-8 byte-order mark is dropped; UTF-16
-// with a byte-order mark is decoded; valid UTF-8 is read as UTF-8 and anything else as
-// Windows-1252, byte for byte. Lines end at CR LF, CR or LF; empty lines are skipped and
-// every other line is a name, exactly as written.
+// with a byte-order mark is decoded; otherwise each line is read by decodeLine(). Lines end
+// at CR LF, CR or LF; empty lines are skipped and every other line is a name, exactly as
+// written.
 Decoded decode(const QByteArray& bytes);
+
+// One line of a name list (without its line end) as the import reads it: as UTF-8 when it
+// is valid UTF-8, otherwise as Windows-1252, byte for byte, the five bytes that code page
+// leaves undefined becoming the characters of the same number. Nothing when the system
+// cannot convert from Windows-1252.
+std::optional<QString> decodeLine(QByteArrayView line);
 
 // Every name in order, each followed by CR LF CR LF, as UTF-8 without a byte-order mark.
 QByteArray encode(const QStringList& names);
@@ -33,8 +41,18 @@ QByteArray encode(const QStringList& names);
 // Reads the whole file at path and decodes it; error says why when it cannot.
 Decoded readFile(const QString& path);
 
-// Writes the names to path all or nothing: on failure whatever was at path is left as it
-// was. Returns the reason for a failure, or "" on success.
-QString writeFile(const QString& path, const QStringList& names);
+struct Written
+{
+    QString error; // why the file could not be written (a sentence without the full stop); empty on success
+    bool partlyWritten = false; // it failed while the file itself was being written over: it may hold part of the list
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Writes the names to path all or nothing: a new file takes the place of the old one only
+// once it is whole and on the disk, and on failure whatever was at path is left as it was.
+// Only a writable file in a folder that cannot be written is written over in place, and
+// only then can a failure leave it part written. A path that is not an ordinary file (a
+// pipe, a device, a folder) is refused.
+Written writeFile(const QString& path, const QStringList& names);
 
 } // namespace NameListCodec

@@ -5,6 +5,7 @@
 #include "settings/Settings.h"
 #include "ui/Prompter.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace {
@@ -73,7 +74,18 @@ void NameListFiles::exportList(const QStringList& names)
     if (path.isEmpty())
         return;
     rememberFile(path);
-    const QString reason = NameListCodec::writeFile(path, names);
-    if (!reason.isEmpty())
-        oops(QStringLiteral("Could not export to \"%1\".\n%2.\nA file already there is unchanged.").arg(path, reason));
+    const QFileInfo before(path);
+    const bool fileThere = before.exists() && !before.isDir();
+    const NameListCodec::Written written = NameListCodec::writeFile(path, names);
+    if (written.ok())
+        return;
+    QString outcome;
+    if (written.partlyWritten)
+        outcome = QStringLiteral("The file could only be written over in place, so it may now hold only part of the "
+                                 "list.");
+    else if (fileThere)
+        outcome = QStringLiteral("A file already there is unchanged.");
+    else
+        outcome = QStringLiteral("No file was made.");
+    oops(QStringLiteral("Could not export to \"%1\".\n%2.\n%3").arg(path, written.error, outcome));
 }

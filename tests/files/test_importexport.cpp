@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestImportExport : public QObject
 {
     Q_OBJECT
@@ -12,6 +14,7 @@ private slots:
     void importOutcome_data();
     void importOutcome();
     void exportAndImportBack();
+    void failedExportIsReported_data();
     void failedExportIsReported();
 };
 
@@ -178,20 +181,39 @@ void TestImportExport::exportAndImportBack()
     QCOMPARE(MainWindowFixture::names(f), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")}));
 }
 
+void TestImportExport::failedExportIsReported_data()
+{
+    QTest::addColumn<QString>("target"); // below the program folder
+    QTest::addColumn<bool>("pipe");      // a pipe is there
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no folder: nothing made")
+        << "missing-folder/out.txt" << false
+        << "Could not export to \"%1\".\nNo such file or directory.\nNo file was made.";
+    QTest::newRow("a pipe: left as it was") << "pipe" << true
+                                            << "Could not export to \"%1\".\nIt is not an ordinary file.\n"
+                                               "A file already there is unchanged.";
+}
+
 void TestImportExport::failedExportIsReported()
 {
+    QFETCH(QString, target);
+    QFETCH(bool, pipe);
+    QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.nameList->AddItem(QStringLiteral("Ann"));
-    const QString target = fx.appDir.filePath(QStringLiteral("missing-folder/out.txt"));
-    fx.prompter.choose(target);
+    const QString path = fx.appDir.filePath(target);
+    if (pipe)
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    fx.prompter.choose(path);
     fx.prompter.answer(Prompter::IDOK);
     f.exportList();
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[1].style, 48);
-    QVERIFY(fx.prompter.calls[1].prompt.contains(target));
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(fx.prompter.calls[1].prompt, message.arg(path));
+    QCOMPARE(QFileInfo(path).exists(), pipe);
+    QVERIFY(!QFileInfo(path).isFile());
 }
 
 QTEST_MAIN(TestImportExport)

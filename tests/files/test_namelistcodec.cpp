@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace NameListCodec;
@@ -22,8 +23,8 @@ private slots:
     void exportFormAndRoundTrip();
     void readRefuses_data();
     void readRefuses();
-    void failedWriteKeepsTheOldFile_data();
-    void failedWriteKeepsTheOldFile();
+    void writeOutcome_data();
+    void writeOutcome();
     void filterPairs_data();
     void filterPairs();
 };
@@ -79,6 +80,11 @@ void TestNameListCodec::decodes_data()
     // Not UTF-8: every byte read as Windows-1252, its undefined bytes kept as the same number.
     QTest::newRow("Windows-1252") << QByteArray("Zo\xEB\r\n\x80 \x81\x8D\x8F\x90\x9D \xFF")
                                   << QStringList{zoe, "\u20AC \u0081\u008D\u008F\u0090\u009D \u00FF"} << false;
+    // A list edited in two programs: each line is read as what it is.
+    QTest::newRow("UTF-8 with a Windows-1252 line")
+        << QByteArray("Zo\xC3\xAB\r\nZo\xEB\r\n\xE2\x82\xAC 5") << QStringList{zoe, zoe, "\u20AC 5"} << false;
+    QTest::newRow("byte-order mark, then a Windows-1252 line")
+        << QByteArray("\xEF\xBB\xBFZo\xEB\nZo\xC3\xAB") << QStringList{zoe, zoe} << false;
     QTest::newRow("cut-off UTF-8 read as Windows-1252")
         << QByteArray("Ann\r\nZo\xC3") << QStringList{"Ann", "Zo\u00C3"} << false;
     QTest::newRow("NUL bytes refused") << QByteArray("Ann\r\nB\0b", 9) << QStringList{} << true;
@@ -126,7 +132,7 @@ void TestNameListCodec::exportFormAndRoundTrip()
                             QStringLiteral("Ann"), QStringLiteral("\U0001F600")};
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("names.txt"));
-    QCOMPARE(writeFile(path, names), QString());
+    QCOMPARE(writeFile(path, names).error, QString());
     QVERIFY(!readBytes(path).startsWith("\xEF\xBB\xBF"));
     const Decoded back = readFile(path);
     QVERIFY(back.ok());
@@ -169,44 +175,91 @@ void TestNameListCodec::readRefuses()
     QVERIFY(!d.error.isEmpty());
 }
 
-void TestNameListCodec::failedWriteKeepsTheOldFile_data()
+void TestNameListCodec::writeOutcome_data()
 {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("disk full") << QStringLiteral("full");
-    QTest::newRow("read-only folder") << QStringLiteral("read-only");
+    QTest::addColumn<QString>("there");    // at the path before: "file", "nothing", "pipe" or "link to a pipe"
+    QTest::addColumn<QString>("obstacle"); // "", "size limit N" (fails like a full disk), "read-only folder",
+                                           // "read-only folder and file"
+    QTest::addColumn<int>("count");        // names written
+    QTest::addColumn<QString>("after");    // "new" (the names), "old" (what was there) or "nothing"
+    QTest::newRow("full disk, long list") << "file"
+                                          << "size limit 4096" << 5000 << "old";
+    // Small enough to stay in a write buffer until the file is closed.
+    QTest::newRow("full disk, short list") << "file"
+                                           << "size limit 8" << 2 << "old";
+    QTest::newRow("full disk, no file before") << "nothing"
+                                               << "size limit 8" << 2 << "nothing";
+    QTest::newRow("read-only folder: written over in place") << "file"
+                                                             << "read-only folder" << 2 << "new";
+    QTest::newRow("read-only folder, no file before") << "nothing"
+                                                      << "read-only folder" << 2 << "nothing";
+    QTest::newRow("read-only folder and file") << "file"
+                                               << "read-only folder and file" << 2 << "old";
+    QTest::newRow("a pipe is refused") << "pipe"
+                                       << "" << 2 << "old";
+    QTest::newRow("a link to a pipe is refused") << "link to a pipe"
+                                                 << "" << 2 << "old";
 }
 
-void TestNameListCodec::failedWriteKeepsTheOldFile()
+void TestNameListCodec::writeOutcome()
 {
-    QFETCH(QString, how);
+    QFETCH(QString, there);
+    QFETCH(QString, obstacle);
+    QFETCH(int, count);
+    QFETCH(QString, after);
+    if (obstacle.startsWith(QLatin1String("read-only")) && geteuid() == 0)
+        QSKIP("root writes into every folder and file");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("names.txt"));
     const QByteArray old("Old\r\n\r\nList\r\n\r\n");
-    writeBytes(path, old);
-    const QStringList many(5000, QStringLiteral("a name long enough to fill the space"));
+    if (there == QLatin1String("file")) {
+        writeBytes(path, old);
+    } else if (there == QLatin1String("pipe")) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (there == QLatin1String("link to a pipe")) {
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(QFile::link(pipe, path));
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    const QStringList names(count, QStringLiteral("a name long enough to fill the space"));
 
-    QString reason;
-    if (how == QLatin1String("full")) {
-        // A file size limit makes the write fail the way a full disk does.
+    Written written;
+    const auto rw = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (obstacle.startsWith(QLatin1String("size limit"))) {
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
         const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = saved;
-        small.rlim_cur = 4096;
+        small.rlim_cur = obstacle.section(u' ', 2).toULong();
         setrlimit(RLIMIT_FSIZE, &small);
-        reason = writeFile(path, many);
+        written = writeFile(path, names);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, savedSignal);
-    } else {
-        if (geteuid() == 0)
-            QSKIP("root writes into every folder");
+    } else if (obstacle.startsWith(QLatin1String("read-only"))) {
+        if (obstacle.endsWith(QLatin1String("file")))
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        reason = writeFile(path, many);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        written = writeFile(path, names);
+        QFile::setPermissions(dir.path(), rw | QFileDevice::ExeOwner);
+        QFile::setPermissions(path, rw);
+    } else {
+        written = writeFile(path, names);
     }
-    QVERIFY2(!reason.isEmpty(), "the failure must be reported");
-    QCOMPARE(readBytes(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("names.txt")});
+
+    QCOMPARE(written.ok(), after == QLatin1String("new"));
+    QVERIFY(!written.partlyWritten);
+    if (obstacle.startsWith(QLatin1String("size limit")))
+        QCOMPARE(written.error, qt_error_string(EFBIG)); // the reason, even after part was written
+    else if (!written.ok())
+        QVERIFY(!written.error.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+    if (after == QLatin1String("new"))
+        QCOMPARE(readBytes(path), encode(names));
+    else if (there == QLatin1String("file"))
+        QCOMPARE(readBytes(path), old);
+    else if (there != QLatin1String("nothing"))
+        QVERIFY2(QFileInfo(path).exists() && !QFileInfo(path).isFile(), "the pipe is still there");
 }
 
 void TestNameListCodec::filterPairs_data()

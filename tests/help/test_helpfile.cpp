@@ -31,6 +31,8 @@ void TestHelpFile::popupText_data()
         << "<p><b>List</b></p><p>Names.</p>";
     QTest::newRow("markup shown as written") << "file" << QByteArray("[2] a < b\nx & <i>y</i>") << 2 << true
                                              << "<p><b>a &lt; b</b></p><p>x &amp; &lt;i&gt;y&lt;/i&gt;</p>";
+    QTest::newRow("largest topic number")
+        << "file" << QByteArray("[1] a\n[9999] Last\ntext\n") << 9999 << true << "<p><b>Last</b></p><p>text</p>";
     QTest::newRow("text without title") << "file" << QByteArray("[7]\nOnly text.\n") << 7 << true
                                         << "<p>Only text.</p>";
 

@@ -32,15 +32,26 @@ check_layout() {
 
 # Starts $1 from another folder under a scratch X server and home; the files beside the
 # program must be read from its resolved folder $2, and a shuffle must not miss its sound.
+# The program gets a session bus address of its own where no bus listens: with none set,
+# the D-Bus library would launch a bus daemon for the scratch display, and strace -f,
+# following it, would wait for it to end. For the same reason the trace is stopped once
+# the program has ended, whatever else it may have started.
 check_start() {
     local exe=$1 folder=$2 home
     home=$(mktemp -d -p "$scratch")
     (cd "$home" && HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$home/no-session-bus" \
         SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb timeout 120 \
         xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-            strace -f -qq -e trace=openat -o trace "$0" & pid=$!
+            strace -f -qq -e trace=openat -o trace "$0" & tracer=$!
+            stop() { # the program, then the trace
+                local program
+                program=$(pgrep -P $tracer | head -1)
+                [ -n "$program" ] && kill -$1 $program && timeout 30 tail --pid=$program -f /dev/null
+                kill $tracer 2>/dev/null; wait $tracer 2>/dev/null
+            }
             win=$(timeout 30 xdotool search --sync --onlyvisible --name "^Nimbrel$" | head -1)
-            [ -n "$win" ] || { echo "no main window"; pkill -KILL -P $pid; exit 1; }
+            [ -n "$win" ] || { echo "no main window"; stop KILL; exit 1; }
             eval "$(xdotool getwindowgeometry --shell "$win")"
             for name in Ann Bob; do   # Add Name, type the name, OK
                 xdotool mousemove $((X + 269)) $((Y + 15)) click 1; sleep 0.7
@@ -49,7 +60,7 @@ check_start() {
             xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 1   # Shuffle
             xdotool search --name "^Sound Error$" >/dev/null && echo "Sound Error shown" > sound-error
             xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 0.3 # Stop
-            pkill -TERM -P $pid; wait $pid 2>/dev/null; exit 0' "$exe") || fail "$exe did not start"
+            stop TERM; exit 0' "$exe") || fail "$exe did not start"
     [ -f "$home/sound-error" ] && fail "$exe: the shuffle showed Sound Error"
     for f in shuffle.wav nimbrel.hlp; do
         grep -q "openat(.*\"$folder/$f\", [^)]*) = [0-9]" "$home/trace" 2>/dev/null ||

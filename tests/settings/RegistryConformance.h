@@ -225,6 +225,23 @@ inline bool namesCompareCaseInsensitively(Context& c)
     return true;
 }
 
+// The letters at both ends of A to Z fold; @ and [, just outside them, do not.
+inline bool foldingEndsAtAAndZ(Context& c)
+{
+    RegistryKey key(c.api);
+    c.create("\\Fold", key);
+    for (const char* name : {"a", "z", "`", "{"}) // "`" and "{" are "@" and "[" folded as letters would be
+        c.set(key, name, sz(name));
+    std::string back;
+    for (const char* name : {"A", "Z"})
+        if (!c.get(key, name, &back))
+            return c.fail(std::string(name) + " is not the same name as its small letter");
+    for (const char* name : {"@", "["})
+        if (c.get(key, name, &back))
+            return c.fail(std::string(name) + " is taken for another character");
+    return true;
+}
+
 inline bool deletingWhatIsMissingFails(Context& c)
 {
     RegistryKey key(c.api);
@@ -362,6 +379,7 @@ inline const std::vector<Case>& cases()
         {"value without data", valueWithoutData},
         {"unnamed default value", unnamedDefaultValue},
         {"names compare case-insensitively", namesCompareCaseInsensitively},
+        {"folding ends at A and Z", foldingEndsAtAAndZ},
         {"deleting what is missing fails", deletingWhatIsMissingFails},
         {"key with subkeys is not deleted", keyWithSubkeysIsNotDeleted},
         {"enumeration gives types and ends", enumerationGivesTypesAndEnds},
