@@ -1,15 +1,25 @@
-// Start-up with the largest remembered list, to the first paint, and the shut-down's save.
+// Start-up with the largest remembered list, to the first paint, and the shut-down's save;
+// then the real program's end: from its store's close to the process gone, after a shuffle
+// (so the sound system is up), under an X server of its own.
 #include "BenchSupport.h"
 #include "app/ListBox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QListView>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <time.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,6 +51,132 @@ void storeNames()
         names.append(name);
     }
     Settings(openUserStore()).saveNames(names);
+}
+
+qint64 nowNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// Runs a command to its end; its standard output, or nothing when it failed.
+std::optional<QByteArray> run(const QString& program, const QStringList& args, const QProcessEnvironment& env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    return p.readAllStandardOutput();
+}
+
+// A private X server for the program; empty when none could be started.
+class XServer
+{
+public:
+    XServer()
+    {
+        m_server.setProgram(QStringLiteral("Xvfb"));
+        m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                               QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                               QStringLiteral("tcp")});
+        m_server.start();
+        // It writes its display number once it takes connections.
+        QByteArray number;
+        while (!number.contains('\n') && m_server.waitForReadyRead(10000))
+            number += m_server.readAllStandardOutput();
+        if (number.contains('\n'))
+            m_display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    }
+    ~XServer()
+    {
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+    QString display() const { return m_display; }
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
+
+// The program with the stored list: Shuffle, Stop, then Exit, clicked as a user would. The
+// store is closed when SQLite removes its write-ahead log; the time from then to the
+// process's end, in ms, or nothing when a step failed.
+std::optional<double> storeClosedToExit(const QString& display, const QString& configHome)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.setStandardErrorFile(QProcess::nullDevice()); // the sound library's complaints about missing devices
+    program.start(QStringLiteral(NIMBREL_PROGRAM), {});
+    if (!program.waitForStarted())
+        return std::nullopt;
+    auto xdotool = [&](const QStringList& args) { return run(QStringLiteral("xdotool"), args, env); };
+    const auto window = xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), QStringLiteral("^Nimbrel$")});
+    const auto geometry = window ? xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                                            QString::fromLatin1(window->split('\n').value(0))})
+                                 : std::nullopt;
+    if (!geometry) {
+        program.kill();
+        program.waitForFinished();
+        return std::nullopt;
+    }
+    int x = 0;
+    int y = 0;
+    for (const QByteArray& line : geometry->split('\n')) {
+        if (line.startsWith("X="))
+            x = line.mid(2).toInt();
+        else if (line.startsWith("Y="))
+            y = line.mid(2).toInt();
+    }
+    auto click = [&](int dx, int dy) {
+        xdotool({QStringLiteral("mousemove"), QString::number(x + dx), QString::number(y + dy), QStringLiteral("click"),
+                 QStringLiteral("1")});
+    };
+    click(100, 230); // Shuffle
+    QThread::msleep(1000);
+    click(100, 230); // Stop
+    QThread::msleep(300);
+
+    const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    inotify_add_watch(watch, QDir(configHome).filePath(QStringLiteral("nimbrel")).toLocal8Bit().constData(), IN_DELETE);
+    click(269, 252); // Exit
+    std::optional<qint64> closedAt;
+    const qint64 deadline = nowNs() + 30'000'000'000;
+    while (!closedAt && nowNs() < deadline) {
+        pollfd fd{watch, POLLIN, 0};
+        if (poll(&fd, 1, 100) <= 0)
+            continue;
+        alignas(inotify_event) char buffer[4096];
+        const qint64 at = nowNs();
+        const ssize_t n = read(watch, buffer, sizeof buffer);
+        for (ssize_t i = 0; i < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + i);
+            if (event->len > 0 && QByteArray(event->name).endsWith("-wal"))
+                closedAt = at;
+            i += qsizetype(sizeof(inotify_event)) + event->len;
+        }
+    }
+    close(watch);
+    // Waiting on the child itself: it returns as soon as the child is gone.
+    std::optional<qint64> endedAt;
+    if (program.waitForFinished(std::max(1, int((deadline - nowNs()) / 1000000)))) {
+        endedAt = nowNs();
+    } else {
+        program.kill();
+        program.waitForFinished();
+    }
+    if (!closedAt || !endedAt)
+        return std::nullopt;
+    return double(*endedAt - *closedAt) / 1e6;
 }
 
 } // namespace
@@ -79,5 +215,21 @@ int main(int argc, char* argv[])
     }
     std::printf("startup_32767: %.1f ms\n", median(startup));
     std::printf("shutdown_32767: %.1f ms\n", median(shutdown));
+
+    const XServer x;
+    std::vector<double> ends;
+    for (int run = 0; run < kRuns && !x.display().isEmpty(); ++run) {
+        const std::optional<double> end = storeClosedToExit(x.display(), home.path());
+        if (!end) {
+            std::fprintf(stderr, "the program could not be run to its end under Xvfb with xdotool\n");
+            return 1;
+        }
+        ends.push_back(*end);
+    }
+    if (ends.empty()) {
+        std::fprintf(stderr, "no X server (Xvfb) for the program\n");
+        return 1;
+    }
+    std::printf("store_closed_to_exit_32767: %.1f ms\n", median(ends));
     return 0;
 }

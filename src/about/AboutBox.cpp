@@ -2,8 +2,10 @@
 
 #include "AboutLogo.h"
 #include "platform/UrlLauncher.h"
+#include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
+#include "ui/ReadableColour.h"
 
 #include <QDate>
 #include <QFrame>
@@ -15,6 +17,11 @@ namespace {
 
 const QString kWebSite = QStringLiteral("http://www.quorvane.example");
 const QString kSupportAddress = QStringLiteral("support@quorvane.example");
+
+// The box's text colours, as designed for a light window.
+const QColor kOwnershipRed(255, 0, 0);
+const QColor kPlainBlack(0, 0, 0);
+const QColor kLinkBlue(0, 0, 255);
 
 QLabel* label(const char* name, const QString& text, QWidget* parent, const TwipsRect& at)
 {
@@ -40,7 +47,6 @@ QLabel* link(const char* name, const QString& text, QWidget* parent, const Twips
     QFont font = designFont(8.25, false);
     font.setUnderline(true);
     l->setFont(font);
-    setTextColour(l, QColor(0, 0, 255));
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }
@@ -71,7 +77,6 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
 
     versionLabel = label("versionLabel", QStringLiteral("Version 1.5"), frame, {2340, 210, 1365, 195});
     ownershipLabel = label("ownershipLabel", QString(), frame, {2340, 480, 2265, 375});
-    setTextColour(ownershipLabel, QColor(255, 0, 0));
 
     separator = new QFrame(frame);
     separator->setObjectName(QStringLiteral("separator"));
@@ -81,7 +86,6 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
     moreSoftwareLabel = label("moreSoftwareLabel", QStringLiteral("Find more great software from Quorvane at:"), frame,
                               {2415, 1260, 2115, 405});
     moreSoftwareLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(moreSoftwareLabel, QColor(0, 0, 0));
     termsLabel = label("termsLabel",
                        QStringLiteral("Nimbrel is freeware. You may copy it and give it away, free of charge and "
                                       "unchanged. It comes with no warranty of any kind."),
@@ -102,14 +106,35 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     okButton->setFocus();
+    applyTextColours();
+    fitCaptions(this);
 
     load();
+}
+
+void AboutBox::applyTextColours()
+{
+    const QPalette& window = palette();
+    setTextColour(ownershipLabel, readableOn(kOwnershipRed, window));
+    setTextColour(moreSoftwareLabel, readableOn(kPlainBlack, window));
+    setTextColour(webLink, readableOn(kLinkBlue, window));
+    setTextColour(mailLink, readableOn(kLinkBlue, window));
+}
+
+void AboutBox::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // A desktop switching between light and dark while the box is open (not while the
+    // labels are still being made).
+    if (event->type() == QEvent::PaletteChange && mailLink)
+        applyTextColours();
 }
 
 void AboutBox::load()
 {
     ownershipLabel->setText(
         QStringLiteral("Copyright \u00A9 %1 Quorvane. All rights reserved.").arg(QDate::currentDate().year()));
+    fitCaption(ownershipLabel);
 }
 
 void AboutBox::ok()

@@ -19,15 +19,15 @@ public:
     AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter);
 
     QFrame* frame;
-    QLabel* logo;           // the logo
-    QLabel* versionLabel;   // version
-    QLabel* ownershipLabel; // ownership notice
+    QLabel* logo;                     // the logo
+    QLabel* versionLabel;             // version
+    QLabel* ownershipLabel = nullptr; // ownership notice
     QFrame* separator;
-    QLabel* moreSoftwareLabel; // "Find more great software ..."
-    QLabel* termsLabel;        // terms of distribution
-    QLabel* webLink;           // web link
-    QLabel* mailLink;          // mail link
-    QPushButton* okButton;     // OK
+    QLabel* moreSoftwareLabel = nullptr; // "Find more great software ..."
+    QLabel* termsLabel;                  // terms of distribution
+    QLabel* webLink = nullptr;           // web link
+    QLabel* mailLink = nullptr;          // mail link
+    QPushButton* okButton;               // OK
 
     void load();
     void ok();
@@ -36,8 +36,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The designed colours on a light palette; on a dark one, colours that read against it.
+    void applyTextColours();
     void openLink(const QString& target, const QString& failure);
 
     UrlLauncher& m_launcher;

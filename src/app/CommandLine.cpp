@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "OwnOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,17 +21,40 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
                                      QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    parser.parse(arguments); // unknown arguments are not an error: they are ignored
-    if (!parser.isSet(help) && !parser.isSet(version))
+    // Only our own options, each exactly so: a word such as -reverse or -visual is Qt's,
+    // not a bundle of one-letter options.
+    const OwnOption own = ownOption(arguments);
+    if (own == OwnOption::None)
         return std::nullopt;
 
     // An application object names the program in the usage line; no display is needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbrel"));
     QTextStream out(stdout);
-    if (parser.isSet(help))
+    if (own == OwnOption::Help)
         out << parser.helpText();
     else
         out << "Nimbrel " << NIMBREL_VERSION << '\n';
     return 0;
+}
+
+std::optional<int> refuseWithoutDisplay(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return std::nullopt;
+    // Qt reads the platform from "-platform NAME" (or "--platform NAME").
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return std::nullopt;
+    }
+    QTextStream(stderr) << "nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                           "set); to try it without a desktop: xvfb-run -a nimbrel\n";
+    return 1;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt; // Windows and macOS always have their desktop
+#endif
 }

@@ -147,4 +147,9 @@ void ListBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListView::keyPressEvent(event);
+    // Home goes to the first name and shows the list from its start, also sideways.
+    if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+        verticalScrollBar()->setValue(0);
+        horizontalScrollBar()->setValue(0);
+    }
 }

@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QWidget>
 
+#include <array>
+#include <optional>
+
 class ContextHelp;
 class ListBox;
 class PrinterDevice;
@@ -50,6 +53,9 @@ public:
     bool shaky = true;
     bool sound = true;
     bool rememberNames = true;
+    // Whether the shake moves the window. Where the platform does not let a window place
+    // itself (a Wayland session), the shake moves the window's contents by the same steps.
+    bool shakeMovesWindow = true;
 
     ListBox* nameList;
     QFrame* buttonPanel; // holds the column of side buttons
@@ -69,6 +75,8 @@ public:
 
     bool maxmin() const { return m_maxmin; }
     bool shifted() const { return m_shifted; }
+    // How far the shake moved the window's contents to the right, in pixels.
+    int contentShift() const { return m_contentShift; }
     QString helpFile() const { return m_helpFile; }
     QByteArray wavdata() const { return m_wavdata; }
     // Window's left edge in twips, kept exactly across shakes.
@@ -127,6 +135,7 @@ protected:
 private:
     void createControls();
     void setEnableTimerActive(bool enabled);
+    void shiftContents(int pixels);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
 
@@ -143,7 +152,10 @@ private:
     bool m_unloaded = false;
     bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept
     QStringList m_startNotices; // what start-up has to tell the user once the window is up
-    float m_leftTwips = -1;
+    // Where the shake last put the window, and the places it moved from and to, in pixels.
+    std::optional<float> m_leftTwips;
+    std::array<int, 2> m_askedLeft{};
+    int m_contentShift = 0;
     TwipsRect m_nameListBounds;
     TwipsRect m_buttonPanelBounds;
     TwipsRect m_shuffleButtonBounds;

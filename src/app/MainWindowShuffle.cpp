@@ -4,9 +4,11 @@
 #include "MainWindowTexts.h"
 #include "platform/SoundPlayer.h"
 #include "ui/BackColor.h"
+#include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 // The draw: Shuffle starts the 10 ms tick, Stop ends it; each tick re-orders the list
@@ -46,6 +48,14 @@ void MainWindow::toggleShuffle()
         shuffleButton->setText(MainWindowTexts::Shuffle);
         setBackColor(this, backColor(addButton));
         setBackColor(buttonPanel, backColor(addButton));
+        // The drawn order is read from the names' start, even if the list was scrolled
+        // sideways after the last re-order.
+        nameList->horizontalScrollBar()->setValue(0);
+        // Shaken contents go back where they were (a shaken window stays where it stands).
+        if (m_contentShift != 0) {
+            shiftContents(0);
+            m_shifted = false;
+        }
     }
 
     for (QPushButton* b : {addButton, removeButton, clearButton, printButton, importButton, exportButton})
@@ -54,8 +64,11 @@ void MainWindow::toggleShuffle()
 
 void MainWindow::shuffleTick()
 {
-    // 1. Re-order.
+    // 1. Re-order. The list shows the new order from its first name and from the names'
+    // start, as a list box emptied and filled again does, however it was scrolled.
     nameList->permute(m_draw.draw(nameList->ListCount(), *m_services.random));
+    nameList->verticalScrollBar()->setValue(0);
+    nameList->horizontalScrollBar()->setValue(0);
 
     // 2. Sound.
     if (sound) {
@@ -76,9 +89,12 @@ void MainWindow::shuffleTick()
         }
     }
 
-    // 3. Shake.
+    // 3. Shake: the window where it can place itself, otherwise what it holds.
     if (shaky && !m_maxmin) {
-        setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
+        if (shakeMovesWindow)
+            setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
+        else
+            shiftContents(m_shifted ? 0 : twipsToPixels(kShakeTwips));
         m_shifted = !m_shifted;
     }
 

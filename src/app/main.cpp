@@ -7,15 +7,24 @@
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
+#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
+    if (const std::optional<int> exitCode = refuseWithoutDisplay(argc, argv))
+        return *exitCode;
 
     QApplication app(argc, argv);
+    // The style chosen for the program (by default, the desktop or -style), drawing so that
+    // the flash does not make the program grow.
+    QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
@@ -32,9 +41,18 @@ int main(int argc, char* argv[])
                                 &settings};
     services.launcher = platform.launcher.get();
     services.printer = &printer;
-    MainWindow form(services);
-    prompter.setOwner(&form);
-    ExitGuard guard(&form);
-    form.show();
-    return app.exec();
+    int exitCode = 0;
+    {
+        MainWindow form(services);
+        prompter.setOwner(&form);
+        ExitGuard guard(&form);
+        form.show();
+        exitCode = app.exec();
+    } // the window goes, and its settings store closes with it
+    // The list is written, or the user has been told why not, and the store is closed:
+    // nothing is left that matters. The rest of the teardown (the sound system waiting for
+    // its device scan, the accessibility bridge, the toolkit) kept the process alive for
+    // over a second after the window had gone; the system frees all of it at once.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

@@ -1,14 +1,14 @@
 #include "HelpMessageDialog.h"
 
 #include "settings/Settings.h"
+#include "ui/CaptionFit.h"
+#include "ui/DesignStyle.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
 
 HelpMessageDialog::HelpMessageDialog(QWidget* owner, Settings& settings)
     : QDialog(owner, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -35,12 +35,9 @@ HelpMessageDialog::HelpMessageDialog(QWidget* owner, Settings& settings)
     showAgainBox = new QCheckBox(QStringLiteral("Show this message every time"), this);
     showAgainBox->setObjectName(QStringLiteral("showAgainBox"));
     showAgainBox->setChecked(true);
+    DesignStyle::apply(showAgainBox);
     placeInTwips(showAgainBox, {135, 1080, 2505, 195});
-    // Faces differ a little from the design face: rather than clip the caption, let the
-    // box reach into the room left of the dialog's right edge.
-    if (showAgainBox->sizeHint().width() > showAgainBox->width())
-        showAgainBox->resize(std::min(showAgainBox->sizeHint().width(), width() - showAgainBox->x() - 2),
-                             showAgainBox->height());
+    fitCaptions(this);
 
     setTabOrder(okButton, showAgainBox);
     connect(okButton, &QPushButton::clicked, this, &HelpMessageDialog::ok);

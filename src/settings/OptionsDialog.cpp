@@ -1,13 +1,13 @@
 #include "OptionsDialog.h"
 
 #include "Settings.h"
+#include "ui/CaptionFit.h"
+#include "ui/DesignStyle.h"
 #include "ui/DesignUnits.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
@@ -15,12 +15,8 @@ QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent, cons
 {
     auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
     box->setObjectName(QString::fromLatin1(name));
+    DesignStyle::apply(box);
     placeInTwips(box, at);
-    // Faces differ a little from the one the dialog was drawn with: rather than clip a
-    // caption, let its box reach into the room left of the parent's right edge.
-    const int room = parent->width() - box->x() - 2;
-    if (box->sizeHint().width() > box->width())
-        box->resize(std::min(box->sizeHint().width(), std::max(room, box->width())), box->height());
     return box;
 }
 
@@ -38,6 +34,7 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& s
 
     effectsGroup = new QGroupBox(QStringLiteral("Special Effects While Shuffling:"), this);
     effectsGroup->setObjectName(QStringLiteral("effectsGroup"));
+    DesignStyle::apply(effectsGroup);
     placeInTwips(effectsGroup, {90, 60, 3195, 1125});
     flashBox = checkBox("flashBox", "Flash different colors", effectsGroup, {150, 240, 2775, 195});
     shakeBox = checkBox("shakeBox", "Shake window", effectsGroup, {150, 510, 2865, 195});
@@ -57,6 +54,8 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& s
     setTabOrder(soundBox, rememberBox);
     setTabOrder(rememberBox, saveButton);
     setTabOrder(saveButton, cancelButton);
+
+    fitCaptions(this);
 
     connect(saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
     // Esc and the close box end the dialog the same way: nothing is stored.

@@ -4,13 +4,18 @@
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
+
+#include <cmath>
 
 class TestAbout : public QObject
 {
     Q_OBJECT
 private slots:
     void looksAsDesigned();
+    void colouredTextReadsOnItsWindow_data();
+    void colouredTextReadsOnItsWindow();
     void linkClick_data();
     void linkClick();
     void aboutButtonShowsItModally_data();
@@ -27,7 +32,81 @@ QColor textColour(const QWidget* w)
     return w->palette().color(QPalette::WindowText);
 }
 
+// Contrast ratio of two colours by the web's accessibility guidelines.
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette darkPalette(const QColor& window, const QColor& text)
+{
+    QPalette p = QApplication::palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Window, window);
+        p.setColor(group, QPalette::WindowText, text);
+        p.setColor(group, QPalette::Button, window.lighter(120));
+        p.setColor(group, QPalette::ButtonText, text);
+        p.setColor(group, QPalette::Base, window.darker(120));
+        p.setColor(group, QPalette::Text, text);
+    }
+    return p;
+}
+
 } // namespace
+
+void TestAbout::colouredTextReadsOnItsWindow_data()
+{
+    QTest::addColumn<QPalette>("palette"); // none: the style's own (light) palette
+    QTest::addColumn<bool>("switchWhileOpen");
+    QTest::newRow("light") << QPalette() << false;
+    QTest::newRow("dark grey") << darkPalette(QColor(53, 53, 53), Qt::white) << false;
+    QTest::newRow("near black") << darkPalette(QColor(18, 18, 18), QColor(224, 224, 224)) << false;
+    QTest::newRow("dark blue-grey") << darkPalette(QColor(42, 46, 50), QColor(252, 252, 252)) << false;
+    QTest::newRow("dark mid grey") << darkPalette(QColor(85, 85, 85), QColor(240, 240, 240)) << false;
+    QTest::newRow("turned dark while open") << darkPalette(QColor(30, 30, 30), Qt::white) << true;
+}
+
+void TestAbout::colouredTextReadsOnItsWindow()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(bool, switchWhileOpen);
+    const bool dark = palette != QPalette();
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    if (dark && !switchWhileOpen)
+        QApplication::setPalette(palette);
+    AboutBox box(&f, fx.launcher, fx.prompter);
+    if (switchWhileOpen) {
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QApplication::setPalette(palette);
+        // The change reaches open windows through the event loop.
+        QTRY_COMPARE(box.palette().color(QPalette::Window), palette.color(QPalette::Window));
+    }
+    const QColor window = box.frame->palette().color(QPalette::Window);
+    const QList<std::pair<QLabel*, QColor>> designed = {{box.ownershipLabel, QColor(255, 0, 0)},
+                                                        {box.moreSoftwareLabel, QColor(0, 0, 0)},
+                                                        {box.webLink, QColor(0, 0, 255)},
+                                                        {box.mailLink, QColor(0, 0, 255)}};
+    for (const auto& [label, colour] : designed) {
+        const QColor shown = textColour(label);
+        if (dark)
+            QVERIFY2(contrast(shown, window) >= 4.5, qPrintable(label->objectName() + QLatin1Char(' ') + shown.name()));
+        else
+            QCOMPARE(shown, colour);
+    }
+    // The red line stays red and the links blue: lightened, not replaced.
+    QCOMPARE(textColour(box.ownershipLabel).hsvHue(), 0);
+    QCOMPARE(textColour(box.webLink).hsvHue(), 240);
+}
 
 void TestAbout::looksAsDesigned()
 {

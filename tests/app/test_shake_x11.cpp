@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -9,6 +12,7 @@ class TestShakeX11 : public QObject
     Q_OBJECT
 private slots:
     void windowMoves();
+    void endsWhereItStartedUnderAWindowManager();
 };
 
 void TestShakeX11::windowMoves()
@@ -33,6 +37,51 @@ void TestShakeX11::windowMoves()
     fx.random.enqueue(0.f);
     f.shuffleTick();
     QTRY_COMPARE(f.windowHandle()->position(), rest);
+}
+
+void TestShakeX11::endsWhereItStartedUnderAWindowManager()
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        QSKIP("needs an X server");
+    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+    if (openbox.isEmpty())
+        QSKIP("needs openbox");
+    // A window manager answers each move a little later, after the next tick may have
+    // asked for another.
+    QTemporaryDir dir;
+    const QString ready = dir.filePath(QStringLiteral("ready"));
+    QProcess manager;
+    manager.start(openbox, {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
+    auto stop = qScopeGuard([&] {
+        manager.terminate();
+        manager.waitForFinished();
+    });
+    QTRY_VERIFY(QFile::exists(ready));
+
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.sound = f.flashy = false;
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTRY_VERIFY(f.windowHandle()->frameMargins().top() > 0); // framed by the manager
+    QTest::qWait(200);
+    const QPoint rest = f.pos();
+    const float restTwips = f.leftTwips();
+
+    // Shuffles of one to four ticks, 10 ms apart as the timer makes them.
+    for (int shuffle = 0; shuffle < 40; ++shuffle) {
+        for (int tick = 0; tick <= shuffle % 4; ++tick) {
+            fx.random.enqueue(0.f);
+            fx.random.enqueue(0.f);
+            f.shuffleTick();
+            QTest::qWait(10);
+        }
+        QTest::qWait(shuffle % 3 * 20);
+    }
+    const int shift = f.shifted() ? 7 : 0;
+    QTRY_COMPARE(f.pos(), rest + QPoint(shift, 0));
+    QCOMPARE(f.leftTwips(), restTwips + (f.shifted() ? 100 : 0));
 }
 
 QTEST_MAIN(TestShakeX11)

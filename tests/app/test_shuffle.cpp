@@ -18,6 +18,7 @@ private slots:
     void missingSoundWarnsOnceAndSwitchesOff();
     void shakeAlternatesAcrossShuffles();
     void noShakeWhileMinimisedOrMaximised();
+    void shakeMovesContentsWhereTheWindowCannotMove();
     void flashCycle();
     void foreignColourStays();
     void stopRestoresColourWithFlashingOff();
@@ -226,6 +227,38 @@ void TestShuffle::noShakeWhileMinimisedOrMaximised()
         QCOMPARE(f.leftTwips(), left);
         QVERIFY(!f.shifted());
     }
+}
+
+void TestShuffle::shakeMovesContentsWhereTheWindowCannotMove()
+{
+    MainWindowFixture fx;
+    MainWindow& f = shakingWindow(fx);
+    f.shakeMovesWindow = false; // as in a Wayland session
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QPoint window = f.pos();
+    const QList<QWidget*> contents = {f.nameList, f.buttonPanel, f.shuffleButton};
+    QList<QPoint> rest;
+    for (QWidget* w : contents)
+        rest << w->pos();
+    auto shiftedBy = [&](int dx) {
+        for (qsizetype i = 0; i < contents.size(); ++i) {
+            if (contents[i]->pos() != rest[i] + QPoint(dx, 0))
+                return false;
+        }
+        return f.contentShift() == dx && f.pos() == window;
+    };
+
+    f.toggleShuffle();
+    tick(fx, {0.f, 0.f});
+    QVERIFY(shiftedBy(7)); // 100 twips
+    tick(fx, {0.f, 0.f});
+    QVERIFY(shiftedBy(0));
+    tick(fx, {0.f, 0.f});
+    f.layOut(); // a layout meanwhile keeps them aside
+    QVERIFY(shiftedBy(7));
+    f.toggleShuffle(); // Stop brings them back
+    QVERIFY(shiftedBy(0));
+    QVERIFY(!f.shifted());
 }
 
 void TestShuffle::flashCycle()

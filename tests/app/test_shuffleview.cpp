@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QBackingStore>
+#include <QScrollBar>
 #include <QTest>
 
 #include <map>
@@ -18,6 +19,8 @@ private slots:
     void ticksLookAsAfterARelayout_data();
     void ticksLookAsAfterARelayout();
     void tickPaintsEachWidgetOnce();
+    void drawnOrderShownFromItsStart_data();
+    void drawnOrderShownFromItsStart();
 
 private:
     // A shown window with names, flashing only.
@@ -179,6 +182,56 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
                     QStringLiteral("tick %1: %2 painted %3 times").arg(tick).arg(widget->objectName()).arg(count)));
     }
     qApp->removeEventFilter(&counter);
+}
+
+void TestShuffleView::drawnOrderShownFromItsStart_data()
+{
+    // What brings a list scrolled sideways (to see a long name) back to the names' start.
+    QTest::addColumn<QString>("action");
+    QTest::newRow("re-order") << QStringLiteral("tick");
+    QTest::newRow("Stop") << QStringLiteral("stop");
+    QTest::newRow("Home") << QStringLiteral("home");
+}
+
+void TestShuffleView::drawnOrderShownFromItsStart()
+{
+    QFETCH(QString, action);
+    QStringList names;
+    for (int i = 0; i < 30; ++i)
+        names << QStringLiteral("Name %1").arg(i);
+    names << QStringLiteral("A name far too long to be seen whole in the list without scrolling sideways");
+    MainWindowFixture fx;
+    MainWindow& f = flashingWindow(fx, names);
+    f.flashy = false;
+    QScrollBar* sideways = f.nameList->horizontalScrollBar();
+    QScrollBar* upDown = f.nameList->verticalScrollBar();
+    f.nameList->setFocus();
+    if (action == QStringLiteral("stop")) {
+        for (int i = 0; i < names.size(); ++i)
+            fx.random.enqueue(0.f);
+        f.toggleShuffle();
+        f.shuffleTimer->stop(); // ticks only when the test says
+        f.shuffleTick();
+    }
+    screen(f);
+    QVERIFY(sideways->maximum() > 0);
+    sideways->setValue(sideways->maximum());
+    upDown->setValue(upDown->maximum());
+
+    if (action == QStringLiteral("tick")) {
+        for (int i = 0; i < names.size(); ++i)
+            fx.random.enqueue(0.f);
+        f.shuffleTick();
+    } else if (action == QStringLiteral("stop")) {
+        f.toggleShuffle();
+    } else {
+        QTest::keyClick(f.nameList, Qt::Key_Home);
+        QCOMPARE(f.nameList->currentIndex().row(), 0);
+    }
+    screen(f);
+    QCOMPARE(sideways->value(), 0);
+    // A re-order shows the first names as well; Stop leaves that to the last re-order.
+    QCOMPARE(upDown->value(), action == QStringLiteral("stop") ? upDown->maximum() : 0);
 }
 
 QTEST_MAIN(TestShuffleView)

@@ -130,8 +130,8 @@ void TestHelpMode::showsTheControlsTopic_data()
     QTest::newRow("click on the name list") << "nameList" << false << 1;
     QTest::newRow("click on Import from File") << "importButton" << false << 11;
     QTest::newRow("click on Export to File (disabled)") << "exportButton" << false << 12;
-    QTest::newRow("F1 on Import from File") << "importButton" << true << 12;
-    QTest::newRow("F1 on Export to File") << "exportButton" << true << 11;
+    QTest::newRow("F1 on Import from File") << "importButton" << true << 11;
+    QTest::newRow("F1 on Export to File") << "exportButton" << true << 12;
 }
 
 void TestHelpMode::showsTheControlsTopic()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and packs it as a .deb, then checks what a user
-# and a packager get: the files' places, the validators, --help/--version, and the
-# installed program started from another folder finding the files beside itself.
+# and a packager get: the files' places, the validators (lintian where it is installed),
+# one version everywhere, --help/--version, and the installed program started from another
+# folder finding the files beside itself.
 # Usage: test_install.sh <build dir>
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -22,7 +23,8 @@ check_layout() {
         fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
     for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp share/applications/$id.desktop \
-        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1; do
+        share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
+        share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
         [ -f "$prefix/$f" ] || fail "missing $f"
     done
     for size in 16 32 48 64 128 256; do
@@ -75,24 +77,62 @@ desktop-file-validate "$scratch/prefix/share/applications/$id.desktop" || fail "
 appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$id.metainfo.xml" >"$scratch/as.log" ||
     { cat "$scratch/as.log"; fail "appstreamcli validate"; }
 
-echo "== --help and --version"
-"$scratch/prefix/bin/nimbrel" --help | grep -q -- "--version" || fail "--help"
-[ "$("$scratch/prefix/bin/nimbrel" --version)" = "Nimbrel 1.5" ] || fail "--version"
+# Runs a command with no display and no platform chosen, in a scratch home.
+headless() {
+    local home
+    home=$(mktemp -d -p "$scratch")
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/config" "$@"
+}
+exe=$scratch/prefix/bin/nimbrel
+
+echo "== --help and --version without a display; one version everywhere"
+version=1.5
+headless "$exe" --help | grep -q -- "--version" || fail "--help"
+[ "$(headless "$exe" --version)" = "Nimbrel $version" ] || fail "--version"
+grep -q "<release version=\"$version\"" "$scratch/prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+zcat "$scratch/prefix/share/man/man1/nimbrel.1.gz" | grep -q "^\.TH .*\"Nimbrel $version\"" ||
+    fail "the manual page is not for $version"
+
+echo "== without a display"
+# Refused with status 1 and one line naming xvfb-run, DISPLAY unset or empty, not aborted.
+for assignment in "" DISPLAY=; do
+    status=0
+    headless $assignment "$exe" >/dev/null 2>"$scratch/err" || status=$?
+    [ "$status" = 1 ] && [ "$(wc -l <"$scratch/err")" = 1 ] && grep -q "xvfb-run -a nimbrel" "$scratch/err" ||
+        fail "no display ${assignment:+($assignment) }gave status $status: $(cat "$scratch/err")"
+done
+# A platform chosen on purpose is left to Qt: the program is still running when timeout ends it.
+for row in "QT_QPA_PLATFORM=offscreen|" "|-platform offscreen"; do
+    status=0
+    headless ${row%|*} timeout 3 "$exe" ${row#*|} >/dev/null 2>&1 || status=$?
+    [ "$status" = 124 ] || fail "no display, ${row//|/ }: ended with status $status"
+done
 
 echo "== the installed program, started from elsewhere"
-check_start "$scratch/prefix/bin/nimbrel" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
+check_start "$exe" "$(readlink -f "$scratch/prefix/lib/nimbrel")"
 
 echo "== the Debian package"
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     (cd "$build" && cpack -G DEB -B "$scratch/deb" >/dev/null)
     deb=$(ls "$scratch"/deb/*.deb)
     depends=$(dpkg-deb -f "$deb" Depends)
-    for d in xdg-utils libqt6widgets6 libsdl2 libsqlite3; do
+    for d in xdg-utils fonts-dejavu-core fonts-liberation2 libqt6widgets6 libsdl2 libsqlite3; do
         [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version: $(dpkg-deb -f "$deb" Version)"
     dpkg-deb -x "$deb" "$scratch/root"
     check_layout "$scratch/root/usr"
+    zcat "$scratch/root/usr/share/doc/nimbrel/changelog.gz" >"$scratch/changelog"
+    [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] ||
+        fail "the changelog's latest entry is not $version"
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+            { cat "$scratch/lintian.log"; fail "lintian reports errors or warnings"; }
+    else
+        echo "SKIP: lintian is not installed; the package is not checked with it"
+    fi
     check_start "$scratch/root/usr/bin/nimbrel" "$(readlink -f "$scratch/root/usr/lib/nimbrel")"
 else
     echo "SKIP: dpkg-deb or dpkg-shlibdeps is missing; the package is not tested"

@@ -1,0 +1,106 @@
+#include "DesignStyle.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <qdrawutil.h>
+
+#include <algorithm>
+
+namespace {
+
+// A frame in the design look: its own caption, not a check box in its title.
+const QStyleOptionGroupBox* plainFrame(const QStyleOptionComplex* option)
+{
+    const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    return group && !(group->subControls & QStyle::SC_GroupBoxCheckBox) ? group : nullptr;
+}
+
+} // namespace
+
+DesignStyle::DesignStyle(QStyle* base) : QProxyStyle(base) {}
+
+void DesignStyle::apply(QWidget* control)
+{
+    // One instance over the application's style, living as long as the application.
+    static DesignStyle* const style = [] {
+        auto* s = new DesignStyle(QStyleFactory::create(QApplication::style()->name()));
+        s->setParent(qApp);
+        return s;
+    }();
+    control->setStyle(style);
+}
+
+int DesignStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        // Square, and no taller than the box it is drawn in.
+        if (qobject_cast<const QAbstractButton*>(widget))
+            return std::min(base, widget->height());
+        return base;
+    default:
+        return base;
+    }
+}
+
+QRect DesignStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
+                                  const QWidget* widget) const
+{
+    const QStyleOptionGroupBox* group = control == CC_GroupBox ? plainFrame(option) : nullptr;
+    if (!group)
+        return QProxyStyle::subControlRect(control, option, subControl, widget);
+
+    const QRect r = group->rect;
+    const int textHeight = group->text.isEmpty() ? 0 : group->fontMetrics.height();
+    const int indent = group->fontMetrics.averageCharWidth();
+    const int frameWidth = std::max(1, group->lineWidth);
+    switch (subControl) {
+    case SC_GroupBoxFrame:
+        return r.adjusted(0, textHeight / 2, 0, 0);
+    case SC_GroupBoxLabel: {
+        // A space's width either side, where the line stops short of the caption.
+        const int gap = group->fontMetrics.horizontalAdvance(QLatin1Char(' '));
+        const int width = group->fontMetrics.size(Qt::TextShowMnemonic, group->text).width() + 2 * gap;
+        return QRect(r.left() + indent, r.top(), std::min(width, std::max(0, r.width() - 2 * indent)), textHeight);
+    }
+    case SC_GroupBoxContents:
+        return r.adjusted(frameWidth, std::max(textHeight, frameWidth), -frameWidth, -frameWidth);
+    default:
+        return QProxyStyle::subControlRect(control, option, subControl, widget);
+    }
+}
+
+void DesignStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                     const QWidget* widget) const
+{
+    const QStyleOptionGroupBox* group = control == CC_GroupBox ? plainFrame(option) : nullptr;
+    if (!group) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const QRect label = proxy()->subControlRect(CC_GroupBox, group, SC_GroupBoxLabel, widget);
+    if (group->subControls & SC_GroupBoxFrame) {
+        // An etched line, drawn here rather than by the style: some styles move a captioned
+        // frame's line down below the caption, into the controls.
+        painter->save();
+        if (!group->text.isEmpty())
+            painter->setClipRegion(QRegion(group->rect).subtracted(label));
+        qDrawShadeRect(painter, proxy()->subControlRect(CC_GroupBox, group, SC_GroupBoxFrame, widget), group->palette,
+                       true, std::max(1, group->lineWidth), group->midLineWidth);
+        painter->restore();
+    }
+    if ((group->subControls & SC_GroupBoxLabel) && !group->text.isEmpty()) {
+        int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+        if (!proxy()->styleHint(SH_UnderlineShortcut, group, widget))
+            flags |= Qt::TextHideMnemonic;
+        proxy()->drawItemText(painter, label, flags, group->palette, group->state & State_Enabled, group->text,
+                              QPalette::WindowText);
+    }
+}

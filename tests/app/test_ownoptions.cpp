@@ -1,0 +1,45 @@
+#include "app/OwnOptions.h"
+
+#include <QTest>
+
+// Which arguments end the program with a text of ours; Qt's own options must not.
+class TestOwnOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ownOption_data();
+    void ownOption();
+};
+
+void TestOwnOptions::ownOption_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<OwnOption>("expected");
+    auto row = [](const char* name, const QStringList& arguments, OwnOption expected) {
+        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected;
+    };
+    row("none", {}, OwnOption::None);
+    row("-h", {QStringLiteral("-h")}, OwnOption::Help);
+    row("--help", {QStringLiteral("--help")}, OwnOption::Help);
+    row("-v", {QStringLiteral("-v")}, OwnOption::Version);
+    row("--version", {QStringLiteral("--version")}, OwnOption::Version);
+    row("help wins", {QStringLiteral("-v"), QStringLiteral("-h")}, OwnOption::Help);
+    // Words holding an h or a v are Qt's, not bundles of one-letter options.
+    row("-reverse", {QStringLiteral("-reverse")}, OwnOption::None);
+    row("-stylesheet", {QStringLiteral("-stylesheet"), QStringLiteral("my.qss")}, OwnOption::None);
+    row("-visual", {QStringLiteral("-visual"), QStringLiteral("0x21")}, OwnOption::None);
+    row("bundle", {QStringLiteral("-hv")}, OwnOption::None);
+    // A value of Qt's option is Qt's, whatever it reads.
+    row("title -v", {QStringLiteral("-qwindowtitle"), QStringLiteral("-v")}, OwnOption::None);
+    row("value, then ours", {QStringLiteral("-name"), QStringLiteral("-h"), QStringLiteral("-v")}, OwnOption::Version);
+}
+
+void TestOwnOptions::ownOption()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(OwnOption, expected);
+    QCOMPARE(::ownOption(arguments), expected);
+}
+
+QTEST_GUILESS_MAIN(TestOwnOptions)
+#include "test_ownoptions.moc"
