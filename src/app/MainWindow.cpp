@@ -4,6 +4,7 @@
 #include "MainWindowTexts.h"
 #include "draw/RandomSource.h"
 #include "ui/BackColor.h"
+#include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <utility>
 
@@ -38,6 +40,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFont(designFont(8.25, false));
     // What's-This help is on for this window; each control carries its topic number.
     setProperty("WhatsThisHelp", true);
+    shakeMovesWindow = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     createControls();
 
     // The window's background starts as the button face, which is the rest colour the
@@ -121,8 +124,9 @@ void MainWindow::createControls()
         *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
-    importButton->setProperty("HelpContextID", 12);
-    exportButton->setProperty("HelpContextID", 11);
+    // F1 on a file button shows the same topic as a click on it in help mode.
+    importButton->setProperty("HelpContextID", 11);
+    exportButton->setProperty("HelpContextID", 12);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
     QWidget* const tabOrder[] = {nameList,    shuffleButton, exportButton, importButton, optionsButton, aboutButton,
@@ -147,20 +151,30 @@ void MainWindow::createControls()
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    fitCaptions(this);
 }
 
 float MainWindow::leftTwips() const
 {
-    // The remembered twips stand unless the window was moved by other means since.
-    if (m_leftTwips >= 0 && twipsToPixels(m_leftTwips) == x())
-        return m_leftTwips;
+    // The twips the shake set stand while the window is at one of the places it asked for
+    // last: a window manager answers a move a little later, so x() can still show the place
+    // before, and a move made from there would creep. Anywhere else, the window was moved
+    // by other means (the user, the window manager), and that place counts.
+    if (m_leftTwips && (x() == m_askedLeft[0] || x() == m_askedLeft[1]))
+        return *m_leftTwips;
     return float(x()) * kTwipsPerPixel;
 }
 
 void MainWindow::setLeftTwips(float twips)
 {
+    m_askedLeft = {twipsToPixels(leftTwips()), twipsToPixels(twips)};
     m_leftTwips = twips;
-    move(twipsToPixels(twips), y());
+    // Straight to the window system: a widget skips a move to where it thinks it stands,
+    // and while an answer is late it may think it stands there already.
+    if (QWindow* window = windowHandle())
+        window->setFramePosition({m_askedLeft[1], y()});
+    else
+        move(m_askedLeft[1], y());
 }
 
 // Start-up and shut-down.
@@ -212,9 +226,9 @@ void MainWindow::load()
         const qsizetype leftOut = remembered.size() - nameList->AddItems(remembered);
         if (leftOut > 0) {
             const QLocale english(QLocale::English);
-            m_startNotices.append(MainWindowTexts::NamesLeftOut.arg(
-                english.toString(kMaxNames), english.toString(leftOut),
-                leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+            m_startNotices.append(
+                MainWindowTexts::NamesLeftOut.arg(english.toString(kMaxNames), english.toString(leftOut),
+                                                  leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
         }
     }
 
@@ -306,6 +320,17 @@ void MainWindow::layOut()
     m_shuffleButtonBounds.top = layout.shuffleTop;
     m_shuffleButtonBounds.width = layout.shuffleWidth;
     placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    // Contents the shake moved aside stay aside until it brings them back.
+    const int shift = std::exchange(m_contentShift, 0);
+    shiftContents(shift);
+}
+
+void MainWindow::shiftContents(int pixels)
+{
+    const int by = pixels - m_contentShift;
+    m_contentShift = pixels;
+    for (QWidget* w : std::initializer_list<QWidget*>{nameList, buttonPanel, shuffleButton})
+        w->move(w->x() + by, w->y());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

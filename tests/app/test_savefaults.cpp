@@ -132,7 +132,7 @@ void TestSaveFaults::everyFailureLeavesOneWholeList()
         const QString at = QStringLiteral("call %1 of %2 (%3): ").arg(k).arg(clean.calls).arg(QLatin1String(t.fired));
         QVERIFY2(!t.fired.isEmpty(), qPrintable(at + QStringLiteral("never came")));
         QVERIFY2(t.integrity == QLatin1String("ok"), qPrintable(at + t.integrity));
-            if (t.stored == kNew) {
+        if (t.stored == kNew) {
             ++newList;
         } else {
             QVERIFY2(t.stored == kOld, qPrintable(at + QStringLiteral("the store holds ") + t.stored.join(u',')));
