@@ -66,7 +66,6 @@ int main(int argc, char* argv[])
     for (char c = 'A'; c <= 'Z'; ++c)
         form.nameList->AddItem(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
     form.nameList->AddItem(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
-    form.updateListExtent();
     form.show();
     runEvents(200);
 

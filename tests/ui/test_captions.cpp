@@ -30,9 +30,9 @@ QWidget* openWindow(const QString& name, MainWindowFixture& fx, std::unique_ptr<
 {
     MainWindow& f = fx.open();
     if (name == QLatin1String("Options"))
-        dialog = std::make_unique<OptionsDialog>(&f, f);
+        dialog = std::make_unique<OptionsDialog>(&f, f, *fx.settings);
     else if (name == QLatin1String("Help"))
-        dialog = std::make_unique<HelpMessageDialog>(&f);
+        dialog = std::make_unique<HelpMessageDialog>(&f, *fx.settings);
     else if (name == QLatin1String("About"))
         dialog = std::make_unique<AboutBox>(&f, fx.launcher, fx.prompter);
     QWidget* window = dialog ? dialog.get() : static_cast<QWidget*>(&f);
