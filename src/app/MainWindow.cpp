@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -213,7 +214,12 @@ void MainWindow::load()
     m_wavdata = readFileData(folder + QStringLiteral("shuffle.wav"));
 
     // Opening the store moves a damaged one aside; the user hears of it once the window is up.
-    m_damagedCopy = m_settings.takeDamagedCopy();
+    const QString damagedCopy = m_settings.takeDamagedCopy();
+    if (!damagedCopy.isEmpty())
+        m_startNotices.append(MainWindowTexts::StoreDamaged.arg(damagedCopy));
+    m_storeIsNewer = m_settings.newerVersion();
+    if (m_storeIsNewer)
+        m_startNotices.append(MainWindowTexts::StoreNewer.arg(m_settings.location()));
 
     flashy = m_settings.flag(FlashyColorThing);
     shaky = m_settings.flag(ShakyWindowThing);
@@ -221,7 +227,14 @@ void MainWindow::load()
     rememberNames = m_settings.flag(SaveNames);
 
     if (rememberNames) {
-        nameList->AddItems(m_settings.names());
+        const QStringList remembered = m_settings.names();
+        const qsizetype leftOut = remembered.size() - nameList->AddItems(remembered);
+        if (leftOut > 0) {
+            const QLocale english(QLocale::English);
+            m_startNotices.append(
+                MainWindowTexts::NamesLeftOut.arg(english.toString(kMaxNames), english.toString(leftOut),
+                                                  leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+        }
     }
 
     m_helpFile = folder + QStringLiteral("nimbrel.hlp");
@@ -243,7 +256,8 @@ void MainWindow::unload()
         failure = saveNames();
         QGuiApplication::restoreOverrideCursor();
     }
-    if (!failure.isEmpty())
+    // A newer version's store is never written, as the user was told at start-up.
+    if (!failure.isEmpty() && !m_storeIsNewer)
         m_services.prompter->MsgBox(MainWindowTexts::NotSaved.arg(failure, m_settings.location()),
                                     Prompter::vbExclamation, MainWindowTexts::Oops);
 }
@@ -282,12 +296,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (m_damagedCopy.isEmpty())
+    if (m_startNotices.isEmpty())
         return;
     // Told once, when the window is up.
-    QTimer::singleShot(0, this, [this, copy = std::exchange(m_damagedCopy, QString())] {
-        m_services.prompter->MsgBox(MainWindowTexts::StoreDamaged.arg(copy), Prompter::vbExclamation,
-                                    MainWindowTexts::Oops);
+    QTimer::singleShot(0, this, [this, notices = std::exchange(m_startNotices, QStringList())] {
+        for (const QString& notice : notices)
+            m_services.prompter->MsgBox(notice, Prompter::vbExclamation, MainWindowTexts::Oops);
     });
 }
 

@@ -162,7 +162,8 @@ private:
     bool m_enableTimerActive = true;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
-    QString m_damagedCopy; // where a damaged store was kept, until the user is told
+    bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept
+    QStringList m_startNotices; // what start-up has to tell the user once the window is up
     // Where the shake last put the window, and the places it moved from and to, in pixels.
     std::optional<float> m_leftTwips;
     std::array<int, 2> m_askedLeft{};

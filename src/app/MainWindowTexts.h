@@ -20,4 +20,12 @@ inline const QString StoreFailed = QStringLiteral("the settings file could not b
 inline const QString StoreDamaged = QStringLiteral("The settings file was damaged, so Nimbrel starts with its "
                                                    "default settings and no remembered names.\n\n"
                                                    "The damaged file was kept as:\n%1");
+// %1: where the store is.
+inline const QString StoreNewer = QStringLiteral("The settings file was written by a newer version of Nimbrel. This "
+                                                 "version leaves it as it is, so changes to the options and the list "
+                                                 "of names will not be kept.\n\nThe settings file is:\n%1");
+// More names were stored than the list holds: %1 the most it holds, %2 how many were left
+// out, %3 "was" or "were".
+inline const QString NamesLeftOut = QStringLiteral("The settings file holds more names than the list can hold. The "
+                                                   "first %1 were loaded; %2 %3 left out and will not be kept.");
 } // namespace MainWindowTexts

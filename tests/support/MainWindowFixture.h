@@ -59,6 +59,7 @@ struct MainWindowFixture
     {
         const QString folder = appPath.isNull() ? appDir.path() : appPath;
         form.reset();
+        settings.reset(); // the store closes before it is opened again, as between two runs
         settings = std::make_unique<Settings>(registry ? registry : openUserStore(), folder);
         MainWindowServices services{&prompter, &player, &random, folder, settings.get()};
         services.launcher = &launcher;
@@ -67,11 +68,12 @@ struct MainWindowFixture
         return *form;
     }
 
-    // Closes the window the way the close box does.
+    // Closes the window the way the close box does, and the store as the program's end does.
     void close()
     {
         form->close();
         form.reset();
+        settings.reset();
     }
 
     void writeSound(const QByteArray& bytes)
