@@ -48,7 +48,6 @@ void storeOldList(MainWindowFixture& fx)
     f.nameList->AddItem(QStringLiteral("old 1"));
     f.nameList->AddItem(QStringLiteral("old 2"));
     fx.close();
-    fx.settings.reset(); // SQLite leaves no -wal or -shm behind on a clean close
 }
 
 } // namespace
