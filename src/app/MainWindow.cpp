@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -147,6 +148,10 @@ void MainWindow::createControls()
     connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
     connect(nameList, &ListBox::deletePressed, removeButton, &QPushButton::click);
+    // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
+    // Files and text dropped anywhere on the window, the list included.
+    setAcceptDrops(true);
 
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);

@@ -105,6 +105,10 @@ public:
     void clearNames();
     void exitProgram();
     void enableButtons();
+    // Ctrl+V and Shift+Insert: the clipboard's text as names, refused while Add Name is.
+    void pasteNames();
+    // Each line of text that is not empty, at the end of the list in one step.
+    void addNames(const QString& text);
     // Shuffle and draw (MainWindowShuffle.cpp).
     void toggleShuffle();
     void shuffleTick();
@@ -115,6 +119,9 @@ public:
     // Name list files (MainWindowFiles.cpp).
     void importList();
     void exportList();
+    // What was dropped on the window: local files are imported, other text is added as a
+    // paste is; refused while the import or Add Name is.
+    void dropNames(const QStringList& files, const QString& text);
     // About (MainWindowAbout.cpp).
     void showAbout();
     // Help (MainWindowHelp.cpp).
@@ -131,10 +138,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
     void setEnableTimerActive(bool enabled);
+    // Accepts a drag or drop, as a copy, when it would bring names in now.
+    bool takeDrag(QDropEvent* event);
     void shiftContents(int pixels);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
