@@ -331,6 +331,27 @@ Die beschädigte Datei wurde aufbewahrt als:
         <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
         <translation>Die Liste ist voll. Sie fasst höchstens %1 Namen.</translation>
     </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>Die Einstellungsdatei wurde von einer neueren Version von Nimbrel geschrieben. Diese Version lässt sie unverändert, daher werden Änderungen an den Optionen und an der Namensliste nicht behalten.
+
+Die Einstellungsdatei ist:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurde weggelassen und wird nicht behalten.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurden weggelassen und werden nicht behalten.</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -377,7 +398,7 @@ Die beschädigte Datei wurde aufbewahrt als:
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a failed import or export.</extracomment>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
         <translation>Hoppla!</translation>
     </message>
     <message>
@@ -438,6 +459,50 @@ Die Liste bleibt unverändert.</translation>
         <translation>Export nach „%1“ nicht möglich.
 %2.
 %3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>Es lässt sich nur eine Datei auf einmal importieren. Die Liste bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>Die Namen konnten nicht hinzugefügt werden.
+%1.
+Die Liste bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>keiner der neuen Namen wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>%1 der neuen Namen wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>%1 der neuen Namen wurden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>%1 wurde weggelassen</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>%1 wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>Die Liste fasst höchstens %1 Namen: %2, %3.</translation>
     </message>
 </context>
 <context>

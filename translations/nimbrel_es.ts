@@ -331,6 +331,27 @@ El archivo dañado se conservó como:
         <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
         <translation>La lista está llena. Puede contener como máximo %1 nombres.</translation>
     </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>El archivo de configuración lo escribió una versión más reciente de Nimbrel. Esta versión lo deja como está, así que los cambios en las opciones y en la lista de nombres no se conservarán.
+
+El archivo de configuración es:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitió %2, que no se conservará.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitieron %2, que no se conservarán.</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -377,7 +398,7 @@ El archivo dañado se conservó como:
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a failed import or export.</extracomment>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
         <translation>¡Vaya!</translation>
     </message>
     <message>
@@ -438,6 +459,50 @@ La lista no ha cambiado.</translation>
         <translation>No se pudo exportar a «%1».
 %2.
 %3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>Solo se puede importar un archivo cada vez. La lista no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>No se pudieron añadir los nombres.
+%1.
+La lista no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>no se añadió ninguno de los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>se añadió %1 de los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>se añadieron %1 de los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>se omitió %1</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>se omitieron %1</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>La lista puede contener como máximo %1 nombres: %2, %3.</translation>
     </message>
 </context>
 <context>

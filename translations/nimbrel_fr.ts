@@ -331,6 +331,27 @@ Le fichier endommagé a été conservé sous&#xa0;:
         <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
         <translation>La liste est pleine. Elle peut contenir au plus %1 noms.</translation>
     </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>Le fichier de configuration a été écrit par une version plus récente de Nimbrel. Cette version le laisse tel quel&#xa0;: les changements des options et de la liste de noms ne seront donc pas gardés.
+
+Le fichier de configuration est&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 a été laissé de côté et ne sera pas gardé.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 ont été laissés de côté et ne seront pas gardés.</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -377,7 +398,7 @@ Le fichier endommagé a été conservé sous&#xa0;:
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a failed import or export.</extracomment>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
         <translation>Oups&#xa0;!</translation>
     </message>
     <message>
@@ -438,6 +459,50 @@ La liste n’a pas changé.</translation>
         <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;».
 %2.
 %3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>On ne peut importer qu’un fichier à la fois. La liste n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>Impossible d’ajouter les noms.
+%1.
+La liste n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>aucun des nouveaux noms n’a été ajouté</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>%1 des nouveaux noms a été ajouté</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>%1 des nouveaux noms ont été ajoutés</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>%1 a été laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>%1 ont été laissés de côté</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>La liste peut contenir au plus %1 noms&#xa0;: %2, %3.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
+#include "ui/TextLocale.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
@@ -173,6 +175,10 @@ void MainWindow::createControls()
     connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
     connect(nameList, &ListBox::deletePressed, removeButton, &QPushButton::click);
+    // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
+    // Files and text dropped anywhere on the window, the list included.
+    setAcceptDrops(true);
 
     placeInTwips(nameList, m_nameListBounds);
     placeInTwips(buttonPanel, m_buttonPanelBounds);
@@ -235,7 +241,12 @@ void MainWindow::load()
     m_wavdata = readFileData(folder + QStringLiteral("shuffle.wav"));
 
     // Opening the store moves a damaged one aside; the user hears of it once the window is up.
-    m_damagedCopy = m_settings.takeDamagedCopy();
+    const QString damagedCopy = m_settings.takeDamagedCopy();
+    if (!damagedCopy.isEmpty())
+        m_startNotices.append(MainWindowTexts::storeDamaged().arg(damagedCopy));
+    m_storeIsNewer = m_settings.newerVersion();
+    if (m_storeIsNewer)
+        m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
 
     flashy = m_settings.flag(FlashyColorThing);
     shaky = m_settings.flag(ShakyWindowThing);
@@ -243,7 +254,13 @@ void MainWindow::load()
     rememberNames = m_settings.flag(SaveNames);
 
     if (rememberNames) {
-        nameList->AddItems(m_settings.names());
+        const QStringList remembered = m_settings.names();
+        const qsizetype leftOut = remembered.size() - nameList->AddItems(remembered);
+        if (leftOut > 0) {
+            const QLocale numbers = textLocale();
+            m_startNotices.append(
+                MainWindowTexts::namesLeftOut(leftOut).arg(numbers.toString(kMaxNames), numbers.toString(leftOut)));
+        }
     }
 
     m_helpFile = helpFileFor(folder, m_services.language);
@@ -265,7 +282,8 @@ void MainWindow::unload()
         failure = saveNames();
         QGuiApplication::restoreOverrideCursor();
     }
-    if (!failure.isEmpty())
+    // A newer version's store is never written, as the user was told at start-up.
+    if (!failure.isEmpty() && !m_storeIsNewer)
         m_services.prompter->MsgBox(MainWindowTexts::notSaved().arg(failure, m_settings.location()),
                                     Prompter::vbExclamation, MainWindowTexts::oops());
 }
@@ -304,12 +322,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (m_damagedCopy.isEmpty())
+    if (m_startNotices.isEmpty())
         return;
     // Told once, when the window is up.
-    QTimer::singleShot(0, this, [this, copy = std::exchange(m_damagedCopy, QString())] {
-        m_services.prompter->MsgBox(MainWindowTexts::storeDamaged().arg(copy), Prompter::vbExclamation,
-                                    MainWindowTexts::oops());
+    QTimer::singleShot(0, this, [this, notices = std::exchange(m_startNotices, QStringList())] {
+        for (const QString& notice : notices)
+            m_services.prompter->MsgBox(notice, Prompter::vbExclamation, MainWindowTexts::oops());
     });
 }
 

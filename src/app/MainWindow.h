@@ -107,6 +107,10 @@ public:
     void clearNames();
     void exitProgram();
     void enableButtons();
+    // Ctrl+V and Shift+Insert: the clipboard's text as names, refused while Add Name is.
+    void pasteNames();
+    // Each line of text that is not empty, at the end of the list in one step.
+    void addNames(const QString& text);
     // Shuffle and draw (MainWindowShuffle.cpp).
     void toggleShuffle();
     void shuffleTick();
@@ -117,6 +121,9 @@ public:
     // Name list files (MainWindowFiles.cpp).
     void importList();
     void exportList();
+    // What was dropped on the window: local files are imported, other text is added as a
+    // paste is; refused while the import or Add Name is.
+    void dropNames(const QStringList& files, const QString& text);
     // About (MainWindowAbout.cpp).
     void showAbout();
     // Help (MainWindowHelp.cpp).
@@ -133,10 +140,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
     void setEnableTimerActive(bool enabled);
+    // Accepts a drag or drop, as a copy, when it would bring names in now.
+    bool takeDrag(QDropEvent* event);
     void shiftContents(int pixels);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
@@ -152,7 +164,8 @@ private:
     bool m_enableTimerActive = true;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
-    QString m_damagedCopy; // where a damaged store was kept, until the user is told
+    bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept
+    QStringList m_startNotices; // what start-up has to tell the user once the window is up
     // Where the shake last put the window, and the places it moved from and to, in pixels.
     std::optional<float> m_leftTwips;
     std::array<int, 2> m_askedLeft{};

@@ -2,13 +2,16 @@
 
 #include "ListBox.h"
 #include "MainWindowTexts.h"
+#include "files/NameListFiles.h"
 #include "ui/Prompter.h"
 #include "ui/TextLocale.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTimer>
 
-// Add, Remove, Clear and Exit, and the rule that enables the buttons that need names.
+// Add, paste, Remove, Clear and Exit, and the rule that enables the buttons that need names.
 
 void MainWindow::addName()
 {
@@ -22,6 +25,20 @@ void MainWindow::addName()
             Prompter::vbExclamation, MainWindowTexts::oops());
         return;
     }
+}
+
+void MainWindow::pasteNames()
+{
+    if (addButton->isEnabled())
+        addNames(QGuiApplication::clipboard()->text());
+}
+
+void MainWindow::addNames(const QString& text)
+{
+    // Read as the import reads a file's lines, and added in one go: the extent and the
+    // buttons follow once.
+    NameListFiles files(*m_services.prompter, this, m_settings);
+    files.addNames(text, nameList->ListCount(), [this](const QStringList& names) { nameList->AddItems(names); });
 }
 
 void MainWindow::removeName()

@@ -3,15 +3,91 @@
 #include "ListBox.h"
 #include "files/NameListFiles.h"
 
-// Import from File and Export to File.
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+
+// Import from File and Export to File, and names dropped on the window.
+
+namespace {
+
+// The local files of a drop, or none when it holds anything else.
+QStringList localFiles(const QMimeData* mime)
+{
+    QStringList paths;
+    for (const QUrl& url : mime->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+// Puts the imported names in the list's place.
+std::function<void(const QStringList&)> replacing(ListBox* list)
+{
+    return [list](const QStringList& names) {
+        list->Clear();
+        list->AddItems(names);
+    };
+}
+
+} // namespace
 
 void MainWindow::importList()
 {
     NameListFiles files(*m_services.prompter, this, m_settings);
-    files.importList(nameList->ListCount() > 0, [this](const QStringList& names) {
-        nameList->Clear();
-        nameList->AddItems(names);
-    });
+    files.importList(nameList->ListCount() > 0, replacing(nameList));
+}
+
+void MainWindow::dropNames(const QStringList& files, const QString& text)
+{
+    if (files.isEmpty()) {
+        if (addButton->isEnabled())
+            addNames(text);
+        return;
+    }
+    if (!importButton->isEnabled())
+        return;
+    NameListFiles names(*m_services.prompter, this, m_settings);
+    names.importDropped(nameList->ListCount() > 0, files, replacing(nameList));
+}
+
+bool MainWindow::takeDrag(QDropEvent* event)
+{
+    const QMimeData* mime = event->mimeData();
+    const bool files = !localFiles(mime).isEmpty();
+    const QPushButton* way = files ? importButton : addButton;
+    // Only ever a copy: a move would have the source delete the dropped file or text.
+    if (!(files || mime->hasText()) || !way->isEnabled() || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    takeDrag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    takeDrag(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (!takeDrag(event))
+        return;
+    const QStringList files = localFiles(event->mimeData());
+    const QString text = files.isEmpty() ? event->mimeData()->text() : QString();
+    // The drag's source waits until the drop returns: the question and the messages come
+    // after it has.
+    QTimer::singleShot(0, this, [this, files, text] { dropNames(files, text); });
 }
 
 void MainWindow::exportList()

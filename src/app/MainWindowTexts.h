@@ -62,4 +62,24 @@ inline QString storeDamaged()
                                                      "default settings and no remembered names.\n\n"
                                                      "The damaged file was kept as:\n%1");
 }
+inline QString storeNewer()
+{
+    //: %1 is the settings file's path.
+    return QCoreApplication::translate("MainWindow",
+                                       "The settings file was written by a newer version of Nimbrel. "
+                                       "This version leaves it as it is, so changes to the options and "
+                                       "the list of names will not be kept.\n\nThe settings file is:\n%1");
+}
+// More names were stored than the list holds: %1 the most it holds, %2 how many were left out.
+inline QString namesLeftOut(qsizetype leftOut)
+{
+    if (leftOut == 1)
+        //: %1 is the most names the list holds (32,767), %2 the number left out (here always 1).
+        return QCoreApplication::translate("MainWindow", "The settings file holds more names than the list can hold. "
+                                                         "The first %1 were loaded; %2 was left out and will not be "
+                                                         "kept.");
+    //: %1 is the most names the list holds (32,767), %2 the number left out (2 or more).
+    return QCoreApplication::translate("MainWindow", "The settings file holds more names than the list can hold. The "
+                                                     "first %1 were loaded; %2 were left out and will not be kept.");
+}
 } // namespace MainWindowTexts

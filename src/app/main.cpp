@@ -38,21 +38,21 @@ int main(int argc, char* argv[])
     const PlatformServices platform = createPlatformServices();
     ClockRandomSource random;
     QtPrinterDevice printer;
-    // The one settings object of the run, for the main window and the dialogs it opens.
-    Settings settings(openUserStore(), QApplication::applicationDirPath());
-    MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath(),
-                                &settings};
+    MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath()};
     services.launcher = platform.launcher.get();
     services.printer = &printer;
     services.language = translation.language();
     int exitCode = 0;
     {
+        // The one settings object of the run, for the main window and the dialogs it opens.
+        Settings settings(openUserStore(), QApplication::applicationDirPath());
+        services.settings = &settings;
         MainWindow form(services);
         prompter.setOwner(&form);
         ExitGuard guard(&form);
         form.show();
         exitCode = app.exec();
-    } // the window goes, and its settings store closes with it
+    } // the window goes, then the settings store closes
     // The list is written, or the user has been told why not, and the store is closed:
     // nothing is left that matters. The rest of the teardown (the sound system waiting for
     // its device scan, the accessibility bridge, the toolkit) kept the process alive for

@@ -129,9 +129,9 @@ bool isLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// Appends every line of text that is not empty, as name(line) makes it, until the list is
-// full, and counts the rest; a line ends at CR LF, CR or LF. False when name() fails.
-template <typename View, typename Name> bool splitLines(View text, Decoded& into, Name name)
+// Appends every line of text that is not empty, as name(line) makes it, until room names
+// are taken, and counts the rest; a line ends at CR LF, CR or LF. False when name() fails.
+template <typename View, typename Name> bool splitLines(View text, qsizetype room, Decoded& into, Name name)
 {
     const qsizetype n = text.size();
     qsizetype start = 0;
@@ -139,7 +139,7 @@ template <typename View, typename Name> bool splitLines(View text, Decoded& into
         if (i < n && !isLineEnd(text[i]))
             continue;
         if (i > start) {
-            if (into.names.size() < kMaxNames) {
+            if (into.names.size() < room) {
                 std::optional<QString> line = name(text.sliced(start, i - start));
                 if (!line)
                     return false;
@@ -176,19 +176,25 @@ Decoded decode(const QByteArray& bytes)
         if (!text)
             return failure(
                 QCoreApplication::translate("NameListCodec", "It begins as UTF-16 text but is not valid UTF-16"));
-        if (text->contains(QChar(0)))
-            return failure(
-                QCoreApplication::translate("NameListCodec", "It holds NUL characters, so it is not a list of names"));
-        splitLines(QStringView(*text), decoded, [](QStringView line) { return std::optional(line.toString()); });
-        return decoded;
+        return decodeText(*text);
     }
     const QByteArrayView body = QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
     // A text file never holds NUL bytes: this is some other kind of file.
     if (body.contains('\0'))
         return failure(QCoreApplication::translate("NameListCodec", "It holds NUL bytes, so it is not a text file"));
     // Line by line: a list edited in two programs can hold lines of both encodings.
-    if (!splitLines(body, decoded, decodeLine))
+    if (!splitLines(body, kMaxNames, decoded, decodeLine))
         return failure(QCoreApplication::translate("NameListCodec", "Its text could not be decoded"));
+    return decoded;
+}
+
+Decoded decodeText(QStringView text, qsizetype room)
+{
+    if (text.contains(QChar(0)))
+        return failure(
+            QCoreApplication::translate("NameListCodec", "It holds NUL characters, so it is not a list of names"));
+    Decoded decoded;
+    splitLines(text, room, decoded, [](QStringView line) { return std::optional(line.toString()); });
     return decoded;
 }
 
@@ -210,7 +216,7 @@ Decoded readFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(QCoreApplication::translate("NameListCodec", "It is a folder, not a file"));
+        return failure(isFolder());
     // A device or a pipe could block or never end.
     if (info.exists() && !info.isFile())
         return failure(QCoreApplication::translate("NameListCodec", "It is not an ordinary file"));
@@ -235,7 +241,7 @@ Written writeFile(const QString& path, const QStringList& names)
     Written result;
     const QFileInfo info(path);
     if (info.isDir()) {
-        result.error = QCoreApplication::translate("NameListCodec", "It is a folder, not a file");
+        result.error = isFolder();
         return result;
     }
     // Replacing a pipe or a device with a file would break what uses it.

@@ -3,6 +3,7 @@
 #include "draw/MaxNames.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,10 +16,16 @@ namespace NameListCodec {
 // Files larger than this are refused unread; 32,767 long names fit many times over.
 inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
+// Why a folder is neither read nor written.
+inline QString isFolder()
+{
+    return QCoreApplication::translate("NameListCodec", "It is a folder, not a file");
+}
+
 struct Decoded
 {
-    QStringList names;     // in file order, at most kMaxNames
-    qsizetype leftOut = 0; // names after the first kMaxNames
+    QStringList names;     // in file order, at most kMaxNames (or the room asked for)
+    qsizetype leftOut = 0; // names after those
     QString error;         // why this is not a name list (a sentence without the full stop); empty when it is
     bool ok() const { return error.isEmpty(); }
 };
@@ -28,6 +35,12 @@ struct Decoded
 // at CR LF, CR or LF; empty lines are skipped and every other line is a name, exactly as
 // written.
 Decoded decode(const QByteArray& bytes);
+
+// The names in text already decoded (pasted or dropped text, or a UTF-16 file), read as the
+// lines of a file are: lines end at CR LF, CR or LF, empty lines are skipped, every other
+// line is a name as it stands. At most room names are taken; the rest are counted. Text
+// holding NUL characters is no list of names.
+Decoded decodeText(QStringView text, qsizetype room = kMaxNames);
 
 // One line of a name list (without its line end) as the import reads it: as UTF-8 when it
 // is valid UTF-8, otherwise as Windows-1252, byte for byte, the five bytes that code page

@@ -17,6 +17,11 @@ QString number(qsizetype n)
 
 } // namespace
 
+NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings)
+    : m_prompter(prompter), m_owner(owner), m_settings(settings)
+{
+}
+
 QString NameListFiles::filter()
 {
     // The dialogs' "|" form: description, pattern, description, pattern.
@@ -26,9 +31,10 @@ QString NameListFiles::filter()
            tr("All Files (*.*)") + QStringLiteral("|*.*");
 }
 
-NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings)
-    : m_prompter(prompter), m_owner(owner), m_settings(settings)
+QString NameListFiles::notImported(const QString& path, const QString& why)
 {
+    //: %1 is the file's path, %2 why it could not be read (a sentence without its full stop).
+    return tr("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, why);
 }
 
 QString NameListFiles::lastUsedFolder()
@@ -43,29 +49,56 @@ void NameListFiles::rememberFile(const QString& path)
 
 void NameListFiles::oops(const QString& text)
 {
-    //: Title of the message boxes that report a failed import or export.
+    //: Title of the message boxes that report a failed import, export or paste.
     m_prompter.MsgBox(text, Prompter::vbExclamation, tr("Oops!"));
+}
+
+bool NameListFiles::confirmReplace(bool listHasNames)
+{
+    return !listHasNames ||
+           m_prompter.MsgBox(
+               tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+               //: Title of the Yes/No question before an import replaces the list.
+               Prompter::vbYesNo | Prompter::vbExclamation, tr("Confirmation")) == Prompter::IDYES;
 }
 
 void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
 {
-    if (listHasNames &&
-        m_prompter.MsgBox(tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
-                          //: Title of the Yes/No question before an import replaces the list.
-                          Prompter::vbYesNo | Prompter::vbExclamation, tr("Confirmation")) != Prompter::IDYES)
+    if (!confirmReplace(listHasNames))
         return;
     //: Title of the file dialog that chooses the file to import.
     const QString path =
         FileDialogs::showOpenDialog(m_prompter, m_owner, filter(), tr("Select file to import..."), lastUsedFolder());
     if (path.isEmpty())
         return;
+    importPath(path, replaceList);
+}
+
+void NameListFiles::importDropped(bool listHasNames, const QStringList& paths,
+                                  const std::function<void(const QStringList&)>& replaceList)
+{
+    if (paths.size() != 1) {
+        //: Several files were dropped on the window.
+        oops(tr("Only one file can be imported at a time. The list is unchanged."));
+        return;
+    }
+    // Refused before the question: there is nothing in a folder to replace the list with.
+    if (QFileInfo(paths.first()).isDir()) {
+        oops(notImported(paths.first(), NameListCodec::isFolder()));
+        return;
+    }
+    if (confirmReplace(listHasNames))
+        importPath(paths.first(), replaceList);
+}
+
+void NameListFiles::importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList)
+{
     rememberFile(path);
 
     // The whole file is read and decoded before the list is touched.
     const NameListCodec::Decoded file = NameListCodec::readFile(path);
     if (!file.ok()) {
-        //: %1 is the file's path, %2 why it could not be read (a sentence without its full stop).
-        oops(tr("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, file.error));
+        oops(notImported(path, file.error));
         return;
     }
     replaceList(file.names);
@@ -77,6 +110,42 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
         //: %1 is the number of names imported (32,767), %2 the number left out (2 or more).
         oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 were left out.")
                  .arg(number(kMaxNames), number(file.leftOut)));
+}
+
+void NameListFiles::addNames(const QString& text, int listCount,
+                             const std::function<void(const QStringList&)>& appendNames)
+{
+    const NameListCodec::Decoded pasted = NameListCodec::decodeText(text, kMaxNames - listCount);
+    if (!pasted.ok()) {
+        //: Pasted or dropped text; %1 is why (a sentence without its full stop).
+        oops(tr("Could not add the names.\n%1.\nThe list is unchanged.").arg(pasted.error));
+        return;
+    }
+    if (!pasted.names.isEmpty())
+        appendNames(pasted.names);
+    if (pasted.leftOut == 0)
+        return;
+    // Whole clauses, each with its own was/were, for the sentence below.
+    const qsizetype added = pasted.names.size();
+    QString addedClause;
+    if (added == 0)
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2.
+        addedClause = tr("none of the new names were added");
+    else if (added == 1)
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is 1.
+        addedClause = tr("%1 of the new names was added").arg(number(added));
+    else
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is 2 or more.
+        addedClause = tr("%1 of the new names were added").arg(number(added));
+    const QString leftOutClause =
+        pasted.leftOut == 1
+            //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is 1.
+            ? tr("%1 was left out").arg(number(pasted.leftOut))
+            //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is 2 or more.
+            : tr("%1 were left out").arg(number(pasted.leftOut));
+    //: Pasted or dropped names beyond the list's room. %1 is the most names the list holds (32,767), %2 and %3
+    //: how many of the new names were added and left out ("none of the new names were added", "2 were left out").
+    oops(tr("The list can hold at most %1 names: %2, %3.").arg(number(kMaxNames), addedClause, leftOutClause));
 }
 
 void NameListFiles::exportList(const QStringList& names)

@@ -11,8 +11,10 @@ class Prompter;
 class QWidget;
 
 // Import and export of the name list through the file dialogs, for the main window's two
-// buttons. The list itself stays with the caller: the import hands over a new list only
-// when the whole file was read, so a bad file never costs the names already there.
+// buttons, and the other ways names come in as the import reads them: a file dropped on the
+// window, and pasted or dropped text. The list itself stays with the caller: the import
+// hands over a new list only when the whole file was read, so a bad file never costs the
+// names already there.
 class NameListFiles
 {
     Q_DECLARE_TR_FUNCTIONS(NameListFiles)
@@ -25,12 +27,26 @@ public:
     // Asks first when the list has names, lets the user choose a file and reads it;
     // replaceList is called with the file's names, or not at all.
     void importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList);
+    // Files dropped on the window: one file is imported as importList() imports the file
+    // chosen in its dialog, asking first when the list has names; several files, or a
+    // folder, are refused with a message.
+    void importDropped(bool listHasNames, const QStringList& paths,
+                       const std::function<void(const QStringList&)>& replaceList);
+    // Each line of text that is not empty, as the import reads the lines of a file, for the
+    // end of a list of listCount names; appendNames is called with those that fit, once, or
+    // not at all when there are none.
+    void addNames(const QString& text, int listCount, const std::function<void(const QStringList&)>& appendNames);
     // Lets the user choose a file and writes names to it, all or nothing.
     void exportList(const QStringList& names);
 
 private:
     // The file type choices of both dialogs.
     static QString filter();
+    // "Could not import ...": the path and why (a sentence without its full stop).
+    static QString notImported(const QString& path, const QString& why);
+    bool confirmReplace(bool listHasNames);
+    // Remembers path and reads it; the rest of the import once a file is chosen.
+    void importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList);
     QString lastUsedFolder();
     void rememberFile(const QString& path);
     void oops(const QString& text);

@@ -1,11 +1,14 @@
 #include "HiveConnection.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <utility>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -139,6 +142,14 @@ RegistryApi::Result registryResult(int sqliteCode)
     }
 }
 
+int withDiskFull(sqlite3* db, int sqliteCode)
+{
+    if (sqliteCode == SQLITE_OK || sqliteCode == SQLITE_ROW || sqliteCode == SQLITE_DONE || !db)
+        return sqliteCode;
+    const int error = sqlite3_system_errno(db);
+    return error == ENOSPC || error == EDQUOT ? SQLITE_FULL : sqliteCode;
+}
+
 std::string foldedName(std::string_view name)
 {
     std::string out(name);
@@ -149,10 +160,11 @@ std::string foldedName(std::string_view name)
     return out;
 }
 
-std::unique_ptr<HiveConnection> HiveConnection::open(const std::string& path)
+std::unique_ptr<HiveConnection> HiveConnection::open(const std::string& path, Refusal* refusal)
 {
+    *refusal = Refusal();
     std::unique_ptr<HiveConnection> connection(new HiveConnection);
-    if (!connection->openFile(path))
+    if (!connection->openFile(path, refusal))
         return nullptr;
     return connection;
 }
@@ -167,7 +179,7 @@ std::string HiveConnection::takeDamagedCopy()
     return std::exchange(m_damagedCopy, std::string());
 }
 
-bool HiveConnection::openFile(const std::string& path)
+bool HiveConnection::openFile(const std::string& path, Refusal* refusal)
 {
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
@@ -175,15 +187,22 @@ bool HiveConnection::openFile(const std::string& path)
     // would delete the -wal and -shm that came with it.
     if (!looksLikeDatabase(path))
         m_damagedCopy = moveAside(path);
-    int rc = openWritable(path);
+    int rc = openWritable(path, refusal);
     if (isCorrupt(rc)) {
         m_damagedCopy = moveAside(path);
         if (!m_damagedCopy.empty())
-            rc = openWritable(path);
+            rc = openWritable(path, refusal);
     }
     if (rc == SQLITE_OK)
         return true;
-    return !isCorrupt(rc) && openReadOnly(path);
+    if (isCorrupt(rc) || !openReadOnly(path))
+        return false;
+    // A file we may not write is read-only before its version is read.
+    firstRow("PRAGMA user_version", [&](sqlite3_stmt* row) {
+        refusal->newer = refusal->newer || sqlite3_column_int(row, 0) > kSchemaVersion;
+        return SQLITE_OK;
+    });
+    return true;
 }
 
 void HiveConnection::close()
@@ -191,9 +210,13 @@ void HiveConnection::close()
     for (auto& stmt : m_statements)
         stmt.reset();
     m_db.reset();
+    if (!m_madeShm.empty()) {
+        std::error_code ec;
+        fs::remove(std::exchange(m_madeShm, std::string()), ec);
+    }
 }
 
-int HiveConnection::openWritable(const std::string& path)
+int HiveConnection::openWritable(const std::string& path, Refusal* refusal)
 {
     close();
     sqlite3* raw = nullptr;
@@ -204,8 +227,15 @@ int HiveConnection::openWritable(const std::string& path)
         rc = SQLITE_READONLY;
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-        rc = exec("PRAGMA journal_mode = WAL");
+        // Before anything writes: a file of a newer layout is neither changed nor stamped
+        // with ours.
+        rc = firstRow("PRAGMA user_version", [&](sqlite3_stmt* row) {
+            refusal->newer = sqlite3_column_int(row, 0) > kSchemaVersion;
+            return refusal->newer ? SQLITE_READONLY : SQLITE_OK;
+        });
     }
+    if (rc == SQLITE_OK)
+        rc = exec("PRAGMA journal_mode = WAL");
     if (rc == SQLITE_OK)
         rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = -16384");
     if (rc == SQLITE_OK)
@@ -214,31 +244,50 @@ int HiveConnection::openWritable(const std::string& path)
         rc = quickCheck();
     if (rc == SQLITE_OK)
         rc = prepare();
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
+        refusal->code = withDiskFull(m_db.get(), rc);
         close();
+    }
     m_writable = rc == SQLITE_OK;
     return rc;
 }
 
-// A hive we may only read: a read-only file or folder. Without write access to the folder
-// SQLite cannot make the WAL index, so fall back to reading the file as it stands.
+// A hive we may only read: a read-only file or folder, or a newer version's file. A file we
+// may not write whose log holds nothing is read as it stands (immutable), which makes no
+// companion files; else SQLite needs the WAL index, and without write access to the folder
+// it cannot make one, so fall back to reading the file as it stands.
 bool HiveConnection::openReadOnly(const std::string& path)
 {
-    for (const bool immutable : {false, true}) {
-        close();
-        sqlite3* raw = nullptr;
-        const std::string name = immutable ? uriFor(path) : path;
-        int rc = sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-        m_db.reset(raw);
-        if (rc == SQLITE_OK) {
-            sqlite3_busy_timeout(raw, kBusyTimeoutMs);
-            rc = prepare();
-        }
-        if (rc == SQLITE_OK)
-            rc = exec("SELECT count(*) FROM reg_values");
-        if (rc == SQLITE_OK)
-            return true;
+    std::error_code ec;
+    const bool mayWrite = ::access(path.c_str(), W_OK) == 0;
+    const std::string wal = path + "-wal";
+    const bool logEmpty = !fs::exists(wal, ec) || fs::file_size(wal, ec) == 0;
+    if (!mayWrite && logEmpty && openReadOnlyAs(uriFor(path)))
+        return true;
+    const std::string shm = path + "-shm";
+    const bool shmThere = fs::exists(shm, ec);
+    if (openReadOnlyAs(path)) {
+        if (!mayWrite && !shmThere && fs::exists(shm, ec))
+            m_madeShm = shm;
+        return true;
     }
+    return openReadOnlyAs(uriFor(path));
+}
+
+bool HiveConnection::openReadOnlyAs(const std::string& name)
+{
+    close();
+    sqlite3* raw = nullptr;
+    int rc = sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    m_db.reset(raw);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(raw, kBusyTimeoutMs);
+        rc = prepare();
+    }
+    if (rc == SQLITE_OK)
+        rc = exec("SELECT count(*) FROM reg_values");
+    if (rc == SQLITE_OK)
+        return true;
     close();
     return false;
 }

@@ -11,8 +11,8 @@
 
 // The open SQLite file behind the hive: opening it (its folder made as needed), keeping a
 // damaged file aside and starting afresh, creating or bringing up to date the schema, and
-// the prepared statements the registry calls run. A file that cannot be written is opened
-// to be read only. Use from one thread.
+// the prepared statements the registry calls run. A file that cannot be written, or that a
+// newer version of the program wrote, is opened to be read only. Use from one thread.
 class HiveConnection
 {
 public:
@@ -39,8 +39,16 @@ public:
     // How long a call waits for another process's write lock before giving up.
     static constexpr int kBusyTimeoutMs = 5000;
 
-    // Null when the file can be neither opened nor made.
-    static std::unique_ptr<HiveConnection> open(const std::string& path);
+    // Why the file may not be written, for those who open it.
+    struct Refusal
+    {
+        int code = SQLITE_OK; // the writable open's failure; SQLITE_FULL when the disk was full
+        bool newer = false;   // a newer version of the program wrote the file
+    };
+
+    // Null when the file can be neither opened nor made; refusal says why it may not be
+    // written (also when null).
+    static std::unique_ptr<HiveConnection> open(const std::string& path, Refusal* refusal);
     ~HiveConnection();
     HiveConnection(const HiveConnection&) = delete;
     HiveConnection& operator=(const HiveConnection&) = delete;
@@ -64,10 +72,11 @@ private:
     };
 
     HiveConnection() = default;
-    bool openFile(const std::string& path);
+    bool openFile(const std::string& path, Refusal* refusal);
     void close();
-    int openWritable(const std::string& path);
+    int openWritable(const std::string& path, Refusal* refusal);
     bool openReadOnly(const std::string& path);
+    bool openReadOnlyAs(const std::string& name);
     int createSchema();
     int quickCheck();
     int prepare();
@@ -78,6 +87,9 @@ private:
     std::array<std::unique_ptr<sqlite3_stmt, StmtFinalize>, StatementCount> m_statements;
     bool m_writable = false;
     std::string m_damagedCopy;
+    // A -shm this read-only connection made beside a file it may not write: left behind, it
+    // would keep its read-only mode and stop later writes once the file is writable again.
+    std::string m_madeShm;
 };
 
 // A key or value name as lookups compare it: ASCII letters in lower case (the schema keeps
@@ -125,3 +137,6 @@ private:
 
 // The registry's result for an SQLite result code that is a failure.
 RegistryApi::Result registryResult(int sqliteCode);
+// sqliteCode, or SQLITE_FULL when the system call behind it found the disk full (SQLite
+// reports that as an I/O error in some places).
+int withDiskFull(sqlite3* db, int sqliteCode);

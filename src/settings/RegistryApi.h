@@ -111,6 +111,9 @@ public:
     virtual std::string location() const { return {}; }
     // Where a damaged store found on opening was kept aside, once; empty otherwise.
     virtual std::string takeDamagedCopy() { return {}; }
+    // True when the store was written by a newer version of the program: it is then read
+    // as far as this version understands it, and never written.
+    virtual bool newerVersion() { return false; }
 };
 
 // An open key that closes itself.

@@ -192,3 +192,8 @@ QString Settings::takeDamagedCopy()
 {
     return QString::fromStdString(m_api->takeDamagedCopy());
 }
+
+bool Settings::newerVersion()
+{
+    return m_api->newerVersion();
+}

@@ -50,6 +50,8 @@ public:
     QString location() const;
     // Where a damaged store found on opening was kept aside; empty when none, or once told.
     QString takeDamagedCopy();
+    // True when a newer version of the program wrote the store: it is read, never written.
+    bool newerVersion();
 
 private:
     static std::string keyPath(const QString& section);

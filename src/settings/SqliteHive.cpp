@@ -14,8 +14,15 @@ SqliteHive::~SqliteHive() = default;
 HiveConnection* SqliteHive::connection()
 {
     if (!m_db)
-        m_db = HiveConnection::open(m_path);
+        m_db = HiveConnection::open(m_path, &m_refusal);
     return m_db.get();
+}
+
+RegistryApi::Result SqliteHive::refusal() const
+{
+    if (m_refusal.code == SQLITE_FULL)
+        return DiskFull;
+    return m_db ? AccessDenied : Failure;
 }
 
 SqliteHive::OpenKey* SqliteHive::find(Handle key)
@@ -97,10 +104,8 @@ RegistryApi::Result SqliteHive::createKey(std::string_view path, Handle* key)
 {
     *key = 0;
     HiveConnection* db = connection();
-    if (!db)
-        return Failure;
-    if (!db->writable())
-        return AccessDenied;
+    if (!db || !db->writable())
+        return refusal();
     long long id = 0;
     const Result r = resolve(*db, HiveConnection::kRootId, path, true, &id);
     if (r != Success)
@@ -148,10 +153,8 @@ RegistryApi::Result SqliteHive::closeKey(Handle key)
 RegistryApi::Result SqliteHive::beginBatch()
 {
     HiveConnection* db = connection();
-    if (!db)
-        return Failure;
-    if (!db->writable())
-        return AccessDenied;
+    if (!db || !db->writable())
+        return refusal();
     // SQLite refuses a BEGIN while the connection has a batch open: one at a time.
     Query begin(*db, HiveConnection::Begin);
     const int rc = begin.step();
@@ -193,6 +196,12 @@ std::string SqliteHive::location() const
     return m_path;
 }
 
+bool SqliteHive::newerVersion()
+{
+    connection();
+    return m_refusal.newer;
+}
+
 std::string SqliteHive::takeDamagedCopy()
 {
     HiveConnection* db = connection();
@@ -204,7 +213,7 @@ RegistryApi::Result SqliteHive::commitBatch()
     if (!m_db || !m_db->inTransaction())
         return Failure;
     Query commit(*m_db, HiveConnection::Commit);
-    const int rc = commit.step();
+    const int rc = withDiskFull(m_db->db(), commit.step());
     if (rc == SQLITE_DONE)
         return Success;
     if (m_db->inTransaction()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HiveConnection.h"
 #include "RegistryApi.h"
 
 #include <memory>
@@ -7,8 +8,6 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-class HiveConnection;
 
 // The registry of systems without one: a per-user SQLite file holding a key tree below
 // HKEY_CURRENT_USER. Key and value names compare case-insensitively (ASCII) and keep their
@@ -50,6 +49,7 @@ public:
     Result endRead() override;
     std::string location() const override;
     std::string takeDamagedCopy() override;
+    bool newerVersion() override;
 
 private:
     struct EnumRow
@@ -69,6 +69,8 @@ private:
     };
 
     HiveConnection* connection();
+    // Why the connection, or the lack of one, may not write: AccessDenied, DiskFull, ...
+    Result refusal() const;
     OpenKey* find(Handle key);
     // An open key that may be written; else null, with InvalidHandle or AccessDenied.
     OpenKey* findWritable(Handle key, Result* error);
@@ -81,6 +83,7 @@ private:
 
     std::string m_path;
     std::unique_ptr<HiveConnection> m_db;
+    HiveConnection::Refusal m_refusal;
     std::unordered_map<Handle, OpenKey> m_keys;
     Handle m_nextHandle = 1;
 };

@@ -157,10 +157,8 @@ RegistryApi::Result SqliteHive::deleteValue(Handle key, ValueName name)
 RegistryApi::Result SqliteHive::replaceValues(std::string_view path, std::span<const Value> values)
 {
     HiveConnection* db = connection();
-    if (!db)
-        return Failure;
-    if (!db->writable())
-        return AccessDenied;
+    if (!db || !db->writable())
+        return refusal();
     WriteScope scope(*db);
     if (scope.begun() != SQLITE_OK)
         return registryResult(scope.begun());

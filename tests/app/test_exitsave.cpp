@@ -1,5 +1,6 @@
-// What the exit save does when the store is busy, unwritable or was damaged, and the
-// save at the end of the desktop session.
+// What the exit save does when the store is busy, unwritable or was damaged, what start-up
+// says of a store that holds more names than the list, and the save at the end of the
+// desktop session.
 #include "ForwardingStore.h"
 #include "MainWindowFixture.h"
 
@@ -59,6 +60,10 @@ private slots:
     void unwritableStoreIsReported_data();
     void unwritableStoreIsReported();
     void damagedStoreIsReportedOnceShown();
+    void newerStoreIsReadNeverWritten_data();
+    void newerStoreIsReadNeverWritten();
+    void namesBeyondTheLimitAreCounted_data();
+    void namesBeyondTheLimitAreCounted();
     void sessionEndSavesTheList();
 };
 
@@ -114,7 +119,6 @@ void TestExitSave::unwritableStoreIsReported()
         QVERIFY(QDir().mkpath(path));
     } else {
         storeOldList(fx);
-        // SQLite leaves no -wal or -shm behind on a clean close.
         const QString target = kind == QLatin1String("read-only file") ? path : folder;
         QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
@@ -129,8 +133,20 @@ void TestExitSave::unwritableStoreIsReported()
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
     QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::notSaved().arg(reason, path));
-    if (kind != QLatin1String("folder"))
-        QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
+    if (kind == QLatin1String("folder"))
+        return;
+    QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
+
+    // Writable again, the store takes the next exit's list: the run that could only read it
+    // left nothing behind (a read-only -shm would refuse every later write).
+    fx.settings.reset();
+    const QStringList left = QDir(folder).entryList(QDir::Files);
+    QVERIFY2(left == QStringList{QFileInfo(path).fileName()}, qPrintable(left.join(u' ')));
+    MainWindow& again = fx.open();
+    again.nameList->AddItem(QStringLiteral("kept"));
+    fx.close();
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(storedNames(), QStringList({"old 1", "old 2", "kept"}));
 }
 
 void TestExitSave::damagedStoreIsReportedOnceShown()
@@ -163,6 +179,89 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
     f.show();
     QTest::qWait(20);
     QCOMPARE(fx.prompter.calls.size(), 1);
+    fx.close();
+}
+
+void TestExitSave::newerStoreIsReadNeverWritten_data()
+{
+    QTest::addColumn<QByteArray>("change"); // what the newer version did to the file
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("same layout") << QByteArray("PRAGMA user_version = 3") << QStringList{"old 1", "old 2"};
+    QTest::newRow("changed layout") << QByteArray("ALTER TABLE reg_values RENAME TO reg_values_3; "
+                                                  "PRAGMA user_version = 3")
+                                    << QStringList{};
+}
+
+void TestExitSave::newerStoreIsReadNeverWritten()
+{
+    QFETCH(QByteArray, change);
+    QFETCH(QStringList, shown);
+    MainWindowFixture fx;
+    storeOldList(fx);
+    const QString path = hivePath();
+    sqlite3* newer = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &newer), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(newer, change.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(newer);
+    const auto bytes = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = bytes();
+
+    MainWindow& f = fx.open();
+    QCOMPARE(MainWindowFixture::names(f), shown);
+    fx.prompter.answer(Prompter::IDOK);
+    f.show();
+    QTRY_COMPARE(fx.prompter.calls.size(), 1);
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeNewer().arg(path));
+    f.nameList->AddItem(QStringLiteral("new"));
+    f.hide();
+    f.show();
+    fx.close(); // told once: nothing more at exit
+    QCOMPARE(fx.prompter.calls.size(), 1);
+    fx.settings.reset();
+    QCOMPARE(bytes(), before);
+}
+
+void TestExitSave::namesBeyondTheLimitAreCounted_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("notice"); // "" for none
+    const auto notice = [](const char* leftOut, const char* verb) {
+        return QStringLiteral("The settings file holds more names than the list can hold. The first 32,767 were "
+                              "loaded; %1 %2 left out and will not be kept.")
+            .arg(QLatin1String(leftOut), QLatin1String(verb));
+    };
+    QTest::newRow("as many as the list holds") << kMaxNames << QString();
+    QTest::newRow("one more") << kMaxNames + 1 << notice("1", "was");
+    QTest::newRow("many more") << kMaxNames + 1234 << notice("1,234", "were");
+}
+
+void TestExitSave::namesBeyondTheLimitAreCounted()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, notice);
+    MainWindowFixture fx;
+    QStringList names;
+    for (int i = 0; i < stored; ++i)
+        names.append(QString::number(i));
+    QCOMPARE(MainWindowFixture::store().saveNames(names), Settings::SaveResult::Saved);
+
+    MainWindow& f = fx.open();
+    QCOMPARE(f.nameList->ListCount(), kMaxNames);
+    QCOMPARE(f.nameList->List(kMaxNames - 1), names[kMaxNames - 1]);
+    QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
+    fx.prompter.answer(Prompter::IDOK);
+    f.show();
+    if (notice.isEmpty()) {
+        QTest::qWait(20);
+        QVERIFY(fx.prompter.calls.isEmpty());
+    } else {
+        QTRY_COMPARE(fx.prompter.calls.size(), 1);
+        QCOMPARE(fx.prompter.calls[0].prompt, notice);
+        QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
+    }
     fx.close();
 }
 

@@ -65,6 +65,9 @@ check_start() {
             xdotool mousemove $((X + 100)) $((Y + 230)) click 1; sleep 0.3 # Stop
             stop TERM; exit 0' "$exe") || fail "$exe did not start"
     [ -f "$home/sound-error" ] && fail "$exe: the shuffle showed Sound Error"
+    # The store was closed before the program ended: SQLite removes its log on a clean close.
+    [ -f "$home/config/nimbrel/registry.sqlite" ] || fail "$exe: no settings file after the run"
+    [ -e "$home/config/nimbrel/registry.sqlite-wal" ] && fail "$exe: the settings file was not closed"
     for f in shuffle.wav nimbrel.hlp; do
         grep -q "openat(.*\"$folder/$f\", [^)]*) = [0-9]" "$home/trace" 2>/dev/null ||
             fail "$exe did not read $folder/$f"

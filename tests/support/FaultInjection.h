@@ -21,9 +21,12 @@ inline bool loaded()
 }
 
 // From now on the k-th call of the kinds in calls ("write,fsync,...") on a path matching
-// pattern fails with the errno named; k = 0 only counts the calls.
-inline void arm(const QByteArray& calls, const QString& pattern, long k, const QByteArray& errnoName = "EIO")
+// pattern fails with the errno named, and with onward every one after it too; k = 0 only
+// counts the calls.
+inline void arm(const QByteArray& calls, const QString& pattern, long k, const QByteArray& errnoName = "EIO",
+                bool onward = false)
 {
+    qputenv("NIMBREL_FAULT_ONWARD", onward ? "1" : "0");
     qputenv("NIMBREL_FAULT_CALLS", calls);
     qputenv("NIMBREL_FAULT_PATH", pattern.toLocal8Bit());
     qputenv("NIMBREL_FAULT_AT", QByteArray::number(qint64(k)));

@@ -40,6 +40,7 @@ public:
     Result endRead() override { return m_real->endRead(); }
     std::string location() const override { return m_real->location(); }
     std::string takeDamagedCopy() override { return m_real->takeDamagedCopy(); }
+    bool newerVersion() override { return m_real->newerVersion(); }
 
 protected:
     std::shared_ptr<RegistryApi> m_real;

@@ -20,6 +20,8 @@
 //   NIMBREL_FAULT_AT     k, counted from 1 over the matching calls; 0 or unset: none fails,
 //                        the calls are only counted
 //   NIMBREL_FAULT_ERRNO  EIO (default), ENOSPC, EDQUOT, EROFS, EACCES, EPERM or a number
+//   NIMBREL_FAULT_ONWARD 1: the k-th matching call and every one after it fail (a disk that
+//                        stays full); else only the k-th
 //
 // A test in the same process re-reads the settings with nimbrel_fault_reset() after
 // changing them (found with dlsym: the program must not need the shim to start), and asks
@@ -68,6 +70,7 @@ static const struct {
 static int chosenKinds;
 static char pattern[PATH_MAX] = "*";
 static long failAt;
+static int onward;
 static int failWith = EIO;
 static long seen;
 static const char* fired;
@@ -102,6 +105,8 @@ long nimbrel_fault_reset(void)
     snprintf(pattern, sizeof pattern, "%s", path && *path ? path : "*");
     const char* at = getenv("NIMBREL_FAULT_AT");
     failAt = at ? atol(at) : 0;
+    const char* from = getenv("NIMBREL_FAULT_ONWARD");
+    onward = from && strcmp(from, "1") == 0;
     const char* err = getenv("NIMBREL_FAULT_ERRNO");
     failWith = EIO;
     if (err && *err) {
@@ -165,7 +170,7 @@ static int failsNow(int kind, const char* path, const char* other)
     if (fnmatch(pattern, path, 0) != 0 && (!other || fnmatch(pattern, other, 0) != 0))
         return 0;
     const long n = __atomic_add_fetch(&seen, 1, __ATOMIC_SEQ_CST);
-    if (n != failAt)
+    if (failAt <= 0 || (onward ? n < failAt : n != failAt))
         return 0;
     for (size_t i = 0; i < sizeof kinds / sizeof kinds[0]; ++i)
         if (kinds[i].kind == kind)

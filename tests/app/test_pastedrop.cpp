@@ -1,0 +1,150 @@
+#include "MainWindowFixture.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+// Names in by the X11 clipboard (owned by xclip, another program) and by dropping.
+class TestPasteDrop : public QObject
+{
+    Q_OBJECT
+private slots:
+    void paste_data();
+    void paste();
+    void drop_data();
+    void drop();
+};
+
+void TestPasteDrop::paste_data()
+{
+    QTest::addColumn<QByteArray>("clipboard");
+    QTest::addColumn<int>("before"); // names in the list
+    QTest::addColumn<bool>("shuffling");
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("CR LF, CR, LF; blank, tab, repeat kept")
+        << QByteArray("Ann\r\nBob\rCy\n\n  \nDee\tDuh\nAnn\r\n") << 1 << false
+        << QStringList{"Ann", "Bob", "Cy", "  ", "Dee\tDuh", "Ann"} << "";
+    QTest::newRow("while shuffling: nothing") << QByteArray("Ann") << 2 << true << QStringList() << "";
+    QTest::newRow("over the limit: the first that fit")
+        << QByteArray("a\nb\nc\nd\ne") << kMaxNames - 2 << false << QStringList{"a", "b"}
+        << "The list can hold at most 32,767 names: 2 of the new names were added, 3 were left out.";
+    QTest::newRow("NUL: refused") << QByteArray("a\0b", 3) << 1 << false << QStringList()
+                                  << "Could not add the names.\nIt holds NUL characters, so it is not a list of "
+                                     "names.\nThe list is unchanged.";
+}
+
+void TestPasteDrop::paste()
+{
+    QFETCH(QByteArray, clipboard);
+    QFETCH(int, before);
+    QFETCH(bool, shuffling);
+    QFETCH(QStringList, added);
+    QFETCH(QString, message);
+    if (QGuiApplication::platformName() != QStringLiteral("xcb") || QStandardPaths::findExecutable("xclip").isEmpty())
+        QSKIP("needs an X server and xclip");
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-quiet"});
+    xclip.write(clipboard);
+    xclip.closeWriteChannel();
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8(clipboard));
+
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.sound = f.shaky = f.flashy = false;
+    f.nameList->AddItems(QStringList(before, QStringLiteral("Old")));
+    f.show();
+    f.activateWindow(); // the shortcut is the active window's
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    if (shuffling)
+        f.toggleShuffle();
+    if (!message.isEmpty())
+        fx.prompter.answer(Prompter::IDOK);
+    const QSignalSpy steps(f.nameList, &ListBox::countChanged);
+    // Ctrl+V on the list, Shift+Insert on a button: both paste once.
+    QTest::keyClick(f.nameList, Qt::Key_V, Qt::ControlModifier);
+    if (message.isEmpty())
+        QTest::keyClick(f.exitButton, Qt::Key_Insert, Qt::ShiftModifier);
+    const int pastes = message.isEmpty() ? 2 : 1;
+    QCOMPARE(f.nameList->names().mid(before), pastes == 2 ? added + added : added);
+    QCOMPARE(steps.size(), added.isEmpty() ? 0 : pastes); // one step a paste
+    QCOMPARE(fx.prompter.calls.size(), int(!message.isEmpty()));
+    if (!message.isEmpty())
+        QCOMPARE(fx.prompter.calls[0].prompt, message);
+    xclip.kill();
+    xclip.waitForFinished();
+}
+
+void TestPasteDrop::drop_data()
+{
+    QTest::addColumn<QStringList>("files"); // in the program folder; "." is the folder itself
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shuffling");
+    QTest::addColumn<int>("answer");     // to the one question or message, 0 when none comes
+    QTest::addColumn<QString>("prompt"); // %1 the first file
+    QTest::addColumn<QStringList>("after");
+    const QStringList old{"Old", "Older"}, file{"names.txt"}, imported{"Ann", "  ", "Ann"};
+    const QString confirm("This will overwrite any names you currently have in the list. Do you wish to continue?");
+    QTest::newRow("file, empty list: no question") << file << "" << false << 0 << "" << imported;
+    QTest::newRow("file, Yes") << file << "" << false << int(Prompter::IDYES) << confirm << imported;
+    QTest::newRow("several files") << file + file << "" << false << int(Prompter::IDOK)
+                                   << "Only one file can be imported at a time. The list is unchanged." << old;
+    QTest::newRow("a folder") << QStringList{"."} << "" << false << int(Prompter::IDOK)
+                              << "Could not import \"%1\".\nIt is a folder, not a file.\nThe list is unchanged." << old;
+    QTest::newRow("text: added as pasted")
+        << QStringList() << "Kim\r\n\r\nLou" << false << 0 << "" << old + QStringList{"Kim", "Lou"};
+    QTest::newRow("file while shuffling") << file << "" << true << 0 << "" << old;
+}
+
+void TestPasteDrop::drop()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, text);
+    QFETCH(bool, shuffling);
+    QFETCH(int, answer);
+    QFETCH(QString, prompt);
+    QFETCH(QStringList, after);
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.sound = f.shaky = f.flashy = false;
+    const QStringList before = QTest::currentDataTag() == QLatin1String("file, empty list: no question")
+                                   ? QStringList()
+                                   : QStringList{"Old", "Older"};
+    f.nameList->AddItems(before);
+    if (shuffling)
+        f.toggleShuffle();
+    const QString names = fx.appDir.filePath("names.txt");
+    QFile file(names);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Ann\r\n\r\n  \nAnn") == 13);
+    file.close();
+    QList<QUrl> urls;
+    for (const QString& name : files)
+        urls << QUrl::fromLocalFile(fx.appDir.filePath(name));
+    QMimeData mime;
+    mime.setUrls(urls);
+    mime.setText(urls.isEmpty() ? text : urls[0].toLocalFile()); // file managers give the path as text too
+    if (answer)
+        fx.prompter.answer(answer);
+
+    // Shift asks for a move: the window only ever copies.
+    QDragEnterEvent enter(QPoint(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&f, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&f, &drop);
+    QCOMPARE(enter.isAccepted(), !shuffling);
+    QCOMPARE(drop.isAccepted(), !shuffling);
+    if (!shuffling)
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    QTRY_COMPARE(fx.prompter.calls.size(), int(answer != 0));
+    if (answer)
+        QCOMPARE(fx.prompter.calls[0].prompt, prompt.contains("%1") ? prompt.arg(urls[0].toLocalFile()) : prompt);
+    QTRY_COMPARE(f.nameList->names(), after);
+    const bool imported = after != before && !files.isEmpty();
+    QCOMPARE(MainWindowFixture::stored(SettingsKeys::LastUsedFolder), imported ? names : "unset");
+}
+
+QTEST_MAIN(TestPasteDrop)
+#include "test_pastedrop.moc"
