@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-windows test-asan fuzz bench deb format clean
+.PHONY: all deps configure build run test test-windows test-asan fuzz bench deb format translations clean
 
 all: build
 
@@ -60,6 +60,11 @@ bench: deps build
 deb: deps configure
 	@cmake --build $(BUILD) -j $(JOBS) --target nimbrel
 	cd $(BUILD) && cpack -G DEB
+
+# Brings translations/*.ts up to date with the texts in the sources (lupdate); then
+# translate what is new or changed, e.g. in Qt Linguist.
+translations: deps configure
+	@cmake --build $(BUILD) --target update_translations
 
 format:
 	@find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

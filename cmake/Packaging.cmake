@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation Sans (its metrics keep the captions inside their buttons), the About logo with
 # DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-dejavu-core, fonts-liberation2")
+# Qt's own texts (Yes/No, the file dialog) in the language the program speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # The packaged program is stripped; the build tree's and `cmake --install`'s keep their symbols.
 # Like Debian's own packages, the stripped program also loses the compilers' .comment notes.
 set(CPACK_STRIP_FILES ON)

@@ -59,7 +59,8 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
       m_launcher(launcher), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About..."));
+    //: Title of the About box.
+    setWindowTitle(tr("About..."));
     setFont(designFont(8.25, false));
     setFixedSize(twipsToPixels(4935), twipsToPixels(3045));
 
@@ -75,7 +76,8 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
     logo->setPixmap(aboutLogo());
     placeInTwips(logo, {120, 210, 2085, 1035});
 
-    versionLabel = label("versionLabel", QStringLiteral("Version 1.5"), frame, {2340, 210, 1365, 195});
+    //: %1 is the version number.
+    versionLabel = label("versionLabel", tr("Version %1").arg(QStringLiteral("1.5")), frame, {2340, 210, 1365, 195});
     ownershipLabel = label("ownershipLabel", QString(), frame, {2340, 480, 2265, 375});
 
     separator = new QFrame(frame);
@@ -83,19 +85,20 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
     separator->setFrameStyle(QFrame::HLine | QFrame::Plain);
     separator->setGeometry(twipsToPixels(2310), twipsToPixels(1080), twipsToPixels(4590 - 2310), 1);
 
-    moreSoftwareLabel = label("moreSoftwareLabel", QStringLiteral("Find more great software from Quorvane at:"), frame,
-                              {2415, 1260, 2115, 405});
+    //: Quorvane is the maker's name; the maker's web address follows below this text.
+    moreSoftwareLabel =
+        label("moreSoftwareLabel", tr("Find more great software from Quorvane at:"), frame, {2415, 1260, 2115, 405});
     moreSoftwareLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     termsLabel = label("termsLabel",
-                       QStringLiteral("Nimbrel is freeware. You may copy it and give it away, free of charge and "
-                                      "unchanged. It comes with no warranty of any kind."),
+                       tr("Nimbrel is freeware. You may copy it and give it away, free of charge and "
+                          "unchanged. It comes with no warranty of any kind."),
                        frame, {120, 1350, 2085, 1425});
     webLink = link("webLink", kWebSite, frame, {2370, 1740, 2205, 255});
     mailLink = link("mailLink", kSupportAddress, frame, {2370, 2040, 2205, 225});
     webLink->installEventFilter(this);
     mailLink->installEventFilter(this);
 
-    okButton = new QPushButton(QStringLiteral("OK"), frame);
+    okButton = new QPushButton(tr("OK"), frame);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true); // Enter; Esc rejects, which closes the box the same way
     placeInTwips(okButton, {2310, 2370, 2325, 405});
@@ -132,8 +135,8 @@ void AboutBox::changeEvent(QEvent* event)
 
 void AboutBox::load()
 {
-    ownershipLabel->setText(
-        QStringLiteral("Copyright \u00A9 %1 Quorvane. All rights reserved.").arg(QDate::currentDate().year()));
+    //: %1 is the current year.
+    ownershipLabel->setText(tr("Copyright \u00A9 %1 Quorvane. All rights reserved.").arg(QDate::currentDate().year()));
     fitCaption(ownershipLabel);
 }
 
@@ -144,19 +147,20 @@ void AboutBox::ok()
 
 void AboutBox::openMailLink()
 {
-    openLink(QStringLiteral("mailto:") + kSupportAddress, QStringLiteral("Could not start your email program."));
+    openLink(QStringLiteral("mailto:") + kSupportAddress, tr("Could not start your email program."));
 }
 
 void AboutBox::openWebLink()
 {
-    openLink(kWebSite, QStringLiteral("Could not start your web browser."));
+    openLink(kWebSite, tr("Could not start your web browser."));
 }
 
 void AboutBox::openLink(const QString& target, const QString& failure)
 {
     // Only a missing program is the user's to fix; other failures pass silently.
     if (m_launcher.open(this, target) == UrlLauncher::NoAssociation)
-        m_prompter.MsgBox(failure, Prompter::vbOKOnly | Prompter::vbExclamation, QStringLiteral("Oops!"));
+        //: Title of the message that a link could not be opened.
+        m_prompter.MsgBox(failure, Prompter::vbOKOnly | Prompter::vbExclamation, tr("Oops!"));
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)

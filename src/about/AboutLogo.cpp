@@ -1,5 +1,6 @@
 #include "AboutLogo.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -75,6 +76,7 @@ QPixmap aboutLogo()
     drawFitted(p, font, 15, QRectF(60, 14, 72, 22), QStringLiteral("Nimbrel"));
     font.setBold(false);
     p.setPen(QColor(255, 220, 120));
-    drawFitted(p, font, 9, QRectF(60, 36, 72, 14), QStringLiteral("names from a hat"));
+    //: The line under the program's name in the About box's picture (shrunk to fit).
+    drawFitted(p, font, 9, QRectF(60, 36, 72, 14), QCoreApplication::translate("AboutBox", "names from a hat"));
     return logo;
 }

@@ -1,9 +1,19 @@
 #include "CommandLine.h"
 #include "OwnOptions.h"
+#include "Translation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+namespace {
+
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
 {
@@ -11,30 +21,30 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws names out of a hat: keep a list of names, shuffle it and "
-                                                    "stop at random.\nThe options and the remembered list are kept in "
-                                                    "${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
     // Only our own options, each exactly so: a word such as -reverse or -visual is Qt's,
     // not a bundle of one-letter options.
     const OwnOption own = ownOption(arguments);
     if (own == OwnOption::None)
         return std::nullopt;
 
-    // An application object names the program in the usage line; no display is needed.
+    // An application object names the program in the usage line and finds the translations
+    // beside the program; no display is needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbrel"));
     QTextStream out(stdout);
-    if (own == OwnOption::Help)
-        out << parser.helpText();
-    else
+    if (own == OwnOption::Version) {
         out << "Nimbrel " << NIMBREL_VERSION << '\n';
+        return 0;
+    }
+    const Translation translation(QCoreApplication::applicationDirPath());
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        CommandLine::tr("Draws names out of a hat: keep a list of names, shuffle it and stop at random.\n"
+                        "The options and the remembered list are kept in "
+                        "${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite."));
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit.")});
+    out << parser.helpText();
     return 0;
 }
 
@@ -49,8 +59,13 @@ std::optional<int> refuseWithoutDisplay(int argc, char* argv[])
         if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
             return std::nullopt;
     }
-    QTextStream(stderr) << "nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is "
-                           "set); to try it without a desktop: xvfb-run -a nimbrel\n";
+    // Said in the user's language, which needs an application object (no display).
+    QCoreApplication app(argc, argv);
+    const Translation translation(QCoreApplication::applicationDirPath());
+    //: Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and "xvfb-run -a nimbrel" as they are.
+    QTextStream(stderr) << CommandLine::tr("nimbrel: no display to open a window on (neither DISPLAY nor "
+                                           "WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel")
+                        << '\n';
     return 1;
 #else
     Q_UNUSED(argc);

@@ -7,26 +7,41 @@
 #include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
+#include "ui/TextLocale.h"
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 constexpr float kDesignClientWidth = 4830;
 constexpr float kDesignClientHeight = 3990;
+
+// The help file in the program's language (nimbrel.de.hlp for "de" or "de_AT"), or the
+// English one when there is none.
+QString helpFileFor(const QString& folder, QString language)
+{
+    while (!language.isEmpty()) {
+        const QString path = folder + QStringLiteral("nimbrel.") + language + QStringLiteral(".hlp");
+        if (QFileInfo::exists(path))
+            return path;
+        language.truncate(std::max<qsizetype>(language.lastIndexOf(QLatin1Char('_')), 0));
+    }
+    return folder + QStringLiteral("nimbrel.hlp");
+}
 
 } // namespace
 
@@ -70,7 +85,8 @@ void MainWindow::createControls()
 
     buttonPanel = new QFrame(this);
     buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
-    buttonPanel->setAccessibleName(QStringLiteral("Buttons"));
+    //: What a screen reader calls the column of buttons beside the list.
+    buttonPanel->setAccessibleName(tr("Buttons"));
     m_buttonPanelBounds = {3390, 120, 1365, 3975};
 
     enableTimer = new QTimer(this);
@@ -85,14 +101,15 @@ void MainWindow::createControls()
     shuffleTimer->setTimerType(Qt::PreciseTimer);
     connect(shuffleTimer, &QTimer::timeout, this, &MainWindow::shuffleTick);
 
-    shuffleButton = button(MainWindowTexts::Shuffle, this, "shuffleButton", 2);
+    shuffleButton = button(MainWindowTexts::shuffle(), this, "shuffleButton", 2);
     shuffleButton->setDefault(true);
     shuffleButton->setFont(designFont(9.75, true));
     m_shuffleButtonBounds = {90, 3240, 3225, 735};
 
     nameList = new ListBox(designFont(9.75, true), this);
     nameList->setObjectName(QStringLiteral("nameList"));
-    nameList->setAccessibleName(QStringLiteral("Names"));
+    //: What a screen reader calls the list of names.
+    nameList->setAccessibleName(tr("Names"));
     nameList->setProperty("WhatsThisHelpID", 1);
     m_nameListBounds = {90, 120, 3195, 3030};
     connect(nameList, &ListBox::countChanged, this, [this] {
@@ -100,7 +117,7 @@ void MainWindow::createControls()
             enableTimer->start();
     });
 
-    // The side buttons, top to bottom.
+    // The side buttons, top to bottom. Their captions must fit buttons of 87 x 23 pixels.
     struct Side
     {
         QPushButton** control;
@@ -110,19 +127,29 @@ void MainWindow::createControls()
         int helpId;
     };
     const Side sides[] = {
-        {&addButton, "addButton", "Add Name", 0, 3},
-        {&removeButton, "removeButton", "Remove Name", 390, 4},
-        {&importButton, "importButton", "Import from File", 780, 11},
-        {&exportButton, "exportButton", "Export to File", 1170, 12},
-        {&clearButton, "clearButton", "Clear All Names", 1545, 5},
-        {&printButton, "printButton", "Print List", 1935, 6},
-        {&optionsButton, "optionsButton", "Options", 2325, 7},
-        {&helpButton, "helpButton", "Help", 2715, 8},
-        {&aboutButton, "aboutButton", "About", 3105, 9},
-        {&exitButton, "exitButton", "Exit", 3495, 10},
+        //: Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.
+        {&addButton, "addButton", QT_TR_NOOP("Add Name"), 0, 3},
+        //: Side button (small): removes the selected name.
+        {&removeButton, "removeButton", QT_TR_NOOP("Remove Name"), 390, 4},
+        //: Side button (small): replaces the list with the names in a text file.
+        {&importButton, "importButton", QT_TR_NOOP("Import from File"), 780, 11},
+        //: Side button (small): saves the list to a text file.
+        {&exportButton, "exportButton", QT_TR_NOOP("Export to File"), 1170, 12},
+        //: Side button (small): removes every name.
+        {&clearButton, "clearButton", QT_TR_NOOP("Clear All Names"), 1545, 5},
+        //: Side button (small): prints the list.
+        {&printButton, "printButton", QT_TR_NOOP("Print List"), 1935, 6},
+        //: Side button (small): opens the Options window.
+        {&optionsButton, "optionsButton", QT_TR_NOOP("Options"), 2325, 7},
+        //: Side button (small): starts the help mode (click a part of the window to learn about it).
+        {&helpButton, "helpButton", QT_TR_NOOP("Help"), 2715, 8},
+        //: Side button (small): opens the About box (version, maker).
+        {&aboutButton, "aboutButton", QT_TR_NOOP("About"), 3105, 9},
+        //: Side button (small): ends the program.
+        {&exitButton, "exitButton", QT_TR_NOOP("Exit"), 3495, 10},
     };
     for (const Side& side : sides) {
-        *side.control = button(QString::fromLatin1(side.caption), buttonPanel, side.name, side.helpId);
+        *side.control = button(tr(side.caption), buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
     // F1 on a file button shows the same topic as a click on it in help mode.
@@ -216,10 +243,10 @@ void MainWindow::load()
     // Opening the store moves a damaged one aside; the user hears of it once the window is up.
     const QString damagedCopy = m_settings.takeDamagedCopy();
     if (!damagedCopy.isEmpty())
-        m_startNotices.append(MainWindowTexts::StoreDamaged.arg(damagedCopy));
+        m_startNotices.append(MainWindowTexts::storeDamaged().arg(damagedCopy));
     m_storeIsNewer = m_settings.newerVersion();
     if (m_storeIsNewer)
-        m_startNotices.append(MainWindowTexts::StoreNewer.arg(m_settings.location()));
+        m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
 
     flashy = m_settings.flag(FlashyColorThing);
     shaky = m_settings.flag(ShakyWindowThing);
@@ -230,14 +257,13 @@ void MainWindow::load()
         const QStringList remembered = m_settings.names();
         const qsizetype leftOut = remembered.size() - nameList->AddItems(remembered);
         if (leftOut > 0) {
-            const QLocale english(QLocale::English);
+            const QLocale numbers = textLocale();
             m_startNotices.append(
-                MainWindowTexts::NamesLeftOut.arg(english.toString(kMaxNames), english.toString(leftOut),
-                                                  leftOut == 1 ? QStringLiteral("was") : QStringLiteral("were")));
+                MainWindowTexts::namesLeftOut(leftOut).arg(numbers.toString(kMaxNames), numbers.toString(leftOut)));
         }
     }
 
-    m_helpFile = folder + QStringLiteral("nimbrel.hlp");
+    m_helpFile = helpFileFor(folder, m_services.language);
     loadHelpTopics();
 
     // The enabling rule brings the list buttons into line right after start-up.
@@ -258,8 +284,8 @@ void MainWindow::unload()
     }
     // A newer version's store is never written, as the user was told at start-up.
     if (!failure.isEmpty() && !m_storeIsNewer)
-        m_services.prompter->MsgBox(MainWindowTexts::NotSaved.arg(failure, m_settings.location()),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(MainWindowTexts::notSaved().arg(failure, m_settings.location()),
+                                    Prompter::vbExclamation, MainWindowTexts::oops());
 }
 
 bool MainWindow::saveNamesNow()
@@ -273,15 +299,15 @@ QString MainWindow::saveNames()
     case Settings::SaveResult::Saved:
         return {};
     case Settings::SaveResult::Busy:
-        return MainWindowTexts::StoreBusy;
+        return MainWindowTexts::storeBusy();
     case Settings::SaveResult::Unwritable:
-        return MainWindowTexts::StoreReadOnly;
+        return MainWindowTexts::storeReadOnly();
     case Settings::SaveResult::DiskFull:
-        return MainWindowTexts::DiskFull;
+        return MainWindowTexts::diskFull();
     case Settings::SaveResult::Failed:
         break;
     }
-    return MainWindowTexts::StoreFailed;
+    return MainWindowTexts::storeFailed();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -301,7 +327,7 @@ void MainWindow::showEvent(QShowEvent* event)
     // Told once, when the window is up.
     QTimer::singleShot(0, this, [this, notices = std::exchange(m_startNotices, QStringList())] {
         for (const QString& notice : notices)
-            m_services.prompter->MsgBox(notice, Prompter::vbExclamation, MainWindowTexts::Oops);
+            m_services.prompter->MsgBox(notice, Prompter::vbExclamation, MainWindowTexts::oops());
     });
 }
 

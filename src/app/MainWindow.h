@@ -36,6 +36,8 @@ struct MainWindowServices
     UrlLauncher* launcher = nullptr;
     // The printer the list is printed on (the system's default printer in the program).
     PrinterDevice* printer = nullptr;
+    // The language the program speaks ("de", ...; empty for English): picks the help file.
+    QString language = {};
 };
 
 // The main window: the list of names, the column of buttons and the Shuffle button.

@@ -4,10 +4,10 @@
 #include "MainWindowTexts.h"
 #include "files/NameListFiles.h"
 #include "ui/Prompter.h"
+#include "ui/TextLocale.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,14 +15,14 @@
 
 void MainWindow::addName()
 {
-    const QString name =
-        m_services.prompter->InputBox(QStringLiteral("Enter a name to add to the list."), QStringLiteral("Add Name"));
+    const QString name = m_services.prompter->InputBox(tr("Enter a name to add to the list."), tr("Add Name"));
     if (name.isEmpty())
         return;
     if (!nameList->AddItem(name)) {
-        m_services.prompter->MsgBox(QStringLiteral("The list is full. It can hold at most %1 names.")
-                                        .arg(QLocale(QLocale::English).toString(kMaxNames)),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        //: %1 is the largest number of names (32,767), written as numbers are in the language.
+        m_services.prompter->MsgBox(
+            tr("The list is full. It can hold at most %1 names.").arg(textLocale().toString(kMaxNames)),
+            Prompter::vbExclamation, MainWindowTexts::oops());
         return;
     }
 }
@@ -45,21 +45,22 @@ void MainWindow::removeName()
 {
     const int selected = nameList->ListIndex();
     if (selected == -1) {
-        m_services.prompter->MsgBox(QStringLiteral("A name must be selected to perform this action."),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(tr("A name must be selected to perform this action."), Prompter::vbExclamation,
+                                    MainWindowTexts::oops());
         return;
     }
-    const QString prompt = QStringLiteral("Remove \"") + nameList->List(selected) + QStringLiteral("\" from the list?");
-    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion, MainWindowTexts::PleaseConfirm) ==
-        Prompter::IDYES)
+    //: %1 is the selected name.
+    const QString prompt = tr("Remove \"%1\" from the list?").arg(nameList->List(selected));
+    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion,
+                                    MainWindowTexts::pleaseConfirm()) == Prompter::IDYES)
         nameList->RemoveItem(selected);
 }
 
 void MainWindow::clearNames()
 {
-    if (m_services.prompter->MsgBox(QStringLiteral("This will erase all names in the list. Do you wish to continue?"),
+    if (m_services.prompter->MsgBox(tr("This will erase all names in the list. Do you wish to continue?"),
                                     Prompter::vbYesNo | Prompter::vbQuestion,
-                                    MainWindowTexts::PleaseConfirm) != Prompter::IDYES)
+                                    MainWindowTexts::pleaseConfirm()) != Prompter::IDYES)
         return;
     nameList->Clear();
 }

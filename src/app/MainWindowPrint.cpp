@@ -56,6 +56,7 @@ void MainWindow::printList()
     // printer with the next document.
     if (m_services.printer)
         m_services.printer->KillDoc();
-    m_services.prompter->MsgBox(QStringLiteral("The was an error printing the list."), Prompter::vbCritical,
-                                MainWindowTexts::Oops);
+    //: "The was" is a slip in the English text, kept as users know it: it means "There was an error printing the list."
+    m_services.prompter->MsgBox(tr("The was an error printing the list."), Prompter::vbCritical,
+                                MainWindowTexts::oops());
 }

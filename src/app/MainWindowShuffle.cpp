@@ -29,8 +29,8 @@ constexpr float kShakeTwips = 100;
 void MainWindow::toggleShuffle()
 {
     if (nameList->ListCount() < 2) {
-        m_services.prompter->MsgBox(QStringLiteral("You must add at least two names to the list first."),
-                                    Prompter::vbExclamation, MainWindowTexts::Oops);
+        m_services.prompter->MsgBox(tr("You must add at least two names to the list first."), Prompter::vbExclamation,
+                                    MainWindowTexts::oops());
         return;
     }
 
@@ -39,13 +39,13 @@ void MainWindow::toggleShuffle()
     else
         shuffleTimer->start();
 
-    const bool starting = shuffleButton->text() == MainWindowTexts::Shuffle;
+    const bool starting = shuffleButton->text() == MainWindowTexts::shuffle();
     if (starting) {
         setEnableTimerActive(false);
-        shuffleButton->setText(MainWindowTexts::Stop);
+        shuffleButton->setText(MainWindowTexts::stop());
     } else {
         setEnableTimerActive(true);
-        shuffleButton->setText(MainWindowTexts::Shuffle);
+        shuffleButton->setText(MainWindowTexts::shuffle());
         setBackColor(this, backColor(addButton));
         setBackColor(buttonPanel, backColor(addButton));
         // The drawn order is read from the names' start, even if the list was scrolled
@@ -78,11 +78,13 @@ void MainWindow::shuffleTick()
             // Ticks keep coming while the message is open; they must not stack copies of it.
             m_soundErrorOpen = true;
             m_services.prompter->MsgBox(
-                QStringLiteral("Nimbrel cannot find the sound file it needs to play sound while shuffling. The file "
-                               "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
-                               "deleted. You should replace the file or reinstall the program if you wish to play "
-                               "sound while shuffling. Sound will be disabled."),
-                Prompter::vbExclamation, QStringLiteral("Sound Error"));
+                //: "shuffle.wav" is the file's name: keep it as it is.
+                tr("Nimbrel cannot find the sound file it needs to play sound while shuffling. The file "
+                   "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
+                   "deleted. You should replace the file or reinstall the program if you wish to play "
+                   "sound while shuffling. Sound will be disabled."),
+                //: Title of the message that the sound file is missing.
+                Prompter::vbExclamation, tr("Sound Error"));
             m_soundErrorOpen = false;
             sound = false;
             m_settings.setFlag(SettingsKeys::Sound, false);

@@ -1,31 +1,85 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// Captions and titles the main window's handlers share.
+// Captions and titles the main window's handlers share, in the language the program
+// speaks (looked up each time: the catalogue is installed after start-up code may run).
 namespace MainWindowTexts {
+// The program's name, the same in every language.
 inline const QString Caption = QStringLiteral("Nimbrel");
-inline const QString Shuffle = QStringLiteral("Shuffle");
-inline const QString Stop = QStringLiteral("Stop");
-inline const QString Oops = QStringLiteral("Oops!");
-inline const QString PleaseConfirm = QStringLiteral("Please Confirm");
-// The list could not be written at exit: %1 why, %2 where the store is.
-inline const QString NotSaved = QStringLiteral("Your list of names could not be saved: %1.\n\n"
-                                               "The names stay as they were last saved, in:\n%2");
-inline const QString StoreBusy = QStringLiteral("another program kept the settings file busy");
-inline const QString StoreReadOnly = QStringLiteral("the settings file or its folder cannot be written");
-inline const QString DiskFull = QStringLiteral("the disk is full");
-inline const QString StoreFailed = QStringLiteral("the settings file could not be opened or written");
-// %1: where the damaged file was kept.
-inline const QString StoreDamaged = QStringLiteral("The settings file was damaged, so Nimbrel starts with its "
-                                                   "default settings and no remembered names.\n\n"
-                                                   "The damaged file was kept as:\n%1");
-// %1: where the store is.
-inline const QString StoreNewer = QStringLiteral("The settings file was written by a newer version of Nimbrel. This "
-                                                 "version leaves it as it is, so changes to the options and the list "
-                                                 "of names will not be kept.\n\nThe settings file is:\n%1");
-// More names were stored than the list holds: %1 the most it holds, %2 how many were left
-// out, %3 "was" or "were".
-inline const QString NamesLeftOut = QStringLiteral("The settings file holds more names than the list can hold. The "
-                                                   "first %1 were loaded; %2 %3 left out and will not be kept.");
+inline QString shuffle()
+{
+    //: The big button that starts the draw; while the draw runs it reads "Stop".
+    return QCoreApplication::translate("MainWindow", "Shuffle");
+}
+inline QString stop()
+{
+    //: The big button while the draw runs: pressing it ends the draw.
+    return QCoreApplication::translate("MainWindow", "Stop");
+}
+inline QString oops()
+{
+    //: Title of the message boxes that report a mistake or a failure.
+    return QCoreApplication::translate("MainWindow", "Oops!");
+}
+inline QString pleaseConfirm()
+{
+    //: Title of the Yes/No question before a name is removed or the list is cleared.
+    return QCoreApplication::translate("MainWindow", "Please Confirm");
+}
+// The list could not be written at exit.
+inline QString notSaved()
+{
+    //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path.
+    return QCoreApplication::translate("MainWindow", "Your list of names could not be saved: %1.\n\n"
+                                                     "The names stay as they were last saved, in:\n%2");
+}
+inline QString storeBusy()
+{
+    //: Completes "Your list of names could not be saved: %1."
+    return QCoreApplication::translate("MainWindow", "another program kept the settings file busy");
+}
+inline QString storeReadOnly()
+{
+    //: Completes "Your list of names could not be saved: %1."
+    return QCoreApplication::translate("MainWindow", "the settings file or its folder cannot be written");
+}
+inline QString diskFull()
+{
+    //: Completes "Your list of names could not be saved: %1."
+    return QCoreApplication::translate("MainWindow", "the disk is full");
+}
+inline QString storeFailed()
+{
+    //: Completes "Your list of names could not be saved: %1."
+    return QCoreApplication::translate("MainWindow", "the settings file could not be opened or written");
+}
+inline QString storeDamaged()
+{
+    //: %1 is the path the damaged settings file was kept under.
+    return QCoreApplication::translate("MainWindow", "The settings file was damaged, so Nimbrel starts with its "
+                                                     "default settings and no remembered names.\n\n"
+                                                     "The damaged file was kept as:\n%1");
+}
+inline QString storeNewer()
+{
+    //: %1 is the settings file's path.
+    return QCoreApplication::translate("MainWindow",
+                                       "The settings file was written by a newer version of Nimbrel. "
+                                       "This version leaves it as it is, so changes to the options and "
+                                       "the list of names will not be kept.\n\nThe settings file is:\n%1");
+}
+// More names were stored than the list holds: %1 the most it holds, %2 how many were left out.
+inline QString namesLeftOut(qsizetype leftOut)
+{
+    if (leftOut == 1)
+        //: %1 is the most names the list holds (32,767), %2 the number left out (here always 1).
+        return QCoreApplication::translate("MainWindow", "The settings file holds more names than the list can hold. "
+                                                         "The first %1 were loaded; %2 was left out and will not be "
+                                                         "kept.");
+    //: %1 is the most names the list holds (32,767), %2 the number left out (2 or more).
+    return QCoreApplication::translate("MainWindow", "The settings file holds more names than the list can hold. The "
+                                                     "first %1 were loaded; %2 were left out and will not be kept.");
+}
 } // namespace MainWindowTexts

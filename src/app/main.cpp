@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ExitGuard.h"
 #include "MainWindow.h"
+#include "Translation.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/PlatformServices.h"
 #include "print/QtPrinterDevice.h"
@@ -30,6 +31,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
     // Desktops match the window to its menu entry and icon by this ID.
     QApplication::setDesktopFileName(QStringLiteral(NIMBREL_APP_ID));
+    // The user's language where the program speaks it, English otherwise.
+    const Translation translation(QApplication::applicationDirPath());
 
     QtPrompter prompter;
     const PlatformServices platform = createPlatformServices();
@@ -38,6 +41,7 @@ int main(int argc, char* argv[])
     MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath()};
     services.launcher = platform.launcher.get();
     services.printer = &printer;
+    services.language = translation.language();
     int exitCode = 0;
     {
         // The one settings object of the run, for the main window and the dialogs it opens.

@@ -1,5 +1,6 @@
 #include "NameListCodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -84,6 +85,7 @@ struct Windows1252
     }
 };
 
+// The reasons complete "Could not import "<file>".\n%2.": a sentence without its full stop.
 Decoded failure(const QString& reason)
 {
     Decoded d;
@@ -172,23 +174,25 @@ Decoded decode(const QByteArray& bytes)
         const char* charset = bytes.startsWith("\xFF\xFE") ? "UTF-16LE" : "UTF-16BE";
         const std::optional<QString> text = convert(QByteArrayView(bytes).sliced(2), charset, false);
         if (!text)
-            return failure(QStringLiteral("It begins as UTF-16 text but is not valid UTF-16"));
+            return failure(
+                QCoreApplication::translate("NameListCodec", "It begins as UTF-16 text but is not valid UTF-16"));
         return decodeText(*text);
     }
     const QByteArrayView body = QByteArrayView(bytes).sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
     // A text file never holds NUL bytes: this is some other kind of file.
     if (body.contains('\0'))
-        return failure(QStringLiteral("It holds NUL bytes, so it is not a text file"));
+        return failure(QCoreApplication::translate("NameListCodec", "It holds NUL bytes, so it is not a text file"));
     // Line by line: a list edited in two programs can hold lines of both encodings.
     if (!splitLines(body, kMaxNames, decoded, decodeLine))
-        return failure(QStringLiteral("Its text could not be decoded"));
+        return failure(QCoreApplication::translate("NameListCodec", "Its text could not be decoded"));
     return decoded;
 }
 
 Decoded decodeText(QStringView text, qsizetype room)
 {
     if (text.contains(QChar(0)))
-        return failure(QStringLiteral("It holds NUL characters, so it is not a list of names"));
+        return failure(
+            QCoreApplication::translate("NameListCodec", "It holds NUL characters, so it is not a list of names"));
     Decoded decoded;
     splitLines(text, room, decoded, [](QStringView line) { return std::optional(line.toString()); });
     return decoded;
@@ -212,14 +216,15 @@ Decoded readFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return failure(kIsFolder);
+        return failure(isFolder());
     // A device or a pipe could block or never end.
     if (info.exists() && !info.isFile())
-        return failure(QStringLiteral("It is not an ordinary file"));
+        return failure(QCoreApplication::translate("NameListCodec", "It is not an ordinary file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(file.errorString());
-    const QString tooLarge = QStringLiteral("It is larger than 64 MiB, far more than any list of names needs");
+    const QString tooLarge =
+        QCoreApplication::translate("NameListCodec", "It is larger than 64 MiB, far more than any list of names needs");
     if (file.size() > kMaxFileBytes)
         return failure(tooLarge);
     // It may have grown since: read no more than one byte past the limit.
@@ -236,12 +241,12 @@ Written writeFile(const QString& path, const QStringList& names)
     Written result;
     const QFileInfo info(path);
     if (info.isDir()) {
-        result.error = kIsFolder;
+        result.error = isFolder();
         return result;
     }
     // Replacing a pipe or a device with a file would break what uses it.
     if (info.exists() && !info.isFile()) {
-        result.error = QStringLiteral("It is not an ordinary file");
+        result.error = QCoreApplication::translate("NameListCodec", "It is not an ordinary file");
         return result;
     }
     QSaveFile file(path);

@@ -3,6 +3,7 @@
 #include "draw/MaxNames.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +17,10 @@ namespace NameListCodec {
 inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 // Why a folder is neither read nor written.
-inline const QString kIsFolder = QStringLiteral("It is a folder, not a file");
+inline QString isFolder()
+{
+    return QCoreApplication::translate("NameListCodec", "It is a folder, not a file");
+}
 
 struct Decoded
 {

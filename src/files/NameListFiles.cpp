@@ -4,33 +4,15 @@
 #include "NameListCodec.h"
 #include "settings/Settings.h"
 #include "ui/Prompter.h"
+#include "ui/TextLocale.h"
 
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 
-const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
-const QString kOops = QStringLiteral("Oops!");
-
-// %1 the path, %2 why (a sentence without the full stop).
-const QString kNotImported = QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.");
-const QString kOneFileAtATime = QStringLiteral("Only one file can be imported at a time. The list is unchanged.");
-// Pasted or dropped text: %1 why (a sentence without the full stop).
-const QString kNotAdded = QStringLiteral("Could not add the names.\n%1.\nThe list is unchanged.");
-// %1 the most names a list holds, %2 how many were added, %3 was/were, %4 how many were
-// left out, %5 was/were.
-const QString kAddedLeftOut = QStringLiteral("The list can hold at most %1 names: %2 of the new names %3 added, %4 "
-                                             "%5 left out.");
-
 QString number(qsizetype n)
 {
-    return QLocale(QLocale::English).toString(qint64(n));
-}
-
-QString wasOrWere(qsizetype n)
-{
-    return n == 1 ? QStringLiteral("was") : QStringLiteral("were");
+    return textLocale().toString(qint64(n));
 }
 
 } // namespace
@@ -38,6 +20,21 @@ QString wasOrWere(qsizetype n)
 NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings)
     : m_prompter(prompter), m_owner(owner), m_settings(settings)
 {
+}
+
+QString NameListFiles::filter()
+{
+    // The dialogs' "|" form: description, pattern, description, pattern.
+    //: A choice in the file dialog's file type list; keep "(*.txt)".
+    return tr("Text Files (*.txt)") + QStringLiteral("|*.txt|") +
+           //: A choice in the file dialog's file type list; keep "(*.*)".
+           tr("All Files (*.*)") + QStringLiteral("|*.*");
+}
+
+QString NameListFiles::notImported(const QString& path, const QString& why)
+{
+    //: %1 is the file's path, %2 why it could not be read (a sentence without its full stop).
+    return tr("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, why);
 }
 
 QString NameListFiles::lastUsedFolder()
@@ -52,23 +49,26 @@ void NameListFiles::rememberFile(const QString& path)
 
 void NameListFiles::oops(const QString& text)
 {
-    m_prompter.MsgBox(text, Prompter::vbExclamation, kOops);
+    //: Title of the message boxes that report a failed import, export or paste.
+    m_prompter.MsgBox(text, Prompter::vbExclamation, tr("Oops!"));
 }
 
 bool NameListFiles::confirmReplace(bool listHasNames)
 {
     return !listHasNames ||
            m_prompter.MsgBox(
-               QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"),
-               Prompter::vbYesNo | Prompter::vbExclamation, QStringLiteral("Confirmation")) == Prompter::IDYES;
+               tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+               //: Title of the Yes/No question before an import replaces the list.
+               Prompter::vbYesNo | Prompter::vbExclamation, tr("Confirmation")) == Prompter::IDYES;
 }
 
 void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
 {
     if (!confirmReplace(listHasNames))
         return;
-    const QString path = FileDialogs::showOpenDialog(m_prompter, m_owner, kFilter,
-                                                     QStringLiteral("Select file to import..."), lastUsedFolder());
+    //: Title of the file dialog that chooses the file to import.
+    const QString path =
+        FileDialogs::showOpenDialog(m_prompter, m_owner, filter(), tr("Select file to import..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     importPath(path, replaceList);
@@ -78,12 +78,13 @@ void NameListFiles::importDropped(bool listHasNames, const QStringList& paths,
                                   const std::function<void(const QStringList&)>& replaceList)
 {
     if (paths.size() != 1) {
-        oops(kOneFileAtATime);
+        //: Several files were dropped on the window.
+        oops(tr("Only one file can be imported at a time. The list is unchanged."));
         return;
     }
     // Refused before the question: there is nothing in a folder to replace the list with.
     if (QFileInfo(paths.first()).isDir()) {
-        oops(kNotImported.arg(paths.first(), NameListCodec::kIsFolder));
+        oops(notImported(paths.first(), NameListCodec::isFolder()));
         return;
     }
     if (confirmReplace(listHasNames))
@@ -97,14 +98,18 @@ void NameListFiles::importPath(const QString& path, const std::function<void(con
     // The whole file is read and decoded before the list is touched.
     const NameListCodec::Decoded file = NameListCodec::readFile(path);
     if (!file.ok()) {
-        oops(kNotImported.arg(path, file.error));
+        oops(notImported(path, file.error));
         return;
     }
     replaceList(file.names);
-    if (file.leftOut > 0)
-        oops(QStringLiteral("The file holds more names than the list can hold. The first %1 were imported; %2 %3 "
-                            "left out.")
-                 .arg(number(kMaxNames), number(file.leftOut), wasOrWere(file.leftOut)));
+    if (file.leftOut == 1)
+        //: %1 is the number of names imported (32,767), %2 the number left out (here always 1).
+        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 was left out.")
+                 .arg(number(kMaxNames), number(file.leftOut)));
+    else if (file.leftOut > 1)
+        //: %1 is the number of names imported (32,767), %2 the number left out (2 or more).
+        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 were left out.")
+                 .arg(number(kMaxNames), number(file.leftOut)));
 }
 
 void NameListFiles::addNames(const QString& text, int listCount,
@@ -112,21 +117,42 @@ void NameListFiles::addNames(const QString& text, int listCount,
 {
     const NameListCodec::Decoded pasted = NameListCodec::decodeText(text, kMaxNames - listCount);
     if (!pasted.ok()) {
-        oops(kNotAdded.arg(pasted.error));
+        //: Pasted or dropped text; %1 is why (a sentence without its full stop).
+        oops(tr("Could not add the names.\n%1.\nThe list is unchanged.").arg(pasted.error));
         return;
     }
     if (!pasted.names.isEmpty())
         appendNames(pasted.names);
-    if (pasted.leftOut > 0)
-        oops(kAddedLeftOut.arg(number(kMaxNames),
-                               pasted.names.isEmpty() ? QStringLiteral("none") : number(pasted.names.size()),
-                               wasOrWere(pasted.names.size()), number(pasted.leftOut), wasOrWere(pasted.leftOut)));
+    if (pasted.leftOut == 0)
+        return;
+    // Whole clauses, each with its own was/were, for the sentence below.
+    const qsizetype added = pasted.names.size();
+    QString addedClause;
+    if (added == 0)
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2.
+        addedClause = tr("none of the new names were added");
+    else if (added == 1)
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is 1.
+        addedClause = tr("%1 of the new names was added").arg(number(added));
+    else
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is 2 or more.
+        addedClause = tr("%1 of the new names were added").arg(number(added));
+    const QString leftOutClause =
+        pasted.leftOut == 1
+            //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is 1.
+            ? tr("%1 was left out").arg(number(pasted.leftOut))
+            //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is 2 or more.
+            : tr("%1 were left out").arg(number(pasted.leftOut));
+    //: Pasted or dropped names beyond the list's room. %1 is the most names the list holds (32,767), %2 and %3
+    //: how many of the new names were added and left out ("none of the new names were added", "2 were left out").
+    oops(tr("The list can hold at most %1 names: %2, %3.").arg(number(kMaxNames), addedClause, leftOutClause));
 }
 
 void NameListFiles::exportList(const QStringList& names)
 {
-    const QString path = FileDialogs::showSaveDialog(m_prompter, m_owner, kFilter,
-                                                     QStringLiteral("Select export file..."), lastUsedFolder());
+    //: Title of the file dialog that chooses the file to export to.
+    const QString path =
+        FileDialogs::showSaveDialog(m_prompter, m_owner, filter(), tr("Select export file..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     rememberFile(path);
@@ -137,11 +163,12 @@ void NameListFiles::exportList(const QStringList& names)
         return;
     QString outcome;
     if (written.partlyWritten)
-        outcome = QStringLiteral("The file could only be written over in place, so it may now hold only part of the "
-                                 "list.");
+        outcome = tr("The file could only be written over in place, so it may now hold only part of the list.");
     else if (fileThere)
-        outcome = QStringLiteral("A file already there is unchanged.");
+        outcome = tr("A file already there is unchanged.");
     else
-        outcome = QStringLiteral("No file was made.");
-    oops(QStringLiteral("Could not export to \"%1\".\n%2.\n%3").arg(path, written.error, outcome));
+        outcome = tr("No file was made.");
+    //: %1 is the file's path, %2 why it could not be written (a sentence without its full stop), %3 what became
+    //: of the file ("A file already there is unchanged.", ...).
+    oops(tr("Could not export to \"%1\".\n%2.\n%3").arg(path, written.error, outcome));
 }

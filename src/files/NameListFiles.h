@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,8 @@ class QWidget;
 // names already there.
 class NameListFiles
 {
+    Q_DECLARE_TR_FUNCTIONS(NameListFiles)
+
 public:
     // settings keeps the file last chosen, where the dialogs open next (the program's folder
     // the first time).
@@ -37,6 +40,10 @@ public:
     void exportList(const QStringList& names);
 
 private:
+    // The file type choices of both dialogs.
+    static QString filter();
+    // "Could not import ...": the path and why (a sentence without its full stop).
+    static QString notImported(const QString& path, const QString& why);
     bool confirmReplace(bool listHasNames);
     // Remembers path and reads it; the rest of the import once a file is chosen.
     void importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList);

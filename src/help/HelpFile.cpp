@@ -7,9 +7,10 @@
 
 namespace {
 
-QString named(const QString& path)
+// The file as the messages name it.
+QString shown(const QString& path)
 {
-    return QStringLiteral("the help file %1").arg(QDir::toNativeSeparators(path));
+    return QDir::toNativeSeparators(path);
 }
 
 // A topic line: "[N]" or "[N] Title", N a whole number from 1 to MaxTopic.
@@ -39,27 +40,32 @@ HelpFile HelpFile::load(const QString& path)
     help.m_path = path;
     const QFileInfo info(path);
     if (!info.exists()) {
-        help.m_error = named(path) + QStringLiteral(" was not found.");
+        //: Completes "Help is not available: %1". %1 is the help file's path.
+        help.m_error = tr("the help file %1 was not found.").arg(shown(path));
         return help;
     }
     if (!info.isFile()) {
-        help.m_error = named(path) + QStringLiteral(" is not a file.");
+        //: Completes "Help is not available: %1". %1 is the help file's path.
+        help.m_error = tr("the help file %1 is not a file.").arg(shown(path));
         return help;
     }
-    const QString tooLarge = named(path) + QStringLiteral(" is too large to be a help file.");
+    //: Completes "Help is not available: %1". %1 is the help file's path.
+    const QString tooLarge = tr("the help file %1 is too large to be a help file.").arg(shown(path));
     if (info.size() > MaxSize) {
         help.m_error = tooLarge;
         return help;
     }
     QFile file(path);
+    //: Completes "Help is not available: %1". %1 is the help file's path, %2 the system's reason.
+    const QString unreadable = tr("the help file %1 could not be read (%2).");
     if (!file.open(QIODevice::ReadOnly)) {
-        help.m_error = named(path) + QStringLiteral(" could not be read (%1).").arg(file.errorString());
+        help.m_error = unreadable.arg(shown(path), file.errorString());
         return help;
     }
     // Read one byte past the limit: a file may grow, or report no size at all.
     const QByteArray content = file.read(MaxSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        help.m_error = named(path) + QStringLiteral(" could not be read (%1).").arg(file.errorString());
+        help.m_error = unreadable.arg(shown(path), file.errorString());
         return help;
     }
     if (content.size() > MaxSize) {
@@ -76,13 +82,15 @@ HelpFile HelpFile::parse(const QByteArray& content, const QString& path)
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(content);
     if (decoder.hasError() || content.contains('\0')) {
-        help.m_error = named(path) + QStringLiteral(" is not a text file.");
+        //: Completes "Help is not available: %1". %1 is the help file's path.
+        help.m_error = tr("the help file %1 is not a text file.").arg(shown(path));
         return help;
     }
 
     auto damaged = [&](qsizetype line, const QString& why) {
         help.m_topics.clear();
-        help.m_error = named(path) + QStringLiteral(" is damaged (line %1: %2).").arg(line).arg(why);
+        //: Completes "Help is not available: %1". %1 is the help file's path, %2 a line number, %3 what is wrong there.
+        help.m_error = tr("the help file %1 is damaged (line %2: %3).").arg(shown(path), QString::number(line), why);
         return help;
     };
 
@@ -103,11 +111,12 @@ HelpFile HelpFile::parse(const QByteArray& content, const QString& path)
             int number = 0;
             QString title;
             if (!parseTopicLine(line, number, title))
-                return damaged(lineNumber, QStringLiteral("a topic line needs a number from 1 to %1 in square "
-                                                          "brackets")
-                                               .arg(MaxTopic));
+                //: What is wrong in a damaged help file; %1 is the highest topic number.
+                return damaged(lineNumber,
+                               tr("a topic line needs a number from 1 to %1 in square brackets").arg(MaxTopic));
             if (help.m_topics.contains(number))
-                return damaged(lineNumber, QStringLiteral("topic %1 appears a second time").arg(number));
+                //: What is wrong in a damaged help file; %1 is a topic number.
+                return damaged(lineNumber, tr("topic %1 appears a second time").arg(number));
             current = &help.m_topics[number];
             current->title = title;
             newParagraph = true;
@@ -116,7 +125,8 @@ HelpFile HelpFile::parse(const QByteArray& content, const QString& path)
         const QString words = line.trimmed();
         if (!current) {
             if (!words.isEmpty())
-                return damaged(lineNumber, QStringLiteral("text before the first topic"));
+                //: What is wrong in a damaged help file.
+                return damaged(lineNumber, tr("text before the first topic"));
             continue;
         }
         if (words.isEmpty()) {
@@ -134,15 +144,19 @@ HelpFile HelpFile::parse(const QByteArray& content, const QString& path)
 QString HelpFile::popupText(int number) const
 {
     auto notAvailable = [](const QString& why) {
-        return QStringLiteral("<p>Help is not available: %1</p>").arg(why.toHtmlEscaped());
+        //: Shown instead of a help topic; %1 says why, e.g. "the help file ... was not found."
+        return QStringLiteral("<p>%1</p>").arg(tr("Help is not available: %1").arg(why).toHtmlEscaped());
     };
     if (!isValid())
         return notAvailable(m_error);
     const auto found = m_topics.constFind(number);
     if (found == m_topics.constEnd())
-        return notAvailable(named(m_path) + QStringLiteral(" has no topic %1.").arg(number));
+        //: Completes "Help is not available: %1". %1 is the help file's path, %2 a topic number.
+        return notAvailable(tr("the help file %1 has no topic %2.").arg(shown(m_path), QString::number(number)));
     if (found->title.isEmpty() && found->paragraphs.isEmpty())
-        return notAvailable(named(m_path) + QStringLiteral(" has nothing in topic %1.").arg(number));
+        //: Completes "Help is not available: %1". %1 is the help file's path, %2 a topic number.
+        return notAvailable(
+            tr("the help file %1 has nothing in topic %2.").arg(shown(m_path), QString::number(number)));
 
     QString html;
     if (!found->title.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -9,6 +10,8 @@
 // topics and the reason, which every pop-up then shows instead of a topic.
 class HelpFile
 {
+    Q_DECLARE_TR_FUNCTIONS(HelpFile)
+
 public:
     // Largest file accepted; a help file of a dozen topics is a few kilobytes.
     static constexpr qint64 MaxSize = 1024 * 1024;

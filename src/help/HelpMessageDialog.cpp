@@ -16,23 +16,25 @@ HelpMessageDialog::HelpMessageDialog(QWidget* owner, Settings& settings)
       m_settings(settings)
 {
     setObjectName(QStringLiteral("HelpMessageDialog"));
-    setWindowTitle(QStringLiteral("Help"));
+    //: Title of the small window shown before the help mode starts.
+    setWindowTitle(tr("Help"));
     setFont(designFont(8.25, false));
     setFixedSize(twipsToPixels(2775), twipsToPixels(1995));
 
-    messageLabel = new QLabel(
-        QStringLiteral("Now click on any area of the program interface for help on that particular feature."), this);
+    messageLabel =
+        new QLabel(tr("Now click on any area of the program interface for help on that particular feature."), this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
     messageLabel->setWordWrap(true);
     messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(messageLabel, {270, 180, 2235, 825});
 
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
     placeInTwips(okButton, {735, 1440, 1305, 435});
 
-    showAgainBox = new QCheckBox(QStringLiteral("Show this message every time"), this);
+    //: Check box: whether this message comes again the next time Help is pressed.
+    showAgainBox = new QCheckBox(tr("Show this message every time"), this);
     showAgainBox->setObjectName(QStringLiteral("showAgainBox"));
     showAgainBox->setChecked(true);
     DesignStyle::apply(showAgainBox);

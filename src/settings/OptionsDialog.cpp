@@ -11,9 +11,9 @@
 
 namespace {
 
-QCheckBox* checkBox(const char* name, const char* caption, QWidget* parent, const TwipsRect& at)
+QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent, const TwipsRect& at)
 {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+    auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
     DesignStyle::apply(box);
     placeInTwips(box, at);
@@ -28,24 +28,32 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& s
       m_window(window), m_settings(settings)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
-    setWindowTitle(QStringLiteral("Options"));
+    //: Title of the Options window.
+    setWindowTitle(tr("Options"));
     setFont(designFont(8.25, false));
     setFixedSize(twipsToPixels(3390), twipsToPixels(2145));
 
-    effectsGroup = new QGroupBox(QStringLiteral("Special Effects While Shuffling:"), this);
+    //: Heading of the three check boxes below it.
+    effectsGroup = new QGroupBox(tr("Special Effects While Shuffling:"), this);
     effectsGroup->setObjectName(QStringLiteral("effectsGroup"));
     DesignStyle::apply(effectsGroup);
     placeInTwips(effectsGroup, {90, 60, 3195, 1125});
-    flashBox = checkBox("flashBox", "Flash different colors", effectsGroup, {150, 240, 2775, 195});
-    shakeBox = checkBox("shakeBox", "Shake window", effectsGroup, {150, 510, 2865, 195});
-    soundBox = checkBox("soundBox", "Play sound", effectsGroup, {150, 780, 2655, 195});
-    rememberBox = checkBox("rememberBox", "Remember name list between sessions.", this, {120, 1230, 3165, 315});
+    //: Check box: the window flashes colours while the names are shuffled.
+    flashBox = checkBox("flashBox", tr("Flash different colors"), effectsGroup, {150, 240, 2775, 195});
+    //: Check box: the window shakes while the names are shuffled.
+    shakeBox = checkBox("shakeBox", tr("Shake window"), effectsGroup, {150, 510, 2865, 195});
+    //: Check box: a sound plays while the names are shuffled.
+    soundBox = checkBox("soundBox", tr("Play sound"), effectsGroup, {150, 780, 2655, 195});
+    //: Check box: the list comes back the next time the program starts.
+    rememberBox = checkBox("rememberBox", tr("Remember name list between sessions."), this, {120, 1230, 3165, 315});
 
-    saveButton = new QPushButton(QStringLiteral("Save"), this);
+    //: Button: keeps the choices and closes the window.
+    saveButton = new QPushButton(tr("Save"), this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
     saveButton->setDefault(true);
     placeInTwips(saveButton, {743, 1650, 915, 435});
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    //: Button: closes the window without keeping the choices.
+    cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     placeInTwips(cancelButton, {1733, 1650, 915, 435});
 

@@ -1,5 +1,6 @@
 #include "QtPrompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -48,6 +49,8 @@ QString startFolder(const QString& initialFolder)
 // No keeps the dialog open for another choice.
 class FileDialog : public QFileDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(FileDialog)
+
 public:
     FileDialog(QWidget* owner, const QList<Prompter::FileFilter>& filters, const QString& title,
                const QString& initialFolder, bool save)
@@ -80,6 +83,7 @@ public:
             const QFileInfo info(files.value(0));
             if (files.size() == 1 && !info.fileName().isEmpty() && !info.exists()) {
                 const auto answer = QMessageBox::warning(
+                    //: %1 is the name of the file about to be made.
                     this, windowTitle(), tr("%1 does not exist.\nDo you want to create it?").arg(info.fileName()),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
                 if (answer != QMessageBox::Yes)

@@ -91,9 +91,9 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     QVERIFY(store->askedWaitMs >= 30000);
     QCOMPARE(fx.prompter.calls.size(), 1);
     const ScriptedPrompter::Call& call = fx.prompter.calls[0];
-    QCOMPARE(call.title, MainWindowTexts::Oops);
+    QCOMPARE(call.title, MainWindowTexts::oops());
     QCOMPARE(call.style, int(Prompter::vbExclamation));
-    QCOMPARE(call.prompt, MainWindowTexts::NotSaved.arg(MainWindowTexts::StoreBusy, hivePath()));
+    QCOMPARE(call.prompt, MainWindowTexts::notSaved().arg(MainWindowTexts::storeBusy(), hivePath()));
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
 
@@ -101,9 +101,9 @@ void TestExitSave::unwritableStoreIsReported_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder at the file's path") << "folder" << MainWindowTexts::StoreFailed;
-    QTest::newRow("read-only folder") << "read-only folder" << MainWindowTexts::StoreReadOnly;
-    QTest::newRow("read-only file") << "read-only file" << MainWindowTexts::StoreReadOnly;
+    QTest::newRow("a folder at the file's path") << "folder" << MainWindowTexts::storeFailed();
+    QTest::newRow("read-only folder") << "read-only folder" << MainWindowTexts::storeReadOnly();
+    QTest::newRow("read-only file") << "read-only file" << MainWindowTexts::storeReadOnly();
 }
 
 void TestExitSave::unwritableStoreIsReported()
@@ -131,8 +131,8 @@ void TestExitSave::unwritableStoreIsReported()
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::NotSaved.arg(reason, path));
+    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::notSaved().arg(reason, path));
     if (kind == QLatin1String("folder"))
         return;
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
@@ -170,8 +170,8 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
         QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".corrupt-*")});
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(path).path() + QLatin1Char('/') + copies[0];
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::StoreDamaged.arg(copy));
-    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeDamaged().arg(copy));
+    QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
     QCOMPARE(QFile(copy).size(), 4096);
 
     // Once: showing the window again says nothing more.
@@ -214,7 +214,7 @@ void TestExitSave::newerStoreIsReadNeverWritten()
     fx.prompter.answer(Prompter::IDOK);
     f.show();
     QTRY_COMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::StoreNewer.arg(path));
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeNewer().arg(path));
     f.nameList->AddItem(QStringLiteral("new"));
     f.hide();
     f.show();
@@ -229,7 +229,9 @@ void TestExitSave::namesBeyondTheLimitAreCounted_data()
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("notice"); // "" for none
     const auto notice = [](const char* leftOut, const char* verb) {
-        return MainWindowTexts::NamesLeftOut.arg(QStringLiteral("32,767"), QLatin1String(leftOut), QLatin1String(verb));
+        return QStringLiteral("The settings file holds more names than the list can hold. The first 32,767 were "
+                              "loaded; %1 %2 left out and will not be kept.")
+            .arg(QLatin1String(leftOut), QLatin1String(verb));
     };
     QTest::newRow("as many as the list holds") << kMaxNames << QString();
     QTest::newRow("one more") << kMaxNames + 1 << notice("1", "was");
@@ -258,7 +260,7 @@ void TestExitSave::namesBeyondTheLimitAreCounted()
     } else {
         QTRY_COMPARE(fx.prompter.calls.size(), 1);
         QCOMPARE(fx.prompter.calls[0].prompt, notice);
-        QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::Oops);
+        QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
     }
     fx.close();
 }

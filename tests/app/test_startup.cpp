@@ -258,7 +258,7 @@ void TestStartup::failedSaveKeepsTheOldList()
     fx.close();
     // The user is told before the window goes.
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::DiskFull));
+    QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::diskFull()));
 
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"old 1", "old 2"}));
 }

@@ -22,7 +22,8 @@ check_layout() {
     [ "$(readlink -f "$prefix/bin/nimbrel")" = "$(readlink -f "$prefix/lib/nimbrel/nimbrel")" ] ||
         fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
-    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp share/applications/$id.desktop \
+    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es}.hlp \
+        lib/nimbrel/translations/nimbrel_{de,fr,es}.qm share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
         share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
         [ -f "$prefix/$f" ] || fail "missing $f"
@@ -92,6 +93,9 @@ echo "== --help and --version without a display; one version everywhere"
 version=1.5
 headless "$exe" --help | grep -q -- "--version" || fail "--help"
 [ "$(headless "$exe" --version)" = "Nimbrel $version" ] || fail "--version"
+# The installed program finds its translations beside itself.
+headless env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$exe" --help | grep -q "Diese Hilfe anzeigen" ||
+    fail "--help in German"
 grep -q "<release version=\"$version\"" "$scratch/prefix/share/metainfo/$id.metainfo.xml" ||
     fail "the metainfo's release is not $version"
 zcat "$scratch/prefix/share/man/man1/nimbrel.1.gz" | grep -q "^\.TH .*\"Nimbrel $version\"" ||

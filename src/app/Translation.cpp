@@ -1,0 +1,80 @@
+#include "Translation.h"
+
+#include "ui/TextLocale.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+
+namespace {
+
+// "de-Latn-DE" gives de_Latn_DE, de_Latn, de: the most particular catalogue first.
+QStringList candidates(QString uiLanguage)
+{
+    uiLanguage.replace(QLatin1Char('-'), QLatin1Char('_'));
+    QStringList names{uiLanguage};
+    for (qsizetype cut = uiLanguage.lastIndexOf(QLatin1Char('_')); cut > 0;
+         cut = uiLanguage.lastIndexOf(QLatin1Char('_'), cut - 1))
+        names << uiLanguage.left(cut);
+    return names;
+}
+
+bool isEnglish(const QString& uiLanguage)
+{
+    const QString base = candidates(uiLanguage).constLast();
+    return base == QLatin1String("en") || base == QLatin1String("C") || base == QLatin1String("POSIX");
+}
+
+} // namespace
+
+QStringList Translation::userLanguages()
+{
+#ifdef Q_OS_UNIX
+    QByteArray messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        messages = qgetenv(variable);
+        if (!messages.isEmpty())
+            break;
+    }
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX" || messages.startsWith("C."))
+        return {};
+#endif
+    return QLocale::system().uiLanguages();
+}
+
+Translation::Translation(const QString& programFolder, const QStringList& uiLanguages)
+{
+    const QString folder = programFolder + QStringLiteral("/translations");
+    for (const QString& uiLanguage : uiLanguages) {
+        if (isEnglish(uiLanguage))
+            return;
+        for (const QString& name : candidates(uiLanguage)) {
+            const QString file = folder + QStringLiteral("/nimbrel_") + name + QStringLiteral(".qm");
+            if (QFileInfo::exists(file) && m_program.load(file)) {
+                m_language = name;
+                break;
+            }
+        }
+        if (!m_language.isEmpty())
+            break;
+    }
+    if (m_language.isEmpty())
+        return;
+
+    QCoreApplication::installTranslator(&m_program);
+    // Qt's own catalogue may be missing (not installed): its texts then stay English.
+    if (m_qt.load(QStringLiteral("qtbase_") + m_language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qt);
+    // Numbers are written as the user writes them when that is in the same language.
+    const QLocale system = QLocale::system();
+    setTextLocale(system.language() == QLocale(m_language).language() ? system : QLocale(m_language));
+}
+
+Translation::~Translation()
+{
+    if (m_language.isEmpty())
+        return;
+    setTextLocale(QLocale(QLocale::English));
+    QCoreApplication::removeTranslator(&m_qt);
+    QCoreApplication::removeTranslator(&m_program);
+}

@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <extracomment>Title of the About box.</extracomment>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Find more great software from Quorvane at:</source>
+        <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
+        <translation>Mehr gute Software von Quorvane gibt es unter:</translation>
+    </message>
+    <message>
+        <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>
+        <translation>Nimbrel ist Freeware. Sie dürfen es kopieren und weitergeben, kostenlos und unverändert. Es wird ohne jede Gewährleistung geliefert.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 Quorvane. All rights reserved.</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>Copyright © %1 Quorvane. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Could not start your email program.</source>
+        <translation>Ihr E-Mail-Programm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not start your web browser.</source>
+        <translation>Ihr Webbrowser konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message that a link could not be opened.</extracomment>
+        <translation>Hoppla!</translation>
+    </message>
+    <message>
+        <source>names from a hat</source>
+        <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
+        <translation>Namen aus dem Hut</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
+        <translation>Zieht Namen aus einem Hut: Namensliste anlegen, mischen und im Zufallsmoment anhalten.
+Die Optionen und die gemerkte Liste stehen in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel: kein Bildschirm, auf dem sich ein Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); zum Ausprobieren ohne Desktop: xvfb-run -a nimbrel</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 does not exist.
+Do you want to create it?</source>
+        <extracomment>%1 is the name of the file about to be made.</extracomment>
+        <translation>%1 gibt es noch nicht.
+Möchten Sie die Datei anlegen?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>the help file %1 was not found.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>die Hilfedatei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>die Hilfedatei %1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is too large to be a help file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>die Hilfedatei %1 ist zu groß für eine Hilfedatei.</translation>
+    </message>
+    <message>
+        <source>the help file %1 could not be read (%2).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>die Hilfedatei %1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a text file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>die Hilfedatei %1 ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is damaged (line %2: %3).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a line number, %3 what is wrong there.</extracomment>
+        <translation>die Hilfedatei %1 ist beschädigt (Zeile %2: %3).</translation>
+    </message>
+    <message>
+        <source>a topic line needs a number from 1 to %1 in square brackets</source>
+        <extracomment>What is wrong in a damaged help file; %1 is the highest topic number.</extracomment>
+        <translation>eine Themenzeile braucht eine Zahl von 1 bis %1 in eckigen Klammern</translation>
+    </message>
+    <message>
+        <source>topic %1 appears a second time</source>
+        <extracomment>What is wrong in a damaged help file; %1 is a topic number.</extracomment>
+        <translation>Thema %1 kommt ein zweites Mal vor</translation>
+    </message>
+    <message>
+        <source>text before the first topic</source>
+        <extracomment>What is wrong in a damaged help file.</extracomment>
+        <translation>Text vor dem ersten Thema</translation>
+    </message>
+    <message>
+        <source>Help is not available: %1</source>
+        <extracomment>Shown instead of a help topic; %1 says why, e.g. &quot;the help file ... was not found.&quot;</extracomment>
+        <translation>Hilfe ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>the help file %1 has no topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>die Hilfedatei %1 hat kein Thema %2.</translation>
+    </message>
+    <message>
+        <source>the help file %1 has nothing in topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>die Hilfedatei %1 hat nichts in Thema %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMessageDialog</name>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the small window shown before the help mode starts.</extracomment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Now click on any area of the program interface for help on that particular feature.</source>
+        <translation>Klicken Sie jetzt auf einen beliebigen Teil des Fensters, um Hilfe dazu zu erhalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show this message every time</source>
+        <extracomment>Check box: whether this message comes again the next time Help is pressed.</extracomment>
+        <translation>Diese Meldung immer zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Buttons</source>
+        <extracomment>What a screen reader calls the column of buttons beside the list.</extracomment>
+        <translation>Schaltflächen</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <extracomment>What a screen reader calls the list of names.</extracomment>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Add Name</source>
+        <extracomment>Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.</extracomment>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Remove Name</source>
+        <extracomment>Side button (small): removes the selected name.</extracomment>
+        <translation>Name entfernen</translation>
+    </message>
+    <message>
+        <source>Import from File</source>
+        <extracomment>Side button (small): replaces the list with the names in a text file.</extracomment>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Export to File</source>
+        <extracomment>Side button (small): saves the list to a text file.</extracomment>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Clear All Names</source>
+        <extracomment>Side button (small): removes every name.</extracomment>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <extracomment>Side button (small): prints the list.</extracomment>
+        <translation>Liste drucken</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Side button (small): opens the Options window.</extracomment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Side button (small): starts the help mode (click a part of the window to learn about it).</extracomment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Side button (small): opens the About box (version, maker).</extracomment>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Side button (small): ends the program.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Enter a name to add to the list.</source>
+        <translation>Geben Sie einen Namen für die Liste ein.</translation>
+    </message>
+    <message>
+        <source>A name must be selected to perform this action.</source>
+        <translation>Dafür muss ein Name in der Liste ausgewählt sein.</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the list?</source>
+        <extracomment>%1 is the selected name.</extracomment>
+        <translation>„%1“ aus der Liste entfernen?</translation>
+    </message>
+    <message>
+        <source>This will erase all names in the list. Do you wish to continue?</source>
+        <translation>Damit werden alle Namen aus der Liste gelöscht. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>The was an error printing the list.</source>
+        <extracomment>&quot;The was&quot; is a slip in the English text, kept as users know it: it means &quot;There was an error printing the list.&quot;</extracomment>
+        <translation>Beim Drucken der Liste ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>You must add at least two names to the list first.</source>
+        <translation>Fügen Sie zuerst mindestens zwei Namen zur Liste hinzu.</translation>
+    </message>
+    <message>
+        <source>Nimbrel cannot find the sound file it needs to play sound while shuffling. The file &quot;shuffle.wav&quot; should be in the same folder as the program file. It might have been deleted. You should replace the file or reinstall the program if you wish to play sound while shuffling. Sound will be disabled.</source>
+        <extracomment>&quot;shuffle.wav&quot; is the file&apos;s name: keep it as it is.</extracomment>
+        <translation>Nimbrel findet die Tondatei nicht, die es braucht, um beim Mischen einen Ton abzuspielen. Die Datei „shuffle.wav“ sollte im selben Ordner wie die Programmdatei liegen. Vielleicht wurde sie gelöscht. Ersetzen Sie die Datei oder installieren Sie das Programm neu, wenn Sie beim Mischen einen Ton hören möchten. Der Ton wird ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <extracomment>Title of the message that the sound file is missing.</extracomment>
+        <translation>Fehler beim Ton</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>The big button that starts the draw; while the draw runs it reads &quot;Stop&quot;.</extracomment>
+        <translation>Mischen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The big button while the draw runs: pressing it ends the draw.</extracomment>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <translation>Hoppla!</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <extracomment>Title of the Yes/No question before a name is removed or the list is cleared.</extracomment>
+        <translation>Bitte bestätigen</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The names stay as they were last saved, in:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Ihre Namensliste konnte nicht gespeichert werden: %1.
+
+Die Namen bleiben so, wie sie zuletzt gespeichert wurden, in:
+%2</translation>
+    </message>
+    <message>
+        <source>another program kept the settings file busy</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>ein anderes Programm hat die Einstellungsdatei belegt</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>die Einstellungsdatei oder ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the settings file could not be opened or written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>die Einstellungsdatei konnte nicht geöffnet oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged, so Nimbrel starts with its default settings and no remembered names.
+
+The damaged file was kept as:
+%1</source>
+        <extracomment>%1 is the path the damaged settings file was kept under.</extracomment>
+        <translation>Die Einstellungsdatei war beschädigt. Nimbrel startet daher mit den Standardeinstellungen und ohne gemerkte Namen.
+
+Die beschädigte Datei wurde aufbewahrt als:
+%1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>Die Liste ist voll. Sie fasst höchstens %1 Namen.</translation>
+    </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>Die Einstellungsdatei wurde von einer neueren Version von Nimbrel geschrieben. Diese Version lässt sie unverändert, daher werden Änderungen an den Optionen und an der Namensliste nicht behalten.
+
+Die Einstellungsdatei ist:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurde weggelassen und wird nicht behalten.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurden weggelassen und werden nicht behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>NameListCodec</name>
+    <message>
+        <source>It begins as UTF-16 text but is not valid UTF-16</source>
+        <translation>Sie beginnt wie UTF-16-Text, ist aber kein gültiges UTF-16</translation>
+    </message>
+    <message>
+        <source>It holds NUL bytes, so it is not a text file</source>
+        <translation>Sie enthält NUL-Bytes, ist also keine Textdatei</translation>
+    </message>
+    <message>
+        <source>Its text could not be decoded</source>
+        <translation>Ihr Text konnte nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>It holds NUL characters, so it is not a list of names</source>
+        <translation>Sie enthält NUL-Zeichen, ist also keine Namensliste</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>Das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 MiB, far more than any list of names needs</source>
+        <translation>Sie ist größer als 64 MiB, weit mehr, als eine Namensliste je braucht</translation>
+    </message>
+</context>
+<context>
+    <name>NameListFiles</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.txt)&quot;.</extracomment>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.*)&quot;.</extracomment>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
+        <translation>Hoppla!</translation>
+    </message>
+    <message>
+        <source>This will overwrite any names you currently have in the list. Do you wish to continue?</source>
+        <translation>Damit werden alle Namen ersetzt, die jetzt in der Liste stehen. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <extracomment>Title of the Yes/No question before an import replaces the list.</extracomment>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Select file to import...</source>
+        <extracomment>Title of the file dialog that chooses the file to import.</extracomment>
+        <translation>Datei zum Importieren wählen...</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;.
+%2.
+The list is unchanged.</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be read (a sentence without its full stop).</extracomment>
+        <translation>„%1“ konnte nicht importiert werden.
+%2.
+Die Liste bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Die Datei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden importiert, %2 wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Die Datei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden importiert, %2 wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Select export file...</source>
+        <extracomment>Title of the file dialog that chooses the file to export to.</extracomment>
+        <translation>Exportdatei wählen...</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>Die Datei ließ sich nur an Ort und Stelle überschreiben und enthält jetzt vielleicht nur einen Teil der Liste.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Eine Datei, die dort schon war, bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>Es wurde keine Datei angelegt.</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;.
+%2.
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
+        <translation>Export nach „%1“ nicht möglich.
+%2.
+%3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>Es lässt sich nur eine Datei auf einmal importieren. Die Liste bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>Die Namen konnten nicht hinzugefügt werden.
+%1.
+Die Liste bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>keiner der neuen Namen wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>%1 der neuen Namen wurde hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>%1 der neuen Namen wurden hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>%1 wurde weggelassen</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>%1 wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>Die Liste fasst höchstens %1 Namen: %2, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <extracomment>Title of the Options window.</extracomment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Special Effects While Shuffling:</source>
+        <extracomment>Heading of the three check boxes below it.</extracomment>
+        <translation>Spezialeffekte beim Mischen:</translation>
+    </message>
+    <message>
+        <source>Flash different colors</source>
+        <extracomment>Check box: the window flashes colours while the names are shuffled.</extracomment>
+        <translation>In bunten Farben blinken</translation>
+    </message>
+    <message>
+        <source>Shake window</source>
+        <extracomment>Check box: the window shakes while the names are shuffled.</extracomment>
+        <translation>Fenster wackeln lassen</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <extracomment>Check box: a sound plays while the names are shuffled.</extracomment>
+        <translation>Ton abspielen</translation>
+    </message>
+    <message>
+        <source>Remember name list between sessions.</source>
+        <extracomment>Check box: the list comes back the next time the program starts.</extracomment>
+        <translation>Liste bis zum nächsten Start merken.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: keeps the choices and closes the window.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button: closes the window without keeping the choices.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

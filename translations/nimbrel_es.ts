@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <extracomment>Title of the About box.</extracomment>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Find more great software from Quorvane at:</source>
+        <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
+        <translation>Encuentre más programas de Quorvane en:</translation>
+    </message>
+    <message>
+        <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>
+        <translation>Nimbrel es un programa gratuito. Puede copiarlo y regalarlo, sin cobrar por ello y sin modificarlo. Se ofrece sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 Quorvane. All rights reserved.</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>© %1 Quorvane. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Could not start your email program.</source>
+        <translation>No se pudo abrir su programa de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Could not start your web browser.</source>
+        <translation>No se pudo abrir su navegador web.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message that a link could not be opened.</extracomment>
+        <translation>¡Vaya!</translation>
+    </message>
+    <message>
+        <source>names from a hat</source>
+        <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
+        <translation>sorteo de nombres</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
+        <translation>Saca nombres de un sombrero: tenga una lista de nombres, mézclela y párela al azar.
+Las opciones y la lista recordada se guardan en ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel: no hay ninguna pantalla donde abrir una ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY); para probarlo sin escritorio: xvfb-run -a nimbrel</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 does not exist.
+Do you want to create it?</source>
+        <extracomment>%1 is the name of the file about to be made.</extracomment>
+        <translation>%1 no existe.
+¿Desea crearlo?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>the help file %1 was not found.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>no se encontró el archivo de ayuda %1.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>el archivo de ayuda %1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is too large to be a help file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>el archivo de ayuda %1 es demasiado grande para ser un archivo de ayuda.</translation>
+    </message>
+    <message>
+        <source>the help file %1 could not be read (%2).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>no se pudo leer el archivo de ayuda %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a text file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>el archivo de ayuda %1 no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is damaged (line %2: %3).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a line number, %3 what is wrong there.</extracomment>
+        <translation>el archivo de ayuda %1 está dañado (línea %2: %3).</translation>
+    </message>
+    <message>
+        <source>a topic line needs a number from 1 to %1 in square brackets</source>
+        <extracomment>What is wrong in a damaged help file; %1 is the highest topic number.</extracomment>
+        <translation>una línea de tema necesita un número del 1 al %1 entre corchetes</translation>
+    </message>
+    <message>
+        <source>topic %1 appears a second time</source>
+        <extracomment>What is wrong in a damaged help file; %1 is a topic number.</extracomment>
+        <translation>el tema %1 aparece por segunda vez</translation>
+    </message>
+    <message>
+        <source>text before the first topic</source>
+        <extracomment>What is wrong in a damaged help file.</extracomment>
+        <translation>texto antes del primer tema</translation>
+    </message>
+    <message>
+        <source>Help is not available: %1</source>
+        <extracomment>Shown instead of a help topic; %1 says why, e.g. &quot;the help file ... was not found.&quot;</extracomment>
+        <translation>La ayuda no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>the help file %1 has no topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>el archivo de ayuda %1 no tiene el tema %2.</translation>
+    </message>
+    <message>
+        <source>the help file %1 has nothing in topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>el archivo de ayuda %1 no tiene nada en el tema %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMessageDialog</name>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the small window shown before the help mode starts.</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Now click on any area of the program interface for help on that particular feature.</source>
+        <translation>Ahora haga clic en cualquier parte de la ventana para obtener ayuda sobre ella.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Show this message every time</source>
+        <extracomment>Check box: whether this message comes again the next time Help is pressed.</extracomment>
+        <translation>Mostrar este mensaje siempre</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Buttons</source>
+        <extracomment>What a screen reader calls the column of buttons beside the list.</extracomment>
+        <translation>Botones</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <extracomment>What a screen reader calls the list of names.</extracomment>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Add Name</source>
+        <extracomment>Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.</extracomment>
+        <translation>Añadir nombre</translation>
+    </message>
+    <message>
+        <source>Remove Name</source>
+        <extracomment>Side button (small): removes the selected name.</extracomment>
+        <translation>Quitar nombre</translation>
+    </message>
+    <message>
+        <source>Import from File</source>
+        <extracomment>Side button (small): replaces the list with the names in a text file.</extracomment>
+        <translation>Importar lista</translation>
+    </message>
+    <message>
+        <source>Export to File</source>
+        <extracomment>Side button (small): saves the list to a text file.</extracomment>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>Clear All Names</source>
+        <extracomment>Side button (small): removes every name.</extracomment>
+        <translation>Borrar todos</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <extracomment>Side button (small): prints the list.</extracomment>
+        <translation>Imprimir lista</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Side button (small): opens the Options window.</extracomment>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Side button (small): starts the help mode (click a part of the window to learn about it).</extracomment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Side button (small): opens the About box (version, maker).</extracomment>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Side button (small): ends the program.</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Enter a name to add to the list.</source>
+        <translation>Escriba el nombre que desea añadir a la lista.</translation>
+    </message>
+    <message>
+        <source>A name must be selected to perform this action.</source>
+        <translation>Primero debe seleccionar un nombre de la lista.</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the list?</source>
+        <extracomment>%1 is the selected name.</extracomment>
+        <translation>¿Quitar «%1» de la lista?</translation>
+    </message>
+    <message>
+        <source>This will erase all names in the list. Do you wish to continue?</source>
+        <translation>Se borrarán todos los nombres de la lista. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>The was an error printing the list.</source>
+        <extracomment>&quot;The was&quot; is a slip in the English text, kept as users know it: it means &quot;There was an error printing the list.&quot;</extracomment>
+        <translation>Se produjo un error al imprimir la lista.</translation>
+    </message>
+    <message>
+        <source>You must add at least two names to the list first.</source>
+        <translation>Primero debe añadir al menos dos nombres a la lista.</translation>
+    </message>
+    <message>
+        <source>Nimbrel cannot find the sound file it needs to play sound while shuffling. The file &quot;shuffle.wav&quot; should be in the same folder as the program file. It might have been deleted. You should replace the file or reinstall the program if you wish to play sound while shuffling. Sound will be disabled.</source>
+        <extracomment>&quot;shuffle.wav&quot; is the file&apos;s name: keep it as it is.</extracomment>
+        <translation>Nimbrel no encuentra el archivo de sonido que necesita para reproducir sonido al mezclar. El archivo «shuffle.wav» debería estar en la misma carpeta que el programa. Puede que se haya borrado. Reponga el archivo o vuelva a instalar el programa si desea oír sonido al mezclar. El sonido se desactivará.</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <extracomment>Title of the message that the sound file is missing.</extracomment>
+        <translation>Error de sonido</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>The big button that starts the draw; while the draw runs it reads &quot;Stop&quot;.</extracomment>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The big button while the draw runs: pressing it ends the draw.</extracomment>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <translation>¡Vaya!</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <extracomment>Title of the Yes/No question before a name is removed or the list is cleared.</extracomment>
+        <translation>Confirme, por favor</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The names stay as they were last saved, in:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>No se pudo guardar su lista de nombres: %1.
+
+Los nombres quedan como se guardaron la última vez, en:
+%2</translation>
+    </message>
+    <message>
+        <source>another program kept the settings file busy</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>otro programa mantenía ocupado el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>no se puede escribir en el archivo de configuración o en su carpeta</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the settings file could not be opened or written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>no se pudo abrir o escribir el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged, so Nimbrel starts with its default settings and no remembered names.
+
+The damaged file was kept as:
+%1</source>
+        <extracomment>%1 is the path the damaged settings file was kept under.</extracomment>
+        <translation>El archivo de configuración estaba dañado, así que Nimbrel se inicia con la configuración predeterminada y sin nombres recordados.
+
+El archivo dañado se conservó como:
+%1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>La lista está llena. Puede contener como máximo %1 nombres.</translation>
+    </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>El archivo de configuración lo escribió una versión más reciente de Nimbrel. Esta versión lo deja como está, así que los cambios en las opciones y en la lista de nombres no se conservarán.
+
+El archivo de configuración es:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitió %2, que no se conservará.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitieron %2, que no se conservarán.</translation>
+    </message>
+</context>
+<context>
+    <name>NameListCodec</name>
+    <message>
+        <source>It begins as UTF-16 text but is not valid UTF-16</source>
+        <translation>Empieza como texto UTF-16, pero no es UTF-16 válido</translation>
+    </message>
+    <message>
+        <source>It holds NUL bytes, so it is not a text file</source>
+        <translation>Contiene bytes NUL, así que no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>Its text could not be decoded</source>
+        <translation>No se pudo descodificar su texto</translation>
+    </message>
+    <message>
+        <source>It holds NUL characters, so it is not a list of names</source>
+        <translation>Contiene caracteres NUL, así que no es una lista de nombres</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>Es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 MiB, far more than any list of names needs</source>
+        <translation>Ocupa más de 64 MiB, mucho más de lo que necesita una lista de nombres</translation>
+    </message>
+</context>
+<context>
+    <name>NameListFiles</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.txt)&quot;.</extracomment>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.*)&quot;.</extracomment>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
+        <translation>¡Vaya!</translation>
+    </message>
+    <message>
+        <source>This will overwrite any names you currently have in the list. Do you wish to continue?</source>
+        <translation>Se sustituirán los nombres que hay ahora en la lista. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <extracomment>Title of the Yes/No question before an import replaces the list.</extracomment>
+        <translation>Confirmación</translation>
+    </message>
+    <message>
+        <source>Select file to import...</source>
+        <extracomment>Title of the file dialog that chooses the file to import.</extracomment>
+        <translation>Seleccionar el archivo que importar...</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;.
+%2.
+The list is unchanged.</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be read (a sentence without its full stop).</extracomment>
+        <translation>No se pudo importar «%1».
+%2.
+La lista no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>El archivo contiene más nombres de los que caben en la lista. Se importaron los primeros %1; se omitió %2.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>El archivo contiene más nombres de los que caben en la lista. Se importaron los primeros %1; se omitieron %2.</translation>
+    </message>
+    <message>
+        <source>Select export file...</source>
+        <extracomment>Title of the file dialog that chooses the file to export to.</extracomment>
+        <translation>Seleccionar el archivo de exportación...</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>El archivo solo se podía sobrescribir en su sitio, así que puede que ahora contenga solo parte de la lista.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Si ya había un archivo, sigue sin cambios.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>No se ha creado ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;.
+%2.
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
+        <translation>No se pudo exportar a «%1».
+%2.
+%3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>Solo se puede importar un archivo cada vez. La lista no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>No se pudieron añadir los nombres.
+%1.
+La lista no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>no se añadió ninguno de los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>se añadió %1 de los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>se añadieron %1 de los nombres nuevos</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>se omitió %1</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>se omitieron %1</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>La lista puede contener como máximo %1 nombres: %2, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <extracomment>Title of the Options window.</extracomment>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Special Effects While Shuffling:</source>
+        <extracomment>Heading of the three check boxes below it.</extracomment>
+        <translation>Efectos especiales al mezclar:</translation>
+    </message>
+    <message>
+        <source>Flash different colors</source>
+        <extracomment>Check box: the window flashes colours while the names are shuffled.</extracomment>
+        <translation>Parpadear en colores</translation>
+    </message>
+    <message>
+        <source>Shake window</source>
+        <extracomment>Check box: the window shakes while the names are shuffled.</extracomment>
+        <translation>Sacudir la ventana</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <extracomment>Check box: a sound plays while the names are shuffled.</extracomment>
+        <translation>Reproducir sonido</translation>
+    </message>
+    <message>
+        <source>Remember name list between sessions.</source>
+        <extracomment>Check box: the list comes back the next time the program starts.</extracomment>
+        <translation>Recordar la lista para la próxima vez.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: keeps the choices and closes the window.</extracomment>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button: closes the window without keeping the choices.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <extracomment>Title of the About box.</extracomment>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Find more great software from Quorvane at:</source>
+        <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
+        <translation>Découvrez d’autres logiciels Quorvane sur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>
+        <translation>Nimbrel est un logiciel gratuit. Vous pouvez le copier et le donner, gratuitement et sans le modifier. Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 Quorvane. All rights reserved.</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>Copyright © %1 Quorvane. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Could not start your email program.</source>
+        <translation>Impossible de lancer votre logiciel de messagerie.</translation>
+    </message>
+    <message>
+        <source>Could not start your web browser.</source>
+        <translation>Impossible de lancer votre navigateur web.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message that a link could not be opened.</extracomment>
+        <translation>Oups&#xa0;!</translation>
+    </message>
+    <message>
+        <source>names from a hat</source>
+        <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
+        <translation>noms au chapeau</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
+        <translation>Tire des noms au chapeau&#xa0;: tenez une liste de noms, mélangez-la et arrêtez au hasard.
+Les options et la liste gardée sont conservées dans ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel&#xa0;: aucun écran où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)&#xa0;; pour l’essayer sans bureau&#xa0;: xvfb-run -a nimbrel</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 does not exist.
+Do you want to create it?</source>
+        <extracomment>%1 is the name of the file about to be made.</extracomment>
+        <translation>%1 n’existe pas.
+Voulez-vous le créer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>the help file %1 was not found.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>le fichier d’aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>le fichier d’aide %1 n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is too large to be a help file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>le fichier d’aide %1 est trop gros pour être un fichier d’aide.</translation>
+    </message>
+    <message>
+        <source>the help file %1 could not be read (%2).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>le fichier d’aide %1 n’a pas pu être lu (%2).</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a text file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>le fichier d’aide %1 n’est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is damaged (line %2: %3).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a line number, %3 what is wrong there.</extracomment>
+        <translation>le fichier d’aide %1 est endommagé (ligne %2&#xa0;: %3).</translation>
+    </message>
+    <message>
+        <source>a topic line needs a number from 1 to %1 in square brackets</source>
+        <extracomment>What is wrong in a damaged help file; %1 is the highest topic number.</extracomment>
+        <translation>une ligne de sujet doit porter un numéro de 1 à %1 entre crochets</translation>
+    </message>
+    <message>
+        <source>topic %1 appears a second time</source>
+        <extracomment>What is wrong in a damaged help file; %1 is a topic number.</extracomment>
+        <translation>le sujet %1 apparaît une deuxième fois</translation>
+    </message>
+    <message>
+        <source>text before the first topic</source>
+        <extracomment>What is wrong in a damaged help file.</extracomment>
+        <translation>du texte avant le premier sujet</translation>
+    </message>
+    <message>
+        <source>Help is not available: %1</source>
+        <extracomment>Shown instead of a help topic; %1 says why, e.g. &quot;the help file ... was not found.&quot;</extracomment>
+        <translation>L’aide n’est pas disponible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the help file %1 has no topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>le fichier d’aide %1 n’a pas de sujet %2.</translation>
+    </message>
+    <message>
+        <source>the help file %1 has nothing in topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>le fichier d’aide %1 ne contient rien dans le sujet %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMessageDialog</name>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the small window shown before the help mode starts.</extracomment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Now click on any area of the program interface for help on that particular feature.</source>
+        <translation>Cliquez maintenant sur une partie de la fenêtre pour obtenir de l’aide à son sujet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show this message every time</source>
+        <extracomment>Check box: whether this message comes again the next time Help is pressed.</extracomment>
+        <translation>Toujours afficher ce message</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Buttons</source>
+        <extracomment>What a screen reader calls the column of buttons beside the list.</extracomment>
+        <translation>Boutons</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <extracomment>What a screen reader calls the list of names.</extracomment>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>Add Name</source>
+        <extracomment>Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.</extracomment>
+        <translation>Ajouter un nom</translation>
+    </message>
+    <message>
+        <source>Remove Name</source>
+        <extracomment>Side button (small): removes the selected name.</extracomment>
+        <translation>Retirer le nom</translation>
+    </message>
+    <message>
+        <source>Import from File</source>
+        <extracomment>Side button (small): replaces the list with the names in a text file.</extracomment>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Export to File</source>
+        <extracomment>Side button (small): saves the list to a text file.</extracomment>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Clear All Names</source>
+        <extracomment>Side button (small): removes every name.</extracomment>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <extracomment>Side button (small): prints the list.</extracomment>
+        <translation>Imprimer la liste</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Side button (small): opens the Options window.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Side button (small): starts the help mode (click a part of the window to learn about it).</extracomment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Side button (small): opens the About box (version, maker).</extracomment>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Side button (small): ends the program.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Enter a name to add to the list.</source>
+        <translation>Tapez le nom à ajouter à la liste.</translation>
+    </message>
+    <message>
+        <source>A name must be selected to perform this action.</source>
+        <translation>Sélectionnez d’abord un nom dans la liste.</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the list?</source>
+        <extracomment>%1 is the selected name.</extracomment>
+        <translation>Retirer «&#xa0;%1&#xa0;» de la liste&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This will erase all names in the list. Do you wish to continue?</source>
+        <translation>Tous les noms de la liste vont être effacés. Voulez-vous continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The was an error printing the list.</source>
+        <extracomment>&quot;The was&quot; is a slip in the English text, kept as users know it: it means &quot;There was an error printing the list.&quot;</extracomment>
+        <translation>Une erreur s’est produite pendant l’impression de la liste.</translation>
+    </message>
+    <message>
+        <source>You must add at least two names to the list first.</source>
+        <translation>Ajoutez d’abord au moins deux noms à la liste.</translation>
+    </message>
+    <message>
+        <source>Nimbrel cannot find the sound file it needs to play sound while shuffling. The file &quot;shuffle.wav&quot; should be in the same folder as the program file. It might have been deleted. You should replace the file or reinstall the program if you wish to play sound while shuffling. Sound will be disabled.</source>
+        <extracomment>&quot;shuffle.wav&quot; is the file&apos;s name: keep it as it is.</extracomment>
+        <translation>Nimbrel ne trouve pas le fichier son dont il a besoin pour jouer un son pendant le mélange. Le fichier «&#xa0;shuffle.wav&#xa0;» devrait se trouver dans le même dossier que le programme. Il a peut-être été supprimé. Remplacez le fichier ou réinstallez le programme si vous voulez un son pendant le mélange. Le son va être désactivé.</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <extracomment>Title of the message that the sound file is missing.</extracomment>
+        <translation>Erreur de son</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>The big button that starts the draw; while the draw runs it reads &quot;Stop&quot;.</extracomment>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The big button while the draw runs: pressing it ends the draw.</extracomment>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <translation>Oups&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <extracomment>Title of the Yes/No question before a name is removed or the list is cleared.</extracomment>
+        <translation>Veuillez confirmer</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The names stay as they were last saved, in:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Votre liste de noms n’a pas pu être enregistrée&#xa0;: %1.
+
+Les noms restent tels qu’ils ont été enregistrés la dernière fois, dans&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>another program kept the settings file busy</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>un autre programme occupait le fichier de configuration</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>le fichier de configuration ou son dossier est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the settings file could not be opened or written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>le fichier de configuration n’a pas pu être ouvert ou écrit</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged, so Nimbrel starts with its default settings and no remembered names.
+
+The damaged file was kept as:
+%1</source>
+        <extracomment>%1 is the path the damaged settings file was kept under.</extracomment>
+        <translation>Le fichier de configuration était endommagé&#xa0;: Nimbrel démarre donc avec ses réglages par défaut, sans liste gardée.
+
+Le fichier endommagé a été conservé sous&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>La liste est pleine. Elle peut contenir au plus %1 noms.</translation>
+    </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>Le fichier de configuration a été écrit par une version plus récente de Nimbrel. Cette version le laisse tel quel&#xa0;: les changements des options et de la liste de noms ne seront donc pas gardés.
+
+Le fichier de configuration est&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 a été laissé de côté et ne sera pas gardé.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 ont été laissés de côté et ne seront pas gardés.</translation>
+    </message>
+</context>
+<context>
+    <name>NameListCodec</name>
+    <message>
+        <source>It begins as UTF-16 text but is not valid UTF-16</source>
+        <translation>Il commence comme du texte UTF-16 mais n’est pas de l’UTF-16 valide</translation>
+    </message>
+    <message>
+        <source>It holds NUL bytes, so it is not a text file</source>
+        <translation>Il contient des octets NUL, ce n’est donc pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>Its text could not be decoded</source>
+        <translation>Son texte n’a pas pu être décodé</translation>
+    </message>
+    <message>
+        <source>It holds NUL characters, so it is not a list of names</source>
+        <translation>Il contient des caractères NUL, ce n’est donc pas une liste de noms</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>C’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 MiB, far more than any list of names needs</source>
+        <translation>Il dépasse 64 Mio, bien plus que ce qu’il faut pour une liste de noms</translation>
+    </message>
+</context>
+<context>
+    <name>NameListFiles</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.txt)&quot;.</extracomment>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.*)&quot;.</extracomment>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
+        <translation>Oups&#xa0;!</translation>
+    </message>
+    <message>
+        <source>This will overwrite any names you currently have in the list. Do you wish to continue?</source>
+        <translation>Les noms qui sont dans la liste vont être remplacés. Voulez-vous continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <extracomment>Title of the Yes/No question before an import replaces the list.</extracomment>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Select file to import...</source>
+        <extracomment>Title of the file dialog that chooses the file to import.</extracomment>
+        <translation>Choisir le fichier à importer...</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;.
+%2.
+The list is unchanged.</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be read (a sentence without its full stop).</extracomment>
+        <translation>Impossible d’importer «&#xa0;%1&#xa0;».
+%2.
+La liste n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Le fichier contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été importés&#xa0;; %2 a été laissé de côté.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Le fichier contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été importés&#xa0;; %2 ont été laissés de côté.</translation>
+    </message>
+    <message>
+        <source>Select export file...</source>
+        <extracomment>Title of the file dialog that chooses the file to export to.</extracomment>
+        <translation>Choisir le fichier d’exportation...</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>Le fichier n’a pu être réécrit que sur place&#xa0;: il ne contient peut-être plus qu’une partie de la liste.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Un fichier déjà présent à cet endroit n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>Aucun fichier n’a été créé.</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;.
+%2.
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
+        <translation>Impossible d’exporter vers «&#xa0;%1&#xa0;».
+%2.
+%3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>On ne peut importer qu’un fichier à la fois. La liste n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>Impossible d’ajouter les noms.
+%1.
+La liste n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>aucun des nouveaux noms n’a été ajouté</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>%1 des nouveaux noms a été ajouté</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>%1 des nouveaux noms ont été ajoutés</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>%1 a été laissé de côté</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>%1 ont été laissés de côté</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>La liste peut contenir au plus %1 noms&#xa0;: %2, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <extracomment>Title of the Options window.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Special Effects While Shuffling:</source>
+        <extracomment>Heading of the three check boxes below it.</extracomment>
+        <translation>Effets spéciaux pendant le mélange&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Flash different colors</source>
+        <extracomment>Check box: the window flashes colours while the names are shuffled.</extracomment>
+        <translation>Clignoter en couleurs</translation>
+    </message>
+    <message>
+        <source>Shake window</source>
+        <extracomment>Check box: the window shakes while the names are shuffled.</extracomment>
+        <translation>Secouer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <extracomment>Check box: a sound plays while the names are shuffled.</extracomment>
+        <translation>Jouer un son</translation>
+    </message>
+    <message>
+        <source>Remember name list between sessions.</source>
+        <extracomment>Check box: the list comes back the next time the program starts.</extracomment>
+        <translation>Garder la liste pour la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: keeps the choices and closes the window.</extracomment>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button: closes the window without keeping the choices.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+</TS>
