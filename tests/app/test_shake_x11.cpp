@@ -7,6 +7,20 @@
 #include <QWindow>
 
 // Under a real X server: a shaking tick really moves the window, and back.
+namespace {
+
+// The main window with two names and only the shake switched on, shown.
+MainWindow& showShakingWindow(MainWindowFixture& fx)
+{
+    MainWindow& f = fx.open();
+    f.sound = f.flashy = false;
+    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.show();
+    return f;
+}
+
+} // namespace
+
 class TestShakeX11 : public QObject
 {
     Q_OBJECT
@@ -20,10 +34,7 @@ void TestShakeX11::windowMoves()
     if (QGuiApplication::platformName() != QStringLiteral("xcb"))
         QSKIP("needs an X server");
     MainWindowFixture fx;
-    MainWindow& f = fx.open();
-    f.sound = f.flashy = false;
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.show();
+    MainWindow& f = showShakingWindow(fx);
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QPoint rest = f.windowHandle()->position();
 
@@ -59,10 +70,7 @@ void TestShakeX11::endsWhereItStartedUnderAWindowManager()
     QTRY_VERIFY(QFile::exists(ready));
 
     MainWindowFixture fx;
-    MainWindow& f = fx.open();
-    f.sound = f.flashy = false;
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.show();
+    MainWindow& f = showShakingWindow(fx);
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QTRY_VERIFY(f.windowHandle()->frameMargins().top() > 0); // framed by the manager
     QTest::qWait(200);
