@@ -245,9 +245,15 @@ void TestExitProcesses::secondSignalEndsAWaitingSaveAtOnce()
 void TestExitProcesses::killedSaveLeavesOneWholeList()
 {
     TestHome home;
-    Settings store = programStore();
-    store.setFlag(SaveNames, false); // a quick start
-    QCOMPARE(store.saveNames(listOf(QStringLiteral("A"), kFullList)), Settings::SaveResult::Saved);
+    {
+        // Closed before any child runs. While this process holds the store open, every
+        // other open of the file here (each check below) closes a descriptor of it, and
+        // that drops all of this process's locks on it: a child closing its store would
+        // then take itself for the last user and remove the log from under this one.
+        Settings store = programStore();
+        store.setFlag(SaveNames, false); // a quick start
+        QCOMPARE(store.saveNames(listOf(QStringLiteral("A"), kFullList)), Settings::SaveResult::Saved);
+    }
     const std::string path = userStorePath();
     QString current = QStringLiteral("A");
     int kept = 0;
