@@ -242,8 +242,12 @@ int HiveConnection::openWritable(const std::string& path, Refusal* refusal)
         rc = createSchema();
     if (rc == SQLITE_OK)
         rc = quickCheck();
-    if (rc == SQLITE_OK)
+    if (rc == SQLITE_OK) {
+        // Tables of another layout under our version number: the statements cannot be made
+        // over them, and the file is kept aside like a damaged one.
         rc = prepare();
+        rc = rc == SQLITE_ERROR ? SQLITE_CORRUPT : rc;
+    }
     if (rc != SQLITE_OK) {
         refusal->code = withDiskFull(m_db.get(), rc);
         close();

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -136,17 +138,19 @@ void TestSqliteHive::secondBatchIsRefused()
 
 void TestSqliteHive::corruptHiveIsKeptAside_data()
 {
-    QTest::addColumn<bool>("damagedDatabase");
+    QTest::addColumn<QString>("damage");
     QTest::addColumn<QStringList>("files");
 
-    // Garbage is caught before SQLite opens it; a damaged database by SQLite's own check.
-    QTest::newRow("garbage with its log") << false << QStringList{"", "-wal"};
-    QTest::newRow("damaged database") << true << QStringList{""};
+    // Garbage is caught before SQLite opens it; a damaged database by SQLite's own check; a
+    // sound database with other tables when our statements cannot be made over them.
+    QTest::newRow("garbage with its log") << u"garbage"_s << QStringList{"", "-wal"};
+    QTest::newRow("damaged database") << u"pages"_s << QStringList{""};
+    QTest::newRow("tables of another layout") << u"layout"_s << QStringList{""};
 }
 
 void TestSqliteHive::corruptHiveIsKeptAside()
 {
-    QFETCH(bool, damagedDatabase);
+    QFETCH(QString, damage);
     QFETCH(QStringList, files);
 
     TestHome home;
@@ -155,14 +159,23 @@ void TestSqliteHive::corruptHiveIsKeptAside()
     for (int i = 0; i < 8192; ++i)
         noise.append(char(i * 37 + 11));
     QByteArray garbage = noise;
-    if (damagedDatabase) {
+    if (damage != u"garbage"_s) {
         QCOMPARE(userSettings().saveNames(QStringList(200, QString(100, u'x'))), Settings::SaveResult::Saved);
+        if (damage == u"layout"_s) {
+            sqlite3* db = nullptr;
+            QCOMPARE(sqlite3_open(qPrintable(hiveFile(home)), &db), SQLITE_OK);
+            const int renamed = sqlite3_exec(db, "ALTER TABLE reg_values RENAME COLUMN folded TO lowered", nullptr,
+                                             nullptr, nullptr);
+            sqlite3_close(db);
+            QCOMPARE(renamed, SQLITE_OK);
+        }
         QFile file(hiveFile(home));
         QVERIFY(file.open(QIODevice::ReadOnly));
         garbage = file.readAll();
         QVERIFY(garbage.size() > 4096 + noise.size());
         // Keep page 1 (header and schema), scramble the tables' pages.
-        garbage.replace(4096, noise.size(), noise);
+        if (damage == u"pages"_s)
+            garbage.replace(4096, noise.size(), noise);
     }
     for (const QString& suffix : files) {
         QFile file(hiveFile(home) + suffix);
