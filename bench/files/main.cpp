@@ -23,13 +23,14 @@ class AnsweringPrompter : public Prompter
 {
 public:
     explicit AnsweringPrompter(QString path) : m_path(std::move(path)) {}
-    int MsgBox(const QString&, int, const QString&) override { return IDYES; }
-    QString InputBox(const QString&, const QString&) override { return {}; }
-    QString GetOpenFileName(QWidget*, const QList<FileFilter>&, const QString&, const QString&) override
+    void tell(const QString&, const QString&, Icon) override {}
+    Answer askYesNo(const QString&, const QString&, Icon) override { return Answer::Yes; }
+    QString askText(const QString&, const QString&) override { return {}; }
+    QString chooseFileToOpen(QWidget*, const QList<FileFilter>&, const QString&, const QString&) override
     {
         return m_path;
     }
-    QString GetSaveFileName(QWidget*, const QList<FileFilter>&, const QString&, const QString&) override
+    QString chooseFileToSave(QWidget*, const QList<FileFilter>&, const QString&, const QString&) override
     {
         return m_path;
     }
@@ -72,32 +73,32 @@ int main(int argc, char* argv[])
     std::vector<double> imports;
     std::vector<double> pastes;
     for (int run = 0; run < kRuns; ++run) {
-        form.nameList->Clear();
-        form.nameList->AddItems(names);
+        form.nameList->clear();
+        form.nameList->append(names);
         QFile::remove(path);
         QElapsedTimer clock;
         clock.start();
         form.exportList();
         exports.push_back(double(clock.nsecsElapsed()) / 1e6);
 
-        form.nameList->Clear();
-        form.nameList->AddItem(QStringLiteral("to be replaced"));
+        form.nameList->clear();
+        form.nameList->append(QStringLiteral("to be replaced"));
         clock.restart();
         form.importList();
         imports.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form.nameList->ListCount() != kNames || form.nameList->List(kNames - 1) != names.last()) {
-            std::fprintf(stderr, "imported %d names, expected %d\n", form.nameList->ListCount(), kNames);
+        if (form.nameList->count() != kNames || form.nameList->nameAt(kNames - 1) != names.last()) {
+            std::fprintf(stderr, "imported %d names, expected %d\n", form.nameList->count(), kNames);
             return 1;
         }
 
         // One name a line, as a column copied from a spreadsheet.
         QGuiApplication::clipboard()->setText(names.join(u'\n'));
-        form.nameList->Clear();
+        form.nameList->clear();
         clock.restart();
         form.pasteNames();
         pastes.push_back(double(clock.nsecsElapsed()) / 1e6);
         if (form.nameList->names() != names) {
-            std::fprintf(stderr, "pasted %d names, expected %d\n", form.nameList->ListCount(), kNames);
+            std::fprintf(stderr, "pasted %d names, expected %d\n", form.nameList->count(), kNames);
             return 1;
         }
     }

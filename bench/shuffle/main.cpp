@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);
-    form.nameList->AddItems(names);
+    form.nameList->append(names);
     form.show();
     QApplication::processEvents();
 

@@ -64,8 +64,8 @@ int main(int argc, char* argv[])
     form.flashy = form.shaky = form.sound = true;
     // A class: short names and one long enough to need the horizontal scroll bar.
     for (char c = 'A'; c <= 'Z'; ++c)
-        form.nameList->AddItem(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
-    form.nameList->AddItem(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
+        form.nameList->append(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
+    form.nameList->append(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
     form.show();
     runEvents(200);
 

@@ -160,7 +160,7 @@ void AboutBox::openLink(const QString& target, const QString& failure)
     // Only a missing program is the user's to fix; other failures pass silently.
     if (m_launcher.open(this, target) == UrlLauncher::NoAssociation)
         //: Title of the message that a link could not be opened.
-        m_prompter.MsgBox(failure, Prompter::vbOKOnly | Prompter::vbExclamation, tr("Oops!"));
+        m_prompter.tell(tr("Oops!"), failure, Prompter::Icon::Warning);
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event)

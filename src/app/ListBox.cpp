@@ -42,14 +42,14 @@ ListBox::ListBox(const QFont& font, QWidget* parent)
     connect(this, &ListBox::countChanged, this, &ListBox::updateExtent);
 }
 
-int ListBox::ListCount() const
+int ListBox::count() const
 {
     return m_model->count();
 }
 
-QString ListBox::List(int index) const
+QString ListBox::nameAt(int row) const
 {
-    return index >= 0 && index < m_model->count() ? m_model->text(index) : QString();
+    return row >= 0 && row < m_model->count() ? m_model->text(row) : QString();
 }
 
 QStringList ListBox::names() const
@@ -57,42 +57,39 @@ QStringList ListBox::names() const
     return m_model->texts();
 }
 
-int ListBox::ListIndex() const
+int ListBox::currentRow() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
-void ListBox::setListIndex(int index)
+void ListBox::setCurrentRow(int row)
 {
-    if (index < 0 || index >= ListCount())
+    if (row < 0 || row >= count())
         selectionModel()->clear();
     else
-        setCurrentIndex(m_model->index(index));
+        setCurrentIndex(m_model->index(row));
 }
 
-bool ListBox::AddItem(const QString& text, int index)
+bool ListBox::append(const QString& name)
 {
-    if (ListCount() >= kMaxNames)
-        return false;
-    m_model->insert(index < 0 ? ListCount() : index, text);
-    return true;
+    return append(QStringList{name}) == 1;
 }
 
-int ListBox::AddItems(const QStringList& texts)
+int ListBox::append(const QStringList& names)
 {
-    const int room = kMaxNames - ListCount();
-    const QStringList fitting = texts.size() > room ? texts.first(room) : texts;
+    const int room = kMaxNames - count();
+    const QStringList fitting = names.size() > room ? names.first(room) : names;
     m_model->append(fitting);
     return int(fitting.size());
 }
 
-void ListBox::RemoveItem(int index)
+void ListBox::removeAt(int row)
 {
-    m_model->remove(index);
+    m_model->remove(row);
 }
 
-void ListBox::Clear()
+void ListBox::clear()
 {
     m_model->clear();
 }
@@ -110,7 +107,7 @@ void ListBox::permute(const std::vector<int>& order)
     // With uniform item sizes the view gives every row the last row's size. While the name
     // that comes last is as tall as the one there now, every row keeps its place: repainting
     // the rows shows the new order, and laying all of them out again would only cost time.
-    const int last = ListCount() - 1;
+    const int last = count() - 1;
     if (last < 0 || rowHeight(order.back()) != rowHeight(last)) {
         m_model->permute(order, NameListModel::Layout::Changed);
         return;
@@ -129,7 +126,7 @@ void ListBox::permute(const std::vector<int>& order)
 void ListBox::updateExtent()
 {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const int pixels = ListCount() > 0 ? m_model->widestWidth() + scrollBar : 0;
+    const int pixels = count() > 0 ? m_model->widestWidth() + scrollBar : 0;
     if (pixels == m_extent)
         return;
     m_extent = pixels;

@@ -18,20 +18,21 @@ class ListBox : public QListView
 public:
     explicit ListBox(const QFont& font, QWidget* parent = nullptr);
 
-    int ListCount() const;
-    QString List(int index) const;
+    int count() const;
+    // The name at row, "" outside the list.
+    QString nameAt(int row) const;
     // The whole list, top to bottom.
     QStringList names() const;
-    // Selected position, -1 when nothing is selected.
-    int ListIndex() const;
-    void setListIndex(int index);
+    // Selected row, -1 when nothing is selected.
+    int currentRow() const;
+    void setCurrentRow(int row);
 
-    // index -1 appends. Returns false, adding nothing, when the list is full (kMaxNames).
-    bool AddItem(const QString& text, int index = -1);
-    // Appends as many of texts as fit; returns how many were added.
-    int AddItems(const QStringList& texts);
-    void RemoveItem(int index);
-    void Clear();
+    // Returns false, adding nothing, when the list is full (kMaxNames).
+    bool append(const QString& name);
+    // Appends as many of names as fit; returns how many were added.
+    int append(const QStringList& names);
+    void removeAt(int row);
+    void clear();
     // Re-orders the names: the name at order[j] goes to position j. The selection is lost.
     void permute(const std::vector<int>& order);
 

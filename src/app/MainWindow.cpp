@@ -238,7 +238,7 @@ void MainWindow::load()
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
 
-    m_wavdata = readFileData(folder + QStringLiteral("shuffle.wav"));
+    m_shuffleSound = readFileData(folder + QStringLiteral("shuffle.wav"));
 
     // Opening the store moves a damaged one aside; the user hears of it once the window is up.
     const QString damagedCopy = m_settings.takeDamagedCopy();
@@ -255,7 +255,7 @@ void MainWindow::load()
 
     if (rememberNames) {
         const QStringList remembered = m_settings.names();
-        const qsizetype leftOut = remembered.size() - nameList->AddItems(remembered);
+        const qsizetype leftOut = remembered.size() - nameList->append(remembered);
         if (leftOut > 0) {
             const QLocale numbers = textLocale();
             m_startNotices.append(
@@ -284,8 +284,9 @@ void MainWindow::unload()
     }
     // A newer version's store is never written, as the user was told at start-up.
     if (!failure.isEmpty() && !m_storeIsNewer)
-        m_services.prompter->MsgBox(MainWindowTexts::notSaved().arg(failure, m_settings.location()),
-                                    Prompter::vbExclamation, MainWindowTexts::oops());
+        m_services.prompter->tell(MainWindowTexts::oops(),
+                                  MainWindowTexts::notSaved().arg(failure, m_settings.location()),
+                                  Prompter::Icon::Warning);
 }
 
 bool MainWindow::saveNamesNow()
@@ -327,7 +328,7 @@ void MainWindow::showEvent(QShowEvent* event)
     // Told once, when the window is up.
     QTimer::singleShot(0, this, [this, notices = std::exchange(m_startNotices, QStringList())] {
         for (const QString& notice : notices)
-            m_services.prompter->MsgBox(notice, Prompter::vbExclamation, MainWindowTexts::oops());
+            m_services.prompter->tell(MainWindowTexts::oops(), notice, Prompter::Icon::Warning);
     });
 }
 
@@ -335,7 +336,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::layOut()
 {
-    m_maxmin = isMinimized() || isMaximized();
+    m_minimizedOrMaximized = isMinimized() || isMaximized();
     if (isMinimized())
         return;
 
@@ -344,8 +345,8 @@ void MainWindow::layOut()
                          m_buttonPanelBounds.width, m_shuffleButtonBounds.height);
     m_nameListBounds = layout.list;
     placeInTwips(nameList, m_nameListBounds);
-    m_buttonPanelBounds.left = layout.pictureLeft;
-    m_buttonPanelBounds.top = layout.pictureTop;
+    m_buttonPanelBounds.left = layout.buttonPanelLeft;
+    m_buttonPanelBounds.top = layout.buttonPanelTop;
     placeInTwips(buttonPanel, m_buttonPanelBounds);
     m_shuffleButtonBounds.left = layout.shuffleLeft;
     m_shuffleButtonBounds.top = layout.shuffleTop;

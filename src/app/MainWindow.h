@@ -75,12 +75,12 @@ public:
     QTimer* shuffleTimer; // one re-order every 10 ms while shuffling
     QTimer* enableTimer;  // applies the enabling rule 1 ms after the list's count changes
 
-    bool maxmin() const { return m_maxmin; }
+    bool minimizedOrMaximized() const { return m_minimizedOrMaximized; }
     bool shifted() const { return m_shifted; }
     // How far the shake moved the window's contents to the right, in pixels.
     int contentShift() const { return m_contentShift; }
     QString helpFile() const { return m_helpFile; }
-    QByteArray wavdata() const { return m_wavdata; }
+    QByteArray shuffleSound() const { return m_shuffleSound; }
     // Window's left edge in twips, kept exactly across shakes.
     float leftTwips() const;
     void setLeftTwips(float twips);
@@ -155,17 +155,17 @@ private:
 
     MainWindowServices m_services;
     Settings& m_settings;
-    QByteArray m_wavdata;
+    QByteArray m_shuffleSound;
     QString m_helpFile;
     DrawOrder m_draw;
     ContextHelp* m_contextHelp = nullptr;
-    bool m_maxmin = false;
+    bool m_minimizedOrMaximized = false;
     bool m_shifted = false;
     bool m_enableTimerActive = true;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
     bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept
-    QStringList m_startNotices; // what start-up has to tell the user once the window is up
+    QStringList m_startNotices;  // what start-up has to tell the user once the window is up
     // Where the shake last put the window, and the places it moved from and to, in pixels.
     std::optional<float> m_leftTwips;
     std::array<int, 2> m_askedLeft{};

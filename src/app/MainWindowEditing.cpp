@@ -15,14 +15,15 @@
 
 void MainWindow::addName()
 {
-    const QString name = m_services.prompter->InputBox(tr("Enter a name to add to the list."), tr("Add Name"));
+    const QString name = m_services.prompter->askText(tr("Add Name"), tr("Enter a name to add to the list."));
     if (name.isEmpty())
         return;
-    if (!nameList->AddItem(name)) {
+    if (!nameList->append(name)) {
         //: %1 is the largest number of names (32,767), written as numbers are in the language.
-        m_services.prompter->MsgBox(
+        m_services.prompter->tell(
+            MainWindowTexts::oops(),
             tr("The list is full. It can hold at most %1 names.").arg(textLocale().toString(kMaxNames)),
-            Prompter::vbExclamation, MainWindowTexts::oops());
+            Prompter::Icon::Warning);
         return;
     }
 }
@@ -38,31 +39,31 @@ void MainWindow::addNames(const QString& text)
     // Read as the import reads a file's lines, and added in one go: the extent and the
     // buttons follow once.
     NameListFiles files(*m_services.prompter, this, m_settings);
-    files.addNames(text, nameList->ListCount(), [this](const QStringList& names) { nameList->AddItems(names); });
+    files.addNames(text, nameList->count(), [this](const QStringList& names) { nameList->append(names); });
 }
 
 void MainWindow::removeName()
 {
-    const int selected = nameList->ListIndex();
+    const int selected = nameList->currentRow();
     if (selected == -1) {
-        m_services.prompter->MsgBox(tr("A name must be selected to perform this action."), Prompter::vbExclamation,
-                                    MainWindowTexts::oops());
+        m_services.prompter->tell(MainWindowTexts::oops(), tr("A name must be selected to perform this action."),
+                                  Prompter::Icon::Warning);
         return;
     }
     //: %1 is the selected name.
-    const QString prompt = tr("Remove \"%1\" from the list?").arg(nameList->List(selected));
-    if (m_services.prompter->MsgBox(prompt, Prompter::vbYesNo | Prompter::vbQuestion,
-                                    MainWindowTexts::pleaseConfirm()) == Prompter::IDYES)
-        nameList->RemoveItem(selected);
+    const QString prompt = tr("Remove \"%1\" from the list?").arg(nameList->nameAt(selected));
+    if (m_services.prompter->askYesNo(MainWindowTexts::pleaseConfirm(), prompt, Prompter::Icon::Question) ==
+        Prompter::Answer::Yes)
+        nameList->removeAt(selected);
 }
 
 void MainWindow::clearNames()
 {
-    if (m_services.prompter->MsgBox(tr("This will erase all names in the list. Do you wish to continue?"),
-                                    Prompter::vbYesNo | Prompter::vbQuestion,
-                                    MainWindowTexts::pleaseConfirm()) != Prompter::IDYES)
+    if (m_services.prompter->askYesNo(MainWindowTexts::pleaseConfirm(),
+                                      tr("This will erase all names in the list. Do you wish to continue?"),
+                                      Prompter::Icon::Question) != Prompter::Answer::Yes)
         return;
-    nameList->Clear();
+    nameList->clear();
 }
 
 void MainWindow::exitProgram()
@@ -83,7 +84,7 @@ void MainWindow::setEnableTimerActive(bool enabled)
 
 void MainWindow::enableButtons()
 {
-    const bool any = nameList->ListCount() != 0;
+    const bool any = nameList->count() != 0;
     removeButton->setEnabled(any);
     clearButton->setEnabled(any);
     printButton->setEnabled(any);

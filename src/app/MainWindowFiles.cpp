@@ -28,8 +28,8 @@ QStringList localFiles(const QMimeData* mime)
 std::function<void(const QStringList&)> replacing(ListBox* list)
 {
     return [list](const QStringList& names) {
-        list->Clear();
-        list->AddItems(names);
+        list->clear();
+        list->append(names);
     };
 }
 
@@ -38,7 +38,7 @@ std::function<void(const QStringList&)> replacing(ListBox* list)
 void MainWindow::importList()
 {
     NameListFiles files(*m_services.prompter, this, m_settings);
-    files.importList(nameList->ListCount() > 0, replacing(nameList));
+    files.importList(nameList->count() > 0, replacing(nameList));
 }
 
 void MainWindow::dropNames(const QStringList& files, const QString& text)
@@ -51,7 +51,7 @@ void MainWindow::dropNames(const QStringList& files, const QString& text)
     if (!importButton->isEnabled())
         return;
     NameListFiles names(*m_services.prompter, this, m_settings);
-    names.importDropped(nameList->ListCount() > 0, files, replacing(nameList));
+    names.importDropped(nameList->count() > 0, files, replacing(nameList));
 }
 
 bool MainWindow::takeDrag(QDropEvent* event)

@@ -57,6 +57,6 @@ void MainWindow::printList()
     if (m_services.printer)
         m_services.printer->KillDoc();
     //: "The was" is a slip in the English text, kept as users know it: it means "There was an error printing the list."
-    m_services.prompter->MsgBox(tr("The was an error printing the list."), Prompter::vbCritical,
-                                MainWindowTexts::oops());
+    m_services.prompter->tell(MainWindowTexts::oops(), tr("The was an error printing the list."),
+                              Prompter::Icon::Critical);
 }

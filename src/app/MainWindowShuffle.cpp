@@ -28,9 +28,9 @@ constexpr float kShakeTwips = 100;
 
 void MainWindow::toggleShuffle()
 {
-    if (nameList->ListCount() < 2) {
-        m_services.prompter->MsgBox(tr("You must add at least two names to the list first."), Prompter::vbExclamation,
-                                    MainWindowTexts::oops());
+    if (nameList->count() < 2) {
+        m_services.prompter->tell(MainWindowTexts::oops(), tr("You must add at least two names to the list first."),
+                                  Prompter::Icon::Warning);
         return;
     }
 
@@ -66,25 +66,26 @@ void MainWindow::shuffleTick()
 {
     // 1. Re-order. The list shows the new order from its first name and from the names'
     // start, as a list box emptied and filled again does, however it was scrolled.
-    nameList->permute(m_draw.draw(nameList->ListCount(), *m_services.random));
+    nameList->permute(m_draw.draw(nameList->count(), *m_services.random));
     nameList->verticalScrollBar()->setValue(0);
     nameList->horizontalScrollBar()->setValue(0);
 
     // 2. Sound.
     if (sound) {
-        if (!m_wavdata.isEmpty()) {
-            m_services.sound->play(m_wavdata);
+        if (!m_shuffleSound.isEmpty()) {
+            m_services.sound->play(m_shuffleSound);
         } else if (!m_soundErrorOpen) {
             // Ticks keep coming while the message is open; they must not stack copies of it.
             m_soundErrorOpen = true;
-            m_services.prompter->MsgBox(
+            m_services.prompter->tell(
+                //: Title of the message that the sound file is missing.
+                tr("Sound Error"),
                 //: "shuffle.wav" is the file's name: keep it as it is.
                 tr("Nimbrel cannot find the sound file it needs to play sound while shuffling. The file "
                    "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
                    "deleted. You should replace the file or reinstall the program if you wish to play "
                    "sound while shuffling. Sound will be disabled."),
-                //: Title of the message that the sound file is missing.
-                Prompter::vbExclamation, tr("Sound Error"));
+                Prompter::Icon::Warning);
             m_soundErrorOpen = false;
             sound = false;
             m_settings.setFlag(SettingsKeys::Sound, false);
@@ -92,7 +93,7 @@ void MainWindow::shuffleTick()
     }
 
     // 3. Shake: the window where it can place itself, otherwise what it holds.
-    if (shaky && !m_maxmin) {
+    if (shaky && !m_minimizedOrMaximized) {
         if (shakeMovesWindow)
             setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
         else

@@ -1,6 +1,5 @@
 #include "NameListFiles.h"
 
-#include "FileDialogs.h"
 #include "NameListCodec.h"
 #include "settings/Settings.h"
 #include "ui/Prompter.h"
@@ -22,13 +21,12 @@ NameListFiles::NameListFiles(Prompter& prompter, QWidget* owner, Settings& setti
 {
 }
 
-QString NameListFiles::filter()
+QList<Prompter::FileFilter> NameListFiles::filters()
 {
-    // The dialogs' "|" form: description, pattern, description, pattern.
     //: A choice in the file dialog's file type list; keep "(*.txt)".
-    return tr("Text Files (*.txt)") + QStringLiteral("|*.txt|") +
-           //: A choice in the file dialog's file type list; keep "(*.*)".
-           tr("All Files (*.*)") + QStringLiteral("|*.*");
+    return {{tr("Text Files (*.txt)"), QStringLiteral("*.txt")},
+            //: A choice in the file dialog's file type list; keep "(*.*)".
+            {tr("All Files (*.*)"), QStringLiteral("*.*")}};
 }
 
 QString NameListFiles::notImported(const QString& path, const QString& why)
@@ -50,16 +48,17 @@ void NameListFiles::rememberFile(const QString& path)
 void NameListFiles::oops(const QString& text)
 {
     //: Title of the message boxes that report a failed import, export or paste.
-    m_prompter.MsgBox(text, Prompter::vbExclamation, tr("Oops!"));
+    m_prompter.tell(tr("Oops!"), text, Prompter::Icon::Warning);
 }
 
 bool NameListFiles::confirmReplace(bool listHasNames)
 {
     return !listHasNames ||
-           m_prompter.MsgBox(
-               tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+           m_prompter.askYesNo(
                //: Title of the Yes/No question before an import replaces the list.
-               Prompter::vbYesNo | Prompter::vbExclamation, tr("Confirmation")) == Prompter::IDYES;
+               tr("Confirmation"),
+               tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
+               Prompter::Icon::Warning) == Prompter::Answer::Yes;
 }
 
 void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
@@ -68,7 +67,7 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
         return;
     //: Title of the file dialog that chooses the file to import.
     const QString path =
-        FileDialogs::showOpenDialog(m_prompter, m_owner, filter(), tr("Select file to import..."), lastUsedFolder());
+        m_prompter.chooseFileToOpen(m_owner, filters(), tr("Select file to import..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     importPath(path, replaceList);
@@ -151,8 +150,7 @@ void NameListFiles::addNames(const QString& text, int listCount,
 void NameListFiles::exportList(const QStringList& names)
 {
     //: Title of the file dialog that chooses the file to export to.
-    const QString path =
-        FileDialogs::showSaveDialog(m_prompter, m_owner, filter(), tr("Select export file..."), lastUsedFolder());
+    const QString path = m_prompter.chooseFileToSave(m_owner, filters(), tr("Select export file..."), lastUsedFolder());
     if (path.isEmpty())
         return;
     rememberFile(path);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Prompter.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -7,7 +9,6 @@
 #include <functional>
 
 class Settings;
-class Prompter;
 class QWidget;
 
 // Import and export of the name list through the file dialogs, for the main window's two
@@ -41,7 +42,7 @@ public:
 
 private:
     // The file type choices of both dialogs.
-    static QString filter();
+    static QList<Prompter::FileFilter> filters();
     // "Could not import ...": the path and why (a sentence without its full stop).
     static QString notImported(const QString& path, const QString& why);
     bool confirmReplace(bool listHasNames);

@@ -99,15 +99,15 @@ private:
 
 } // namespace
 
-QString QtPrompter::GetOpenFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                                    const QString& initialFolder)
+QString QtPrompter::chooseFileToOpen(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                                     const QString& initialFolder)
 {
     FileDialog dialog(owner ? owner : m_owner.data(), filters, title, initialFolder, false);
     return dialog.choose();
 }
 
-QString QtPrompter::GetSaveFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                                    const QString& initialFolder)
+QString QtPrompter::chooseFileToSave(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                                     const QString& initialFolder)
 {
     FileDialog dialog(owner ? owner : m_owner.data(), filters, title, initialFolder, true);
     return dialog.choose();

@@ -13,52 +13,45 @@ QWidget* ownerFor(QWidget* owner)
     return modal ? modal : owner;
 }
 
-} // namespace
-
-int QtPrompter::MsgBox(const QString& prompt, int style, const QString& title)
+QMessageBox::Icon qtIcon(Prompter::Icon icon)
 {
-    QMessageBox box(ownerFor(m_owner));
-    box.setWindowTitle(title);
-    box.setText(prompt);
-    switch (style & 0x70) {
-    case vbCritical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case vbQuestion:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case vbExclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case vbInformation:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
+    switch (icon) {
+    case Prompter::Icon::Critical:
+        return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+        return QMessageBox::Question;
+    case Prompter::Icon::Warning:
+        return QMessageBox::Warning;
+    case Prompter::Icon::Information:
+        return QMessageBox::Information;
+    case Prompter::Icon::None:
         break;
     }
-    if ((style & 0x0F) == vbYesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setDefaultButton(QMessageBox::Ok);
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return IDYES;
-    case QMessageBox::No:
-        return IDNO;
-    default:
-        return IDOK;
-    }
+    return QMessageBox::NoIcon;
 }
 
-QString QtPrompter::InputBox(const QString& prompt, const QString& title)
+} // namespace
+
+void QtPrompter::tell(const QString& title, const QString& text, Icon icon)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, ownerFor(m_owner));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+Prompter::Answer QtPrompter::askYesNo(const QString& title, const QString& text, Icon icon)
+{
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, ownerFor(m_owner));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPrompter::askText(const QString& title, const QString& text)
 {
     QInputDialog dialog(ownerFor(m_owner));
     dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
+    dialog.setLabelText(text);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(QString());
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

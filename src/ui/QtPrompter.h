@@ -12,13 +12,14 @@ public:
     explicit QtPrompter(QWidget* owner = nullptr) : m_owner(owner) {}
     void setOwner(QWidget* owner) { m_owner = owner; }
 
-    int MsgBox(const QString& prompt, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title) override;
+    void tell(const QString& title, const QString& text, Icon icon) override;
+    Answer askYesNo(const QString& title, const QString& text, Icon icon) override;
+    QString askText(const QString& title, const QString& text) override;
     // Qt's own file dialog (QtFileDialogs.cpp), the same on every desktop.
-    QString GetOpenFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                            const QString& initialFolder) override;
-    QString GetSaveFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                            const QString& initialFolder) override;
+    QString chooseFileToOpen(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                             const QString& initialFolder) override;
+    QString chooseFileToSave(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                             const QString& initialFolder) override;
 
 private:
     QPointer<QWidget> m_owner;

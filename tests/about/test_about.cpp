@@ -168,7 +168,7 @@ void TestAbout::linkClick()
     MainWindow& f = fx.open();
     fx.launcher.result = result;
     if (!message.isEmpty())
-        fx.prompter.answer(Prompter::IDOK);
+        fx.prompter.expectMessage();
 
     AboutBox box(&f, fx.launcher, fx.prompter);
     box.show();
@@ -183,7 +183,7 @@ void TestAbout::linkClick()
         QCOMPARE(fx.prompter.calls.size(), 1);
         QCOMPARE(fx.prompter.calls[0].prompt, message);
         QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
-        QCOMPARE(fx.prompter.calls[0].style, Prompter::vbOKOnly | Prompter::vbExclamation);
+        QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Warning);
     }
     QVERIFY(box.isVisible());
     QCOMPARE(box.result(), 0);

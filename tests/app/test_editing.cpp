@@ -52,17 +52,17 @@ void TestEditing::listButtonsFollowTheList()
     QTRY_VERIFY(listButtonsEnabled(f));
 
     // Removing the last name empties the extent and disables the buttons again.
-    f.nameList->setListIndex(0);
-    fx.prompter.answer(Prompter::IDYES);
+    f.nameList->setCurrentRow(0);
+    fx.prompter.answer(Prompter::Answer::Yes);
     f.removeName();
-    QCOMPARE(f.nameList->ListCount(), 0);
+    QCOMPARE(f.nameList->count(), 0);
     QCOMPARE(f.nameList->horizontalExtent(), 0);
     QTRY_VERIFY(!listButtonsEnabled(f));
 
     fx.prompter.type(QStringLiteral("Bob"));
     f.addName();
     QTRY_VERIFY(listButtonsEnabled(f));
-    fx.prompter.answer(Prompter::IDYES);
+    fx.prompter.answer(Prompter::Answer::Yes);
     f.clearNames();
     QTRY_VERIFY(!listButtonsEnabled(f));
     // Nothing more is scheduled once the buttons are in line: the rule does not run free.
@@ -88,12 +88,12 @@ void TestEditing::addName()
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItem(QStringLiteral("Ann"));
-    f.nameList->setListIndex(0);
+    f.nameList->append(QStringLiteral("Ann"));
+    f.nameList->setCurrentRow(0);
     const int extentBefore = f.nameList->horizontalExtent();
     fx.prompter.type(typed);
     f.addName();
-    QCOMPARE(f.nameList->ListIndex(), 0); // the new name is not selected
+    QCOMPARE(f.nameList->currentRow(), 0); // the new name is not selected
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].kind, ScriptedPrompter::Call::Input);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Enter a name to add to the list."));
@@ -111,15 +111,15 @@ void TestEditing::addToAFullList()
     QStringList many;
     for (int i = 0; i < kMaxNames; ++i)
         many << QString::number(i);
-    QCOMPARE(f.nameList->AddItems(many + QStringList{QStringLiteral("one too many")}), kMaxNames);
+    QCOMPARE(f.nameList->append(many + QStringList{QStringLiteral("one too many")}), kMaxNames);
 
     fx.prompter.type(QStringLiteral("late"));
-    fx.prompter.answer(Prompter::IDOK);
+    fx.prompter.expectMessage();
     f.addName();
-    QCOMPARE(f.nameList->ListCount(), kMaxNames);
+    QCOMPARE(f.nameList->count(), kMaxNames);
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
-    QCOMPARE(fx.prompter.calls[1].style, 48);
+    QCOMPARE(fx.prompter.calls[1].icon, Prompter::Icon::Warning);
     QCOMPARE(fx.prompter.calls[1].prompt, QStringLiteral("The list is full. It can hold at most 32,767 names."));
 }
 
@@ -127,39 +127,39 @@ void TestEditing::removeWithoutSelection()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItem(QStringLiteral("Ann"));
-    fx.prompter.answer(Prompter::IDOK);
+    f.nameList->append(QStringLiteral("Ann"));
+    fx.prompter.expectMessage();
     f.removeName();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("A name must be selected to perform this action."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
-    QCOMPARE(fx.prompter.calls[0].style, 48);
-    QCOMPARE(f.nameList->ListCount(), 1);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Warning);
+    QCOMPARE(f.nameList->count(), 1);
 }
 
 void TestEditing::removeAnswered_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Prompter::Answer>("answer");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("yes") << int(Prompter::IDYES) << QStringList{QStringLiteral("Ann"), QStringLiteral("Cy")};
-    QTest::newRow("no") << int(Prompter::IDNO)
+    QTest::newRow("yes") << Prompter::Answer::Yes << QStringList{QStringLiteral("Ann"), QStringLiteral("Cy")};
+    QTest::newRow("no") << Prompter::Answer::No
                         << QStringList{QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")};
 }
 
 void TestEditing::removeAnswered()
 {
-    QFETCH(int, answer);
+    QFETCH(Prompter::Answer, answer);
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
-    f.nameList->setListIndex(1);
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
+    f.nameList->setCurrentRow(1);
     fx.prompter.answer(answer);
     f.removeName();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Remove \"Bo \"B\" Bo\" from the list?"));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
-    QCOMPARE(fx.prompter.calls[0].style, 36);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Question);
     QCOMPARE(MainWindowFixture::names(f), after);
     QVERIFY(f.nameList->horizontalExtent() > 0);
 }
@@ -177,16 +177,16 @@ void TestEditing::deleteKeyActsAsRemove()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.sound = f.shaky = f.flashy = false;
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.nameList->setListIndex(1);
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->setCurrentRow(1);
     if (shuffling)
         f.toggleShuffle();
     else
-        fx.prompter.answer(Prompter::IDYES);
+        fx.prompter.answer(Prompter::Answer::Yes);
     QTest::keyClick(f.nameList, Qt::Key_Delete);
     if (shuffling) {
         QCOMPARE(fx.prompter.calls.size(), 0);
-        QCOMPARE(f.nameList->ListCount(), 2);
+        QCOMPARE(f.nameList->count(), 2);
         f.toggleShuffle();
         QCOMPARE(f.shuffleButton->text(), QStringLiteral("Shuffle"));
         return;
@@ -198,26 +198,26 @@ void TestEditing::deleteKeyActsAsRemove()
 
 void TestEditing::clearAnswered_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Prompter::Answer>("answer");
     QTest::addColumn<int>("count");
-    QTest::newRow("yes") << int(Prompter::IDYES) << 0;
-    QTest::newRow("no") << int(Prompter::IDNO) << 2;
+    QTest::newRow("yes") << Prompter::Answer::Yes << 0;
+    QTest::newRow("no") << Prompter::Answer::No << 2;
 }
 
 void TestEditing::clearAnswered()
 {
-    QFETCH(int, answer);
+    QFETCH(Prompter::Answer, answer);
     QFETCH(int, count);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     fx.prompter.answer(answer);
     f.clearNames();
     QCOMPARE(fx.prompter.calls[0].prompt,
              QStringLiteral("This will erase all names in the list. Do you wish to continue?"));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
-    QCOMPARE(fx.prompter.calls[0].style, 36);
-    QCOMPARE(f.nameList->ListCount(), count);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Question);
+    QCOMPARE(f.nameList->count(), count);
     QCOMPARE(f.nameList->horizontalExtent() == 0, count == 0);
 }
 
@@ -244,12 +244,13 @@ void TestEditing::realDialogs()
         }
     });
     closer.start();
-    QCOMPARE(prompter.MsgBox(QStringLiteral("Sure?"), 36, QStringLiteral("Please Confirm")), int(Prompter::IDYES));
+    QCOMPARE(prompter.askYesNo(QStringLiteral("Please Confirm"), QStringLiteral("Sure?"), Prompter::Icon::Question),
+             Prompter::Answer::Yes);
     QCOMPARE(seenTitle, QStringLiteral("Please Confirm"));
     QCOMPARE(seenIcon, QMessageBox::Question);
-    QCOMPARE(prompter.MsgBox(QStringLiteral("No."), 48, QStringLiteral("Oops!")), int(Prompter::IDOK));
+    prompter.tell(QStringLiteral("Oops!"), QStringLiteral("No."), Prompter::Icon::Warning);
     QCOMPARE(seenIcon, QMessageBox::Warning);
-    QCOMPARE(prompter.InputBox(QStringLiteral("Name?"), QStringLiteral("Add Name")), QStringLiteral("Zed"));
+    QCOMPARE(prompter.askText(QStringLiteral("Add Name"), QStringLiteral("Name?")), QStringLiteral("Zed"));
     QCOMPARE(seenTitle, QStringLiteral("Add Name"));
 }
 

@@ -95,7 +95,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     const QString mode = args.value(0);
     if (mode == QLatin1String("save")) {
         // The whole list, then the close, killed somewhere in its save.
-        form.nameList->AddItems(listOf(args.value(1), kFullList));
+        form.nameList->append(listOf(args.value(1), kFullList));
         QTimer::singleShot(0, &form, [&form] {
             say("closing");
             form.close();
@@ -103,7 +103,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
         return app.exec();
     }
 
-    form.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    form.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
     QTimer ready;
     ready.setInterval(5);
     QObject::connect(&ready, &QTimer::timeout, &form, [&] {

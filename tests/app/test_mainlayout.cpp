@@ -21,7 +21,7 @@ void TestMainLayout::layout_data()
     QTest::addColumn<float>("clientWidth");
     QTest::addColumn<float>("clientHeight");
     QTest::addColumn<TwipsRect>("list");
-    QTest::addColumn<float>("pictureLeft");
+    QTest::addColumn<float>("buttonPanelLeft");
     QTest::addColumn<float>("shuffleTop");
 
     QTest::newRow("design size") << 4830.f << 3990.f << TwipsRect{75, 75, 3290, 2980} << 3440.f << 3180.f;
@@ -41,13 +41,13 @@ void TestMainLayout::layout()
     QFETCH(float, clientWidth);
     QFETCH(float, clientHeight);
     QFETCH(TwipsRect, list);
-    QFETCH(float, pictureLeft);
+    QFETCH(float, buttonPanelLeft);
     QFETCH(float, shuffleTop);
 
     const MainLayout out = layOutMainWindow(clientWidth, clientHeight, kPrevious, kPictureWidth, kShuffleHeight);
     QCOMPARE(out.list, list);
-    QCOMPARE(out.pictureLeft, pictureLeft);
-    QCOMPARE(out.pictureTop, list.top);
+    QCOMPARE(out.buttonPanelLeft, buttonPanelLeft);
+    QCOMPARE(out.buttonPanelTop, list.top);
     QCOMPARE(out.shuffleLeft, list.left);
     QCOMPARE(out.shuffleTop, shuffleTop);
     QCOMPARE(out.shuffleWidth, list.width);

@@ -61,7 +61,7 @@ void TestMainWindow::controlsAsDesigned()
     MainWindowFixture fx;
     MainWindowFixture::store().saveNames({QStringLiteral("Ann")});
     MainWindow& f = fx.open();
-    QCOMPARE(f.nameList->ListCount(), 1);
+    QCOMPARE(f.nameList->count(), 1);
     auto* b = f.findChild<QPushButton*>(name);
     QVERIFY(b);
     QCOMPARE(b->text(), caption);
@@ -93,7 +93,7 @@ void TestMainWindow::designSizeLayout()
     QCOMPARE(f.shuffleButton->property("WhatsThisHelpID").toInt(), 2);
 
     // Keyboard order: the list, Shuffle, then the column from the bottom of its tab indexes up.
-    f.nameList->AddItem(QStringLiteral("Ann")); // so that every button takes the focus
+    f.nameList->append(QStringLiteral("Ann")); // so that every button takes the focus
     QTRY_VERIFY(f.removeButton->isEnabled());
     QApplication::setActiveWindow(&f);
     f.nameList->setFocus();
@@ -106,7 +106,7 @@ void TestMainWindow::designSizeLayout()
              QStringLiteral(
                  "nameList shuffleButton exportButton importButton optionsButton aboutButton printButton helpButton "
                  "exitButton clearButton removeButton addButton"));
-    QVERIFY(!f.maxmin());
+    QVERIFY(!f.minimizedOrMaximized());
 }
 
 void TestMainWindow::offeredToScreenReaders()
@@ -154,15 +154,15 @@ void TestMainWindow::minimiseMaximiseRestore()
     const TwipsRect designed = f.nameListBounds();
 
     f.showMinimized();
-    QTRY_VERIFY(f.maxmin());
+    QTRY_VERIFY(f.minimizedOrMaximized());
     QCOMPARE(f.nameListBounds(), designed);
 
     f.showNormal();
-    QTRY_VERIFY(!f.maxmin());
+    QTRY_VERIFY(!f.minimizedOrMaximized());
     QCOMPARE(f.nameListBounds(), designed);
 
     f.showMaximized();
-    QTRY_VERIFY(f.maxmin());
+    QTRY_VERIFY(f.minimizedOrMaximized());
     QTRY_COMPARE(f.nameListBounds().width, float(f.width()) * 15 - (1365 + 175));
 }
 
@@ -174,20 +174,20 @@ void TestMainWindow::extentFollowsWidestName()
     const QFontMetrics metrics(f.nameList->font());
     const QString wide = QStringLiteral("A name much wider than the list itself, by a long way");
 
-    f.nameList->AddItem(QStringLiteral("Al"));
+    f.nameList->append(QStringLiteral("Al"));
     QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
 
-    f.nameList->AddItem(wide);
+    f.nameList->append(wide);
     QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(wide) + scrollBar);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QTRY_VERIFY(f.nameList->horizontalScrollBar()->maximum() > 0);
 
-    f.nameList->RemoveItem(1);
+    f.nameList->removeAt(1);
     QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
     QTRY_COMPARE(f.nameList->horizontalScrollBar()->maximum(), 0);
 
-    f.nameList->RemoveItem(0);
+    f.nameList->removeAt(0);
     QCOMPARE(f.nameList->horizontalExtent(), 0);
 }
 
@@ -197,7 +197,7 @@ void TestMainWindow::extentMeasuresAmpersands()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     const QFontMetrics metrics(f.nameList->font());
-    f.nameList->AddItem(QStringLiteral("Tom&&Jerry&Co"));
+    f.nameList->append(QStringLiteral("Tom&&Jerry&Co"));
     QCOMPARE(f.nameList->nameModel()->widestWidth(), metrics.horizontalAdvance(QStringLiteral("Tom&&Jerry&Co")));
     QVERIFY(f.nameList->nameModel()->widestWidth() > metrics.horizontalAdvance(QStringLiteral("Tom&JerryCo")));
 }
@@ -209,17 +209,17 @@ void TestMainWindow::extentAfterReorderEqualsRemeasure()
     QStringList names;
     for (int i = 0; i < 200; ++i)
         names << QString(i % 37 + 1, QLatin1Char('a' + i % 26)) + QString::number(i);
-    f.nameList->AddItems(names);
+    f.nameList->append(names);
     std::vector<int> order(names.size());
     for (int j = 0; j < int(order.size()); ++j)
         order[j] = (j * 7 + 3) % int(order.size()); // 7 is coprime with 200: a permutation
     f.nameList->permute(order);
 
     int widest = 0;
-    for (int i = 0; i < f.nameList->ListCount(); ++i) {
-        QCOMPARE(f.nameList->List(i), names[order[i]]);
-        QCOMPARE(f.nameList->nameModel()->width(i), f.nameList->nameModel()->measure(f.nameList->List(i)));
-        widest = std::max(widest, f.nameList->nameModel()->measure(f.nameList->List(i)));
+    for (int i = 0; i < f.nameList->count(); ++i) {
+        QCOMPARE(f.nameList->nameAt(i), names[order[i]]);
+        QCOMPARE(f.nameList->nameModel()->width(i), f.nameList->nameModel()->measure(f.nameList->nameAt(i)));
+        widest = std::max(widest, f.nameList->nameModel()->measure(f.nameList->nameAt(i)));
     }
     QCOMPARE(f.nameList->nameModel()->widestWidth(), widest);
 }
@@ -231,7 +231,7 @@ void TestMainWindow::enterPressesShuffle()
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     f.nameList->setFocus();
-    fx.prompter.answer(Prompter::IDOK);
+    fx.prompter.expectMessage();
     QTest::keyClick(f.nameList, Qt::Key_Return); // Shuffle on an empty list: the warning
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));

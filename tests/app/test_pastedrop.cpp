@@ -55,14 +55,14 @@ void TestPasteDrop::paste()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.sound = f.shaky = f.flashy = false;
-    f.nameList->AddItems(QStringList(before, QStringLiteral("Old")));
+    f.nameList->append(QStringList(before, QStringLiteral("Old")));
     f.show();
     f.activateWindow(); // the shortcut is the active window's
     QVERIFY(QTest::qWaitForWindowActive(&f));
     if (shuffling)
         f.toggleShuffle();
     if (!message.isEmpty())
-        fx.prompter.answer(Prompter::IDOK);
+        fx.prompter.expectMessage();
     const QSignalSpy steps(f.nameList, &ListBox::countChanged);
     // Ctrl+V on the list, Shift+Insert on a button: both paste once.
     QTest::keyClick(f.nameList, Qt::Key_V, Qt::ControlModifier);
@@ -83,20 +83,22 @@ void TestPasteDrop::drop_data()
     QTest::addColumn<QStringList>("files"); // in the program folder; "." is the folder itself
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("shuffling");
-    QTest::addColumn<int>("answer");     // to the one question or message, 0 when none comes
+    QTest::addColumn<QString>("answer"); // to the one question (Yes) or message (OK), "" when none comes
     QTest::addColumn<QString>("prompt"); // %1 the first file
     QTest::addColumn<QStringList>("after");
     const QStringList old{"Old", "Older"}, file{"names.txt"}, imported{"Ann", "  ", "Ann"};
     const QString confirm("This will overwrite any names you currently have in the list. Do you wish to continue?");
-    QTest::newRow("file, empty list: no question") << file << "" << false << 0 << "" << imported;
-    QTest::newRow("file, Yes") << file << "" << false << int(Prompter::IDYES) << confirm << imported;
-    QTest::newRow("several files") << file + file << "" << false << int(Prompter::IDOK)
+    QTest::newRow("file, empty list: no question") << file << "" << false << ""
+                                                   << "" << imported;
+    QTest::newRow("file, Yes") << file << "" << false << "Yes" << confirm << imported;
+    QTest::newRow("several files") << file + file << "" << false << "OK"
                                    << "Only one file can be imported at a time. The list is unchanged." << old;
-    QTest::newRow("a folder") << QStringList{"."} << "" << false << int(Prompter::IDOK)
+    QTest::newRow("a folder") << QStringList{"."} << "" << false << "OK"
                               << "Could not import \"%1\".\nIt is a folder, not a file.\nThe list is unchanged." << old;
-    QTest::newRow("text: added as pasted")
-        << QStringList() << "Kim\r\n\r\nLou" << false << 0 << "" << old + QStringList{"Kim", "Lou"};
-    QTest::newRow("file while shuffling") << file << "" << true << 0 << "" << old;
+    QTest::newRow("text: added as pasted") << QStringList() << "Kim\r\n\r\nLou" << false << ""
+                                           << "" << old + QStringList{"Kim", "Lou"};
+    QTest::newRow("file while shuffling") << file << "" << true << ""
+                                          << "" << old;
 }
 
 void TestPasteDrop::drop()
@@ -104,7 +106,7 @@ void TestPasteDrop::drop()
     QFETCH(QStringList, files);
     QFETCH(QString, text);
     QFETCH(bool, shuffling);
-    QFETCH(int, answer);
+    QFETCH(QString, answer);
     QFETCH(QString, prompt);
     QFETCH(QStringList, after);
     MainWindowFixture fx;
@@ -113,7 +115,7 @@ void TestPasteDrop::drop()
     const QStringList before = QTest::currentDataTag() == QLatin1String("file, empty list: no question")
                                    ? QStringList()
                                    : QStringList{"Old", "Older"};
-    f.nameList->AddItems(before);
+    f.nameList->append(before);
     if (shuffling)
         f.toggleShuffle();
     const QString names = fx.appDir.filePath("names.txt");
@@ -126,8 +128,10 @@ void TestPasteDrop::drop()
     QMimeData mime;
     mime.setUrls(urls);
     mime.setText(urls.isEmpty() ? text : urls[0].toLocalFile()); // file managers give the path as text too
-    if (answer)
-        fx.prompter.answer(answer);
+    if (answer == QLatin1String("Yes"))
+        fx.prompter.answer(Prompter::Answer::Yes);
+    else if (answer == QLatin1String("OK"))
+        fx.prompter.expectMessage();
 
     // Shift asks for a move: the window only ever copies.
     QDragEnterEvent enter(QPoint(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
@@ -138,8 +142,8 @@ void TestPasteDrop::drop()
     QCOMPARE(drop.isAccepted(), !shuffling);
     if (!shuffling)
         QCOMPARE(drop.dropAction(), Qt::CopyAction);
-    QTRY_COMPARE(fx.prompter.calls.size(), int(answer != 0));
-    if (answer)
+    QTRY_COMPARE(fx.prompter.calls.size(), int(!answer.isEmpty()));
+    if (!answer.isEmpty())
         QCOMPARE(fx.prompter.calls[0].prompt, prompt.contains("%1") ? prompt.arg(urls[0].toLocalFile()) : prompt);
     QTRY_COMPARE(f.nameList->names(), after);
     const bool imported = after != before && !files.isEmpty();

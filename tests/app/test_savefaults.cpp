@@ -66,16 +66,16 @@ Trial saveWithFault(long k, const QByteArray& error)
     Trial t;
     MainWindowFixture fx;
     MainWindow& before = fx.open();
-    before.nameList->AddItems(kOld);
+    before.nameList->append(kOld);
     fx.close();
     fx.settings.reset(); // closes the store, which then has no -wal or -shm
 
     auto watch = std::make_shared<CommitWatch>();
     fx.registry = watch;
     MainWindow& f = fx.open();
-    f.nameList->Clear();
-    f.nameList->AddItems(kNew);
-    fx.prompter.answer(Prompter::IDOK);
+    f.nameList->clear();
+    f.nameList->append(kNew);
+    fx.prompter.expectMessage();
     const QString path = QString::fromStdString(userStorePath());
     FaultInjection::arm(kCalls, path + QLatin1Char('*'), k, error);
     fx.close();
@@ -156,7 +156,7 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
 {
     MainWindowFixture fx;
     MainWindow& before = fx.open();
-    before.nameList->AddItems(kOld);
+    before.nameList->append(kOld);
     fx.close();
     fx.settings.reset(); // closes the store, which then has no -wal or -shm
 
@@ -167,8 +167,8 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
     const QByteArray fired = FaultInjection::fired();
     FaultInjection::disarm();
     QVERIFY2(!fired.isEmpty(), "opening the store wrote nothing");
-    f.nameList->AddItems(kNew);
-    fx.prompter.answer(Prompter::IDOK);
+    f.nameList->append(kNew);
+    fx.prompter.expectMessage();
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::notSaved().arg(MainWindowTexts::diskFull(), path));

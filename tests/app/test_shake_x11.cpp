@@ -14,7 +14,7 @@ MainWindow& showShakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
     f.sound = f.flashy = false;
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.show();
     return f;
 }

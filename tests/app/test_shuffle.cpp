@@ -35,7 +35,7 @@ private:
 void TestShuffle::addNames(MainWindow& f, int n)
 {
     for (int i = 0; i < n; ++i)
-        f.nameList->AddItem(QString(QLatin1Char('A' + i)));
+        f.nameList->append(QString(QLatin1Char('A' + i)));
 }
 
 MainWindow& TestShuffle::shakingWindow(MainWindowFixture& fx)
@@ -68,12 +68,12 @@ void TestShuffle::tooFewNames()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     addNames(f, names);
-    fx.prompter.answer(Prompter::IDOK);
+    fx.prompter.expectMessage();
     f.toggleShuffle();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("You must add at least two names to the list first."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
-    QCOMPARE(fx.prompter.calls[0].style, 48);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Warning);
     QCOMPARE(f.shuffleButton->text(), QStringLiteral("Shuffle"));
     QVERIFY(!f.shuffleTimer->isActive());
     QVERIFY(f.enableTimerActive());
@@ -135,11 +135,11 @@ void TestShuffle::tickOrders()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.sound = f.shaky = f.flashy = false;
-    f.nameList->AddItems(names);
-    f.nameList->setListIndex(0);
+    f.nameList->append(names);
+    f.nameList->setCurrentRow(0);
     tick(fx, r);
     QCOMPARE(MainWindowFixture::names(f), order);
-    QCOMPARE(f.nameList->ListIndex(), -1); // the selection is lost
+    QCOMPARE(f.nameList->currentRow(), -1); // the selection is lost
 }
 
 void TestShuffle::soundPlayedEveryTick()
@@ -172,11 +172,11 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
         tick(fx, {0.1f, 0.f});
         tick(fx, {0.1f, 0.f});
     });
-    fx.prompter.answer(Prompter::IDOK);
+    fx.prompter.expectMessage();
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Sound Error"));
-    QCOMPARE(fx.prompter.calls[0].style, 48);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Warning);
     QCOMPARE(fx.prompter.calls[0].prompt,
              QStringLiteral("Nimbrel cannot find the sound file it needs to play sound while shuffling. The file "
                             "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
@@ -221,7 +221,7 @@ void TestShuffle::noShakeWhileMinimisedOrMaximised()
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     for (auto state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
         f.setWindowState(state);
-        QTRY_VERIFY(f.maxmin());
+        QTRY_VERIFY(f.minimizedOrMaximized());
         const float left = f.leftTwips();
         tick(fx, {0.f, 0.f});
         QCOMPARE(f.leftTwips(), left);

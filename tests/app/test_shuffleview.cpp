@@ -34,7 +34,7 @@ MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QString
     MainWindow& f = fx.open();
     f.sound = f.shaky = false;
     f.flashy = true;
-    f.nameList->AddItems(names);
+    f.nameList->append(names);
     f.resize(400, 300);
     f.show();
     if (!QTest::qWaitForWindowExposed(&f))
@@ -54,7 +54,7 @@ void TestShuffleView::viewShowsNewOrder()
 {
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-    f.nameList->setListIndex(1);
+    f.nameList->setCurrentRow(1);
     screen(f);
     for (float r : {0.f, 0.f, 0.f}) // takes the first name left each time: Ann, Bob, Cy
         fx.random.enqueue(r);
@@ -71,7 +71,7 @@ void TestShuffleView::viewShowsNewOrder()
     for (int row = 0; row < list->tableInterface()->rowCount(); ++row)
         shown << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
     QCOMPARE(shown, QStringList({QStringLiteral("Cy"), QStringLiteral("Bob"), QStringLiteral("Ann")}));
-    QCOMPARE(f.nameList->ListIndex(), -1);
+    QCOMPARE(f.nameList->currentRow(), -1);
     QVERIFY(f.nameList->selectionModel()->selectedIndexes().isEmpty());
 }
 
@@ -95,14 +95,14 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         MainWindow& f = probe.open();
         const QStringList candidates = {QStringLiteral("𝔄"),  QStringLiteral("∰"), QStringLiteral("ༀ"),
                                         QStringLiteral("漢"), QStringLiteral("ก"), QStringLiteral("Ǻ̂̃")};
-        f.nameList->AddItem(plain);
+        f.nameList->append(plain);
         for (const QString& c : candidates) {
-            f.nameList->AddItem(plain + c);
+            f.nameList->append(plain + c);
             const QAbstractItemModel* m = f.nameList->model();
             if (f.nameList->sizeHintForIndex(m->index(1, 0)).height() >
                 f.nameList->sizeHintForIndex(m->index(0, 0)).height())
                 tall = plain + c;
-            f.nameList->RemoveItem(1);
+            f.nameList->removeAt(1);
             if (!tall.isEmpty())
                 break;
         }

@@ -88,7 +88,7 @@ void TestStartup::emptyStoreStartsWithEverythingOn()
     QVERIFY(f.shaky);
     QVERIFY(f.sound);
     QVERIFY(f.rememberNames);
-    QCOMPARE(f.nameList->ListCount(), 0);
+    QCOMPARE(f.nameList->count(), 0);
     QCOMPARE(f.nameList->horizontalExtent(), 0);
     QCOMPARE(f.helpFile(), fx.appDir.path() + QStringLiteral("/nimbrel.hlp"));
     QCOMPARE(fx.random.randomizeCalls(), 1);
@@ -143,7 +143,7 @@ void TestStartup::namesComeBackInOrder()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     for (const QString& n : names)
-        f.nameList->AddItem(n);
+        f.nameList->append(n);
     fx.close();
 
     QCOMPARE(MainWindowFixture::store().names(), names);
@@ -159,13 +159,13 @@ void TestStartup::namesNotRestoredWhenSaveNamesIsOff()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItem(QStringLiteral("kept"));
+    f.nameList->append(QStringLiteral("kept"));
     fx.close();
     MainWindowFixture::store().setFlag(SaveNames, false);
 
     MainWindow& g = fx.open();
-    QCOMPARE(g.nameList->ListCount(), 0);
-    g.nameList->AddItem(QStringLiteral("new"));
+    QCOMPARE(g.nameList->count(), 0);
+    g.nameList->append(QStringLiteral("new"));
     fx.close();
     // Written at exit all the same, replacing what was stored.
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"new"}));
@@ -175,10 +175,10 @@ void TestStartup::emptyListLeavesNoSection()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItem(QStringLiteral("x"));
+    f.nameList->append(QStringLiteral("x"));
     fx.close();
     MainWindow& g = fx.open();
-    g.nameList->Clear();
+    g.nameList->clear();
     fx.close();
     const std::shared_ptr<RegistryApi> store = openUserStore();
     RegistryKey section(*store);
@@ -191,11 +191,11 @@ void TestStartup::shorterListLeavesNoStaleNames()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     for (const char* n : {"one", "two", "three"})
-        f.nameList->AddItem(QString::fromLatin1(n));
+        f.nameList->append(QString::fromLatin1(n));
     fx.close();
     MainWindow& g = fx.open();
-    g.nameList->RemoveItem(2);
-    g.nameList->RemoveItem(1);
+    g.nameList->removeAt(2);
+    g.nameList->removeAt(1);
     fx.close();
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"one"}));
 }
@@ -217,7 +217,7 @@ void TestStartup::soundFileIsTrimmedOfSpaces()
     QFETCH(QByteArray, held);
     MainWindowFixture fx;
     fx.writeSound(file);
-    QCOMPARE(fx.open().wavdata(), held);
+    QCOMPARE(fx.open().shuffleSound(), held);
 }
 
 void TestStartup::programFolderAtRoot()
@@ -225,7 +225,7 @@ void TestStartup::programFolderAtRoot()
     MainWindowFixture fx;
     MainWindow& f = fx.open(QStringLiteral("/"));
     QCOMPARE(f.helpFile(), QStringLiteral("/nimbrel.hlp"));
-    QVERIFY(f.wavdata().isEmpty());
+    QVERIFY(f.shuffleSound().isEmpty());
     QCOMPARE(MainWindow::readFileData(QStringLiteral("/no/such/file")), QByteArray());
     QCOMPARE(MainWindow::readFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
 }
@@ -235,8 +235,8 @@ void TestStartup::exitButtonStoresTheList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.show();
-    f.nameList->AddItem(QStringLiteral("Ann"));
-    f.nameList->AddItem(QStringLiteral("Bob"));
+    f.nameList->append(QStringLiteral("Ann"));
+    f.nameList->append(QStringLiteral("Bob"));
     QTest::mouseClick(f.exitButton, Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
@@ -246,15 +246,15 @@ void TestStartup::exitButtonStoresTheList()
 void TestStartup::failedSaveKeepsTheOldList()
 {
     MainWindowFixture fx;
-    fx.open().nameList->AddItems({QStringLiteral("old 1"), QStringLiteral("old 2")});
+    fx.open().nameList->append({QStringLiteral("old 1"), QStringLiteral("old 2")});
     fx.close();
 
     // The disk fills up after the second of three names.
     fx.registry = std::make_shared<FailingStore>(2);
     MainWindow& f = fx.open();
-    f.nameList->Clear();
-    f.nameList->AddItems({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
-    fx.prompter.answer(Prompter::IDOK);
+    f.nameList->clear();
+    f.nameList->append({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
+    fx.prompter.expectMessage();
     fx.close();
     // The user is told before the window goes.
     QCOMPARE(fx.prompter.calls.size(), 1);

@@ -40,7 +40,7 @@ Trial exportWithFault(bool fileThere, bool readOnlyFolder, long k, const QByteAr
     Trial t;
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     const QString folder = fx.appDir.filePath(QStringLiteral("export"));
     const QString path = folder + QStringLiteral("/names.txt");
     QDir().mkpath(folder);
@@ -54,7 +54,7 @@ Trial exportWithFault(bool fileThere, bool readOnlyFolder, long k, const QByteAr
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
     fx.prompter.choose(path);
-    fx.prompter.answer(Prompter::IDOK);
+    fx.prompter.expectMessage();
     FaultInjection::arm(kCalls, folder + QLatin1Char('*'), k, error);
     f.exportList();
     t.calls = FaultInjection::count();

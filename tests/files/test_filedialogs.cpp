@@ -1,5 +1,4 @@
 #include "TestHome.h"
-#include "files/FileDialogs.h"
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
@@ -27,7 +26,7 @@ private slots:
 
 namespace {
 
-const QString kFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+const QList<Prompter::FileFilter> kFilter{{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
 
 // Answers the modal dialogs as they come, one step each. A step returns false to wait for
 // the next poll. Clicks are queued, so a box they open is answered by later polls.
@@ -152,9 +151,8 @@ void TestFileDialogs::openDialog()
                            return true;
                        },
                        typeAndAccept(QStringLiteral("names.txt"))});
-        const QString chosen =
-            FileDialogs::showOpenDialog(prompter, &owner, kFilter, QStringLiteral("Select file to import..."),
-                                        dir.filePath(QStringLiteral("last.txt")));
+        const QString chosen = prompter.chooseFileToOpen(&owner, kFilter, QStringLiteral("Select file to import..."),
+                                                         dir.filePath(QStringLiteral("last.txt")));
         QCOMPARE(chosen, names);
         QVERIFY(closer.done());
     }
@@ -166,8 +164,8 @@ void TestFileDialogs::openDialog()
     // Cancel gives "", and a start folder that is gone opens the nearest one above it.
     {
         Closer closer({look(&seen), cancel()});
-        QCOMPARE(FileDialogs::showOpenDialog(prompter, &owner, kFilter, QStringLiteral("t"),
-                                             dir.filePath(QStringLiteral("gone/deeper/x.txt"))),
+        QCOMPARE(prompter.chooseFileToOpen(&owner, kFilter, QStringLiteral("t"),
+                                           dir.filePath(QStringLiteral("gone/deeper/x.txt"))),
                  QString());
         QVERIFY(closer.done());
     }
@@ -191,9 +189,8 @@ void TestFileDialogs::saveDialog()
     {
         Closer closer({typeAndAccept(QStringLiteral("new.txt")), answerBox(QMessageBox::No, &first), look(&seen),
                        typeAndAccept(QStringLiteral("new.txt")), answerBox(QMessageBox::Yes, &second)});
-        QCOMPARE(
-            FileDialogs::showSaveDialog(prompter, &owner, kFilter, QStringLiteral("Select export file..."), dir.path()),
-            fresh);
+        QCOMPARE(prompter.chooseFileToSave(&owner, kFilter, QStringLiteral("Select export file..."), dir.path()),
+                 fresh);
         QVERIFY(closer.done());
     }
     QVERIFY(first.contains(QStringLiteral("create")));
@@ -206,9 +203,8 @@ void TestFileDialogs::saveDialog()
     QString replace;
     {
         Closer closer({typeAndAccept(QStringLiteral("names.txt")), answerBox(QMessageBox::Yes, &replace)});
-        QCOMPARE(
-            FileDialogs::showSaveDialog(prompter, &owner, kFilter, QStringLiteral("Select export file..."), existing),
-            existing);
+        QCOMPARE(prompter.chooseFileToSave(&owner, kFilter, QStringLiteral("Select export file..."), existing),
+                 existing);
         QVERIFY(closer.done());
     }
     QVERIFY(replace.contains(QStringLiteral("already exists")));

@@ -50,32 +50,32 @@ void verifyDialog(const Call& call, Call::Kind kind, const QString& title, const
 void TestImportExport::importAsks_data()
 {
     QTest::addColumn<bool>("listHasNames");
-    QTest::addColumn<int>("answer");   // to the question, when asked
-    QTest::addColumn<bool>("chooses"); // a file in the dialog, when shown
+    QTest::addColumn<Prompter::Answer>("answer"); // to the question, when asked
+    QTest::addColumn<bool>("chooses");            // a file in the dialog, when shown
     QTest::addColumn<QStringList>("after");
     const QStringList old{QStringLiteral("Old")};
     const QStringList imported{QStringLiteral("Ann"), QStringLiteral("Bob")};
-    QTest::newRow("empty list: no question") << false << 0 << true << imported;
-    QTest::newRow("No: no dialog") << true << int(Prompter::IDNO) << false << old;
-    QTest::newRow("Yes, then cancel") << true << int(Prompter::IDYES) << false << old;
-    QTest::newRow("Yes, then a file") << true << int(Prompter::IDYES) << true << imported;
+    QTest::newRow("empty list: no question") << false << Prompter::Answer::No << true << imported;
+    QTest::newRow("No: no dialog") << true << Prompter::Answer::No << false << old;
+    QTest::newRow("Yes, then cancel") << true << Prompter::Answer::Yes << false << old;
+    QTest::newRow("Yes, then a file") << true << Prompter::Answer::Yes << true << imported;
 }
 
 void TestImportExport::importAsks()
 {
     QFETCH(bool, listHasNames);
-    QFETCH(int, answer);
+    QFETCH(Prompter::Answer, answer);
     QFETCH(bool, chooses);
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     if (listHasNames)
-        f.nameList->AddItem(QStringLiteral("Old"));
+        f.nameList->append(QStringLiteral("Old"));
     const QString file = fx.appDir.filePath(QStringLiteral("names.txt"));
     writeBytes(file, "Ann\r\n\r\nBob\r\n\r\n");
 
     const bool asks = listHasNames;
-    const bool shows = !asks || answer == Prompter::IDYES;
+    const bool shows = !asks || answer == Prompter::Answer::Yes;
     if (asks)
         fx.prompter.answer(answer);
     if (shows)
@@ -89,7 +89,7 @@ void TestImportExport::importAsks()
             q.prompt,
             QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"));
         QCOMPARE(q.title, QStringLiteral("Confirmation"));
-        QCOMPARE(q.style, 4 | 48);
+        QCOMPARE(q.icon, Prompter::Icon::Warning);
     }
     if (shows)
         verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), fx.appDir.path(),
@@ -120,19 +120,18 @@ void TestImportExport::importOutcome()
     QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Old"), QStringLiteral("List")});
+    f.nameList->append({QStringLiteral("Old"), QStringLiteral("List")});
     const QString file = fx.appDir.filePath(QStringLiteral("in.txt"));
     writeBytes(file, bytes);
 
-    fx.prompter.answer(Prompter::IDYES);
+    fx.prompter.answer(Prompter::Answer::Yes);
     fx.prompter.choose(file);
     int countDuringMessage = -1;
     if (!message.isEmpty()) {
-        fx.prompter.answer(Prompter::IDOK);
+        fx.prompter.expectMessage();
         // The message comes once the list is what it will stay (the third question).
         fx.prompter.duringNext([&] {
-            fx.prompter.duringNext(
-                [&] { fx.prompter.duringNext([&] { countDuringMessage = f.nameList->ListCount(); }); });
+            fx.prompter.duringNext([&] { fx.prompter.duringNext([&] { countDuringMessage = f.nameList->count(); }); });
         });
     }
     f.importList();
@@ -140,7 +139,7 @@ void TestImportExport::importOutcome()
         QCOMPARE(fx.prompter.calls.size(), 3);
         const Call& oops = fx.prompter.calls[2];
         QCOMPARE(oops.title, QStringLiteral("Oops!"));
-        QCOMPARE(oops.style, 48);
+        QCOMPARE(oops.icon, Prompter::Icon::Warning);
         QVERIFY2(oops.prompt.contains(message), qPrintable(oops.prompt));
         if (count == 2)
             QVERIFY2(oops.prompt.contains(file), "the message names the file");
@@ -148,7 +147,7 @@ void TestImportExport::importOutcome()
     } else {
         QCOMPARE(fx.prompter.calls.size(), 2);
     }
-    QCOMPARE(f.nameList->ListCount(), count);
+    QCOMPARE(f.nameList->count(), count);
     if (count == 2)
         QCOMPARE(MainWindowFixture::names(f), (QStringList{QStringLiteral("Old"), QStringLiteral("List")}));
     // The choice is remembered whether or not the file could be read.
@@ -159,7 +158,7 @@ void TestImportExport::exportAndImportBack()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     const QString file = fx.appDir.filePath(QStringLiteral("out.txt"));
     fx.prompter.choose(file);
     f.exportList();
@@ -171,10 +170,10 @@ void TestImportExport::exportAndImportBack()
     QCOMPARE(lastUsedFolder(), file);
 
     // The next dialog starts at the file just chosen; the import brings the list back.
-    f.nameList->Clear();
-    f.nameList->AddItem(QStringLiteral("Other"));
+    f.nameList->clear();
+    f.nameList->append(QStringLiteral("Other"));
     fx.prompter.calls.clear();
-    fx.prompter.answer(Prompter::IDYES);
+    fx.prompter.answer(Prompter::Answer::Yes);
     fx.prompter.choose(file);
     f.importList();
     verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), file, f);
@@ -201,16 +200,16 @@ void TestImportExport::failedExportIsReported()
     QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItem(QStringLiteral("Ann"));
+    f.nameList->append(QStringLiteral("Ann"));
     const QString path = fx.appDir.filePath(target);
     if (pipe)
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     fx.prompter.choose(path);
-    fx.prompter.answer(Prompter::IDOK);
+    fx.prompter.expectMessage();
     f.exportList();
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
-    QCOMPARE(fx.prompter.calls[1].style, 48);
+    QCOMPARE(fx.prompter.calls[1].icon, Prompter::Icon::Warning);
     QCOMPARE(fx.prompter.calls[1].prompt, message.arg(path));
     QCOMPARE(QFileInfo(path).exists(), pipe);
     QVERIFY(!QFileInfo(path).isFile());

@@ -1,4 +1,3 @@
-#include "files/FileDialogs.h"
 #include "files/NameListCodec.h"
 
 #include <QDir>
@@ -25,8 +24,6 @@ private slots:
     void readRefuses();
     void writeOutcome_data();
     void writeOutcome();
-    void filterPairs_data();
-    void filterPairs();
 };
 
 namespace {
@@ -260,27 +257,6 @@ void TestNameListCodec::writeOutcome()
         QCOMPARE(readBytes(path), old);
     else if (there != QLatin1String("nothing"))
         QVERIFY2(QFileInfo(path).exists() && !QFileInfo(path).isFile(), "the pipe is still there");
-}
-
-void TestNameListCodec::filterPairs_data()
-{
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("pairs"); // description, pattern, description, ...
-    QTest::newRow("the program's") << QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*")
-                                   << QStringList{"Text Files (*.txt)", "*.txt", "All Files (*.*)", "*.*"};
-    QTest::newRow("closing bar") << QStringLiteral("Text|*.txt|") << QStringList{"Text", "*.txt"};
-    QTest::newRow("empty piece ends the list") << QStringLiteral("A|*.a||B|*.b") << QStringList{"A", "*.a"};
-    QTest::newRow("description without pattern") << QStringLiteral("A|*.a|B") << QStringList{"A", "*.a"};
-}
-
-void TestNameListCodec::filterPairs()
-{
-    QFETCH(QString, filter);
-    QFETCH(QStringList, pairs);
-    QStringList flat;
-    for (const Prompter::FileFilter& f : FileDialogs::parseFilter(filter))
-        flat << f.description << f.pattern;
-    QCOMPARE(flat, pairs);
 }
 
 QTEST_GUILESS_MAIN(TestNameListCodec)

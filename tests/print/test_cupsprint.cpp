@@ -62,14 +62,14 @@ void TestCupsPrint::noPrintServerShowsTheError()
     QtPrinterDevice printer;
     fx.printer = &printer;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann")});
-    fx.prompter.answer(Prompter::IDOK);
+    f.nameList->append({QStringLiteral("Ann")});
+    fx.prompter.expectMessage();
     QTRY_VERIFY(f.printButton->isEnabled());
     f.printButton->click();
 
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("The was an error printing the list."));
-    QCOMPARE(fx.prompter.calls[0].style, 16);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Critical);
 }
 
 void TestCupsPrint::printsOnTheDefaultPrinter()
@@ -82,7 +82,7 @@ void TestCupsPrint::printsOnTheDefaultPrinter()
     QStringList names;
     for (int i = 1; i <= 50; ++i)
         names << QStringLiteral("Name%1").arg(i);
-    f.nameList->AddItems(names);
+    f.nameList->append(names);
     QTRY_VERIFY(f.printButton->isEnabled());
     f.printButton->click();
     QVERIFY(fx.prompter.calls.isEmpty());

@@ -55,7 +55,7 @@ void TestPrintList::printsTheListWithOneInchMargins()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral(" Bob"), QString()});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral(" Bob"), QString()});
     QTRY_VERIFY(f.printButton->isEnabled());
     f.printButton->click();
 
@@ -98,14 +98,14 @@ void TestPrintList::failureShowsTheMessage()
     fx.recorder.printsBeforeFailure = printsBeforeFailure;
     fx.recorder.refuseEndDoc = refuseEndDoc;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    fx.prompter.answer(Prompter::IDOK);
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    fx.prompter.expectMessage();
     f.printList();
 
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, kError);
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
-    QCOMPARE(fx.prompter.calls[0].style, 16);
+    QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Critical);
     QCOMPARE(fx.recorder.killed, killed);
     QCOMPARE(fx.recorder.ended, 0);
     QCOMPARE(fx.recorder.page, 0); // nothing left open

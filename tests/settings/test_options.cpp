@@ -155,27 +155,27 @@ void TestOptions::rememberNamesMattersAtNextStart()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
         OptionsDialog dialog(&f, f, *fx.settings);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
     QVERIFY(f.rememberNames);
-    QCOMPARE(f.nameList->ListCount(), 2);
+    QCOMPARE(f.nameList->count(), 2);
     fx.close();
-    QCOMPARE(fx.open().nameList->ListCount(), 0);
+    QCOMPARE(fx.open().nameList->count(), 0);
 }
 
 void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
 {
     MainWindowFixture fx; // no sound file
     MainWindow& f = fx.open();
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.toggleShuffle();
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
-    fx.prompter.answer(Prompter::IDOK); // the sound error
+    fx.prompter.expectMessage(); // the sound error
     f.shuffleTick();
     f.toggleShuffle();
     OptionsDialog dialog(&f, f, *fx.settings);
@@ -191,7 +191,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.nameList->AddItems({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.toggleShuffle();
     auto tick = [&] {
         fx.random.enqueue(0.f);

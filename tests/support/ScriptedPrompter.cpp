@@ -18,25 +18,30 @@ QVariant ScriptedPrompter::next(const Call& call)
     return m_answers.dequeue();
 }
 
-int ScriptedPrompter::MsgBox(const QString& prompt, int style, const QString& title)
+void ScriptedPrompter::tell(const QString& title, const QString& text, Icon icon)
 {
-    const QVariant a = next({Call::Message, prompt, style, title, nullptr, {}, {}});
-    return a.isValid() ? a.toInt() : int(IDOK);
+    next({Call::Message, text, icon, title, nullptr, {}, {}});
 }
 
-QString ScriptedPrompter::InputBox(const QString& prompt, const QString& title)
+Prompter::Answer ScriptedPrompter::askYesNo(const QString& title, const QString& text, Icon icon)
 {
-    return next({Call::Input, prompt, 0, title, nullptr, {}, {}}).toString();
+    const QVariant a = next({Call::Question, text, icon, title, nullptr, {}, {}});
+    return a.typeId() == QMetaType::Int ? Answer(a.toInt()) : Answer::No;
 }
 
-QString ScriptedPrompter::GetOpenFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                                          const QString& initialFolder)
+QString ScriptedPrompter::askText(const QString& title, const QString& text)
 {
-    return next({Call::Open, QString(), 0, title, owner, filters, initialFolder}).toString();
+    return next({Call::Input, text, Icon::None, title, nullptr, {}, {}}).toString();
 }
 
-QString ScriptedPrompter::GetSaveFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                                          const QString& initialFolder)
+QString ScriptedPrompter::chooseFileToOpen(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                                           const QString& initialFolder)
 {
-    return next({Call::Save, QString(), 0, title, owner, filters, initialFolder}).toString();
+    return next({Call::Open, QString(), Icon::None, title, owner, filters, initialFolder}).toString();
+}
+
+QString ScriptedPrompter::chooseFileToSave(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                                           const QString& initialFolder)
+{
+    return next({Call::Save, QString(), Icon::None, title, owner, filters, initialFolder}).toString();
 }

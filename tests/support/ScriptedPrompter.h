@@ -16,9 +16,9 @@ class ScriptedPrompter : public Prompter
 public:
     struct Call
     {
-        enum Kind { Message, Input, Open, Save } kind;
+        enum Kind { Message, Question, Input, Open, Save } kind;
         QString prompt;
-        int style;
+        Icon icon;
         QString title;
         // File dialogs only.
         QWidget* owner = nullptr;
@@ -26,8 +26,10 @@ public:
         QString initialFolder;
     };
 
-    // Queues the button for the next message box.
-    void answer(int button) { m_answers.enqueue(button); }
+    // Queues the answer to the next question.
+    void answer(Answer answer) { m_answers.enqueue(int(answer)); }
+    // Expects a message next (a message box to be closed with OK).
+    void expectMessage() { m_answers.enqueue(QStringLiteral("OK")); }
     // Queues the text for the next input box ("" = Cancel).
     void type(const QString& text) { m_answers.enqueue(text); }
     // Queues the path the next file dialog returns ("" = Cancel).
@@ -35,12 +37,13 @@ public:
     // Runs during the next question, before it is answered (to look at state mid-dialog).
     void duringNext(std::function<void()> action) { m_during = std::move(action); }
 
-    int MsgBox(const QString& prompt, int style, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title) override;
-    QString GetOpenFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                            const QString& initialFolder) override;
-    QString GetSaveFileName(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
-                            const QString& initialFolder) override;
+    void tell(const QString& title, const QString& text, Icon icon) override;
+    Answer askYesNo(const QString& title, const QString& text, Icon icon) override;
+    QString askText(const QString& title, const QString& text) override;
+    QString chooseFileToOpen(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                             const QString& initialFolder) override;
+    QString chooseFileToSave(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                             const QString& initialFolder) override;
 
     QList<Call> calls;
     int pending() const { return int(m_answers.size()); }
