@@ -342,15 +342,13 @@ The settings file is:
 Die Einstellungsdatei ist:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurde weggelassen und wird nicht behalten.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurden weggelassen und werden nicht behalten.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurde weggelassen und wird nicht behalten.</numerusform>
+            <numerusform>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurden weggelassen und werden nicht behalten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +422,13 @@ The list is unchanged.</source>
 %2.
 Die Liste bleibt unverändert.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Die Datei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden importiert, %2 wurde weggelassen.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Die Datei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden importiert, %2 wurden weggelassen.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Die Datei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden importiert, %2 wurde weggelassen.</numerusform>
+            <numerusform>Die Datei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden importiert, %2 wurden weggelassen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +475,21 @@ Die Liste bleibt unverändert.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>keiner der neuen Namen wurde hinzugefügt</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>%1 der neuen Namen wurde hinzugefügt</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>%1 der neuen Namen wurden hinzugefügt</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 der neuen Namen wurde hinzugefügt</numerusform>
+            <numerusform>%1 der neuen Namen wurden hinzugefügt</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>%1 wurde weggelassen</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>%1 wurden weggelassen</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 wurde weggelassen</numerusform>
+            <numerusform>%1 wurden weggelassen</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

@@ -342,15 +342,13 @@ The settings file is:
 El archivo de configuración es:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitió %2, que no se conservará.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitieron %2, que no se conservarán.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitió %2, que no se conservará.</numerusform>
+            <numerusform>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitieron %2, que no se conservarán.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +422,13 @@ The list is unchanged.</source>
 %2.
 La lista no ha cambiado.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>El archivo contiene más nombres de los que caben en la lista. Se importaron los primeros %1; se omitió %2.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>El archivo contiene más nombres de los que caben en la lista. Se importaron los primeros %1; se omitieron %2.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>El archivo contiene más nombres de los que caben en la lista. Se importaron los primeros %1; se omitió %2.</numerusform>
+            <numerusform>El archivo contiene más nombres de los que caben en la lista. Se importaron los primeros %1; se omitieron %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +475,21 @@ La lista no ha cambiado.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>no se añadió ninguno de los nombres nuevos</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>se añadió %1 de los nombres nuevos</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>se añadieron %1 de los nombres nuevos</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>se añadió %1 de los nombres nuevos</numerusform>
+            <numerusform>se añadieron %1 de los nombres nuevos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>se omitió %1</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>se omitieron %1</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>se omitió %1</numerusform>
+            <numerusform>se omitieron %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

@@ -342,15 +342,13 @@ The settings file is:
 Le fichier de configuration est&#xa0;:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 a été laissé de côté et ne sera pas gardé.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 ont été laissés de côté et ne seront pas gardés.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 a été laissé de côté et ne sera pas gardé.</numerusform>
+            <numerusform>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 ont été laissés de côté et ne seront pas gardés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +422,13 @@ The list is unchanged.</source>
 %2.
 La liste n’a pas changé.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Le fichier contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été importés&#xa0;; %2 a été laissé de côté.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Le fichier contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été importés&#xa0;; %2 ont été laissés de côté.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Le fichier contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été importés&#xa0;; %2 a été laissé de côté.</numerusform>
+            <numerusform>Le fichier contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été importés&#xa0;; %2 ont été laissés de côté.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +475,21 @@ La liste n’a pas changé.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>aucun des nouveaux noms n’a été ajouté</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>%1 des nouveaux noms a été ajouté</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>%1 des nouveaux noms ont été ajoutés</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 des nouveaux noms a été ajouté</numerusform>
+            <numerusform>%1 des nouveaux noms ont été ajoutés</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>%1 a été laissé de côté</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>%1 ont été laissés de côté</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 a été laissé de côté</numerusform>
+            <numerusform>%1 ont été laissés de côté</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

@@ -2,6 +2,7 @@
 
 #include "ListBox.h"
 #include "MainWindowTexts.h"
+#include "Translation.h"
 #include "draw/RandomSource.h"
 #include "ui/BackColor.h"
 #include "ui/CaptionFit.h"
@@ -32,13 +33,12 @@ constexpr float kDesignClientHeight = 3990;
 
 // The help file in the program's language (nimbrel.de.hlp for "de" or "de_AT"), or the
 // English one when there is none.
-QString helpFileFor(const QString& folder, QString language)
+QString helpFileFor(const QString& folder, const QString& language)
 {
-    while (!language.isEmpty()) {
-        const QString path = folder + QStringLiteral("nimbrel.") + language + QStringLiteral(".hlp");
+    for (const QString& name : language.isEmpty() ? QStringList() : Translation::fallbacks(language)) {
+        const QString path = folder + QStringLiteral("nimbrel.") + name + QStringLiteral(".hlp");
         if (QFileInfo::exists(path))
             return path;
-        language.truncate(std::max<qsizetype>(language.lastIndexOf(QLatin1Char('_')), 0));
     }
     return folder + QStringLiteral("nimbrel.hlp");
 }

@@ -73,13 +73,10 @@ inline QString storeNewer()
 // More names were stored than the list holds: %1 the most it holds, %2 how many were left out.
 inline QString namesLeftOut(qsizetype leftOut)
 {
-    if (leftOut == 1)
-        //: %1 is the most names the list holds (32,767), %2 the number left out (here always 1).
-        return QCoreApplication::translate("MainWindow", "The settings file holds more names than the list can hold. "
-                                                         "The first %1 were loaded; %2 was left out and will not be "
-                                                         "kept.");
-    //: %1 is the most names the list holds (32,767), %2 the number left out (2 or more).
-    return QCoreApplication::translate("MainWindow", "The settings file holds more names than the list can hold. The "
-                                                     "first %1 were loaded; %2 were left out and will not be kept.");
+    //: %1 is the most names the list holds (32,767), %2 the number left out (the plural form's number).
+    return QCoreApplication::translate("MainWindow",
+                                       "The settings file holds more names than the list can hold. The "
+                                       "first %1 were loaded; %2 were left out and will not be kept.",
+                                       nullptr, int(leftOut));
 }
 } // namespace MainWindowTexts

@@ -8,8 +8,15 @@
 
 namespace {
 
-// "de-Latn-DE" gives de_Latn_DE, de_Latn, de: the most particular catalogue first.
-QStringList candidates(QString uiLanguage)
+bool isEnglish(const QString& uiLanguage)
+{
+    const QString base = Translation::fallbacks(uiLanguage).constLast();
+    return base == QLatin1String("en") || base == QLatin1String("C") || base == QLatin1String("POSIX");
+}
+
+} // namespace
+
+QStringList Translation::fallbacks(QString uiLanguage)
 {
     uiLanguage.replace(QLatin1Char('-'), QLatin1Char('_'));
     QStringList names{uiLanguage};
@@ -18,14 +25,6 @@ QStringList candidates(QString uiLanguage)
         names << uiLanguage.left(cut);
     return names;
 }
-
-bool isEnglish(const QString& uiLanguage)
-{
-    const QString base = candidates(uiLanguage).constLast();
-    return base == QLatin1String("en") || base == QLatin1String("C") || base == QLatin1String("POSIX");
-}
-
-} // namespace
 
 QStringList Translation::userLanguages()
 {
@@ -47,8 +46,8 @@ Translation::Translation(const QString& programFolder, const QStringList& uiLang
     const QString folder = programFolder + QStringLiteral("/translations");
     for (const QString& uiLanguage : uiLanguages) {
         if (isEnglish(uiLanguage))
-            return;
-        for (const QString& name : candidates(uiLanguage)) {
+            break;
+        for (const QString& name : fallbacks(uiLanguage)) {
             const QString file = folder + QStringLiteral("/nimbrel_") + name + QStringLiteral(".qm");
             if (QFileInfo::exists(file) && m_program.load(file)) {
                 m_language = name;
@@ -58,10 +57,12 @@ Translation::Translation(const QString& programFolder, const QStringList& uiLang
         if (!m_language.isEmpty())
             break;
     }
+    // English has its own catalogue only for the plural forms of the texts that count.
+    if (m_language.isEmpty() && !m_program.load(folder + QStringLiteral("/nimbrel_en.qm")))
+        return;
+    QCoreApplication::installTranslator(&m_program);
     if (m_language.isEmpty())
         return;
-
-    QCoreApplication::installTranslator(&m_program);
     // Qt's own catalogue may be missing (not installed): its texts then stay English.
     if (m_qt.load(QStringLiteral("qtbase_") + m_language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
@@ -72,8 +73,6 @@ Translation::Translation(const QString& programFolder, const QStringList& uiLang
 
 Translation::~Translation()
 {
-    if (m_language.isEmpty())
-        return;
     setTextLocale(QLocale(QLocale::English));
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_program);

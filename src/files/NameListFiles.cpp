@@ -101,13 +101,10 @@ void NameListFiles::importPath(const QString& path, const std::function<void(con
         return;
     }
     replaceList(file.names);
-    if (file.leftOut == 1)
-        //: %1 is the number of names imported (32,767), %2 the number left out (here always 1).
-        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 was left out.")
-                 .arg(number(kMaxNames), number(file.leftOut)));
-    else if (file.leftOut > 1)
-        //: %1 is the number of names imported (32,767), %2 the number left out (2 or more).
-        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 were left out.")
+    if (file.leftOut > 0)
+        //: %1 is the number of names imported (32,767), %2 the number left out (the plural form's number).
+        oops(tr("The file holds more names than the list can hold. The first %1 were imported; %2 were left out.",
+                nullptr, int(file.leftOut))
                  .arg(number(kMaxNames), number(file.leftOut)));
 }
 
@@ -124,24 +121,15 @@ void NameListFiles::addNames(const QString& text, int listCount,
         appendNames(pasted.names);
     if (pasted.leftOut == 0)
         return;
-    // Whole clauses, each with its own was/were, for the sentence below.
-    const qsizetype added = pasted.names.size();
-    QString addedClause;
-    if (added == 0)
-        //: Completes "The list can hold at most %1 names: %2, %3." as %2.
-        addedClause = tr("none of the new names were added");
-    else if (added == 1)
-        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is 1.
-        addedClause = tr("%1 of the new names was added").arg(number(added));
-    else
-        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is 2 or more.
-        addedClause = tr("%1 of the new names were added").arg(number(added));
-    const QString leftOutClause =
-        pasted.leftOut == 1
-            //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is 1.
-            ? tr("%1 was left out").arg(number(pasted.leftOut))
-            //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is 2 or more.
-            : tr("%1 were left out").arg(number(pasted.leftOut));
+    // Whole clauses, each in its number's plural form, for the sentence below.
+    const int added = int(pasted.names.size());
+    //: Completes "The list can hold at most %1 names: %2, %3." as %2.
+    QString addedClause = tr("none of the new names were added");
+    if (added > 0)
+        //: Completes "The list can hold at most %1 names: %2, %3." as %2; %1 is the plural form's number.
+        addedClause = tr("%1 of the new names were added", nullptr, added).arg(number(added));
+    //: Completes "The list can hold at most %1 names: %2, %3." as %3; %1 is the plural form's number.
+    const QString leftOutClause = tr("%1 were left out", nullptr, int(pasted.leftOut)).arg(number(pasted.leftOut));
     //: Pasted or dropped names beyond the list's room. %1 is the most names the list holds (32,767), %2 and %3
     //: how many of the new names were added and left out ("none of the new names were added", "2 were left out").
     oops(tr("The list can hold at most %1 names: %2, %3.").arg(number(kMaxNames), addedClause, leftOutClause));

@@ -8,6 +8,7 @@
 #include "TestHome.h"
 #include "app/ListBox.h"
 #include "app/MainWindow.h"
+#include "app/Translation.h"
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
 #include "ui/BackColor.h"
@@ -43,6 +44,7 @@ struct DisabledButtonsLookDifferent
 // program folder.
 struct MainWindowFixture
 {
+    Translation english{QStringLiteral(NIMBREL_PROGRAM_DIR), {QStringLiteral("en")}}; // as the program speaks it
     TestHome home;
     QTemporaryDir appDir;
     ScriptedPrompter prompter;

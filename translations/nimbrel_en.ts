@@ -1,0 +1,42 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</numerusform>
+            <numerusform>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NameListFiles</name>
+    <message numerus="yes">
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</numerusform>
+            <numerusform>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 of the new names was added</numerusform>
+            <numerusform>%1 of the new names were added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 was left out</numerusform>
+            <numerusform>%1 were left out</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
