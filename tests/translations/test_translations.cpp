@@ -91,6 +91,10 @@ void TestTranslations::catalogue_data()
     QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("de-AT") << QStringLiteral("Abbrechen");
     QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("fr-CA") << QStringLiteral("Annuler");
     QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral("es-MX") << QStringLiteral("Cancelar");
+    QTest::newRow("Italian") << QStringLiteral("it") << QStringLiteral("it-CH") << QStringLiteral("Annulla");
+    QTest::newRow("Brazilian") << QStringLiteral("pt_BR") << QStringLiteral("pt-BR") << QStringLiteral("Cancelar");
+    QTest::newRow("Dutch") << QStringLiteral("nl") << QStringLiteral("nl-BE") << QStringLiteral("Annuleren");
+    QTest::newRow("Polish") << QStringLiteral("pl") << QStringLiteral("pl-PL") << QStringLiteral("Anuluj");
 }
 
 void TestTranslations::catalogue()

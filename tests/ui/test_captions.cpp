@@ -1,8 +1,11 @@
 // No caption of our windows is cut or runs up to its control's edge, no check box loses part
 // of its indicator, and a frame's drawing stays clear of the controls it holds; run at the
 // default scale and font setting and again with QT_SCALE_FACTOR=2 and QT_FONT_DPI=120.
+// The captions are English unless NIMBREL_TEST_LANGUAGE names one of the program's
+// catalogues ("de", "pt_BR", ...): CTest runs the test once in each language too.
 #include "MainWindowFixture.h"
 #include "about/AboutBox.h"
+#include "app/Translation.h"
 #include "help/HelpMessageDialog.h"
 #include "settings/OptionsDialog.h"
 
@@ -14,13 +17,18 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 class TestCaptions : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void everyCaptionFits_data();
     void everyCaptionFits();
+
+private:
+    std::unique_ptr<Translation> m_translation;
 };
 
 namespace {
@@ -57,6 +65,16 @@ QString describe(const QSize& need, const QRect& room)
 }
 
 } // namespace
+
+void TestCaptions::initTestCase()
+{
+    const QString language = qEnvironmentVariable("NIMBREL_TEST_LANGUAGE");
+    if (language.isEmpty())
+        return;
+    m_translation = std::make_unique<Translation>(QStringLiteral(NIMBREL_PROGRAM_DIR), QStringList{language});
+    // A catalogue that did not load would leave the captions English and the test passing.
+    QCOMPARE(m_translation->language(), language);
+}
 
 void TestCaptions::everyCaptionFits_data()
 {

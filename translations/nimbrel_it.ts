@@ -1,0 +1,551 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <extracomment>Title of the About box.</extracomment>
+        <translation>Informazioni...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Find more great software from Quorvane at:</source>
+        <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
+        <translation>Altri ottimi programmi di Quorvane su:</translation>
+    </message>
+    <message>
+        <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>
+        <translation>Nimbrel è freeware. Può copiarlo e distribuirlo, gratuitamente e senza modifiche. È fornito senza alcuna garanzia.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 Quorvane. All rights reserved.</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>Copyright © %1 Quorvane. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Could not start your email program.</source>
+        <translation>Impossibile avviare il suo programma di posta elettronica.</translation>
+    </message>
+    <message>
+        <source>Could not start your web browser.</source>
+        <translation>Impossibile avviare il suo browser web.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message that a link could not be opened.</extracomment>
+        <translation>Ops!</translation>
+    </message>
+    <message>
+        <source>names from a hat</source>
+        <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
+        <translation>nomi dal cappello</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
+        <translation>Estrae nomi da un cappello: tenga una lista di nomi, la mescoli e la fermi a caso.
+Le opzioni e la lista memorizzata sono conservate in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel: nessuno schermo su cui aprire una finestra (né DISPLAY né WAYLAND_DISPLAY è impostata); per provarlo senza desktop: xvfb-run -a nimbrel</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 does not exist.
+Do you want to create it?</source>
+        <extracomment>%1 is the name of the file about to be made.</extracomment>
+        <translation>%1 non esiste.
+Vuole creare il file?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>the help file %1 was not found.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>il file di aiuto %1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>il file di aiuto %1 non è un file.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is too large to be a help file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>il file di aiuto %1 è troppo grande per essere un file di aiuto.</translation>
+    </message>
+    <message>
+        <source>the help file %1 could not be read (%2).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>non è stato possibile leggere il file di aiuto %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a text file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>il file di aiuto %1 non è un file di testo.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is damaged (line %2: %3).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a line number, %3 what is wrong there.</extracomment>
+        <translation>il file di aiuto %1 è danneggiato (riga %2: %3).</translation>
+    </message>
+    <message>
+        <source>a topic line needs a number from 1 to %1 in square brackets</source>
+        <extracomment>What is wrong in a damaged help file; %1 is the highest topic number.</extracomment>
+        <translation>una riga di argomento richiede un numero da 1 a %1 tra parentesi quadre</translation>
+    </message>
+    <message>
+        <source>topic %1 appears a second time</source>
+        <extracomment>What is wrong in a damaged help file; %1 is a topic number.</extracomment>
+        <translation>l&apos;argomento %1 compare una seconda volta</translation>
+    </message>
+    <message>
+        <source>text before the first topic</source>
+        <extracomment>What is wrong in a damaged help file.</extracomment>
+        <translation>testo prima del primo argomento</translation>
+    </message>
+    <message>
+        <source>Help is not available: %1</source>
+        <extracomment>Shown instead of a help topic; %1 says why, e.g. &quot;the help file ... was not found.&quot;</extracomment>
+        <translation>Aiuto non disponibile: %1</translation>
+    </message>
+    <message>
+        <source>the help file %1 has no topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>il file di aiuto %1 non ha l&apos;argomento %2.</translation>
+    </message>
+    <message>
+        <source>the help file %1 has nothing in topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>il file di aiuto %1 non contiene nulla nell&apos;argomento %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMessageDialog</name>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the small window shown before the help mode starts.</extracomment>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Now click on any area of the program interface for help on that particular feature.</source>
+        <translation>Ora faccia clic su una parte qualsiasi della finestra per ricevere aiuto su di essa.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Show this message every time</source>
+        <extracomment>Check box: whether this message comes again the next time Help is pressed.</extracomment>
+        <translation>Mostra sempre il messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Buttons</source>
+        <extracomment>What a screen reader calls the column of buttons beside the list.</extracomment>
+        <translation>Pulsanti</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <extracomment>What a screen reader calls the list of names.</extracomment>
+        <translation>Nomi</translation>
+    </message>
+    <message>
+        <source>Add Name</source>
+        <extracomment>Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.</extracomment>
+        <translation>Aggiungi nome</translation>
+    </message>
+    <message>
+        <source>Remove Name</source>
+        <extracomment>Side button (small): removes the selected name.</extracomment>
+        <translation>Rimuovi nome</translation>
+    </message>
+    <message>
+        <source>Import from File</source>
+        <extracomment>Side button (small): replaces the list with the names in a text file.</extracomment>
+        <translation>Importa lista</translation>
+    </message>
+    <message>
+        <source>Export to File</source>
+        <extracomment>Side button (small): saves the list to a text file.</extracomment>
+        <translation>Esporta lista</translation>
+    </message>
+    <message>
+        <source>Clear All Names</source>
+        <extracomment>Side button (small): removes every name.</extracomment>
+        <translation>Cancella tutti</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <extracomment>Side button (small): prints the list.</extracomment>
+        <translation>Stampa lista</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Side button (small): opens the Options window.</extracomment>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Side button (small): starts the help mode (click a part of the window to learn about it).</extracomment>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Side button (small): opens the About box (version, maker).</extracomment>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Side button (small): ends the program.</extracomment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Enter a name to add to the list.</source>
+        <translation>Digiti il nome da aggiungere alla lista.</translation>
+    </message>
+    <message>
+        <source>A name must be selected to perform this action.</source>
+        <translation>Per questa operazione occorre selezionare un nome.</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the list?</source>
+        <extracomment>%1 is the selected name.</extracomment>
+        <translation>Rimuovere «%1» dalla lista?</translation>
+    </message>
+    <message>
+        <source>This will erase all names in the list. Do you wish to continue?</source>
+        <translation>Tutti i nomi della lista verranno cancellati. Vuole continuare?</translation>
+    </message>
+    <message>
+        <source>The was an error printing the list.</source>
+        <extracomment>&quot;The was&quot; is a slip in the English text, kept as users know it: it means &quot;There was an error printing the list.&quot;</extracomment>
+        <translation>Si è verificato un errore durante la stampa della lista.</translation>
+    </message>
+    <message>
+        <source>You must add at least two names to the list first.</source>
+        <translation>Aggiunga prima almeno due nomi alla lista.</translation>
+    </message>
+    <message>
+        <source>Nimbrel cannot find the sound file it needs to play sound while shuffling. The file &quot;shuffle.wav&quot; should be in the same folder as the program file. It might have been deleted. You should replace the file or reinstall the program if you wish to play sound while shuffling. Sound will be disabled.</source>
+        <extracomment>&quot;shuffle.wav&quot; is the file&apos;s name: keep it as it is.</extracomment>
+        <translation>Nimbrel non trova il file audio che gli serve per riprodurre il suono durante il mescolamento. Il file «shuffle.wav» dovrebbe trovarsi nella stessa cartella del programma. Forse è stato eliminato. Se vuole sentire il suono durante il mescolamento, ripristini il file o reinstalli il programma. Il suono verrà disattivato.</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <extracomment>Title of the message that the sound file is missing.</extracomment>
+        <translation>Errore audio</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>The big button that starts the draw; while the draw runs it reads &quot;Stop&quot;.</extracomment>
+        <translation>Mescola</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The big button while the draw runs: pressing it ends the draw.</extracomment>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <translation>Ops!</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <extracomment>Title of the Yes/No question before a name is removed or the list is cleared.</extracomment>
+        <translation>Confermi, per favore</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The names stay as they were last saved, in:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Non è stato possibile salvare la sua lista di nomi: %1.
+
+I nomi restano come erano all’ultimo salvataggio, in:
+%2</translation>
+    </message>
+    <message>
+        <source>another program kept the settings file busy</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>un altro programma teneva occupato il file delle impostazioni</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>il file delle impostazioni o la sua cartella non è scrivibile</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the settings file could not be opened or written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>non è stato possibile aprire o scrivere il file delle impostazioni</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged, so Nimbrel starts with its default settings and no remembered names.
+
+The damaged file was kept as:
+%1</source>
+        <extracomment>%1 is the path the damaged settings file was kept under.</extracomment>
+        <translation>Il file delle impostazioni era danneggiato, quindi Nimbrel si avvia con le impostazioni predefinite e senza nomi memorizzati.
+
+Il file danneggiato è stato conservato come:
+%1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>La lista è piena. Può contenere al massimo %1 nomi.</translation>
+    </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>Il file delle impostazioni è stato scritto da una versione più recente di Nimbrel. Questa versione lo lascia com’è, quindi le modifiche alle opzioni e alla lista di nomi non verranno conservate.
+
+Il file delle impostazioni è:
+%1</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Il file delle impostazioni contiene più nomi di quanti ne possa contenere la lista. Sono stati caricati i primi %1; %2 è stato tralasciato e non verrà conservato.</translation>
+    </message>
+    <message>
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Il file delle impostazioni contiene più nomi di quanti ne possa contenere la lista. Sono stati caricati i primi %1; %2 sono stati tralasciati e non verranno conservati.</translation>
+    </message>
+</context>
+<context>
+    <name>NameListCodec</name>
+    <message>
+        <source>It begins as UTF-16 text but is not valid UTF-16</source>
+        <translation>Inizia come testo UTF-16 ma non è UTF-16 valido</translation>
+    </message>
+    <message>
+        <source>It holds NUL bytes, so it is not a text file</source>
+        <translation>Contiene byte NUL, quindi non è un file di testo</translation>
+    </message>
+    <message>
+        <source>Its text could not be decoded</source>
+        <translation>Non è stato possibile decodificarne il testo</translation>
+    </message>
+    <message>
+        <source>It holds NUL characters, so it is not a list of names</source>
+        <translation>Contiene caratteri NUL, quindi non è una lista di nomi</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>È una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 MiB, far more than any list of names needs</source>
+        <translation>Supera i 64 MiB, molto più di quanto serva a qualsiasi lista di nomi</translation>
+    </message>
+</context>
+<context>
+    <name>NameListFiles</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.txt)&quot;.</extracomment>
+        <translation>File di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.*)&quot;.</extracomment>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
+        <translation>Ops!</translation>
+    </message>
+    <message>
+        <source>This will overwrite any names you currently have in the list. Do you wish to continue?</source>
+        <translation>Tutti i nomi ora presenti nella lista verranno sostituiti. Vuole continuare?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <extracomment>Title of the Yes/No question before an import replaces the list.</extracomment>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Select file to import...</source>
+        <extracomment>Title of the file dialog that chooses the file to import.</extracomment>
+        <translation>Selezioni il file da importare...</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;.
+%2.
+The list is unchanged.</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be read (a sentence without its full stop).</extracomment>
+        <translation>Impossibile importare «%1».
+%2.
+La lista non è cambiata.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
+        <translation>Il file contiene più nomi di quanti ne possa contenere la lista. Sono stati importati i primi %1; %2 è stato tralasciato.</translation>
+    </message>
+    <message>
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
+        <translation>Il file contiene più nomi di quanti ne possa contenere la lista. Sono stati importati i primi %1; %2 sono stati tralasciati.</translation>
+    </message>
+    <message>
+        <source>Select export file...</source>
+        <extracomment>Title of the file dialog that chooses the file to export to.</extracomment>
+        <translation>Selezioni il file di esportazione...</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>Il file poteva essere sovrascritto solo sul posto, quindi ora potrebbe contenere solo una parte della lista.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>Un file già presente non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>Non è stato creato alcun file.</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;.
+%2.
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
+        <translation>Impossibile esportare in «%1».
+%2.
+%3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>Si può importare un solo file alla volta. La lista non è cambiata.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>Impossibile aggiungere i nomi.
+%1.
+La lista non è cambiata.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>nessuno dei nuovi nomi è stato aggiunto</translation>
+    </message>
+    <message>
+        <source>%1 of the new names was added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
+        <translation>%1 dei nuovi nomi è stato aggiunto</translation>
+    </message>
+    <message>
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
+        <translation>%1 dei nuovi nomi sono stati aggiunti</translation>
+    </message>
+    <message>
+        <source>%1 was left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
+        <translation>%1 è stato tralasciato</translation>
+    </message>
+    <message>
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
+        <translation>%1 sono stati tralasciati</translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>La lista può contenere al massimo %1 nomi: %2, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <extracomment>Title of the Options window.</extracomment>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Special Effects While Shuffling:</source>
+        <extracomment>Heading of the three check boxes below it.</extracomment>
+        <translation>Effetti speciali mentre si mescola:</translation>
+    </message>
+    <message>
+        <source>Flash different colors</source>
+        <extracomment>Check box: the window flashes colours while the names are shuffled.</extracomment>
+        <translation>Lampeggia a colori</translation>
+    </message>
+    <message>
+        <source>Shake window</source>
+        <extracomment>Check box: the window shakes while the names are shuffled.</extracomment>
+        <translation>Scuoti la finestra</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <extracomment>Check box: a sound plays while the names are shuffled.</extracomment>
+        <translation>Riproduci suono</translation>
+    </message>
+    <message>
+        <source>Remember name list between sessions.</source>
+        <extracomment>Check box: the list comes back the next time the program starts.</extracomment>
+        <translation>Ricorda la lista al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: keeps the choices and closes the window.</extracomment>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button: closes the window without keeping the choices.</extracomment>
+        <translation>Annulla</translation>
+    </message>
+</context>
+</TS>
