@@ -127,6 +127,10 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     for d in xdg-utils fonts-dejavu-core fonts-liberation2 libqt6widgets6 libsdl2 libsqlite3; do
         [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
     done
+    recommends=$(dpkg-deb -f "$deb" Recommends)
+    for r in qt6-translations-l10n fonts-noto-cjk fonts-noto-ui-core; do
+        [[ "$recommends" == *"$r"* ]] || fail "the package does not recommend $r: $recommends"
+    done
     [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version: $(dpkg-deb -f "$deb" Version)"
     dpkg-deb -x "$deb" "$scratch/root"
