@@ -22,8 +22,8 @@ check_layout() {
     [ "$(readlink -f "$prefix/bin/nimbrel")" = "$(readlink -f "$prefix/lib/nimbrel/nimbrel")" ] ||
         fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
-    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es}.hlp \
-        lib/nimbrel/translations/nimbrel_{de,fr,es}.qm share/applications/$id.desktop \
+    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es,zh_CN,ja,ar}.hlp \
+        lib/nimbrel/translations/nimbrel_{de,fr,es,zh_CN,ja,ar}.qm share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
         share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
         [ -f "$prefix/$f" ] || fail "missing $f"

@@ -91,6 +91,9 @@ void TestTranslations::catalogue_data()
     QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("de-AT") << QStringLiteral("Abbrechen");
     QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("fr-CA") << QStringLiteral("Annuler");
     QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral("es-MX") << QStringLiteral("Cancelar");
+    QTest::newRow("Simplified Chinese") << QStringLiteral("zh_CN") << QStringLiteral("zh-CN") << QStringLiteral("取消");
+    QTest::newRow("Japanese") << QStringLiteral("ja") << QStringLiteral("ja-JP") << QStringLiteral("キャンセル");
+    QTest::newRow("Arabic") << QStringLiteral("ar") << QStringLiteral("ar-EG") << QStringLiteral("ألغِ");
 }
 
 void TestTranslations::catalogue()
