@@ -21,8 +21,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Liberation Sans (its metrics keep the captions inside their buttons), the About logo with
 # DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-dejavu-core, fonts-liberation2")
-# Qt's own texts (Yes/No, the file dialog) in the language the program speaks.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Qt's own texts (Yes/No, the file dialog) in the language the program speaks. The
+# Chinese and Japanese windows are drawn in Noto Sans CJK, the Arabic ones in Noto Sans
+# Arabic UI; without them, other faces that have the letters, if any are installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk, fonts-noto-ui-core")
 # The packaged program is stripped; the build tree's and `cmake --install`'s keep their symbols.
 # Like Debian's own packages, the stripped program also loses the compilers' .comment notes.
 set(CPACK_STRIP_FILES ON)

@@ -342,15 +342,13 @@ The settings file is:
 Il file delle impostazioni è:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Il file delle impostazioni contiene più nomi di quanti ne possa contenere la lista. Sono stati caricati i primi %1; %2 è stato tralasciato e non verrà conservato.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Il file delle impostazioni contiene più nomi di quanti ne possa contenere la lista. Sono stati caricati i primi %1; %2 sono stati tralasciati e non verranno conservati.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Il file delle impostazioni contiene più nomi di quanti ne possa contenere la lista. Sono stati caricati i primi %1; %2 è stato tralasciato e non verrà conservato.</numerusform>
+            <numerusform>Il file delle impostazioni contiene più nomi di quanti ne possa contenere la lista. Sono stati caricati i primi %1; %2 sono stati tralasciati e non verranno conservati.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +422,13 @@ The list is unchanged.</source>
 %2.
 La lista non è cambiata.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Il file contiene più nomi di quanti ne possa contenere la lista. Sono stati importati i primi %1; %2 è stato tralasciato.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Il file contiene più nomi di quanti ne possa contenere la lista. Sono stati importati i primi %1; %2 sono stati tralasciati.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Il file contiene più nomi di quanti ne possa contenere la lista. Sono stati importati i primi %1; %2 è stato tralasciato.</numerusform>
+            <numerusform>Il file contiene più nomi di quanti ne possa contenere la lista. Sono stati importati i primi %1; %2 sono stati tralasciati.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +475,21 @@ La lista non è cambiata.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>nessuno dei nuovi nomi è stato aggiunto</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>%1 dei nuovi nomi è stato aggiunto</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>%1 dei nuovi nomi sono stati aggiunti</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 dei nuovi nomi è stato aggiunto</numerusform>
+            <numerusform>%1 dei nuovi nomi sono stati aggiunti</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>%1 è stato tralasciato</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>%1 sono stati tralasciati</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 è stato tralasciato</numerusform>
+            <numerusform>%1 sono stati tralasciati</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

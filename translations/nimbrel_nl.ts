@@ -342,15 +342,13 @@ The settings file is:
 Het instellingenbestand is:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Het instellingenbestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geladen; %2 is weggelaten en wordt niet bewaard.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Het instellingenbestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geladen; %2 zijn weggelaten en worden niet bewaard.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Het instellingenbestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geladen; %2 is weggelaten en wordt niet bewaard.</numerusform>
+            <numerusform>Het instellingenbestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geladen; %2 zijn weggelaten en worden niet bewaard.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +422,13 @@ The list is unchanged.</source>
 %2.
 De lijst is niet gewijzigd.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Het bestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geïmporteerd; %2 is weggelaten.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Het bestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geïmporteerd; %2 zijn weggelaten.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Het bestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geïmporteerd; %2 is weggelaten.</numerusform>
+            <numerusform>Het bestand bevat meer namen dan er in de lijst passen. De eerste %1 zijn geïmporteerd; %2 zijn weggelaten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +475,21 @@ De lijst is niet gewijzigd.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>geen van de nieuwe namen is toegevoegd</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>%1 van de nieuwe namen is toegevoegd</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>%1 van de nieuwe namen zijn toegevoegd</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 van de nieuwe namen is toegevoegd</numerusform>
+            <numerusform>%1 van de nieuwe namen zijn toegevoegd</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>%1 is weggelaten</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>%1 zijn weggelaten</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 is weggelaten</numerusform>
+            <numerusform>%1 zijn weggelaten</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

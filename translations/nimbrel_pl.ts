@@ -342,15 +342,14 @@ The settings file is:
 Plik ustawień:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Plik ustawień zawiera więcej nazwisk, niż mieści lista. Wczytano pierwszych %1; pominięto %2 nazwisko, które nie zostanie zachowane.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Plik ustawień zawiera więcej nazwisk, niż mieści lista. Wczytano pierwszych %1; liczba pominiętych nazwisk, które nie zostaną zachowane: %2.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Plik ustawień zawiera więcej nazwisk, niż mieści lista. Wczytano pierwszych %1; liczba pominiętych nazwisk, które nie zostaną zachowane: %2.</numerusform>
+            <numerusform>Plik ustawień zawiera więcej nazwisk, niż mieści lista. Wczytano pierwszych %1; liczba pominiętych nazwisk, które nie zostaną zachowane: %2.</numerusform>
+            <numerusform>Plik ustawień zawiera więcej nazwisk, niż mieści lista. Wczytano pierwszych %1; liczba pominiętych nazwisk, które nie zostaną zachowane: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +423,14 @@ The list is unchanged.</source>
 %2.
 Lista pozostała bez zmian.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>Plik zawiera więcej nazwisk, niż mieści lista. Zaimportowano pierwszych %1; pominięto %2 nazwisko.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>Plik zawiera więcej nazwisk, niż mieści lista. Zaimportowano pierwszych %1; liczba pominiętych nazwisk: %2.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Plik zawiera więcej nazwisk, niż mieści lista. Zaimportowano pierwszych %1; liczba pominiętych nazwisk: %2.</numerusform>
+            <numerusform>Plik zawiera więcej nazwisk, niż mieści lista. Zaimportowano pierwszych %1; liczba pominiętych nazwisk: %2.</numerusform>
+            <numerusform>Plik zawiera więcej nazwisk, niż mieści lista. Zaimportowano pierwszych %1; liczba pominiętych nazwisk: %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +477,23 @@ Lista pozostała bez zmian.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>nie dodano żadnego z nowych nazwisk</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>dodano %1 z nowych nazwisk</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>dodano %1 z nowych nazwisk</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>dodano %1 z nowych nazwisk</numerusform>
+            <numerusform>dodano %1 z nowych nazwisk</numerusform>
+            <numerusform>dodano %1 z nowych nazwisk</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>pominięto %1</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>pominięto %1</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>pominięto %1</numerusform>
+            <numerusform>pominięto %1</numerusform>
+            <numerusform>pominięto %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

@@ -342,15 +342,13 @@ The settings file is:
 O arquivo de configurações é:
 %1</translation>
     </message>
-    <message>
-        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 was left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>O arquivo de configurações tem mais nomes do que cabem na lista. Os primeiros %1 foram carregados; %2 foi deixado de fora e não será guardado.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
-        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>O arquivo de configurações tem mais nomes do que cabem na lista. Os primeiros %1 foram carregados; %2 foram deixados de fora e não serão guardados.</translation>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>O arquivo de configurações tem mais nomes do que cabem na lista. Os primeiros %1 foram carregados; %2 foi deixado de fora e não será guardado.</numerusform>
+            <numerusform>O arquivo de configurações tem mais nomes do que cabem na lista. Os primeiros %1 foram carregados; %2 foram deixados de fora e não serão guardados.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -424,15 +422,13 @@ The list is unchanged.</source>
 %2.
 A lista não foi alterada.</translation>
     </message>
-    <message>
-        <source>The file holds more names than the list can hold. The first %1 were imported; %2 was left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (here always 1).</extracomment>
-        <translation>O arquivo tem mais nomes do que cabem na lista. Os primeiros %1 foram importados; %2 foi deixado de fora.</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
-        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (2 or more).</extracomment>
-        <translation>O arquivo tem mais nomes do que cabem na lista. Os primeiros %1 foram importados; %2 foram deixados de fora.</translation>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>O arquivo tem mais nomes do que cabem na lista. Os primeiros %1 foram importados; %2 foi deixado de fora.</numerusform>
+            <numerusform>O arquivo tem mais nomes do que cabem na lista. Os primeiros %1 foram importados; %2 foram deixados de fora.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select export file...</source>
@@ -479,25 +475,21 @@ A lista não foi alterada.</translation>
         <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
         <translation>nenhum dos nomes novos foi adicionado</translation>
     </message>
-    <message>
-        <source>%1 of the new names was added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 1.</extracomment>
-        <translation>%1 dos nomes novos foi adicionado</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the new names were added</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is 2 or more.</extracomment>
-        <translation>%1 dos nomes novos foram adicionados</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 dos nomes novos foi adicionado</numerusform>
+            <numerusform>%1 dos nomes novos foram adicionados</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 was left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 1.</extracomment>
-        <translation>%1 foi deixado de fora</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 were left out</source>
-        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is 2 or more.</extracomment>
-        <translation>%1 foram deixados de fora</translation>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>%1 foi deixado de fora</numerusform>
+            <numerusform>%1 foram deixados de fora</numerusform>
+        </translation>
     </message>
     <message>
         <source>The list can hold at most %1 names: %2, %3.</source>

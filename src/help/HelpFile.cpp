@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace {
 
 // The file as the messages name it.
@@ -30,6 +34,39 @@ bool parseTopicLine(const QString& line, int& number, QString& title)
         return false;
     title = line.mid(close + 1).trimmed();
     return true;
+}
+
+// Chinese and Japanese are written without spaces between words: a character of theirs
+// (a Han ideograph, kana, their punctuation, a full-width form) on both sides of a line
+// break joins the two lines with no space. Korean, spaced like English, is not among them.
+bool writtenUnspaced(char32_t c)
+{
+    static constexpr std::pair<char32_t, char32_t> ranges[] = {
+        {0x2E80, 0x303E},   // radicals, ideographic punctuation
+        {0x3041, 0x312F},   // kana, bopomofo
+        {0x3190, 0x4DBF},   // kanbun to ideographs extension A
+        {0x4E00, 0x9FFF},   // ideographs
+        {0xF900, 0xFAFF},   // compatibility ideographs
+        {0xFE30, 0xFE4F},   // vertical punctuation
+        {0xFF01, 0xFF9F},   // full-width forms, half-width katakana
+        {0xFFE0, 0xFFE6},   // full-width signs
+        {0x20000, 0x3FFFD}, // ideographs outside the basic plane
+    };
+    return std::any_of(std::begin(ranges), std::end(ranges),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+bool joinsWithoutSpace(QStringView before, QStringView after)
+{
+    if (before.isEmpty() || after.isEmpty())
+        return false;
+    char32_t last = before.back().unicode();
+    if (before.size() >= 2 && QChar::isLowSurrogate(last) && before[before.size() - 2].isHighSurrogate())
+        last = QChar::surrogateToUcs4(before[before.size() - 2], before.back());
+    char32_t first = after.front().unicode();
+    if (after.size() >= 2 && QChar::isHighSurrogate(first) && after[1].isLowSurrogate())
+        first = QChar::surrogateToUcs4(after[0], after[1]);
+    return writtenUnspaced(last) && writtenUnspaced(first);
 }
 
 } // namespace
@@ -135,7 +172,10 @@ HelpFile HelpFile::parse(const QByteArray& content, const QString& path)
             current->paragraphs.append(words);
             newParagraph = false;
         } else {
-            current->paragraphs.last() += u' ' + words;
+            QString& paragraph = current->paragraphs.last();
+            if (!joinsWithoutSpace(paragraph, words))
+                paragraph += u' ';
+            paragraph += words;
         }
     }
     return help;

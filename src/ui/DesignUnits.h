@@ -10,5 +10,6 @@ class QWidget;
 int twipsToPixels(float twips);
 // Places widget at a twips rectangle, rounding edges so that neighbours stay adjacent.
 void placeInTwips(QWidget* widget, const TwipsRect& twips);
-// The design face at a point size (a metric-compatible face where it is missing).
+// The design face at a point size (a metric-compatible face where it is missing); in the
+// windows of a language in another script (the text locale's), that script's face.
 QFont designFont(qreal points, bool bold);

@@ -36,6 +36,19 @@ void TestHelpFile::popupText_data()
     QTest::newRow("text without title") << "file" << QByteArray("[7]\nOnly text.\n") << 7 << true
                                         << "<p>Only text.</p>";
 
+    // Lines join with a space, but not between two Chinese or Japanese characters.
+    QTest::newRow("Chinese lines") << "file" << QByteArray("[1] 名单\n这是您的\n名单。\n") << 1 << true
+                                   << "<p><b>名单</b></p><p>这是您的名单。</p>";
+    QTest::newRow("kana and full-width punctuation") << "file" << QByteArray("[1]\n追加し\nます。\nリスト（\n全角）\n")
+                                                     << 1 << true << "<p>追加します。リスト（全角）</p>";
+    QTest::newRow("ideograph outside the basic plane")
+        << "file" << QByteArray("[1]\n\xF0\xA0\x80\x80\n\xF0\xA0\x80\x81\n") << 1 << true
+        << QStringLiteral("<p>\U00020000\U00020001</p>");
+    QTest::newRow("Latin or digits beside Chinese")
+        << "file" << QByteArray("[1]\n启动\nNimbrel\n时 100\n回\n") << 1 << true << "<p>启动 Nimbrel 时 100 回</p>";
+    QTest::newRow("Korean keeps the space")
+        << "file" << QByteArray("[1]\n이름을\n추가\n") << 1 << true << "<p>이름을 추가</p>";
+
     QTest::newRow("topic not in file") << "file" << good << 12 << true << " has no topic 12.</p>";
     QTest::newRow("empty topic") << "file" << QByteArray("[5]\n\n[6] x\ny\n") << 5 << true
                                  << " has nothing in topic 5.</p>";

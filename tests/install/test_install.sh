@@ -22,8 +22,8 @@ check_layout() {
     [ "$(readlink -f "$prefix/bin/nimbrel")" = "$(readlink -f "$prefix/lib/nimbrel/nimbrel")" ] ||
         fail "bin/nimbrel does not lead to lib/nimbrel/nimbrel"
     [ "$(ls "$prefix/bin")" = nimbrel ] || fail "bin/ holds more than the link: $(ls "$prefix/bin")"
-    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es,it,pt_BR,nl,pl}.hlp \
-        lib/nimbrel/translations/nimbrel_{de,fr,es,it,pt_BR,nl,pl}.qm share/applications/$id.desktop \
+    for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es,it,pt_BR,nl,pl,zh_CN,ja,ar}.hlp \
+        lib/nimbrel/translations/nimbrel_{de,fr,es,it,pt_BR,nl,pl,zh_CN,ja,ar}.qm share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
         share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
         [ -f "$prefix/$f" ] || fail "missing $f"
@@ -126,6 +126,10 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     depends=$(dpkg-deb -f "$deb" Depends)
     for d in xdg-utils fonts-dejavu-core fonts-liberation2 libqt6widgets6 libsdl2 libsqlite3; do
         [[ "$depends" == *"$d"* ]] || fail "the package does not depend on $d: $depends"
+    done
+    recommends=$(dpkg-deb -f "$deb" Recommends)
+    for r in qt6-translations-l10n fonts-noto-cjk fonts-noto-ui-core; do
+        [[ "$recommends" == *"$r"* ]] || fail "the package does not recommend $r: $recommends"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = utils ] || fail "section"
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version: $(dpkg-deb -f "$deb" Version)"

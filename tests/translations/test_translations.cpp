@@ -95,6 +95,9 @@ void TestTranslations::catalogue_data()
     QTest::newRow("Brazilian") << QStringLiteral("pt_BR") << QStringLiteral("pt-BR") << QStringLiteral("Cancelar");
     QTest::newRow("Dutch") << QStringLiteral("nl") << QStringLiteral("nl-BE") << QStringLiteral("Annuleren");
     QTest::newRow("Polish") << QStringLiteral("pl") << QStringLiteral("pl-PL") << QStringLiteral("Anuluj");
+    QTest::newRow("Simplified Chinese") << QStringLiteral("zh_CN") << QStringLiteral("zh-CN") << QStringLiteral("取消");
+    QTest::newRow("Japanese") << QStringLiteral("ja") << QStringLiteral("ja-JP") << QStringLiteral("キャンセル");
+    QTest::newRow("Arabic") << QStringLiteral("ar") << QStringLiteral("ar-EG") << QStringLiteral("ألغِ");
 }
 
 void TestTranslations::catalogue()

@@ -1,0 +1,559 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About...</source>
+        <extracomment>Title of the About box.</extracomment>
+        <translation>حول...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>%1 is the version number.</extracomment>
+        <translation>الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Find more great software from Quorvane at:</source>
+        <extracomment>Quorvane is the maker&apos;s name; the maker&apos;s web address follows below this text.</extracomment>
+        <translation>مزيد من البرامج الرائعة من Quorvane على العنوان:</translation>
+    </message>
+    <message>
+        <source>Nimbrel is freeware. You may copy it and give it away, free of charge and unchanged. It comes with no warranty of any kind.</source>
+        <translation>Nimbrel برنامج مجاني. يجوز لك نسخه وتوزيعه مجانًا ودون تعديل. ويُقدَّم دون أي ضمان من أي نوع.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Copyright © %1 Quorvane. All rights reserved.</source>
+        <extracomment>%1 is the current year.</extracomment>
+        <translation>حقوق النشر © %1 Quorvane. جميع الحقوق محفوظة.</translation>
+    </message>
+    <message>
+        <source>Could not start your email program.</source>
+        <translation>تعذّر تشغيل برنامج البريد الإلكتروني لديك.</translation>
+    </message>
+    <message>
+        <source>Could not start your web browser.</source>
+        <translation>تعذّر تشغيل متصفح الويب لديك.</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message that a link could not be opened.</extracomment>
+        <translation>عذرًا!</translation>
+    </message>
+    <message>
+        <source>names from a hat</source>
+        <extracomment>The line under the program&apos;s name in the About box&apos;s picture (shrunk to fit).</extracomment>
+        <translation>أسماء من القبعة</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
+        <translation>يسحب الأسماء من القبعة: احتفظ بقائمة أسماء واخلطها ثم أوقفها في لحظة عشوائية.
+تُحفظ الخيارات والقائمة المحفوظة في ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>عرض هذه التعليمات ثم الخروج.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>عرض رقم الإصدار ثم الخروج.</translation>
+    </message>
+    <message>
+        <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
+        <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
+        <translation>nimbrel: لا توجد شاشة لفتح نافذة عليها (لم يُضبط DISPLAY ولا WAYLAND_DISPLAY)؛ لتجربة البرنامج دون سطح مكتب: xvfb-run -a nimbrel</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>%1 does not exist.
+Do you want to create it?</source>
+        <extracomment>%1 is the name of the file about to be made.</extracomment>
+        <translation>الملف %1 غير موجود.
+هل تريد إنشاءه؟</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>the help file %1 was not found.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>لم يُعثر على ملف التعليمات %1.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>ملف التعليمات %1 ليس ملفًا.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is too large to be a help file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>ملف التعليمات %1 أكبر من أن يكون ملف تعليمات.</translation>
+    </message>
+    <message>
+        <source>the help file %1 could not be read (%2).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>تعذّرت قراءة ملف التعليمات %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the help file %1 is not a text file.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path.</extracomment>
+        <translation>ملف التعليمات %1 ليس ملفًا نصيًا.</translation>
+    </message>
+    <message>
+        <source>the help file %1 is damaged (line %2: %3).</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a line number, %3 what is wrong there.</extracomment>
+        <translation>ملف التعليمات %1 تالف (السطر %2: %3).</translation>
+    </message>
+    <message>
+        <source>a topic line needs a number from 1 to %1 in square brackets</source>
+        <extracomment>What is wrong in a damaged help file; %1 is the highest topic number.</extracomment>
+        <translation>يحتاج سطر الموضوع إلى رقم من 1 إلى %1 بين قوسين معقوفين</translation>
+    </message>
+    <message>
+        <source>topic %1 appears a second time</source>
+        <extracomment>What is wrong in a damaged help file; %1 is a topic number.</extracomment>
+        <translation>يظهر الموضوع %1 مرة ثانية</translation>
+    </message>
+    <message>
+        <source>text before the first topic</source>
+        <extracomment>What is wrong in a damaged help file.</extracomment>
+        <translation>يوجد نص قبل الموضوع الأول</translation>
+    </message>
+    <message>
+        <source>Help is not available: %1</source>
+        <extracomment>Shown instead of a help topic; %1 says why, e.g. &quot;the help file ... was not found.&quot;</extracomment>
+        <translation>التعليمات غير متاحة: %1</translation>
+    </message>
+    <message>
+        <source>the help file %1 has no topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>لا يحتوي ملف التعليمات %1 على الموضوع %2.</translation>
+    </message>
+    <message>
+        <source>the help file %1 has nothing in topic %2.</source>
+        <extracomment>Completes &quot;Help is not available: %1&quot;. %1 is the help file&apos;s path, %2 a topic number.</extracomment>
+        <translation>الموضوع %2 في ملف التعليمات %1 فارغ.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMessageDialog</name>
+    <message>
+        <source>Help</source>
+        <extracomment>Title of the small window shown before the help mode starts.</extracomment>
+        <translation>تعليمات</translation>
+    </message>
+    <message>
+        <source>Now click on any area of the program interface for help on that particular feature.</source>
+        <translation>انقر الآن على أي جزء من واجهة البرنامج للحصول على تعليمات حول تلك الميزة.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Show this message every time</source>
+        <extracomment>Check box: whether this message comes again the next time Help is pressed.</extracomment>
+        <translation>عرض هذه الرسالة في كل مرة</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Buttons</source>
+        <extracomment>What a screen reader calls the column of buttons beside the list.</extracomment>
+        <translation>الأزرار</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <extracomment>What a screen reader calls the list of names.</extracomment>
+        <translation>الأسماء</translation>
+    </message>
+    <message>
+        <source>Add Name</source>
+        <extracomment>Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.</extracomment>
+        <translation>إضافة اسم</translation>
+    </message>
+    <message>
+        <source>Remove Name</source>
+        <extracomment>Side button (small): removes the selected name.</extracomment>
+        <translation>حذف اسم</translation>
+    </message>
+    <message>
+        <source>Import from File</source>
+        <extracomment>Side button (small): replaces the list with the names in a text file.</extracomment>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>Export to File</source>
+        <extracomment>Side button (small): saves the list to a text file.</extracomment>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>Clear All Names</source>
+        <extracomment>Side button (small): removes every name.</extracomment>
+        <translation>مسح الكل</translation>
+    </message>
+    <message>
+        <source>Print List</source>
+        <extracomment>Side button (small): prints the list.</extracomment>
+        <translation>طباعة القائمة</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Side button (small): opens the Options window.</extracomment>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Side button (small): starts the help mode (click a part of the window to learn about it).</extracomment>
+        <translation>تعليمات</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Side button (small): opens the About box (version, maker).</extracomment>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Side button (small): ends the program.</extracomment>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Enter a name to add to the list.</source>
+        <translation>أدخل اسمًا لإضافته إلى القائمة.</translation>
+    </message>
+    <message>
+        <source>A name must be selected to perform this action.</source>
+        <translation>يجب تحديد اسم لتنفيذ هذا الإجراء.</translation>
+    </message>
+    <message>
+        <source>Remove &quot;%1&quot; from the list?</source>
+        <extracomment>%1 is the selected name.</extracomment>
+        <translation>هل تريد حذف «%1» من القائمة؟</translation>
+    </message>
+    <message>
+        <source>This will erase all names in the list. Do you wish to continue?</source>
+        <translation>سيؤدي هذا إلى مسح جميع الأسماء في القائمة. هل تريد المتابعة؟</translation>
+    </message>
+    <message>
+        <source>The was an error printing the list.</source>
+        <extracomment>&quot;The was&quot; is a slip in the English text, kept as users know it: it means &quot;There was an error printing the list.&quot;</extracomment>
+        <translation>حدث خطأ أثناء طباعة القائمة.</translation>
+    </message>
+    <message>
+        <source>You must add at least two names to the list first.</source>
+        <translation>يجب أولًا إضافة اسمين على الأقل إلى القائمة.</translation>
+    </message>
+    <message>
+        <source>Nimbrel cannot find the sound file it needs to play sound while shuffling. The file &quot;shuffle.wav&quot; should be in the same folder as the program file. It might have been deleted. You should replace the file or reinstall the program if you wish to play sound while shuffling. Sound will be disabled.</source>
+        <extracomment>&quot;shuffle.wav&quot; is the file&apos;s name: keep it as it is.</extracomment>
+        <translation>لا يستطيع Nimbrel العثور على ملف الصوت الذي يحتاج إليه لتشغيل الصوت أثناء الخلط. يجب أن يكون الملف «shuffle.wav» في المجلد نفسه الذي يوجد فيه ملف البرنامج، وربما يكون قد حُذف. إذا كنت تريد تشغيل الصوت أثناء الخلط، فاستبدل الملف أو أعد تثبيت البرنامج. سيتم إيقاف الصوت.</translation>
+    </message>
+    <message>
+        <source>Sound Error</source>
+        <extracomment>Title of the message that the sound file is missing.</extracomment>
+        <translation>خطأ في الصوت</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>The big button that starts the draw; while the draw runs it reads &quot;Stop&quot;.</extracomment>
+        <translation>خلط</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The big button while the draw runs: pressing it ends the draw.</extracomment>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <translation>عذرًا!</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <extracomment>Title of the Yes/No question before a name is removed or the list is cleared.</extracomment>
+        <translation>يُرجى التأكيد</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The names stay as they were last saved, in:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>تعذّر حفظ قائمة الأسماء: %1.
+
+تبقى الأسماء كما حُفظت آخر مرة، في:
+%2</translation>
+    </message>
+    <message>
+        <source>another program kept the settings file busy</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>كان برنامج آخر يشغل ملف الإعدادات</translation>
+    </message>
+    <message>
+        <source>the settings file or its folder cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>لا يمكن الكتابة في ملف الإعدادات أو في مجلده</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>the settings file could not be opened or written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot;</extracomment>
+        <translation>تعذّر فتح ملف الإعدادات أو الكتابة فيه</translation>
+    </message>
+    <message>
+        <source>The settings file was damaged, so Nimbrel starts with its default settings and no remembered names.
+
+The damaged file was kept as:
+%1</source>
+        <extracomment>%1 is the path the damaged settings file was kept under.</extracomment>
+        <translation>كان ملف الإعدادات تالفًا، لذا يبدأ Nimbrel بإعداداته الافتراضية ودون أسماء محفوظة.
+
+احتُفظ بالملف التالف باسم:
+%1</translation>
+    </message>
+    <message>
+        <source>The list is full. It can hold at most %1 names.</source>
+        <extracomment>%1 is the largest number of names (32,767), written as numbers are in the language.</extracomment>
+        <translation>القائمة ممتلئة. لا تتسع القائمة لأكثر من %1 من الأسماء.</translation>
+    </message>
+    <message>
+        <source>The settings file was written by a newer version of Nimbrel. This version leaves it as it is, so changes to the options and the list of names will not be kept.
+
+The settings file is:
+%1</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
+        <translation>كُتب ملف الإعدادات بإصدار أحدث من Nimbrel. يتركه هذا الإصدار كما هو، لذا لن تُحفظ التغييرات على الخيارات وقائمة الأسماء.
+
+ملف الإعدادات هو:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
+        <extracomment>%1 is the most names the list holds (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>يحتوي ملف الإعدادات على أسماء أكثر مما تتسع له القائمة. حُمِّل أول %1 من الأسماء، واستُبعد منها %2 ولن تُحفظ.</numerusform>
+            <numerusform>يحتوي ملف الإعدادات على أسماء أكثر مما تتسع له القائمة. حُمِّل أول %1 من الأسماء، واستُبعد منها %2 ولن يُحفظ.</numerusform>
+            <numerusform>يحتوي ملف الإعدادات على أسماء أكثر مما تتسع له القائمة. حُمِّل أول %1 من الأسماء، واستُبعد منها %2 ولن تُحفظ.</numerusform>
+            <numerusform>يحتوي ملف الإعدادات على أسماء أكثر مما تتسع له القائمة. حُمِّل أول %1 من الأسماء، واستُبعد منها %2 ولن تُحفظ.</numerusform>
+            <numerusform>يحتوي ملف الإعدادات على أسماء أكثر مما تتسع له القائمة. حُمِّل أول %1 من الأسماء، واستُبعد منها %2 ولن تُحفظ.</numerusform>
+            <numerusform>يحتوي ملف الإعدادات على أسماء أكثر مما تتسع له القائمة. حُمِّل أول %1 من الأسماء، واستُبعد منها %2 ولن تُحفظ.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NameListCodec</name>
+    <message>
+        <source>It begins as UTF-16 text but is not valid UTF-16</source>
+        <translation>يبدأ الملف كنص UTF-16 لكنه ليس UTF-16 صالحًا</translation>
+    </message>
+    <message>
+        <source>It holds NUL bytes, so it is not a text file</source>
+        <translation>يحتوي الملف على بايتات NUL، لذا فهو ليس ملفًا نصيًا</translation>
+    </message>
+    <message>
+        <source>Its text could not be decoded</source>
+        <translation>تعذّر فك ترميز نص الملف</translation>
+    </message>
+    <message>
+        <source>It holds NUL characters, so it is not a list of names</source>
+        <translation>يحتوي الملف على محارف NUL، لذا فهو ليس قائمة أسماء</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file</source>
+        <translation>هذا مجلد وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file</source>
+        <translation>هذا ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>It is larger than 64 MiB, far more than any list of names needs</source>
+        <translation>حجم الملف أكبر من 64 MiB، وهو أكثر بكثير مما تحتاج إليه أي قائمة أسماء</translation>
+    </message>
+</context>
+<context>
+    <name>NameListFiles</name>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.txt)&quot;.</extracomment>
+        <translation>ملفات نصية (*.txt)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <extracomment>A choice in the file dialog&apos;s file type list; keep &quot;(*.*)&quot;.</extracomment>
+        <translation>جميع الملفات (*.*)</translation>
+    </message>
+    <message>
+        <source>Oops!</source>
+        <extracomment>Title of the message boxes that report a failed import, export or paste.</extracomment>
+        <translation>عذرًا!</translation>
+    </message>
+    <message>
+        <source>This will overwrite any names you currently have in the list. Do you wish to continue?</source>
+        <translation>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة. هل تريد المتابعة؟</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <extracomment>Title of the Yes/No question before an import replaces the list.</extracomment>
+        <translation>تأكيد</translation>
+    </message>
+    <message>
+        <source>Select file to import...</source>
+        <extracomment>Title of the file dialog that chooses the file to import.</extracomment>
+        <translation>اختر ملفًا لاستيراده...</translation>
+    </message>
+    <message>
+        <source>Could not import &quot;%1&quot;.
+%2.
+The list is unchanged.</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be read (a sentence without its full stop).</extracomment>
+        <translation>تعذّر استيراد «%1».
+%2.
+لم تتغير القائمة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more names than the list can hold. The first %1 were imported; %2 were left out.</source>
+        <extracomment>%1 is the number of names imported (32,767), %2 the number left out (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>يحتوي الملف على أسماء أكثر مما تتسع له القائمة. استُورد أول %1 من الأسماء، واستُبعد منها %2.</numerusform>
+            <numerusform>يحتوي الملف على أسماء أكثر مما تتسع له القائمة. استُورد أول %1 من الأسماء، واستُبعد منها %2.</numerusform>
+            <numerusform>يحتوي الملف على أسماء أكثر مما تتسع له القائمة. استُورد أول %1 من الأسماء، واستُبعد منها %2.</numerusform>
+            <numerusform>يحتوي الملف على أسماء أكثر مما تتسع له القائمة. استُورد أول %1 من الأسماء، واستُبعد منها %2.</numerusform>
+            <numerusform>يحتوي الملف على أسماء أكثر مما تتسع له القائمة. استُورد أول %1 من الأسماء، واستُبعد منها %2.</numerusform>
+            <numerusform>يحتوي الملف على أسماء أكثر مما تتسع له القائمة. استُورد أول %1 من الأسماء، واستُبعد منها %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select export file...</source>
+        <extracomment>Title of the file dialog that chooses the file to export to.</extracomment>
+        <translation>اختر ملف التصدير...</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the list.</source>
+        <translation>لم تكن الكتابة فوق الملف ممكنة إلا في مكانه، لذا قد لا يحتوي الآن إلا على جزء من القائمة.</translation>
+    </message>
+    <message>
+        <source>A file already there is unchanged.</source>
+        <translation>لم يتغير الملف الذي كان موجودًا هناك.</translation>
+    </message>
+    <message>
+        <source>No file was made.</source>
+        <translation>لم يُنشأ أي ملف.</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;.
+%2.
+%3</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be written (a sentence without its full stop), %3 what became of the file (&quot;A file already there is unchanged.&quot;, ...).</extracomment>
+        <translation>تعذّر التصدير إلى «%1».
+%2.
+%3</translation>
+    </message>
+    <message>
+        <source>Only one file can be imported at a time. The list is unchanged.</source>
+        <extracomment>Several files were dropped on the window.</extracomment>
+        <translation>لا يمكن استيراد أكثر من ملف واحد في كل مرة. لم تتغير القائمة.</translation>
+    </message>
+    <message>
+        <source>Could not add the names.
+%1.
+The list is unchanged.</source>
+        <extracomment>Pasted or dropped text; %1 is why (a sentence without its full stop).</extracomment>
+        <translation>تعذّرت إضافة الأسماء.
+%1.
+لم تتغير القائمة.</translation>
+    </message>
+    <message>
+        <source>none of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2.</extracomment>
+        <translation>لم يُضف أي من الأسماء الجديدة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the new names were added</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %2; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>أُضيف %1 من الأسماء الجديدة</numerusform>
+            <numerusform>أُضيف %1 من الأسماء الجديدة</numerusform>
+            <numerusform>أُضيف %1 من الأسماء الجديدة</numerusform>
+            <numerusform>أُضيف %1 من الأسماء الجديدة</numerusform>
+            <numerusform>أُضيف %1 من الأسماء الجديدة</numerusform>
+            <numerusform>أُضيف %1 من الأسماء الجديدة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 were left out</source>
+        <extracomment>Completes &quot;The list can hold at most %1 names: %2, %3.&quot; as %3; %1 is the plural form&apos;s number.</extracomment>
+        <translation>
+            <numerusform>استُبعد %1</numerusform>
+            <numerusform>استُبعد %1</numerusform>
+            <numerusform>استُبعد %1</numerusform>
+            <numerusform>استُبعد %1</numerusform>
+            <numerusform>استُبعد %1</numerusform>
+            <numerusform>استُبعد %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The list can hold at most %1 names: %2, %3.</source>
+        <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
+        <translation>لا تتسع القائمة لأكثر من %1 من الأسماء: %2، و%3.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <extracomment>Title of the Options window.</extracomment>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Special Effects While Shuffling:</source>
+        <extracomment>Heading of the three check boxes below it.</extracomment>
+        <translation>مؤثرات خاصة أثناء الخلط:</translation>
+    </message>
+    <message>
+        <source>Flash different colors</source>
+        <extracomment>Check box: the window flashes colours while the names are shuffled.</extracomment>
+        <translation>وميض بألوان مختلفة</translation>
+    </message>
+    <message>
+        <source>Shake window</source>
+        <extracomment>Check box: the window shakes while the names are shuffled.</extracomment>
+        <translation>هز النافذة</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <extracomment>Check box: a sound plays while the names are shuffled.</extracomment>
+        <translation>تشغيل الصوت</translation>
+    </message>
+    <message>
+        <source>Remember name list between sessions.</source>
+        <extracomment>Check box: the list comes back the next time the program starts.</extracomment>
+        <translation>تذكّر قائمة الأسماء بين الجلسات.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <extracomment>Button: keeps the choices and closes the window.</extracomment>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button: closes the window without keeping the choices.</extracomment>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+</TS>
