@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
         QElapsedTimer clock;
         clock.start();
         const std::clock_t cpu = std::clock();
-        const bool printed = printer.Print(QStringLiteral(" ")) && printer.setScaleMode(PrinterDevice::vbTwips) &&
+        const bool printed = printer.printLine(QStringLiteral(" ")) &&
                              printText(printer, text, font, PrintAlignment::Left, 1440, 1440, 1440, 1440);
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
         cpuTimes.push_back(double(std::clock() - cpu) * 1000 / CLOCKS_PER_SEC);

@@ -10,13 +10,13 @@ constexpr double kInch = 1440;
 constexpr double kPageWidth = 2 * kInch + 1000;
 constexpr double kPageHeight = 2 * kInch + 900;
 
-const PrintFont kFont{QStringLiteral("MS Sans Serif"), true, false, 13.5, false, false, 400};
+const PrintFont kFont{QStringLiteral("MS Sans Serif"), 13.5, 700};
 
 RecordingPrinter printer()
 {
     RecordingPrinter p;
-    p.pageWidth = kPageWidth;
-    p.pageHeight = kPageHeight;
+    p.drawableWidth = kPageWidth;
+    p.drawableHeight = kPageHeight;
     return p;
 }
 
@@ -39,7 +39,7 @@ private slots:
     void lines();
     void nothingToPrint_data();
     void nothingToPrint();
-    void fontCopiedWeightLast();
+    void fontSetAndCursorKept();
     void failureLeavesTheDocumentOpen();
 };
 
@@ -98,7 +98,7 @@ void TestPrintText::lines()
     p.widths[QLatin1Char('W')] = 2000;
     QVERIFY(printText(p, text, kFont, PrintAlignment(alignment), kInch, kInch, kInch, kInch));
     QCOMPARE(layout(p), expected);
-    QCOMPARE(p.ended, 1);
+    QCOMPARE(p.finished, 1);
 }
 
 void TestPrintText::nothingToPrint_data()
@@ -124,32 +124,26 @@ void TestPrintText::nothingToPrint()
     QVERIFY(!printText(p, text, kFont, PrintAlignment::Left, leftMargin, kInch, topMargin, kInch));
     QCOMPARE(p.calls > 0, printerAsked);
     QVERIFY(p.lines.isEmpty());
-    QVERIFY(p.fontSets.isEmpty());
-    QCOMPARE(p.ended, 0);
+    QVERIFY(p.fonts.isEmpty());
+    QCOMPARE(p.finished, 0);
 }
 
-void TestPrintText::fontCopiedWeightLast()
+void TestPrintText::fontSetAndCursorKept()
 {
     RecordingPrinter p = printer();
-    p.CurrentY = 2000; // already below the top margin: printing starts there
+    p.cursor.setY(2000); // already below the top margin: printing starts there
     QVERIFY(printText(p, QStringLiteral("Al"), kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
     QCOMPARE(layout(p), QStringList{QStringLiteral("1 1440,2000 Al")});
-
-    QStringList names;
-    for (const auto& [name, value] : p.fontSets)
-        names << name;
-    QCOMPARE(names, (QStringList{"name", "Bold", "Charset", "Italic", "Size", "Strikethrough", "Underline", "Weight"}));
-    QCOMPARE(p.fontSets.first().second.toString(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(p.fontSets.last().second.toInt(), 400);
+    QVERIFY(p.fonts == QList<PrintFont>{kFont});
 }
 
 void TestPrintText::failureLeavesTheDocumentOpen()
 {
     RecordingPrinter p = printer();
-    p.Print(QStringLiteral(" ")); // the document is open, as Print List leaves it
-    p.printsBeforeFailure = 1;    // the second line fails
+    p.printLine(QStringLiteral(" ")); // the document is open, as Print List leaves it
+    p.linesBeforeFailure = 1;         // the second line fails
     QVERIFY(!printText(p, QStringLiteral("Ann\r\nBob\r\n"), kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
-    QCOMPARE(p.ended, 0);
+    QCOMPARE(p.finished, 0);
     QCOMPARE(p.page, 1);
     QVERIFY(p.lines.size() <= 2);
 }
