@@ -33,14 +33,14 @@ bool printNames(PrinterDevice* printer, const QStringList& names)
     if (!printer->printLine(QStringLiteral(" ")))
         return false;
 
-    static const QString crlf = QStringLiteral("\r\n");
-    QString text;
-    for (const QString& name : names)
-        text += name + crlf;
+    // The printout ends with an empty line after the last name.
+    QStringList paragraphs = names;
+    if (!paragraphs.isEmpty())
+        paragraphs.append(QString());
 
     // The printout's font: 13.5-point bold in the design face, left-aligned.
     static const PrintFont font = QtPrinterDevice::printFont(designFont(13.5, true));
-    return printText(*printer, text, font, PrintAlignment::Left, kOneInch, kOneInch, kOneInch, kOneInch);
+    return printText(*printer, paragraphs, font, PrintAlignment::Left, kOneInch, kOneInch, kOneInch, kOneInch);
 }
 
 } // namespace

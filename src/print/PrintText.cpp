@@ -83,10 +83,10 @@ void place(PrinterDevice& printer, PrintAlignment alignment, const QString& line
 
 } // namespace
 
-bool printText(PrinterDevice& printer, const QString& text, const PrintFont& font, PrintAlignment alignment,
+bool printText(PrinterDevice& printer, const QStringList& paragraphs, const PrintFont& font, PrintAlignment alignment,
                double leftMargin, double rightMargin, double topMargin, double bottomMargin)
 {
-    if (text.isEmpty())
+    if (paragraphs.isEmpty())
         return false;
 
     const double width = printer.pageWidth() - leftMargin - rightMargin;
@@ -101,15 +101,8 @@ bool printText(PrinterDevice& printer, const QString& text, const PrintFont& fon
     if (printer.cursor.y() < topMargin)
         printer.cursor.setY(topMargin);
 
-    static const QString crlf = QStringLiteral("\r\n");
-    const qsizetype length = text.size();
-    qsizetype start = 0; // 0-based from here on
-    qsizetype p = 0;
-    do {
-        p = text.indexOf(crlf, start);
-        if (p < 0)
-            p = length;
-        QString rest = text.mid(start, p - start);
+    for (const QString& paragraph : paragraphs) {
+        QString rest = paragraph;
         do {
             const QString line = rest.isEmpty() ? QString() : takeLine(printer, rest, width);
             if (printer.cursor.y() + printer.lineHeight() > bottom) {
@@ -121,8 +114,7 @@ bool printText(PrinterDevice& printer, const QString& text, const PrintFont& fon
             if (!printer.printLine(line))
                 return false;
         } while (!rest.isEmpty());
-        start = p + 2;
-    } while (p < length);
+    }
 
     return printer.finish();
 }

@@ -119,12 +119,11 @@ void TestPrintList::realDeviceToPdf()
     QStringList names;
     for (int i = 1; i <= 60; ++i)
         names << QStringLiteral("Name%1").arg(i);
-    const QString text = names.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     QtPrinterDevice printer(pdf);
     const QRectF area = printer.drawableArea();
     QVERIFY(printer.printLine(QStringLiteral(" ")));
-    QVERIFY(printText(printer, text, QtPrinterDevice::printFont(designFont(13.5, true)), PrintAlignment::Left, 1440,
-                      1440, 1440, 1440));
+    QVERIFY(printText(printer, names + QStringList{QString()}, QtPrinterDevice::printFont(designFont(13.5, true)),
+                      PrintAlignment::Left, 1440, 1440, 1440, 1440));
 
     // The names' face is the list's bold one (the leading space is in the printer's own).
     QProcess fonts;
