@@ -19,24 +19,27 @@ namespace {
 
 constexpr int kRuns = 3;
 
-// Names of one to four words, now and then one too wide for the line.
-QString listText(int count)
+// Names of one to four words, now and then one too wide for the line, and the empty line
+// Print List ends with.
+QStringList listParagraphs(int count)
 {
     QRandomGenerator rng(7);
-    QString text;
+    QStringList paragraphs;
     for (int i = 0; i < count; ++i) {
+        QString name;
         const int words = 1 + int(rng.bounded(i % 500 == 0 ? 12 : 3));
         for (int w = 0; w < words; ++w) {
             if (w > 0)
-                text += QLatin1Char(' ');
-            text += QChar(u'A' + char16_t(rng.bounded(26)));
+                name += QLatin1Char(' ');
+            name += QChar(u'A' + char16_t(rng.bounded(26)));
             const int length = 2 + int(rng.bounded(9));
             for (int c = 0; c < length; ++c)
-                text += QChar(u'a' + char16_t(rng.bounded(26)));
+                name += QChar(u'a' + char16_t(rng.bounded(26)));
         }
-        text += QStringLiteral("\r\n");
+        paragraphs << name;
     }
-    return text;
+    paragraphs << QString();
+    return paragraphs;
 }
 
 } // namespace
@@ -49,7 +52,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString pdf = args.size() > 2 ? args[2] : dir.filePath(QStringLiteral("list.pdf"));
 
-    const QString text = listText(count);
+    const QStringList paragraphs = listParagraphs(count);
     const PrintFont font = QtPrinterDevice::printFont(designFont(13.5, true));
 
     std::vector<double> times;
@@ -59,8 +62,8 @@ int main(int argc, char* argv[])
         QElapsedTimer clock;
         clock.start();
         const std::clock_t cpu = std::clock();
-        const bool printed = printer.Print(QStringLiteral(" ")) && printer.setScaleMode(PrinterDevice::vbTwips) &&
-                             printText(printer, text, font, PrintAlignment::Left, 1440, 1440, 1440, 1440);
+        const bool printed = printer.printLine(QStringLiteral(" ")) &&
+                             printText(printer, paragraphs, font, PrintAlignment::Left, 1440, 1440, 1440, 1440);
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
         cpuTimes.push_back(double(std::clock() - cpu) * 1000 / CLOCKS_PER_SEC);
         if (!printed || QFileInfo(pdf).size() == 0) {

@@ -3,7 +3,6 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "print/PrintText.h"
-#include "print/PrinterDevice.h"
 #include "print/QtPrinterDevice.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
@@ -25,25 +24,23 @@ struct BusyCursor
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-bool printNames(PrinterDevice* Printer, const QStringList& names)
+bool printNames(PrinterDevice* printer, const QStringList& names)
 {
-    if (!Printer)
+    if (!printer)
         return false;
     BusyCursor busy;
     // Opens the document, and its first page, at the top-left corner of the drawable area.
-    if (!Printer->Print(QStringLiteral(" ")))
+    if (!printer->printLine(QStringLiteral(" ")))
         return false;
 
-    static const QString crlf = QStringLiteral("\r\n");
-    QString text;
-    for (const QString& name : names)
-        text += name + crlf;
+    // The printout ends with an empty line after the last name.
+    QStringList paragraphs = names;
+    if (!paragraphs.isEmpty())
+        paragraphs.append(QString());
 
-    if (!Printer->setScaleMode(PrinterDevice::vbTwips))
-        return false;
     // The printout's font: 13.5-point bold in the design face, left-aligned.
     static const PrintFont font = QtPrinterDevice::printFont(designFont(13.5, true));
-    return printText(*Printer, text, font, PrintAlignment::Left, kOneInch, kOneInch, kOneInch, kOneInch);
+    return printText(*printer, paragraphs, font, PrintAlignment::Left, kOneInch, kOneInch, kOneInch, kOneInch);
 }
 
 } // namespace
@@ -55,7 +52,7 @@ void MainWindow::printList()
     // Whatever was printed of a failed run is thrown away rather than left open to reach the
     // printer with the next document.
     if (m_services.printer)
-        m_services.printer->KillDoc();
+        m_services.printer->abort();
     //: "The was" is a slip in the English text, kept as users know it: it means "There was an error printing the list."
     m_services.prompter->tell(MainWindowTexts::oops(), tr("The was an error printing the list."),
                               Prompter::Icon::Critical);

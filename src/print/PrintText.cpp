@@ -7,7 +7,7 @@ namespace {
 // Widths are compared in single precision; a width equal to the line's counts as fitting.
 bool fits(const PrinterDevice& printer, const QString& text, double width)
 {
-    return float(printer.TextWidth(text)) <= float(width);
+    return float(printer.textWidth(text)) <= float(width);
 }
 
 // 1-based position of the first ch in r after position after; 0 when there is none.
@@ -64,79 +64,57 @@ QString takeLine(const PrinterDevice& printer, QString& r, double width)
     return line;
 }
 
-bool copyFont(PrinterDevice& printer, const PrintFont& font)
-{
-    const std::pair<const char*, QVariant> properties[] = {
-        {"name", font.name},           {"Bold", font.bold},     {"Charset", 0}, // ANSI
-        {"Italic", font.italic},       {"Size", font.size},     {"Strikethrough", font.strikethrough},
-        {"Underline", font.underline}, {"Weight", font.weight},
-    };
-    for (const auto& [name, value] : properties) {
-        if (!printer.setFontProperty(QLatin1String(name), value))
-            return false;
-    }
-    return true;
-}
-
-// Sets CurrentX for line by the alignment.
+// Puts the cursor at the left end of line as the alignment has it.
 void place(PrinterDevice& printer, PrintAlignment alignment, const QString& line, double left, double right,
            double width)
 {
     switch (alignment) {
     case PrintAlignment::Left:
-        printer.CurrentX = left;
+        printer.cursor.setX(left);
         break;
     case PrintAlignment::Right:
-        printer.CurrentX = printer.ScaleWidth() - right - printer.TextWidth(line);
+        printer.cursor.setX(printer.pageWidth() - right - printer.textWidth(line));
         break;
     case PrintAlignment::Centre:
-        printer.CurrentX = (width - printer.TextWidth(line)) / 2 + left;
+        printer.cursor.setX((width - printer.textWidth(line)) / 2 + left);
         break;
     }
 }
 
 } // namespace
 
-bool printText(PrinterDevice& printer, const QString& text, const PrintFont& font, PrintAlignment alignment,
+bool printText(PrinterDevice& printer, const QStringList& paragraphs, const PrintFont& font, PrintAlignment alignment,
                double leftMargin, double rightMargin, double topMargin, double bottomMargin)
 {
-    if (text.isEmpty())
+    if (paragraphs.isEmpty())
         return false;
 
-    const double width = printer.ScaleWidth() - leftMargin - rightMargin;
+    const double width = printer.pageWidth() - leftMargin - rightMargin;
     if (width <= 0)
         return false;
-    const double bottom = printer.ScaleHeight() - bottomMargin;
+    const double bottom = printer.pageHeight() - bottomMargin;
     if (bottom - topMargin <= 0)
         return false;
 
-    if (!copyFont(printer, font))
+    if (!printer.setFont(font))
         return false;
-    if (printer.CurrentY < topMargin)
-        printer.CurrentY = topMargin;
+    if (printer.cursor.y() < topMargin)
+        printer.cursor.setY(topMargin);
 
-    static const QString crlf = QStringLiteral("\r\n");
-    const qsizetype length = text.size();
-    qsizetype start = 0; // 0-based from here on
-    qsizetype p = 0;
-    do {
-        p = text.indexOf(crlf, start);
-        if (p < 0)
-            p = length;
-        QString rest = text.mid(start, p - start);
+    for (const QString& paragraph : paragraphs) {
+        QString rest = paragraph;
         do {
             const QString line = rest.isEmpty() ? QString() : takeLine(printer, rest, width);
-            if (printer.CurrentY + printer.TextHeight(line) > bottom) {
-                if (!printer.NewPage())
+            if (printer.cursor.y() + printer.lineHeight() > bottom) {
+                if (!printer.startNewPage())
                     return false;
-                printer.CurrentY = topMargin;
+                printer.cursor.setY(topMargin);
             }
             place(printer, alignment, line, leftMargin, rightMargin, width);
-            if (!printer.Print(line))
+            if (!printer.printLine(line))
                 return false;
         } while (!rest.isEmpty());
-        start = p + 2;
-    } while (p < length);
+    }
 
-    return printer.EndDoc();
+    return printer.finish();
 }

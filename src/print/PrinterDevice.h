@@ -1,41 +1,49 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
-#include <QVariant>
 
-// The printer as the print routines see it: a drawing surface with pages, a print position
-// and a font, measured in the scale unit (twips). Operations that can fail return false.
+// The font text is printed and measured in.
+struct PrintFont
+{
+    QString family;
+    double pointSize = 0; // more than 0
+    int weight = 400;     // 1 to 1000, as QFont::Weight: 400 normal, 700 bold
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    bool operator==(const PrintFont&) const = default;
+};
+
+// The printer as the print routines see it: a drawing surface with pages, a cursor and a
+// font. Every position and size is in twips (1/1440 inch), the unit the printout is designed
+// in; there is no other scale. Operations that can fail return false.
 class PrinterDevice
 {
 public:
-    static constexpr int vbTwips = 1;
-
     virtual ~PrinterDevice() = default;
 
-    // Where the next Print puts the top-left corner of its text, in the scale unit.
-    double CurrentX = 0;
-    double CurrentY = 0;
+    // Where the next printLine puts the top-left corner of its text, from the top-left corner
+    // of the drawable area.
+    QPointF cursor;
 
-    // Prints s at the current position and moves to the start of the next line. The first
-    // Print of a document opens the document and its first page.
-    virtual bool Print(const QString& s) = 0;
+    // Prints s at the cursor and moves the cursor to the start of the next line. The first
+    // line of a document opens the document and its first page.
+    virtual bool printLine(const QString& s) = 0;
 
-    virtual int ScaleMode() const = 0;
-    virtual bool setScaleMode(int mode) = 0;
     // Width and height of the page's drawable area; 0 when there is no printer.
-    virtual double ScaleWidth() const = 0;
-    virtual double ScaleHeight() const = 0;
+    virtual double pageWidth() const = 0;
+    virtual double pageHeight() const = 0;
 
-    // Sets one property of the printer's font: "name", "Bold", "Charset", "Italic", "Size",
-    // "Strikethrough", "Underline" or "Weight".
-    virtual bool setFontProperty(const QString& name, const QVariant& value) = 0;
-    virtual double TextWidth(const QString& s) const = 0;
-    virtual double TextHeight(const QString& s) const = 0;
+    virtual bool setFont(const PrintFont& font) = 0;
+    virtual double textWidth(const QString& s) const = 0;
+    // How far printLine moves the cursor down.
+    virtual double lineHeight() const = 0;
 
     // Ends the current page and starts the next one.
-    virtual bool NewPage() = 0;
+    virtual bool startNewPage() = 0;
     // Ends the document and releases it for printing; nothing happens when none is open.
-    virtual bool EndDoc() = 0;
+    virtual bool finish() = 0;
     // Throws away the open document, if any, so none of it is printed.
-    virtual void KillDoc() = 0;
+    virtual void abort() = 0;
 };

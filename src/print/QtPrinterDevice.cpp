@@ -30,7 +30,7 @@ QtPrinterDevice::QtPrinterDevice(const QString& pdfFile) : m_pdfFile(pdfFile) {}
 
 QtPrinterDevice::~QtPrinterDevice()
 {
-    KillDoc();
+    abort();
 }
 
 QPrinter* QtPrinterDevice::printer() const
@@ -81,65 +81,38 @@ double QtPrinterDevice::toTwips(double devicePixels) const
     return devicePixels * kTwipsPerInch / dpi;
 }
 
-bool QtPrinterDevice::setScaleMode(int mode)
-{
-    // Everything here is printed in twips.
-    if (mode != vbTwips)
-        return false;
-    m_scaleMode = mode;
-    return true;
-}
-
 QRectF QtPrinterDevice::drawableArea() const
 {
     const QPrinter* p = printer();
     return p ? p->pageLayout().paintRect(QPageLayout::Point) : QRectF();
 }
 
-double QtPrinterDevice::ScaleWidth() const
+double QtPrinterDevice::pageWidth() const
 {
     return drawableArea().width() * kTwipsPerPoint;
 }
 
-double QtPrinterDevice::ScaleHeight() const
+double QtPrinterDevice::pageHeight() const
 {
     return drawableArea().height() * kTwipsPerPoint;
 }
 
 PrintFont QtPrinterDevice::printFont(const QFont& font)
 {
-    return {font.family(),    font.bold(),      font.italic(),     font.pointSizeF(),
-            font.strikeOut(), font.underline(), int(font.weight())};
+    return {font.family(), font.pointSizeF(), int(font.weight()), font.italic(), font.underline(), font.strikeOut()};
 }
 
-bool QtPrinterDevice::setFontProperty(const QString& name, const QVariant& value)
+bool QtPrinterDevice::setFont(const PrintFont& printFont)
 {
-    QFont font = m_font;
-    if (name == QLatin1String("name")) {
-        font.setFamilies({value.toString()});
-    } else if (name == QLatin1String("Bold")) {
-        font.setWeight(value.toBool() ? QFont::Bold : QFont::Normal);
-    } else if (name == QLatin1String("Charset")) {
-        // Glyphs are chosen by Unicode; the character set has nothing to select.
-    } else if (name == QLatin1String("Italic")) {
-        font.setItalic(value.toBool());
-    } else if (name == QLatin1String("Size")) {
-        const double points = value.toDouble();
-        if (!(points > 0))
-            return false;
-        font.setPointSizeF(points);
-    } else if (name == QLatin1String("Strikethrough")) {
-        font.setStrikeOut(value.toBool());
-    } else if (name == QLatin1String("Underline")) {
-        font.setUnderline(value.toBool());
-    } else if (name == QLatin1String("Weight")) {
-        const int weight = value.toInt();
-        if (weight < 1 || weight > 1000)
-            return false;
-        font.setWeight(QFont::Weight(weight));
-    } else {
+    if (!(printFont.pointSize > 0) || printFont.weight < 1 || printFont.weight > 1000)
         return false;
-    }
+    QFont font = m_font;
+    font.setFamilies({printFont.family});
+    font.setPointSizeF(printFont.pointSize);
+    font.setWeight(QFont::Weight(printFont.weight));
+    font.setItalic(printFont.italic);
+    font.setUnderline(printFont.underline);
+    font.setStrikeOut(printFont.strikeOut);
     m_font = font;
     m_metrics.reset();
     if (m_painter.isActive())
@@ -147,12 +120,12 @@ bool QtPrinterDevice::setFontProperty(const QString& name, const QVariant& value
     return true;
 }
 
-double QtPrinterDevice::TextWidth(const QString& s) const
+double QtPrinterDevice::textWidth(const QString& s) const
 {
     return toTwips(metrics().horizontalAdvance(printable(s)));
 }
 
-double QtPrinterDevice::TextHeight(const QString&) const
+double QtPrinterDevice::lineHeight() const
 {
     return toTwips(metrics().lineSpacing());
 }
@@ -168,19 +141,18 @@ bool QtPrinterDevice::open()
     return true;
 }
 
-bool QtPrinterDevice::Print(const QString& s)
+bool QtPrinterDevice::printLine(const QString& s)
 {
     if (!open())
         return false;
     const double dpi = m_printer->resolution();
-    const QPointF baseline(CurrentX * dpi / kTwipsPerInch, CurrentY * dpi / kTwipsPerInch + metrics().ascent());
+    const QPointF baseline(cursor.x() * dpi / kTwipsPerInch, cursor.y() * dpi / kTwipsPerInch + metrics().ascent());
     m_painter.drawText(baseline, printable(s));
-    CurrentX = 0;
-    CurrentY += TextHeight(s);
+    cursor = {0, cursor.y() + lineHeight()};
     return true;
 }
 
-bool QtPrinterDevice::NewPage()
+bool QtPrinterDevice::startNewPage()
 {
     return open() && m_printer->newPage();
 }
@@ -188,15 +160,14 @@ bool QtPrinterDevice::NewPage()
 void QtPrinterDevice::closed()
 {
     // The next document starts at the top-left corner, on the default printer of its time.
-    CurrentX = 0;
-    CurrentY = 0;
+    cursor = {};
     m_printer.reset();
     m_metrics.reset();
     m_queue.clear();
     m_spool.reset(); // and the spooled PDF with it
 }
 
-bool QtPrinterDevice::EndDoc()
+bool QtPrinterDevice::finish()
 {
     if (!m_painter.isActive())
         return true;
@@ -215,7 +186,7 @@ bool QtPrinterDevice::EndDoc()
     return ended;
 }
 
-void QtPrinterDevice::KillDoc()
+void QtPrinterDevice::abort()
 {
     if (m_painter.isActive())
         m_painter.end();

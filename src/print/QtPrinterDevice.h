@@ -1,6 +1,5 @@
 #pragma once
 
-#include "PrintText.h"
 #include "PrinterDevice.h"
 
 #include <QFont>
@@ -20,7 +19,7 @@ class QPrinter;
 // area is the printer's printable area, measured from its top-left corner.
 //
 // A document is drawn into a temporary PDF laid out as the printer's page and handed to the
-// print server only by EndDoc, which reports whether the server took it; KillDoc throws it
+// print server only by finish(), which reports whether the server took it; abort() throws it
 // away unsent (Qt's own printer jobs are always sent once begun, even when aborted).
 class QtPrinterDevice : public PrinterDevice
 {
@@ -33,17 +32,16 @@ public:
     // A widget font as printText takes it.
     static PrintFont printFont(const QFont& font);
 
-    bool Print(const QString& s) override;
-    int ScaleMode() const override { return m_scaleMode; }
-    bool setScaleMode(int mode) override;
-    double ScaleWidth() const override;
-    double ScaleHeight() const override;
-    bool setFontProperty(const QString& name, const QVariant& value) override;
-    double TextWidth(const QString& s) const override;
-    double TextHeight(const QString& s) const override;
-    bool NewPage() override;
-    bool EndDoc() override;
-    void KillDoc() override;
+    bool printLine(const QString& s) override;
+    double pageWidth() const override;
+    double pageHeight() const override;
+    // Takes every property at once, or none when the size or weight is out of range.
+    bool setFont(const PrintFont& font) override;
+    double textWidth(const QString& s) const override;
+    double lineHeight() const override;
+    bool startNewPage() override;
+    bool finish() override;
+    void abort() override;
 
     // The drawable area within the page, in points from the page's top-left corner; empty
     // when there is no printer.
@@ -64,5 +62,4 @@ private:
     mutable std::unique_ptr<QFontMetricsF> m_metrics;
     QPainter m_painter;
     QFont m_font;
-    int m_scaleMode = vbTwips;
 };

@@ -99,10 +99,10 @@ void TestCupsPrint::abortedDocumentNeverReachesThePrinter()
     qputenv("CUPS_SERVER", QFile::encodeName(m_server.filePath(QStringLiteral("cups.sock"))));
     {
         QtPrinterDevice printer;
-        QVERIFY(printer.Print(QStringLiteral("Half")));
-        printer.KillDoc();
-        QVERIFY(printer.Print(QStringLiteral("Whole")));
-        QVERIFY(printer.EndDoc());
+        QVERIFY(printer.printLine(QStringLiteral("Half")));
+        printer.abort();
+        QVERIFY(printer.printLine(QStringLiteral("Whole")));
+        QVERIFY(printer.finish());
     }
     const QString job = m_server.filePath(QStringLiteral("out/job.pdf"));
     QTRY_VERIFY_WITH_TIMEOUT(

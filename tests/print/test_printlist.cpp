@@ -65,19 +65,19 @@ void TestPrintList::printsTheListWithOneInchMargins()
     const QList<RecordingPrinter::Line> expected{
         {1, 0, 0, " "}, {1, 1440, 1440, "Ann"}, {1, 1440, 1740, " Bob"}, {1, 1440, 2040, ""}, {1, 1440, 2340, ""}};
     QCOMPARE(p.lines, expected);
-    QCOMPARE(p.ScaleMode(), 1);
-    QCOMPARE(p.ended, 1);
-    QCOMPARE(p.fontSets.first().second.toString(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(p.fontSets[4].second.toDouble(), 13.5);
-    QCOMPARE(p.fontSets.last().second.toInt(), 700);
+    QCOMPARE(p.finished, 1);
+    QCOMPARE(p.fonts.size(), 1);
+    QCOMPARE(p.fonts[0].family, QStringLiteral("MS Sans Serif"));
+    QCOMPARE(p.fonts[0].pointSize, 13.5);
+    QCOMPARE(p.fonts[0].weight, 700);
 }
 
 void TestPrintList::failureShowsTheMessage_data()
 {
     QTest::addColumn<bool>("noPrinter");
-    QTest::addColumn<int>("printsBeforeFailure");
-    QTest::addColumn<bool>("refuseEndDoc");
-    QTest::addColumn<int>("killed");
+    QTest::addColumn<int>("linesBeforeFailure");
+    QTest::addColumn<bool>("refuseFinish");
+    QTest::addColumn<int>("aborted");
 
     QTest::newRow("no printer") << true << -1 << false << 0;
     QTest::newRow("document does not open") << false << 0 << false << 0;
@@ -88,15 +88,15 @@ void TestPrintList::failureShowsTheMessage_data()
 void TestPrintList::failureShowsTheMessage()
 {
     QFETCH(bool, noPrinter);
-    QFETCH(int, printsBeforeFailure);
-    QFETCH(bool, refuseEndDoc);
-    QFETCH(int, killed);
+    QFETCH(int, linesBeforeFailure);
+    QFETCH(bool, refuseFinish);
+    QFETCH(int, aborted);
 
     MainWindowFixture fx;
     if (noPrinter)
         fx.printer = nullptr;
-    fx.recorder.printsBeforeFailure = printsBeforeFailure;
-    fx.recorder.refuseEndDoc = refuseEndDoc;
+    fx.recorder.linesBeforeFailure = linesBeforeFailure;
+    fx.recorder.refuseFinish = refuseFinish;
     MainWindow& f = fx.open();
     f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     fx.prompter.expectMessage();
@@ -106,8 +106,8 @@ void TestPrintList::failureShowsTheMessage()
     QCOMPARE(fx.prompter.calls[0].prompt, kError);
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Critical);
-    QCOMPARE(fx.recorder.killed, killed);
-    QCOMPARE(fx.recorder.ended, 0);
+    QCOMPARE(fx.recorder.aborted, aborted);
+    QCOMPARE(fx.recorder.finished, 0);
     QCOMPARE(fx.recorder.page, 0); // nothing left open
 }
 
@@ -119,12 +119,11 @@ void TestPrintList::realDeviceToPdf()
     QStringList names;
     for (int i = 1; i <= 60; ++i)
         names << QStringLiteral("Name%1").arg(i);
-    const QString text = names.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     QtPrinterDevice printer(pdf);
     const QRectF area = printer.drawableArea();
-    QVERIFY(printer.Print(QStringLiteral(" ")));
-    QVERIFY(printText(printer, text, QtPrinterDevice::printFont(designFont(13.5, true)), PrintAlignment::Left, 1440,
-                      1440, 1440, 1440));
+    QVERIFY(printer.printLine(QStringLiteral(" ")));
+    QVERIFY(printText(printer, names + QStringList{QString()}, QtPrinterDevice::printFont(designFont(13.5, true)),
+                      PrintAlignment::Left, 1440, 1440, 1440, 1440));
 
     // The names' face is the list's bold one (the leading space is in the printer's own).
     QProcess fonts;

@@ -10,13 +10,13 @@ constexpr double kInch = 1440;
 constexpr double kPageWidth = 2 * kInch + 1000;
 constexpr double kPageHeight = 2 * kInch + 900;
 
-const PrintFont kFont{QStringLiteral("MS Sans Serif"), true, false, 13.5, false, false, 400};
+const PrintFont kFont{QStringLiteral("MS Sans Serif"), 13.5, 700};
 
 RecordingPrinter printer()
 {
     RecordingPrinter p;
-    p.pageWidth = kPageWidth;
-    p.pageHeight = kPageHeight;
+    p.drawableWidth = kPageWidth;
+    p.drawableHeight = kPageHeight;
     return p;
 }
 
@@ -39,13 +39,13 @@ private slots:
     void lines();
     void nothingToPrint_data();
     void nothingToPrint();
-    void fontCopiedWeightLast();
+    void fontSetAndCursorKept();
     void failureLeavesTheDocumentOpen();
 };
 
 void TestPrintText::lines_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("paragraphs");
     QTest::addColumn<int>("alignment");
     QTest::addColumn<double>("charWidth");
     QTest::addColumn<QStringList>("expected");
@@ -56,39 +56,39 @@ void TestPrintText::lines_data()
             out << QString::fromUtf8(l);
         return out;
     };
-    QTest::newRow("one name, then an empty line") << "Ann\r\n"
-                                                  << 0 << 100.0 << rows({"1 1440,1440 Ann", "1 1440,1740 "});
-    QTest::newRow("order kept, no final line without CR LF")
-        << "Bob\r\n\r\nAl" << 0 << 100.0 << rows({"1 1440,1440 Bob", "1 1440,1740 ", "1 1440,2040 Al"});
-    QTest::newRow("lone CR and LF stay in the line") << "A\rB\nC\r\n"
-                                                     << 0 << 100.0 << rows({"1 1440,1440 A\rB\nC", "1 1440,1740 "});
+    QTest::newRow("an empty paragraph is an empty line")
+        << rows({"Ann", ""}) << 0 << 100.0 << rows({"1 1440,1440 Ann", "1 1440,1740 "});
+    QTest::newRow("order kept") << rows({"Bob", "", "Al"}) << 0 << 100.0
+                                << rows({"1 1440,1440 Bob", "1 1440,1740 ", "1 1440,2040 Al"});
+    QTest::newRow("line ends stay in the line")
+        << rows({"A\rB\nC\r\nD"}) << 0 << 100.0 << rows({"1 1440,1440 A\rB\nC\r\nD"});
     QTest::newRow("wrapped after the last whole word")
-        << "Abc defgh ijk" << 0 << 100.0 << rows({"1 1440,1440 Abc defgh ", "1 1440,1740 ijk"});
+        << rows({"Abc defgh ijk"}) << 0 << 100.0 << rows({"1 1440,1440 Abc defgh ", "1 1440,1740 ijk"});
     QTest::newRow("a width equal to the line fits")
-        << "Abcd efghi jk" << 0 << 100.0 << rows({"1 1440,1440 Abcd efghi ", "1 1440,1740 jk"});
+        << rows({"Abcd efghi jk"}) << 0 << 100.0 << rows({"1 1440,1440 Abcd efghi ", "1 1440,1740 jk"});
     QTest::newRow("widths compared in single precision")
-        << "Abcd efghi jk" << 0 << 100.000002 << rows({"1 1440,1440 Abcd efghi ", "1 1440,1740 jk"});
+        << rows({"Abcd efghi jk"}) << 0 << 100.000002 << rows({"1 1440,1440 Abcd efghi ", "1 1440,1740 jk"});
     QTest::newRow("continuation loses leading spaces, first line keeps them")
-        << "  Abcdefg   hij" << 0 << 100.0 << rows({"1 1440,1440   Abcdefg  ", "1 1440,1740 hij"});
+        << rows({"  Abcdefg   hij"}) << 0 << 100.0 << rows({"1 1440,1440   Abcdefg  ", "1 1440,1740 hij"});
     QTest::newRow("long word split, nothing lost or repeated")
-        << "Abcdefghijklmnopqrstuvw" << 0 << 100.0
+        << rows({"Abcdefghijklmnopqrstuvw"}) << 0 << 100.0
         << rows({"1 1440,1440 Abcdefghij", "1 1440,1740 klmnopqrst", "1 1440,2040 uvw"});
     QTest::newRow("character wider than the line alone on its line")
-        << "aWb" << 0 << 100.0 << rows({"1 1440,1440 a", "1 1440,1740 W", "1 1440,2040 b"});
+        << rows({"aWb"}) << 0 << 100.0 << rows({"1 1440,1440 a", "1 1440,1740 W", "1 1440,2040 b"});
     QTest::newRow("tab before a space breaks")
-        << "Abcdefg\thij klm" << 0 << 100.0 << rows({"1 1440,1440 Abcdefg\t", "1 1440,1740 hij klm"});
+        << rows({"Abcdefg\thij klm"}) << 0 << 100.0 << rows({"1 1440,1440 Abcdefg\t", "1 1440,1740 hij klm"});
     QTest::newRow("tab with no space after is no break")
-        << "Abcdefg\thijk" << 0 << 100.0 << rows({"1 1440,1440 Abcdefg\thi", "1 1440,1740 jk"});
+        << rows({"Abcdefg\thijk"}) << 0 << 100.0 << rows({"1 1440,1440 Abcdefg\thi", "1 1440,1740 jk"});
     QTest::newRow("page break one inch above the bottom")
-        << "A\r\nB\r\nC\r\n"
-        << 0 << 100.0 << rows({"1 1440,1440 A", "1 1440,1740 B", "1 1440,2040 C", "2 1440,1440 "});
-    QTest::newRow("right aligned") << "Ab\r\n" << 1 << 100.0 << rows({"1 2240,1440 Ab", "1 2440,1740 "});
-    QTest::newRow("centred") << "Ab\r\n" << 2 << 100.0 << rows({"1 1840,1440 Ab", "1 1940,1740 "});
+        << rows({"A", "B", "C", ""}) << 0 << 100.0
+        << rows({"1 1440,1440 A", "1 1440,1740 B", "1 1440,2040 C", "2 1440,1440 "});
+    QTest::newRow("right aligned") << rows({"Ab", ""}) << 1 << 100.0 << rows({"1 2240,1440 Ab", "1 2440,1740 "});
+    QTest::newRow("centred") << rows({"Ab", ""}) << 2 << 100.0 << rows({"1 1840,1440 Ab", "1 1940,1740 "});
 }
 
 void TestPrintText::lines()
 {
-    QFETCH(QString, text);
+    QFETCH(QStringList, paragraphs);
     QFETCH(int, alignment);
     QFETCH(double, charWidth);
     QFETCH(QStringList, expected);
@@ -96,60 +96,54 @@ void TestPrintText::lines()
     RecordingPrinter p = printer();
     p.charWidth = charWidth;
     p.widths[QLatin1Char('W')] = 2000;
-    QVERIFY(printText(p, text, kFont, PrintAlignment(alignment), kInch, kInch, kInch, kInch));
+    QVERIFY(printText(p, paragraphs, kFont, PrintAlignment(alignment), kInch, kInch, kInch, kInch));
     QCOMPARE(layout(p), expected);
-    QCOMPARE(p.ended, 1);
+    QCOMPARE(p.finished, 1);
 }
 
 void TestPrintText::nothingToPrint_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("paragraphs");
     QTest::addColumn<double>("leftMargin");
     QTest::addColumn<double>("topMargin");
     QTest::addColumn<bool>("printerAsked");
 
-    QTest::newRow("empty text") << "" << kInch << kInch << false;
-    QTest::newRow("no width left") << "Ann" << kInch + 1000 << kInch << true;
-    QTest::newRow("no height left") << "Ann" << kInch << kInch + 900 << true;
+    QTest::newRow("no paragraphs") << QStringList() << kInch << kInch << false;
+    QTest::newRow("no width left") << QStringList{"Ann"} << kInch + 1000 << kInch << true;
+    QTest::newRow("no height left") << QStringList{"Ann"} << kInch << kInch + 900 << true;
 }
 
 void TestPrintText::nothingToPrint()
 {
-    QFETCH(QString, text);
+    QFETCH(QStringList, paragraphs);
     QFETCH(double, leftMargin);
     QFETCH(double, topMargin);
     QFETCH(bool, printerAsked);
 
     RecordingPrinter p = printer();
-    QVERIFY(!printText(p, text, kFont, PrintAlignment::Left, leftMargin, kInch, topMargin, kInch));
+    QVERIFY(!printText(p, paragraphs, kFont, PrintAlignment::Left, leftMargin, kInch, topMargin, kInch));
     QCOMPARE(p.calls > 0, printerAsked);
     QVERIFY(p.lines.isEmpty());
-    QVERIFY(p.fontSets.isEmpty());
-    QCOMPARE(p.ended, 0);
+    QVERIFY(p.fonts.isEmpty());
+    QCOMPARE(p.finished, 0);
 }
 
-void TestPrintText::fontCopiedWeightLast()
+void TestPrintText::fontSetAndCursorKept()
 {
     RecordingPrinter p = printer();
-    p.CurrentY = 2000; // already below the top margin: printing starts there
-    QVERIFY(printText(p, QStringLiteral("Al"), kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
+    p.cursor.setY(2000); // already below the top margin: printing starts there
+    QVERIFY(printText(p, {QStringLiteral("Al")}, kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
     QCOMPARE(layout(p), QStringList{QStringLiteral("1 1440,2000 Al")});
-
-    QStringList names;
-    for (const auto& [name, value] : p.fontSets)
-        names << name;
-    QCOMPARE(names, (QStringList{"name", "Bold", "Charset", "Italic", "Size", "Strikethrough", "Underline", "Weight"}));
-    QCOMPARE(p.fontSets.first().second.toString(), QStringLiteral("MS Sans Serif"));
-    QCOMPARE(p.fontSets.last().second.toInt(), 400);
+    QVERIFY(p.fonts == QList<PrintFont>{kFont});
 }
 
 void TestPrintText::failureLeavesTheDocumentOpen()
 {
     RecordingPrinter p = printer();
-    p.Print(QStringLiteral(" ")); // the document is open, as Print List leaves it
-    p.printsBeforeFailure = 1;    // the second line fails
-    QVERIFY(!printText(p, QStringLiteral("Ann\r\nBob\r\n"), kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
-    QCOMPARE(p.ended, 0);
+    p.printLine(QStringLiteral(" ")); // the document is open, as Print List leaves it
+    p.linesBeforeFailure = 1;         // the second line fails
+    QVERIFY(!printText(p, {"Ann", "Bob", ""}, kFont, PrintAlignment::Left, kInch, kInch, kInch, kInch));
+    QCOMPARE(p.finished, 0);
     QCOMPARE(p.page, 1);
     QVERIFY(p.lines.size() <= 2);
 }

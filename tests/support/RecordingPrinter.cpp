@@ -1,28 +1,20 @@
 #include "RecordingPrinter.h"
 
-bool RecordingPrinter::Print(const QString& s)
+bool RecordingPrinter::printLine(const QString& s)
 {
     ++calls;
-    if (printsBeforeFailure == 0)
+    if (linesBeforeFailure == 0)
         return false;
-    if (printsBeforeFailure > 0)
-        --printsBeforeFailure;
+    if (linesBeforeFailure > 0)
+        --linesBeforeFailure;
     if (page == 0)
         page = 1;
-    lines.append({page, CurrentX, CurrentY, s});
-    CurrentX = 0;
-    CurrentY += lineHeight;
+    lines.append({page, cursor.x(), cursor.y(), s});
+    cursor = {0, cursor.y() + lineSpacing};
     return true;
 }
 
-bool RecordingPrinter::setFontProperty(const QString& name, const QVariant& value)
-{
-    ++calls;
-    fontSets.append({name, value});
-    return true;
-}
-
-double RecordingPrinter::TextWidth(const QString& s) const
+double RecordingPrinter::textWidth(const QString& s) const
 {
     ++calls;
     double width = 0;
@@ -31,28 +23,28 @@ double RecordingPrinter::TextWidth(const QString& s) const
     return width;
 }
 
-bool RecordingPrinter::NewPage()
+bool RecordingPrinter::startNewPage()
 {
     ++calls;
     page = page == 0 ? 2 : page + 1;
     return true;
 }
 
-bool RecordingPrinter::EndDoc()
+bool RecordingPrinter::finish()
 {
     ++calls;
-    if (page != 0 && !refuseEndDoc)
-        ++ended;
+    if (page != 0 && !refuseFinish)
+        ++finished;
     page = 0;
-    CurrentX = CurrentY = 0;
-    return !refuseEndDoc;
+    cursor = {};
+    return !refuseFinish;
 }
 
-void RecordingPrinter::KillDoc()
+void RecordingPrinter::abort()
 {
     ++calls;
     if (page != 0)
-        ++killed;
+        ++aborted;
     page = 0;
-    CurrentX = CurrentY = 0;
+    cursor = {};
 }

@@ -6,7 +6,7 @@
 #include <QList>
 
 // A printer with fixed metrics that records what is printed where. Every character is
-// charWidth wide unless widths says otherwise; every line is lineHeight high.
+// charWidth wide unless widths says otherwise; every line is lineSpacing high.
 class RecordingPrinter : public PrinterDevice
 {
 public:
@@ -19,57 +19,48 @@ public:
         bool operator==(const Line&) const = default;
     };
 
-    double pageWidth = 12000;
-    double pageHeight = 15000;
+    double drawableWidth = 12000;
+    double drawableHeight = 15000;
     double charWidth = 100;
     QHash<QChar, double> widths;
-    double lineHeight = 300;
-    // Print fails from the (n+1)th call on; -1 never.
-    int printsBeforeFailure = -1;
-    // EndDoc closes the document but reports that it was not taken.
-    bool refuseEndDoc = false;
+    double lineSpacing = 300;
+    // printLine fails from the (n+1)th call on; -1 never.
+    int linesBeforeFailure = -1;
+    // finish() closes the document but reports that it was not taken.
+    bool refuseFinish = false;
 
     // What was done.
     QList<Line> lines;
-    QList<std::pair<QString, QVariant>> fontSets;
+    QList<PrintFont> fonts;
     int page = 0; // of the open document; 0 when none is open
-    int ended = 0;
-    int killed = 0;
+    int finished = 0;
+    int aborted = 0;
     mutable int calls = 0; // of any operation, queries included
 
-    bool Print(const QString& s) override;
-    int ScaleMode() const override
+    bool printLine(const QString& s) override;
+    double pageWidth() const override
     {
         ++calls;
-        return m_scaleMode;
+        return drawableWidth;
     }
-    bool setScaleMode(int mode) override
+    double pageHeight() const override
     {
         ++calls;
-        m_scaleMode = mode;
+        return drawableHeight;
+    }
+    bool setFont(const PrintFont& font) override
+    {
+        ++calls;
+        fonts.append(font);
         return true;
     }
-    double ScaleWidth() const override
+    double textWidth(const QString& s) const override;
+    double lineHeight() const override
     {
         ++calls;
-        return pageWidth;
+        return lineSpacing;
     }
-    double ScaleHeight() const override
-    {
-        ++calls;
-        return pageHeight;
-    }
-    bool setFontProperty(const QString& name, const QVariant& value) override;
-    double TextWidth(const QString& s) const override;
-    double TextHeight(const QString&) const override
-    {
-        ++calls;
-        return lineHeight;
-    }
-    bool NewPage() override;
-    bool EndDoc() override;
-    void KillDoc() override;
-
-private:
-    int m_scaleMode = 0;
+    bool startNewPage() override;
+    bool finish() override;
+    void abort() override;
 };
