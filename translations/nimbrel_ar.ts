@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>يسحب الأسماء من القبعة: احتفظ بقائمة أسماء واخلطها ثم أوقفها في لحظة عشوائية.
-تُحفظ الخيارات والقائمة المحفوظة في ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>عرض هذه التعليمات ثم الخروج.</translation>
     </message>
@@ -70,6 +64,18 @@ The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/ni
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: لا توجد شاشة لفتح نافذة عليها (لم يُضبط DISPLAY ولا WAYLAND_DISPLAY)؛ لتجربة البرنامج دون سطح مكتب: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>يسحب الأسماء من القبعة: احتفظ بقائمة أسماء واخلطها ثم أوقفها في لحظة عشوائية.
+تُحفظ الخيارات والقائمة المحفوظة في %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 خيار غير معروف.</translation>
     </message>
 </context>
 <context>

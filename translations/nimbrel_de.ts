@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>Zieht Namen aus einem Hut: Namensliste anlegen, mischen und im Zufallsmoment anhalten.
-Die Optionen und die gemerkte Liste stehen in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
@@ -70,6 +64,18 @@ Die Optionen und die gemerkte Liste stehen in ${XDG_CONFIG_HOME:-~/.config}/nimb
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: kein Bildschirm, auf dem sich ein Fenster öffnen ließe (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); zum Ausprobieren ohne Desktop: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>Zieht Namen aus einem Hut: Namensliste anlegen, mischen und im Zufallsmoment anhalten.
+Die Optionen und die gemerkte Liste stehen in %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 ist keine bekannte Option.</translation>
     </message>
 </context>
 <context>

@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>Saca nombres de un sombrero: tenga una lista de nombres, mézclela y párela al azar.
-Las opciones y la lista recordada se guardan en ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
@@ -70,6 +64,18 @@ Las opciones y la lista recordada se guardan en ${XDG_CONFIG_HOME:-~/.config}/ni
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: no hay ninguna pantalla donde abrir una ventana (no está definida ni DISPLAY ni WAYLAND_DISPLAY); para probarlo sin escritorio: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>Saca nombres de un sombrero: tenga una lista de nombres, mézclela y párela al azar.
+Las opciones y la lista recordada se guardan en %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 no es una opción conocida.</translation>
     </message>
 </context>
 <context>

@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>Tire des noms au chapeau&#xa0;: tenez une liste de noms, mélangez-la et arrêtez au hasard.
-Les options et la liste gardée sont conservées dans ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
@@ -70,6 +64,18 @@ Les options et la liste gardée sont conservées dans ${XDG_CONFIG_HOME:-~/.conf
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel&#xa0;: aucun écran où ouvrir une fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)&#xa0;; pour l’essayer sans bureau&#xa0;: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>Tire des noms au chapeau&#xa0;: tenez une liste de noms, mélangez-la et arrêtez au hasard.
+Les options et la liste gardée sont conservées dans %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel&#xa0;: %1 n’est pas une option connue.</translation>
     </message>
 </context>
 <context>

@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>Estrae nomi da un cappello: tenga una lista di nomi, la mescoli e la fermi a caso.
-Le opzioni e la lista memorizzata sono conservate in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Mostra questo aiuto ed esce.</translation>
     </message>
@@ -70,6 +64,18 @@ Le opzioni e la lista memorizzata sono conservate in ${XDG_CONFIG_HOME:-~/.confi
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: nessuno schermo su cui aprire una finestra (né DISPLAY né WAYLAND_DISPLAY è impostata); per provarlo senza desktop: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>Estrae nomi da un cappello: tenga una lista di nomi, la mescoli e la fermi a caso.
+Le opzioni e la lista memorizzata sono conservate in %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 è un'opzione sconosciuta.</translation>
     </message>
 </context>
 <context>

@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>帽子から名前を引きます: 名前のリストを作り、シャッフルして、ランダムな瞬間に止めます。
-オプションと記憶したリストは ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite に保存されます。</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
@@ -70,6 +64,18 @@ The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/ni
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: ウィンドウを開くディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。デスクトップなしで試すには: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>帽子から名前を引きます: 名前のリストを作り、シャッフルして、ランダムな瞬間に止めます。
+オプションと記憶したリストは %1 に保存されます。</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 は不明なオプションです。</translation>
     </message>
 </context>
 <context>

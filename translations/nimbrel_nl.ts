@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>Trekt namen uit een hoed: houd een lijst met namen bij, schud die en stop op een willekeurig moment.
-De opties en de onthouden lijst staan in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Deze hulp tonen en afsluiten.</translation>
     </message>
@@ -70,6 +64,18 @@ De opties en de onthouden lijst staan in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/r
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: geen beeldscherm om een venster op te openen (DISPLAY noch WAYLAND_DISPLAY is ingesteld); om het zonder bureaublad te proberen: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>Trekt namen uit een hoed: houd een lijst met namen bij, schud die en stop op een willekeurig moment.
+De opties en de onthouden lijst staan in %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 is een onbekende optie.</translation>
     </message>
 </context>
 <context>

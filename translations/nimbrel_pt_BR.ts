@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>Sorteia nomes de uma cartola: mantenha uma lista de nomes, embaralhe-a e pare ao acaso.
-As opções e a lista lembrada ficam em ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Mostra esta ajuda e sai.</translation>
     </message>
@@ -70,6 +64,18 @@ As opções e a lista lembrada ficam em ${XDG_CONFIG_HOME:-~/.config}/nimbrel/re
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel: não há tela onde abrir uma janela (nem DISPLAY nem WAYLAND_DISPLAY está definida); para experimentar sem área de trabalho: xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>Sorteia nomes de uma cartola: mantenha uma lista de nomes, embaralhe-a e pare ao acaso.
+As opções e a lista lembrada ficam em %1.</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel: %1 é uma opção desconhecida.</translation>
     </message>
 </context>
 <context>

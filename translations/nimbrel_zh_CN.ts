@@ -53,12 +53,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
-The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite.</source>
-        <translation>从帽子里抽名字：保存一份名单，将其打乱，并在随机的时刻停下。
-选项和记住的名单保存在 ${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite 中。</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>显示此帮助并退出。</translation>
     </message>
@@ -70,6 +64,18 @@ The options and the remembered list are kept in ${XDG_CONFIG_HOME:-~/.config}/ni
         <source>nimbrel: no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to try it without a desktop: xvfb-run -a nimbrel</source>
         <extracomment>Printed in a terminal; keep DISPLAY, WAYLAND_DISPLAY and &quot;xvfb-run -a nimbrel&quot; as they are.</extracomment>
         <translation>nimbrel：没有可以打开窗口的显示器（DISPLAY 和 WAYLAND_DISPLAY 均未设置）；若要在没有桌面的环境中试用，请运行：xvfb-run -a nimbrel</translation>
+    </message>
+    <message>
+        <source>Draws names out of a hat: keep a list of names, shuffle it and stop at random.
+The options and the remembered list are kept in %1.</source>
+        <extracomment>%1 is the full path of the settings file.</extracomment>
+        <translation>从帽子里抽名字：保存一份名单，将其打乱，并在随机的时刻停下。
+选项和记住的名单保存在 %1 中。</translation>
+    </message>
+    <message>
+        <source>nimbrel: %1 is an unknown option.</source>
+        <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
+        <translation>nimbrel：%1 是未知选项。</translation>
     </message>
 </context>
 <context>

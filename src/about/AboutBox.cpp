@@ -27,6 +27,7 @@ QLabel* label(const char* name, const QString& text, QWidget* parent, const Twip
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText); // never read as markup, whatever a translation holds
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setWordWrap(true);
     placeInTwips(l, at);

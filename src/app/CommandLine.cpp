@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "OwnOptions.h"
 #include "Translation.h"
+#include "platform/StoreLocation.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -23,7 +24,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
 
     // Only our own options, each exactly so: a word such as -reverse or -visual is Qt's,
     // not a bundle of one-letter options.
-    const OwnOption own = ownOption(arguments);
+    QString unknown;
+    const OwnOption own = ownOption(arguments, &unknown);
     if (own == OwnOption::None)
         return std::nullopt;
 
@@ -31,20 +33,27 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
     // beside the program; no display is needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbrel"));
-    QTextStream out(stdout);
     if (own == OwnOption::Version) {
-        out << "Nimbrel " << NIMBREL_VERSION << '\n';
+        QTextStream(stdout) << "Nimbrel " << NIMBREL_VERSION << '\n';
         return 0;
     }
     const Translation translation(QCoreApplication::applicationDirPath());
     QCommandLineParser parser;
     parser.setApplicationDescription(
+        //: %1 is the full path of the settings file.
         CommandLine::tr("Draws names out of a hat: keep a list of names, shuffle it and stop at random.\n"
-                        "The options and the remembered list are kept in "
-                        "${XDG_CONFIG_HOME:-~/.config}/nimbrel/registry.sqlite."));
+                        "The options and the remembered list are kept in %1.")
+            .arg(QString::fromStdString(userStorePath())));
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")});
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit.")});
-    out << parser.helpText();
+    if (own == OwnOption::Unknown) {
+        // On the error stream with the usage, and a status scripts can tell from a failed start.
+        //: Printed in a terminal; %1 is the option as given, such as --bogus.
+        QTextStream(stderr) << CommandLine::tr("nimbrel: %1 is an unknown option.").arg(unknown) << "\n\n"
+                            << parser.helpText();
+        return 2;
+    }
+    QTextStream(stdout) << parser.helpText();
     return 0;
 }
 

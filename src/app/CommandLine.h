@@ -3,7 +3,9 @@
 #include <optional>
 
 // -h/--help and -v/--version print their text and end the program before any window opens;
-// every other argument is left to Qt. Returns the exit code when the program should end.
+// an unknown option is named on the error stream with the usage, and ends it with status 2.
+// Qt's options and plain arguments are left alone. Returns the exit code when the program
+// should end.
 std::optional<int> answerCommandLine(int argc, char* argv[]);
 
 // Without a display (neither DISPLAY nor WAYLAND_DISPLAY set) no window can open: says so in

@@ -2,35 +2,66 @@
 
 namespace {
 
-// Qt's options that take the next argument as their value, with one dash or two.
-bool takesValue(QStringView argument)
+// Qt's options that take the next argument as their value, each also with two dashes:
+// the toolkit's, the X11 platform's, and the traditional X11 ones Qt accepts without use.
+const QStringList kQtWithValue =
+    QStringLiteral("style stylesheet platform platformtheme platformpluginpath plugin session "
+                   "qwindowgeometry geometry qwindowtitle title qwindowicon icon qmljsdebugger "
+                   "display name visual ncols fn font bg background fg foreground btn button im "
+                   "inputstyle")
+        .split(QLatin1Char(' '));
+// Qt's options that stand alone.
+const QStringList kQtFlags =
+    QStringLiteral("reverse widgetcount testability qdevel qdebug nograb dograb sync cmap noxim")
+        .split(QLatin1Char(' '));
+// The ones Qt also reads as -option=value.
+const QStringList kQtWithInlineValue = QStringLiteral("style stylesheet qmljsdebugger").split(QLatin1Char(' '));
+
+enum class QtOption { No, Flag, WithValue };
+
+QtOption qtOption(QStringView argument)
 {
-    static const QStringList withValue =
-        QStringLiteral("style stylesheet platform platformtheme platformpluginpath plugin qwindowgeometry geometry "
-                       "qwindowtitle title qwindowicon icon session display name visual")
-            .split(QLatin1Char(' '));
-    if (argument.startsWith(QLatin1String("--")))
-        argument = argument.mid(2);
-    else if (argument.startsWith(QLatin1Char('-')))
-        argument = argument.mid(1);
-    else
-        return false;
-    return withValue.contains(argument);
+    argument = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    if (kQtWithValue.contains(argument))
+        return QtOption::WithValue;
+    if (kQtFlags.contains(argument))
+        return QtOption::Flag;
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    if (equals > 0 && kQtWithInlineValue.contains(argument.left(equals)))
+        return QtOption::Flag;
+    return QtOption::No;
 }
 
 } // namespace
 
-OwnOption ownOption(const QStringList& arguments)
+OwnOption ownOption(const QStringList& arguments, QString* unknown)
 {
     OwnOption found = OwnOption::None;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        // "--" ends the options: what follows are files, whatever their names.
+        if (argument == QLatin1String("--"))
+            break;
+        // Not an option ("-" alone names standard input, as for many programs).
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
+            continue;
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
             return OwnOption::Help;
-        if (argument == QLatin1String("-v") || argument == QLatin1String("--version"))
+        if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
             found = OwnOption::Version;
-        else if (takesValue(argument))
+            continue;
+        }
+        switch (qtOption(argument)) {
+        case QtOption::WithValue:
             ++i;
+            break;
+        case QtOption::Flag:
+            break;
+        case QtOption::No:
+            if (unknown)
+                *unknown = argument;
+            return OwnOption::Unknown;
+        }
     }
     return found;
 }

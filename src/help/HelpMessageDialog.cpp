@@ -24,6 +24,7 @@ HelpMessageDialog::HelpMessageDialog(QWidget* owner, Settings& settings)
     messageLabel =
         new QLabel(tr("Now click on any area of the program interface for help on that particular feature."), this);
     messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    messageLabel->setTextFormat(Qt::PlainText); // a translation's "<" is a character, not markup
     messageLabel->setWordWrap(true);
     messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(messageLabel, {270, 180, 2235, 825});

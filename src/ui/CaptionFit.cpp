@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -16,16 +17,22 @@ namespace {
 constexpr qreal kStepPoints = 0.25;
 constexpr qreal kSmallestPoints = 4;
 
-QSize textSize(const QFont& font, const QString& text)
+// Measured in fractions of a pixel: whole-pixel metrics round every width and line height
+// up, and a caption that fits to a fraction would shrink for it.
+QSizeF textSize(const QFont& font, const QString& text)
 {
-    return QFontMetrics(font).size(Qt::TextShowMnemonic, text);
+    return QFontMetricsF(font).size(Qt::TextShowMnemonic, text);
 }
 
-bool within(const QSize& need, const QRect& room)
+// Drawn on whole pixels, a text that overruns its room by less than half a pixel loses no
+// row or column of it.
+bool within(const QSizeF& need, const QRect& room)
 {
-    return need.width() <= room.width() && need.height() <= room.height();
+    return qRound(need.width()) <= room.width() && qRound(need.height()) <= room.height();
 }
 
+// A caption fits when it stays inside the room its control draws it in (for a push button,
+// inside its frame); it is cut only past that.
 bool buttonFits(const QAbstractButton* button, const QFont& font)
 {
     QStyleOptionButton option;
@@ -35,7 +42,7 @@ bool buttonFits(const QAbstractButton* button, const QFont& font)
     option.icon = button->icon();
     option.iconSize = button->iconSize();
     QStyle* style = button->style();
-    const QSize need = textSize(font, button->text());
+    const QSizeF need = textSize(font, button->text());
     if (qobject_cast<const QCheckBox*>(button))
         return within(need, style->subElementRect(QStyle::SE_CheckBoxContents, &option, button));
     if (qobject_cast<const QRadioButton*>(button))
@@ -46,10 +53,6 @@ bool buttonFits(const QAbstractButton* button, const QFont& font)
         if (push->isDefault())
             option.features |= QStyleOptionButton::DefaultButton;
         QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        // A caption running up to the frame looks cut even when it is not.
-        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-        room.setLeft(std::max(room.left(), margin));
-        room.setRight(std::min(room.right(), button->width() - 1 - margin));
         if (!button->icon().isNull())
             room.setLeft(room.left() + button->iconSize().width() + 4);
         return within(need, room);
@@ -63,8 +66,8 @@ bool labelFits(const QLabel* label, const QFont& font)
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     const int flags = int(label->alignment()) | Qt::TextShowMnemonic | (label->wordWrap() ? Qt::TextWordWrap : 0);
     // Laid out in an unbounded height, so that a word wider than the room shows as width.
-    const QRect used = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1 << 20), flags, label->text());
-    return used.width() <= room.width() && used.height() <= room.height();
+    const QRectF used = QFontMetricsF(font).boundingRect(QRectF(0, 0, room.width(), 1 << 20), flags, label->text());
+    return within(used.size(), room);
 }
 
 bool frameFits(const QGroupBox* group, const QFont& font)

@@ -11,6 +11,10 @@
 
 namespace {
 
+// Between a check box's indicator and its caption, as the forms were drawn: the styles' own
+// gap (6 px in Fusion) would push "Remember name list between sessions." past its box.
+constexpr int kCaptionGap = 3;
+
 // A frame in the design look: its own caption, not a check box in its title.
 const QStyleOptionGroupBox* plainFrame(const QStyleOptionComplex* option)
 {
@@ -45,9 +49,25 @@ int DesignStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, con
         if (qobject_cast<const QAbstractButton*>(widget))
             return std::min(base, widget->height());
         return base;
+    case PM_CheckBoxLabelSpacing:
+    case PM_RadioButtonLabelSpacing:
+        return qobject_cast<const QAbstractButton*>(widget) ? kCaptionGap : base;
     default:
         return base;
     }
+}
+
+QRect DesignStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
+{
+    QRect r = QProxyStyle::subElementRect(element, option, widget);
+    if (element == SE_CheckBoxContents || element == SE_RadioButtonContents) {
+        // The caption may run up to the box's far edge; the common styles stop a pixel short.
+        if (option->direction == Qt::RightToLeft)
+            r.setLeft(option->rect.left());
+        else
+            r.setRight(option->rect.right());
+    }
+    return r;
 }
 
 QRect DesignStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,

@@ -6,8 +6,9 @@ class QWidget;
 
 // The look the forms were drawn for, kept over whatever style runs: a check box's or option
 // button's indicator is never taller than the box (a box 195 twips high would lose the
-// bottom of a taller one), and a frame's line runs through the middle of its caption, so
-// that controls placed just below the caption stay clear of the line.
+// bottom of a taller one) and its caption follows it closely, out to the box's edge; a
+// frame's line runs through the middle of its caption, so that controls placed just below
+// the caption stay clear of the line.
 class DesignStyle : public QProxyStyle
 {
 public:
@@ -16,6 +17,7 @@ public:
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl subControl,
                          const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -54,7 +55,7 @@ class FileDialog : public QFileDialog
 public:
     FileDialog(QWidget* owner, const QList<Prompter::FileFilter>& filters, const QString& title,
                const QString& initialFolder, bool save)
-        : QFileDialog(owner, title), m_save(save)
+        : QFileDialog(owner, title), m_filters(filters), m_save(save)
     {
         setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
         setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -79,21 +80,52 @@ public:
     void accept() override
     {
         if (m_save) {
+            // A name without an extension gets the chosen filter's, as save dialogs do, so
+            // that the open dialog's same filter shows the file again; under "All Files" the
+            // name stays as typed. Qt adds it to the selected files, and so to the questions.
+            setDefaultSuffix(selectedSuffix());
             const QStringList files = selectedFiles();
             const QFileInfo info(files.value(0));
             if (files.size() == 1 && !info.fileName().isEmpty() && !info.exists()) {
-                const auto answer = QMessageBox::warning(
-                    //: %1 is the name of the file about to be made.
-                    this, windowTitle(), tr("%1 does not exist.\nDo you want to create it?").arg(info.fileName()),
-                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-                if (answer != QMessageBox::Yes)
+                //: %1 is the name of the file about to be made.
+                QMessageBox box(QMessageBox::Warning, windowTitle(),
+                                tr("%1 does not exist.\nDo you want to create it?").arg(info.fileName()),
+                                QMessageBox::Yes | QMessageBox::No, this);
+                box.setTextFormat(Qt::PlainText);
+                box.setDefaultButton(QMessageBox::Yes);
+                if (box.exec() != QMessageBox::Yes)
                     return;
             }
         }
         QFileDialog::accept();
     }
 
+protected:
+    bool event(QEvent* event) override
+    {
+        // Qt's own questions (replace the file? file not found) name the file as typed:
+        // its name is shown as it is, never read as markup.
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child()))
+                box->setTextFormat(Qt::PlainText);
+        return QFileDialog::event(event);
+    }
+
 private:
+    // The extension the selected filter gives when it is one "*.ext" pattern; none for
+    // several or for "*.*". With the details hidden Qt names the filter by its description.
+    QString selectedSuffix() const
+    {
+        static const QRegularExpression oneExtension(QStringLiteral("^\\s*\\*\\.(\\w+)\\s*$"));
+        const QString selected = selectedNameFilter();
+        const QStringList shown = nameFilters();
+        for (qsizetype i = 0; i < m_filters.size(); ++i)
+            if (selected == m_filters[i].description || selected == shown.value(i))
+                return oneExtension.match(m_filters[i].pattern).captured(1);
+        return {};
+    }
+
+    QList<Prompter::FileFilter> m_filters;
     bool m_save;
 };
 

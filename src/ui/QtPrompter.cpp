@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -35,6 +36,8 @@ QMessageBox::Icon qtIcon(Prompter::Icon icon)
 void QtPrompter::tell(const QString& title, const QString& text, Icon icon)
 {
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, ownerFor(m_owner));
+    // A message may hold a name or a path as the user typed it, markup included.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
 }
@@ -42,6 +45,7 @@ void QtPrompter::tell(const QString& title, const QString& text, Icon icon)
 Prompter::Answer QtPrompter::askYesNo(const QString& title, const QString& text, Icon icon)
 {
     QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, ownerFor(m_owner));
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -52,6 +56,9 @@ QString QtPrompter::askText(const QString& title, const QString& text)
     QInputDialog dialog(ownerFor(m_owner));
     dialog.setWindowTitle(title);
     dialog.setLabelText(text);
+    // The input dialog offers no text format of its own; its one label is made by now.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(QString());
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 #include "ui/QtPrompter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -25,6 +27,8 @@ private slots:
     void clearAnswered_data();
     void clearAnswered();
     void realDialogs();
+    void markupShownAsTyped_data();
+    void markupShownAsTyped();
 };
 
 namespace {
@@ -252,6 +256,56 @@ void TestEditing::realDialogs()
     QCOMPARE(seenIcon, QMessageBox::Warning);
     QCOMPARE(prompter.askText(QStringLiteral("Add Name"), QStringLiteral("Name?")), QStringLiteral("Zed"));
     QCOMPARE(seenTitle, QStringLiteral("Add Name"));
+}
+
+void TestEditing::markupShownAsTyped_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("question: bold name") << "askYesNo"
+                                         << "Remove <b>Ann</b> from the list?";
+    QTest::newRow("question: italic name alone") << "askYesNo"
+                                                 << "<i>Ann</i>";
+    QTest::newRow("message: a path with a tag")
+        << "tell"
+        << "Could not import \"/tmp/<u>x</u>.txt\".\nIt is a folder, not a file.";
+    QTest::newRow("message: an entity") << "tell"
+                                        << "&lt;Ann&gt; & Bob";
+    QTest::newRow("message: a line break tag") << "tell"
+                                               << "Ann<br>Bob";
+    QTest::newRow("input prompt: bold") << "askText"
+                                        << "Enter a name for <b>Ann</b>.";
+}
+
+void TestEditing::markupShownAsTyped()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, text);
+    QWidget owner;
+    QtPrompter prompter(&owner);
+    // What the dialog's label shows, as a screen reader reads it: the text itself, or what
+    // is left of it once read as markup.
+    QString shown = QStringLiteral("(no dialog)");
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        const auto* label = qobject_cast<QMessageBox*>(modal)
+                                ? modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))
+                                : modal->findChild<QLabel*>();
+        shown = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))->text(QAccessible::Name);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    closer.start();
+    if (dialog == QLatin1String("tell"))
+        prompter.tell(QStringLiteral("Oops!"), text, Prompter::Icon::Warning);
+    else if (dialog == QLatin1String("askYesNo"))
+        prompter.askYesNo(QStringLiteral("Please Confirm"), text, Prompter::Icon::Question);
+    else
+        prompter.askText(QStringLiteral("Add Name"), text);
+    QCOMPARE(shown, text);
 }
 
 QTEST_MAIN(TestEditing)

@@ -15,8 +15,10 @@ void TestOwnOptions::ownOption_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<OwnOption>("expected");
-    auto row = [](const char* name, const QStringList& arguments, OwnOption expected) {
-        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected;
+    QTest::addColumn<QString>("unknown");
+    auto row = [](const char* name, const QStringList& arguments, OwnOption expected,
+                  const QString& unknown = QString()) {
+        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected << unknown;
     };
     row("none", {}, OwnOption::None);
     row("-h", {QStringLiteral("-h")}, OwnOption::Help);
@@ -28,17 +30,73 @@ void TestOwnOptions::ownOption_data()
     row("-reverse", {QStringLiteral("-reverse")}, OwnOption::None);
     row("-stylesheet", {QStringLiteral("-stylesheet"), QStringLiteral("my.qss")}, OwnOption::None);
     row("-visual", {QStringLiteral("-visual"), QStringLiteral("0x21")}, OwnOption::None);
-    row("bundle", {QStringLiteral("-hv")}, OwnOption::None);
+    row("bundle", {QStringLiteral("-hv")}, OwnOption::Unknown, QStringLiteral("-hv"));
     // A value of Qt's option is Qt's, whatever it reads.
     row("title -v", {QStringLiteral("-qwindowtitle"), QStringLiteral("-v")}, OwnOption::None);
     row("value, then ours", {QStringLiteral("-name"), QStringLiteral("-h"), QStringLiteral("-v")}, OwnOption::Version);
+    // Every option of Qt's that takes a value, with one dash or two: "-title -v" starts the
+    // program titled "-v".
+    for (const char* option : {"-style",
+                               "-stylesheet",
+                               "-platform",
+                               "-platformtheme",
+                               "-platformpluginpath",
+                               "-plugin",
+                               "-session",
+                               "-qwindowgeometry",
+                               "-geometry",
+                               "-qwindowtitle",
+                               "-title",
+                               "-qwindowicon",
+                               "-icon",
+                               "-qmljsdebugger",
+                               "-display",
+                               "-name",
+                               "-visual",
+                               "-ncols",
+                               "-fn",
+                               "-font",
+                               "-bg",
+                               "-background",
+                               "-fg",
+                               "-foreground",
+                               "-btn",
+                               "-button",
+                               "-im",
+                               "-inputstyle",
+                               "--title",
+                               "--style"}) {
+        QTest::addRow("%s -v", option) << QStringList{"nimbrel", option, "-v"} << OwnOption::None << QString();
+        QTest::addRow("%s -x", option) << QStringList{"nimbrel", option, "-x"} << OwnOption::None << QString();
+    }
+    // Qt's options that stand alone, and the ones with their value after "=".
+    for (const char* option :
+         {"-reverse", "-widgetcount", "-testability", "-qdevel", "-qdebug", "-nograb", "-dograb", "-sync", "-cmap",
+          "-noxim", "--reverse", "-style=fusion", "-stylesheet=my.qss", "-qmljsdebugger=port:1234"})
+        QTest::addRow("%s alone", option) << QStringList{"nimbrel", option} << OwnOption::None << QString();
+    // What is not an option is a file for the program, even after "--".
+    row("a file", {QStringLiteral("names.txt")}, OwnOption::None);
+    row("standard input", {QStringLiteral("-")}, OwnOption::None);
+    row("after --", {QStringLiteral("--"), QStringLiteral("-names.txt")}, OwnOption::None);
+    // Anything else is unknown, and wins over a version asked for first; help asked for
+    // first still helps.
+    row("--bogus", {QStringLiteral("--bogus")}, OwnOption::Unknown, QStringLiteral("--bogus"));
+    row("-x", {QStringLiteral("-x")}, OwnOption::Unknown, QStringLiteral("-x"));
+    row("--help-all", {QStringLiteral("--help-all")}, OwnOption::Unknown, QStringLiteral("--help-all"));
+    row("value not after =", {QStringLiteral("-platform=xcb")}, OwnOption::Unknown, QStringLiteral("-platform=xcb"));
+    row("after a file", {QStringLiteral("a.txt"), QStringLiteral("-x")}, OwnOption::Unknown, QStringLiteral("-x"));
+    row("after a version", {QStringLiteral("-v"), QStringLiteral("-x")}, OwnOption::Unknown, QStringLiteral("-x"));
+    row("after help", {QStringLiteral("-h"), QStringLiteral("-x")}, OwnOption::Help);
 }
 
 void TestOwnOptions::ownOption()
 {
     QFETCH(QStringList, arguments);
     QFETCH(OwnOption, expected);
-    QCOMPARE(::ownOption(arguments), expected);
+    QFETCH(QString, unknown);
+    QString named;
+    QCOMPARE(::ownOption(arguments, &named), expected);
+    QCOMPARE(named, unknown);
 }
 
 QTEST_GUILESS_MAIN(TestOwnOptions)

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
@@ -16,6 +17,8 @@ private slots:
     void paste();
     void drop_data();
     void drop();
+    void dropActions_data();
+    void dropActions();
 };
 
 void TestPasteDrop::paste_data()
@@ -148,6 +151,55 @@ void TestPasteDrop::drop()
     QTRY_COMPARE(f.nameList->names(), after);
     const bool imported = after != before && !files.isEmpty();
     QCOMPARE(MainWindowFixture::stored(SettingsKeys::LastUsedFolder), imported ? names : "unset");
+}
+
+void TestPasteDrop::dropActions_data()
+{
+    QTest::addColumn<bool>("file"); // a file, or text
+    QTest::addColumn<Qt::DropActions>("offered");
+    QTest::addColumn<bool>("taken"); // as a copy
+    for (const bool file : {true, false}) {
+        const char* what = file ? "file" : "text";
+        // A move would have the source delete the file or cut the text: never taken.
+        QTest::addRow("%s: move only", what) << file << Qt::DropActions(Qt::MoveAction) << false;
+        QTest::addRow("%s: link only", what) << file << Qt::DropActions(Qt::LinkAction) << false;
+        QTest::addRow("%s: move or link", what) << file << (Qt::MoveAction | Qt::LinkAction) << false;
+        QTest::addRow("%s: copy only", what) << file << Qt::DropActions(Qt::CopyAction) << true;
+        QTest::addRow("%s: move proposed, copy allowed", what) << file << (Qt::MoveAction | Qt::CopyAction) << true;
+    }
+}
+
+void TestPasteDrop::dropActions()
+{
+    QFETCH(bool, file);
+    QFETCH(Qt::DropActions, offered);
+    QFETCH(bool, taken);
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    const QString names = fx.appDir.filePath("names.txt");
+    QFile list(names);
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write("Ann\r\n") == 5);
+    list.close();
+    QMimeData mime;
+    if (file)
+        mime.setUrls({QUrl::fromLocalFile(names)});
+    mime.setText(file ? names : QStringLiteral("Kim"));
+    // Shift: the user asks for a move wherever one is offered.
+    QDragEnterEvent enter(QPoint(50, 50), offered, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&f, &enter);
+    QDragMoveEvent move(QPoint(60, 60), offered, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&f, &move);
+    QDropEvent drop(QPointF(60, 60), offered, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&f, &drop);
+    QCOMPARE(enter.isAccepted(), taken);
+    QCOMPARE(move.isAccepted(), taken);
+    QCOMPARE(drop.isAccepted(), taken);
+    // Whatever the window says back is never a move.
+    for (const QDropEvent* event : {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop})
+        if (event->isAccepted())
+            QCOMPARE(event->dropAction(), Qt::CopyAction);
+    QTRY_COMPARE(f.nameList->names(), taken ? QStringList{file ? "Ann" : "Kim"} : QStringList());
+    QVERIFY(QFile::exists(names));
 }
 
 QTEST_MAIN(TestPasteDrop)

@@ -1,11 +1,13 @@
 #include "TestHome.h"
 #include "ui/QtPrompter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +24,8 @@ class TestFileDialogs : public QObject
 private slots:
     void openDialog();
     void saveDialog();
+    void savedNameFitsTheFilter_data();
+    void savedNameFitsTheFilter();
 };
 
 namespace {
@@ -76,15 +80,31 @@ Closer::Step typeAndAccept(const QString& name)
     };
 }
 
-// Answers a message box with button, noting its text.
+// Answers a message box with button, noting its text as shown (as a screen reader reads
+// it: markup in it would be gone).
 Closer::Step answerBox(QMessageBox::StandardButton button, QString* text)
 {
     return [button, text](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box)
             return false;
-        *text = box->text();
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        *text = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
         queueClick(box->button(button));
+        return true;
+    };
+}
+
+// Picks the filter at index from the file type list with the keyboard, as a user does.
+Closer::Step chooseFilter(int index)
+{
+    return [index](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog)
+            return false;
+        auto* combo = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        while (combo->currentIndex() < index)
+            QTest::keyClick(combo, Qt::Key_Down);
         return true;
     };
 }
@@ -208,6 +228,66 @@ void TestFileDialogs::saveDialog()
         QVERIFY(closer.done());
     }
     QVERIFY(replace.contains(QStringLiteral("already exists")));
+}
+
+void TestFileDialogs::savedNameFitsTheFilter_data()
+{
+    QTest::addColumn<int>("filter"); // 0: Text Files, 1: All Files
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("existing"); // a file there before, "" for none
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("question"); // answered Yes
+    const QString create("%1 does not exist.\nDo you want to create it?");
+    const QString replace("%1 already exists.\nDo you want to replace it?");
+    QTest::newRow("text, no extension: .txt added") << 0 << "names"
+                                                    << ""
+                                                    << "names.txt" << create.arg("names.txt");
+    QTest::newRow("text, no extension, the .txt file there: replace it") << 0 << "names"
+                                                                         << "names.txt"
+                                                                         << "names.txt" << replace.arg("names.txt");
+    QTest::newRow("text, no extension, a file without one there: still .txt") << 0 << "names"
+                                                                              << "names"
+                                                                              << "names.txt" << create.arg("names.txt");
+    QTest::newRow("text, .txt typed") << 0 << "names.txt"
+                                      << ""
+                                      << "names.txt" << create.arg("names.txt");
+    QTest::newRow("text, another extension kept") << 0 << "names.lst"
+                                                  << ""
+                                                  << "names.lst" << create.arg("names.lst");
+    QTest::newRow("all files: as typed") << 1 << "names"
+                                         << ""
+                                         << "names" << create.arg("names");
+    QTest::newRow("all files, the file there: replace it") << 1 << "names"
+                                                           << "names"
+                                                           << "names" << replace.arg("names");
+    // A name is shown as typed, never read as markup, in our question and in Qt's.
+    QTest::newRow("markup in a new name") << 0 << "<i>Ann"
+                                          << ""
+                                          << "<i>Ann.txt" << create.arg("<i>Ann.txt");
+    QTest::newRow("markup in a name there") << 0 << "<b>Bob"
+                                            << "<b>Bob.txt"
+                                            << "<b>Bob.txt" << replace.arg("<b>Bob.txt");
+}
+
+void TestFileDialogs::savedNameFitsTheFilter()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(QString, chosen);
+    QFETCH(QString, question);
+    TestHome home;
+    QTemporaryDir dir;
+    if (!existing.isEmpty())
+        writeFile(dir.filePath(existing));
+    QWidget owner;
+    QtPrompter prompter;
+    QString asked;
+    Closer closer({chooseFilter(filter), typeAndAccept(typed), answerBox(QMessageBox::Yes, &asked)});
+    QCOMPARE(prompter.chooseFileToSave(&owner, kFilter, QStringLiteral("Select export file..."), dir.path()),
+             dir.filePath(chosen));
+    QVERIFY(closer.done());
+    QCOMPARE(asked, question);
 }
 
 QTEST_MAIN(TestFileDialogs)

@@ -93,6 +93,15 @@ echo "== --help and --version without a display; one version everywhere"
 version=1.5
 headless "$exe" --help | grep -q -- "--version" || fail "--help"
 [ "$(headless "$exe" --version)" = "Nimbrel $version" ] || fail "--version"
+# The settings file's real place, not a shell expression for it.
+headless "$exe" --help | grep -q "$scratch/.*/config/nimbrel/registry\.sqlite\.$" || fail "--help: the store's path"
+# An unknown option is named with the usage, on the error stream, with status 2 and no window.
+for option in --bogus -x; do
+    status=0
+    headless "$exe" "$option" >"$scratch/out" 2>"$scratch/err" || status=$?
+    [ "$status" = 2 ] && [ ! -s "$scratch/out" ] && grep -q -- "^nimbrel: $option is an unknown option\.$" "$scratch/err" &&
+        grep -q -- "--version" "$scratch/err" || fail "$option gave status $status: $(cat "$scratch/err")"
+done
 # The installed program finds its translations beside itself.
 headless env LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$exe" --help | grep -q "Diese Hilfe anzeigen" ||
     fail "--help in German"

@@ -1,5 +1,6 @@
-// No caption of our windows is cut or runs up to its control's edge, no check box loses part
-// of its indicator, and a frame's drawing stays clear of the controls it holds; run at the
+// No caption of our windows is cut (a push button's stays inside its frame), no check box
+// loses part of its indicator or draws its caption over it, and a frame's drawing stays
+// clear of the controls it holds; a caption that fits keeps the window's font. Run at the
 // default scale and font setting and again with QT_SCALE_FACTOR=2 and QT_FONT_DPI=120, in
 // English and in each language the program speaks (NIMBREL_CAPTIONS_LANGUAGE=de, ja, ...).
 #include "MainWindowFixture.h"
@@ -25,6 +26,8 @@ private slots:
     void initTestCase();
     void everyCaptionFits_data();
     void everyCaptionFits();
+    void fittingCaptionKeepsItsFont_data();
+    void fittingCaptionKeepsItsFont();
 
 private:
     std::unique_ptr<Translation> m_translation;
@@ -65,13 +68,19 @@ QString captionOf(const QWidget* w)
     return {};
 }
 
-QString describe(const QSize& need, const QRect& room)
+QString describe(const QSizeF& need, const QRect& room)
 {
     return QStringLiteral("needs %1x%2 in %3x%4")
         .arg(need.width())
         .arg(need.height())
         .arg(room.width())
         .arg(room.height());
+}
+
+// Drawn on whole pixels: what overruns by less than half a pixel loses nothing.
+bool fitsIn(const QSizeF& need, const QRect& room)
+{
+    return qRound(need.width()) <= room.width() && qRound(need.height()) <= room.height();
 }
 
 } // namespace
@@ -113,7 +122,7 @@ void TestCaptions::everyCaptionFits()
     auto* c = w->findChild<QWidget*>(control);
     QVERIFY(c);
     QStyle* style = c->style();
-    const QFontMetrics fm = c->fontMetrics();
+    const QFontMetricsF fm(c->font());
 
     // Every letter is drawn from a face that has it, the control's or one the system falls
     // back to, not as a box: the faces a language needs are installed.
@@ -125,24 +134,25 @@ void TestCaptions::everyCaptionFits()
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const QSize need = fm.size(Qt::TextShowMnemonic, button->text());
+        const QSizeF need = fm.size(Qt::TextShowMnemonic, button->text());
         if (qobject_cast<QCheckBox*>(button)) {
-            const QRect text = style->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
-            QVERIFY2(need.width() <= text.width() && need.height() <= text.height(), qPrintable(describe(need, text)));
+            const QRect text =
+                style->subElementRect(QStyle::SE_CheckBoxContents, &option, button).intersected(button->rect());
+            QVERIFY2(fitsIn(need, text), qPrintable(describe(need, text)));
             const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, button);
             QVERIFY2(button->rect().contains(indicator), "the indicator is cut");
+            QVERIFY2(!text.intersects(indicator), "the caption is drawn over the indicator");
         } else {
-            // The style's own margin stays clear on either side, or the caption looks cut.
-            const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-            const QRect text = style->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                                   .intersected(button->rect().adjusted(margin, 0, -margin, 0));
-            QVERIFY2(need.width() <= text.width() && need.height() <= text.height(), qPrintable(describe(need, text)));
+            // Inside the button's frame.
+            const QRect text =
+                style->subElementRect(QStyle::SE_PushButtonContents, &option, button).intersected(button->rect());
+            QVERIFY2(fitsIn(need, text), qPrintable(describe(need, text)));
         }
     } else if (auto* label = qobject_cast<QLabel*>(c)) {
         const QRect room = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        const QSize need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, label->text()).size();
-        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(), qPrintable(describe(need, room)));
+        const QSizeF need = fm.boundingRect(QRectF(0, 0, room.width(), 100000), flags, label->text()).size();
+        QVERIFY2(fitsIn(need, room), qPrintable(describe(need, room)));
     } else if (auto* group = qobject_cast<QGroupBox*>(c)) {
         // Drawn on its own, the frame and its caption leave the controls' places untouched.
         QImage image(group->size(), QImage::Format_ARGB32);
@@ -159,9 +169,49 @@ void TestCaptions::everyCaptionFits()
                                             .arg(x)
                                             .arg(y)));
         }
-        const QSize need = fm.size(Qt::TextShowMnemonic, group->title());
-        QVERIFY2(need.width() <= group->width(), qPrintable(describe(need, group->rect())));
+        const QSizeF need = fm.size(Qt::TextShowMnemonic, group->title());
+        QVERIFY2(qRound(need.width()) <= group->width(), qPrintable(describe(need, group->rect())));
     }
+}
+
+void TestCaptions::fittingCaptionKeepsItsFont_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<qreal>("points"); // the design's font size for the control
+    auto row = [](const char* window, const char* control, const char* caption, qreal points) {
+        QTest::addRow("%s: %s", window, caption)
+            << QString::fromLatin1(window) << QString::fromLatin1(control) << points;
+    };
+    // Captions that fit their controls in the design's 8.25 pt and were once shrunk all the
+    // same, as if a push button's caption had to keep clear of the style's inner margin.
+    row("main", "importButton", "Import from File", 8.25);
+    row("main", "clearButton", "Clear All Names", 8.25);
+    row("Options", "rememberBox", "Remember name list between sessions.", 8.25);
+    row("Help", "showAgainBox", "Show this message every time", 8.25);
+    row("About", "ownershipLabel", "the ownership line", 8.25);
+    // And a few that always kept it.
+    row("main", "shuffleButton", "Shuffle", 9.75);
+    row("Options", "flashBox", "Flash different colors", 8.25);
+    row("About", "versionLabel", "the version", 8.25);
+}
+
+void TestCaptions::fittingCaptionKeepsItsFont()
+{
+    // A larger font setting or another language's captions may shrink where they no longer
+    // fit; twice the scale keeps the same sizes in points and pixels.
+    if (qEnvironmentVariableIsSet("QT_FONT_DPI") || m_translation)
+        QSKIP("the font sizes are the default setting's in English");
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(qreal, points);
+    MainWindowFixture fx;
+    std::unique_ptr<QWidget> dialog;
+    QWidget* w = openWindow(window, fx, dialog);
+    QVERIFY(w);
+    auto* c = w->findChild<QWidget*>(control);
+    QVERIFY(c);
+    QCOMPARE(c->font().pointSizeF(), points);
 }
 
 QTEST_MAIN(TestCaptions)
