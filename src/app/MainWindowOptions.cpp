@@ -15,13 +15,13 @@ void MainWindow::showOptions()
 
 void MainWindow::restoreRestColour()
 {
-    setBackColor(this, backColor(addButton));
-    setBackColor(buttonPanel, backColor(addButton));
+    setBackColor(this, backColor(m_addButton));
+    setBackColor(m_buttonPanel, backColor(m_addButton));
 }
 
 void MainWindow::setEffects(bool shakyOn, bool flashyOn, bool soundOn)
 {
-    shaky = shakyOn;
-    flashy = flashyOn;
-    sound = soundOn;
+    m_shaky = shakyOn;
+    m_flashy = flashyOn;
+    m_sound = soundOn;
 }

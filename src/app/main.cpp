@@ -42,6 +42,7 @@ int main(int argc, char* argv[])
     services.launcher = platform.launcher.get();
     services.printer = &printer;
     services.language = translation.language();
+    services.windowPlacesItself = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     int exitCode = 0;
     {
         // The one settings object of the run, for the main window and the dialogs it opens.

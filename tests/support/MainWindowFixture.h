@@ -51,6 +51,7 @@ struct MainWindowFixture
     RecordingUrlLauncher launcher;
     RecordingPrinter recorder;
     PrinterDevice* printer = &recorder; // the window's printer; set before open()
+    bool windowPlacesItself = true;     // false: as in a Wayland session; set before open()
     std::unique_ptr<MainWindow> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
     std::unique_ptr<Settings> settings;    // the window's settings over that store, made by open()
@@ -64,6 +65,7 @@ struct MainWindowFixture
         MainWindowServices services{&prompter, &player, &random, folder, settings.get()};
         services.launcher = &launcher;
         services.printer = printer;
+        services.windowPlacesItself = windowPlacesItself;
         form = std::make_unique<MainWindow>(services);
         return *form;
     }
@@ -93,5 +95,5 @@ struct MainWindowFixture
         return store().text(key);
     }
 
-    static QStringList names(const MainWindow& f) { return f.nameList->names(); }
+    static QStringList names(const MainWindow& f) { return f.nameList()->names(); }
 };
