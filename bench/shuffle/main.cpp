@@ -2,7 +2,6 @@
 #include "BenchSupport.h"
 #include "app/ListBox.h"
 #include "draw/DrawOrder.h"
-#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,7 +49,6 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setStyle(new SteadyPaletteStyle); // as the program draws
 
     BenchServices services;
     ClockRandomSource& random = services.random;

@@ -16,6 +16,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -58,10 +60,13 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setProperty("WhatsThisHelp", true);
     createControls();
 
-    // The window's background starts as the button face, which is the rest colour the
-    // flashing cycles from and returns to.
-    setBackColor(this, backColor(m_addButton));
-    setBackColor(m_buttonPanel, backColor(m_addButton));
+    // The window paints its background itself, in the flash colour or the rest colour (see
+    // paintEvent), and the button panel lets it show through. What the controls draw in the
+    // window's colour (frames, the scroll bars' troughs) takes the rest colour.
+    QPalette restPalette = palette();
+    restPalette.setColor(backgroundRole(), restColour());
+    setPalette(restPalette);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     resize(twipsToPixels(kDesignClientWidth), twipsToPixels(kDesignClientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -355,6 +360,16 @@ void MainWindow::shiftContents(int pixels)
     m_contentShift = pixels;
     for (QWidget* w : std::initializer_list<QWidget*>{m_nameList, m_buttonPanel, m_shuffleButton})
         w->move(w->x() + by, w->y());
+}
+
+QColor MainWindow::restColour() const
+{
+    return backColor(m_addButton);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter(this).fillRect(event->rect(), m_flashColour.value_or(restColour()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QWidget>
 
 #include <array>
@@ -148,9 +149,12 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
+    // The colour the window and the button panel show when not flashing: the button face.
+    QColor restColour() const;
     // Accepts a drag or drop, as a copy, when it would bring names in now.
     bool takeDrag(QDropEvent* event);
     void shiftContents(int pixels);
@@ -169,6 +173,8 @@ private:
     bool m_shaky = true;
     bool m_sound = true;
     bool m_rememberNames = true;
+    // The flash colour the window and its button panel show; none at rest.
+    std::optional<QColor> m_flashColour;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
     bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept

@@ -1,10 +1,6 @@
 #include "MainWindow.h"
 
 #include "settings/OptionsDialog.h"
-#include "ui/BackColor.h"
-
-#include <QFrame>
-#include <QPushButton>
 
 // The main window's Options button (and Esc there): the dialog, loaded afresh each time.
 void MainWindow::showOptions()
@@ -15,8 +11,8 @@ void MainWindow::showOptions()
 
 void MainWindow::restoreRestColour()
 {
-    setBackColor(this, backColor(m_addButton));
-    setBackColor(m_buttonPanel, backColor(m_addButton));
+    m_flashColour.reset();
+    update();
 }
 
 void MainWindow::setEffects(bool shakyOn, bool flashyOn, bool soundOn)

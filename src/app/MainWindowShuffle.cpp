@@ -3,7 +3,6 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "platform/SoundPlayer.h"
-#include "ui/BackColor.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
@@ -11,16 +10,17 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+
 // The draw: Shuffle starts the 10 ms tick, Stop ends it; each tick re-orders the list
 // and plays the effects that are switched on.
 
 namespace {
 
-// Flash colours, 0x00BBGGRR values as QColor.
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kYellow(255, 255, 0);
+// The flash colours in their order, 0x00BBGGRR values as QColor; from rest, and after the
+// last, the cycle starts again at the first.
+const QColor kFlashCycle[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 255, 0)};
 
 constexpr float kShakeTwips = 100;
 
@@ -95,26 +95,11 @@ void MainWindow::shuffleTick()
         m_shifted = !m_shifted;
     }
 
-    // 4. Flash: window first, then the button panel.
+    // 4. Flash: the window, and the button panel that shows it through, take the next colour
+    // of the cycle.
     if (m_flashy) {
-        const QRgb c = backColor(this).rgb();
-        QColor next;
-        if (c == backColor(m_addButton).rgb() || c == kYellow.rgb())
-            next = kRed;
-        else if (c == kRed.rgb())
-            next = kBlue;
-        else if (c == kBlue.rgb())
-            next = kGreen;
-        else if (c == kGreen.rgb())
-            next = kYellow;
-        if (next.isValid()) {
-            // A button of each area marked dirty first makes the window and the panel paint
-            // together with what lies on them, each widget once. Were the opaque panel marked
-            // first, it would be painted on its own and then again under its dirty buttons.
-            m_shuffleButton->update();
-            m_addButton->update();
-            setBackColor(this, next);
-            setBackColor(m_buttonPanel, next);
-        }
+        const QColor* at = std::find(std::begin(kFlashCycle), std::end(kFlashCycle), m_flashColour);
+        m_flashColour = at == std::end(kFlashCycle) || at + 1 == std::end(kFlashCycle) ? kFlashCycle[0] : at[1];
+        update();
     }
 }

@@ -106,8 +106,8 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, remember);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    setBackColor(&f, Qt::green); // a flash colour left from a shuffle
-    setBackColor(f.buttonPanel(), Qt::green);
+    f.setEffects(false, true, false);
+    f.shuffleTick(); // no names to draw from; a flash colour, red
 
     OptionsDialog dialog(&f, f, *fx.settings);
     dialog.flashBox->setChecked(flash);
@@ -126,16 +126,17 @@ void TestOptions::saveStoresAndApplies()
     QCOMPARE(f.shaky(), shake);
     QCOMPARE(f.sound(), play);
     QVERIFY(f.rememberNames()); // only read at start-up
-    const QColor expected = flash ? QColor(Qt::green) : backColor(f.addButton());
-    QCOMPARE(backColor(&f), expected);
-    QCOMPARE(backColor(f.buttonPanel()), expected);
+    const QColor expected = flash ? QColor(Qt::red) : backColor(f.addButton());
+    QCOMPARE(MainWindowFixture::shown(&f), expected);
+    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), expected);
 }
 
 void TestOptions::cancelChangesNothing()
 {
     MainWindowFixture fx;
+    fx.writeSound("RIFF");
     MainWindow& f = fx.open();
-    setBackColor(&f, Qt::blue);
+    f.shuffleTick(); // no names to draw from; a flash colour, red
     {
         OptionsDialog dialog(&f, f, *fx.settings);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
@@ -146,7 +147,7 @@ void TestOptions::cancelChangesNothing()
     for (const Key* key : kFlags)
         QCOMPARE(MainWindowFixture::stored(*key), kUnset);
     QVERIFY(f.flashy() && f.shaky() && f.sound() && f.rememberNames());
-    QCOMPARE(backColor(&f), QColor(Qt::blue));
+    QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
     OptionsDialog again(&f, f, *fx.settings);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
@@ -199,7 +200,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
         f.shuffleTick();
     };
     tick();
-    QCOMPARE(backColor(&f), QColor(Qt::red));
+    QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
     QVERIFY(f.shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
@@ -209,11 +210,11 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
         dialog.soundBox->setChecked(false);
         dialog.save();
     }
-    QCOMPARE(backColor(&f), look.restColour());
-    QCOMPARE(backColor(f.buttonPanel()), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), look.restColour());
     const float left = f.leftTwips();
     tick();
-    QCOMPARE(backColor(&f), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
     QCOMPARE(f.leftTwips(), left);
     QCOMPARE(fx.player.calls().size(), 1);
     f.toggleShuffle();

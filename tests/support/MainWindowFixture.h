@@ -96,4 +96,10 @@ struct MainWindowFixture
     }
 
     static QStringList names(const MainWindow& f) { return f.nameList()->names(); }
+    // The colour the user sees at the top right corner of w, drawn with what lies under it.
+    static QColor shown(const QWidget* w)
+    {
+        const QPoint at = w->mapTo(w->window(), QPoint(w->width() - 1, 0));
+        return w->window()->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
+    }
 };
