@@ -2,7 +2,6 @@
 #include "BenchSupport.h"
 #include "app/ListBox.h"
 #include "draw/DrawOrder.h"
-#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,7 +49,6 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setStyle(new SteadyPaletteStyle); // as the program draws
 
     BenchServices services;
     ClockRandomSource& random = services.random;
@@ -69,7 +67,7 @@ int main(int argc, char* argv[])
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);
-    form.nameList->append(names);
+    form.nameList()->append(names);
     form.show();
     QApplication::processEvents();
 
@@ -81,7 +79,7 @@ int main(int argc, char* argv[])
     // runs: ticks done a second, and the process's CPU time over the wall time. A local
     // loop, not the application's: quitting that would close the window and time its save.
     int ticks = 0;
-    QObject::connect(form.shuffleTimer, &QTimer::timeout, [&] { ++ticks; });
+    QObject::connect(form.findChild<QTimer*>(QStringLiteral("shuffleTimer")), &QTimer::timeout, [&] { ++ticks; });
     QEventLoop loop;
     double seconds = 0;
     double cpuSeconds = 0;

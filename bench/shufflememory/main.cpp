@@ -4,7 +4,6 @@
 // Usage: shufflememory [measured seconds [warm-up seconds]] (60 and 10 by default).
 #include "BenchSupport.h"
 #include "app/ListBox.h"
-#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,8 +41,6 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    // As the program draws.
-    QApplication::setStyle(new SteadyPaletteStyle);
     const QStringList args = QApplication::arguments();
     const int measured = args.size() > 1 ? args[1].toInt() : 60;
     const int warmUp = args.size() > 2 ? args[2].toInt() : 10;
@@ -61,11 +58,11 @@ int main(int argc, char* argv[])
     wav.close();
     BenchServices services;
     MainWindow form(services.withFolder(home.path()));
-    form.flashy = form.shaky = form.sound = true;
+    form.setEffects(true, true, true);
     // A class: short names and one long enough to need the horizontal scroll bar.
     for (char c = 'A'; c <= 'Z'; ++c)
-        form.nameList->append(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
-    form.nameList->append(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
+        form.nameList()->append(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
+    form.nameList()->append(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
     form.show();
     runEvents(200);
 

@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -56,13 +58,15 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFont(designFont(8.25, false));
     // What's-This help is on for this window; each control carries its topic number.
     setProperty("WhatsThisHelp", true);
-    shakeMovesWindow = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     createControls();
 
-    // The window's background starts as the button face, which is the rest colour the
-    // flashing cycles from and returns to.
-    setBackColor(this, backColor(addButton));
-    setBackColor(buttonPanel, backColor(addButton));
+    // The window paints its background itself, in the flash colour or the rest colour (see
+    // paintEvent), and the button panel lets it show through. What the controls draw in the
+    // window's colour (frames, the scroll bars' troughs) takes the rest colour.
+    QPalette restPalette = palette();
+    restPalette.setColor(backgroundRole(), restColour());
+    setPalette(restPalette);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     resize(twipsToPixels(kDesignClientWidth), twipsToPixels(kDesignClientHeight));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -83,39 +87,30 @@ void MainWindow::createControls()
         return b;
     };
 
-    buttonPanel = new QFrame(this);
-    buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
+    m_buttonPanel = new QFrame(this);
+    m_buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
     //: What a screen reader calls the column of buttons beside the list.
-    buttonPanel->setAccessibleName(tr("Buttons"));
+    m_buttonPanel->setAccessibleName(tr("Buttons"));
     m_buttonPanelBounds = {3390, 120, 1365, 3975};
 
-    enableTimer = new QTimer(this);
-    enableTimer->setObjectName(QStringLiteral("enableTimer"));
-    enableTimer->setInterval(1);
-    enableTimer->setSingleShot(true);
-    connect(enableTimer, &QTimer::timeout, this, &MainWindow::enableButtons);
+    m_shuffleTimer = new QTimer(this);
+    m_shuffleTimer->setObjectName(QStringLiteral("shuffleTimer"));
+    m_shuffleTimer->setInterval(10);
+    m_shuffleTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_shuffleTimer, &QTimer::timeout, this, &MainWindow::shuffleTick);
 
-    shuffleTimer = new QTimer(this);
-    shuffleTimer->setObjectName(QStringLiteral("shuffleTimer"));
-    shuffleTimer->setInterval(10);
-    shuffleTimer->setTimerType(Qt::PreciseTimer);
-    connect(shuffleTimer, &QTimer::timeout, this, &MainWindow::shuffleTick);
-
-    shuffleButton = button(MainWindowTexts::shuffle(), this, "shuffleButton", 2);
-    shuffleButton->setDefault(true);
-    shuffleButton->setFont(designFont(9.75, true));
+    m_shuffleButton = button(MainWindowTexts::shuffle(), this, "shuffleButton", 2);
+    m_shuffleButton->setDefault(true);
+    m_shuffleButton->setFont(designFont(9.75, true));
     m_shuffleButtonBounds = {90, 3240, 3225, 735};
 
-    nameList = new ListBox(designFont(9.75, true), this);
-    nameList->setObjectName(QStringLiteral("nameList"));
+    m_nameList = new ListBox(designFont(9.75, true), this);
+    m_nameList->setObjectName(QStringLiteral("nameList"));
     //: What a screen reader calls the list of names.
-    nameList->setAccessibleName(tr("Names"));
-    nameList->setProperty("WhatsThisHelpID", 1);
+    m_nameList->setAccessibleName(tr("Names"));
+    m_nameList->setProperty("WhatsThisHelpID", 1);
     m_nameListBounds = {90, 120, 3195, 3030};
-    connect(nameList, &ListBox::countChanged, this, [this] {
-        if (m_enableTimerActive)
-            enableTimer->start();
-    });
+    connect(m_nameList, &ListBox::countChanged, this, &MainWindow::enableButtons);
 
     // The side buttons, top to bottom. Their captions must fit buttons of 87 x 23 pixels.
     struct Side
@@ -128,61 +123,62 @@ void MainWindow::createControls()
     };
     const Side sides[] = {
         //: Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.
-        {&addButton, "addButton", QT_TR_NOOP("Add Name"), 0, 3},
+        {&m_addButton, "addButton", QT_TR_NOOP("Add Name"), 0, 3},
         //: Side button (small): removes the selected name.
-        {&removeButton, "removeButton", QT_TR_NOOP("Remove Name"), 390, 4},
+        {&m_removeButton, "removeButton", QT_TR_NOOP("Remove Name"), 390, 4},
         //: Side button (small): replaces the list with the names in a text file.
-        {&importButton, "importButton", QT_TR_NOOP("Import from File"), 780, 11},
+        {&m_importButton, "importButton", QT_TR_NOOP("Import from File"), 780, 11},
         //: Side button (small): saves the list to a text file.
-        {&exportButton, "exportButton", QT_TR_NOOP("Export to File"), 1170, 12},
+        {&m_exportButton, "exportButton", QT_TR_NOOP("Export to File"), 1170, 12},
         //: Side button (small): removes every name.
-        {&clearButton, "clearButton", QT_TR_NOOP("Clear All Names"), 1545, 5},
+        {&m_clearButton, "clearButton", QT_TR_NOOP("Clear All Names"), 1545, 5},
         //: Side button (small): prints the list.
-        {&printButton, "printButton", QT_TR_NOOP("Print List"), 1935, 6},
+        {&m_printButton, "printButton", QT_TR_NOOP("Print List"), 1935, 6},
         //: Side button (small): opens the Options window.
-        {&optionsButton, "optionsButton", QT_TR_NOOP("Options"), 2325, 7},
+        {&m_optionsButton, "optionsButton", QT_TR_NOOP("Options"), 2325, 7},
         //: Side button (small): starts the help mode (click a part of the window to learn about it).
-        {&helpButton, "helpButton", QT_TR_NOOP("Help"), 2715, 8},
+        {&m_helpButton, "helpButton", QT_TR_NOOP("Help"), 2715, 8},
         //: Side button (small): opens the About box (version, maker).
-        {&aboutButton, "aboutButton", QT_TR_NOOP("About"), 3105, 9},
+        {&m_aboutButton, "aboutButton", QT_TR_NOOP("About"), 3105, 9},
         //: Side button (small): ends the program.
-        {&exitButton, "exitButton", QT_TR_NOOP("Exit"), 3495, 10},
+        {&m_exitButton, "exitButton", QT_TR_NOOP("Exit"), 3495, 10},
     };
     for (const Side& side : sides) {
-        *side.control = button(tr(side.caption), buttonPanel, side.name, side.helpId);
+        *side.control = button(tr(side.caption), m_buttonPanel, side.name, side.helpId);
         placeInTwips(*side.control, {0, side.top, 1305, 345});
     }
     // F1 on a file button shows the same topic as a click on it in help mode.
-    importButton->setProperty("HelpContextID", 11);
-    exportButton->setProperty("HelpContextID", 12);
+    m_importButton->setProperty("HelpContextID", 11);
+    m_exportButton->setProperty("HelpContextID", 12);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
-    QWidget* const tabOrder[] = {nameList,    shuffleButton, exportButton, importButton, optionsButton, aboutButton,
-                                 printButton, helpButton,    exitButton,   clearButton,  removeButton,  addButton};
+    QWidget* const tabOrder[] = {m_nameList,      m_shuffleButton, m_exportButton, m_importButton,
+                                 m_optionsButton, m_aboutButton,   m_printButton,  m_helpButton,
+                                 m_exitButton,    m_clearButton,   m_removeButton, m_addButton};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    connect(addButton, &QPushButton::clicked, this, &MainWindow::addName);
-    connect(shuffleButton, &QPushButton::clicked, this, &MainWindow::toggleShuffle);
-    connect(removeButton, &QPushButton::clicked, this, &MainWindow::removeName);
-    connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearNames);
-    connect(exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
-    connect(printButton, &QPushButton::clicked, this, &MainWindow::printList);
-    connect(optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
-    connect(importButton, &QPushButton::clicked, this, &MainWindow::importList);
-    connect(exportButton, &QPushButton::clicked, this, &MainWindow::exportList);
-    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(m_addButton, &QPushButton::clicked, this, &MainWindow::addName);
+    connect(m_shuffleButton, &QPushButton::clicked, this, &MainWindow::toggleShuffle);
+    connect(m_removeButton, &QPushButton::clicked, this, &MainWindow::removeName);
+    connect(m_clearButton, &QPushButton::clicked, this, &MainWindow::clearNames);
+    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(m_helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(m_printButton, &QPushButton::clicked, this, &MainWindow::printList);
+    connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
+    connect(m_importButton, &QPushButton::clicked, this, &MainWindow::importList);
+    connect(m_exportButton, &QPushButton::clicked, this, &MainWindow::exportList);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
-    connect(nameList, &ListBox::deletePressed, removeButton, &QPushButton::click);
+    connect(m_nameList, &ListBox::deletePressed, m_removeButton, &QPushButton::click);
     // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
     // Files and text dropped anywhere on the window, the list included.
     setAcceptDrops(true);
 
-    placeInTwips(nameList, m_nameListBounds);
-    placeInTwips(buttonPanel, m_buttonPanelBounds);
-    placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    placeInTwips(m_nameList, m_nameListBounds);
+    placeInTwips(m_buttonPanel, m_buttonPanelBounds);
+    placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
     fitCaptions(this);
 }
 
@@ -248,14 +244,14 @@ void MainWindow::load()
     if (m_storeIsNewer)
         m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
 
-    flashy = m_settings.flag(FlashyColorThing);
-    shaky = m_settings.flag(ShakyWindowThing);
-    sound = m_settings.flag(Sound);
-    rememberNames = m_settings.flag(SaveNames);
+    m_flashy = m_settings.flag(FlashyColorThing);
+    m_shaky = m_settings.flag(ShakyWindowThing);
+    m_sound = m_settings.flag(Sound);
+    m_rememberNames = m_settings.flag(SaveNames);
 
-    if (rememberNames) {
+    if (m_rememberNames) {
         const QStringList remembered = m_settings.names();
-        const qsizetype leftOut = remembered.size() - nameList->append(remembered);
+        const qsizetype leftOut = remembered.size() - m_nameList->append(remembered);
         if (leftOut > 0) {
             const QLocale numbers = textLocale();
             m_startNotices.append(
@@ -266,14 +262,15 @@ void MainWindow::load()
     m_helpFile = helpFileFor(folder, m_services.language);
     loadHelpTopics();
 
-    // The enabling rule brings the list buttons into line right after start-up.
-    setEnableTimerActive(true);
+    // The list buttons in line with the names remembered, or with none.
+    enableButtons();
 }
 
 void MainWindow::unload()
 {
-    shuffleTimer->stop();
-    setEnableTimerActive(false);
+    // No re-order after the one stored. The window keeps its look (Stop, the side buttons
+    // locked) while the save and its message go on in front of it.
+    m_shuffleTimer->stop();
 
     QString failure;
     {
@@ -296,7 +293,7 @@ bool MainWindow::saveNamesNow()
 
 QString MainWindow::saveNames()
 {
-    switch (m_settings.saveNames(nameList->names())) {
+    switch (m_settings.saveNames(m_nameList->names())) {
     case Settings::SaveResult::Saved:
         return {};
     case Settings::SaveResult::Busy:
@@ -344,14 +341,14 @@ void MainWindow::layOut()
         layOutMainWindow(float(width()) * kTwipsPerPixel, float(height()) * kTwipsPerPixel, m_nameListBounds,
                          m_buttonPanelBounds.width, m_shuffleButtonBounds.height);
     m_nameListBounds = layout.list;
-    placeInTwips(nameList, m_nameListBounds);
+    placeInTwips(m_nameList, m_nameListBounds);
     m_buttonPanelBounds.left = layout.buttonPanelLeft;
     m_buttonPanelBounds.top = layout.buttonPanelTop;
-    placeInTwips(buttonPanel, m_buttonPanelBounds);
+    placeInTwips(m_buttonPanel, m_buttonPanelBounds);
     m_shuffleButtonBounds.left = layout.shuffleLeft;
     m_shuffleButtonBounds.top = layout.shuffleTop;
     m_shuffleButtonBounds.width = layout.shuffleWidth;
-    placeInTwips(shuffleButton, m_shuffleButtonBounds);
+    placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
     // Contents the shake moved aside stay aside until it brings them back.
     const int shift = std::exchange(m_contentShift, 0);
     shiftContents(shift);
@@ -361,8 +358,18 @@ void MainWindow::shiftContents(int pixels)
 {
     const int by = pixels - m_contentShift;
     m_contentShift = pixels;
-    for (QWidget* w : std::initializer_list<QWidget*>{nameList, buttonPanel, shuffleButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_nameList, m_buttonPanel, m_shuffleButton})
         w->move(w->x() + by, w->y());
+}
+
+QColor MainWindow::restColour() const
+{
+    return backColor(m_addButton);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter(this).fillRect(event->rect(), m_flashColour.value_or(restColour()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -385,10 +392,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        shuffleButton->click();
+        m_shuffleButton->click();
         return;
     case Qt::Key_Escape:
-        optionsButton->click();
+        m_optionsButton->click();
         return;
     default:
         QWidget::keyPressEvent(event);

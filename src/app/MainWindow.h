@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QWidget>
 
 #include <array>
@@ -38,6 +39,9 @@ struct MainWindowServices
     PrinterDevice* printer = nullptr;
     // The language the program speaks ("de", ...; empty for English): picks the help file.
     QString language = {};
+    // Whether the desktop lets a window place itself (not so in a Wayland session). Where it
+    // does not, the shake moves the window's contents by the same steps.
+    bool windowPlacesItself = true;
 };
 
 // The main window: the list of names, the column of buttons and the Shuffle button.
@@ -50,31 +54,31 @@ public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Effects and memory switches; the Options dialog sets the first three.
-    bool flashy = true;
-    bool shaky = true;
-    bool sound = true;
-    bool rememberNames = true;
-    // Whether the shake moves the window. Where the platform does not let a window place
-    // itself (a Wayland session), the shake moves the window's contents by the same steps.
-    bool shakeMovesWindow = true;
+    // Effects and memory switches, read from the settings at start-up; the Options dialog
+    // sets the first three through setEffects().
+    bool flashy() const { return m_flashy; }
+    bool shaky() const { return m_shaky; }
+    bool sound() const { return m_sound; }
+    bool rememberNames() const { return m_rememberNames; }
+    // Whether the shake moves the window (see MainWindowServices::windowPlacesItself).
+    bool shakeMovesWindow() const { return m_services.windowPlacesItself; }
 
-    ListBox* nameList;
-    QFrame* buttonPanel; // holds the column of side buttons
-    QPushButton* addButton;
-    QPushButton* shuffleButton; // "Shuffle", or "Stop" while shuffling
-    QPushButton* removeButton;
-    QPushButton* clearButton;
-    QPushButton* exitButton;
-    QPushButton* helpButton;
-    QPushButton* printButton;
-    QPushButton* aboutButton;
-    QPushButton* optionsButton;
-    QPushButton* importButton;
-    QPushButton* exportButton;
-    QTimer* shuffleTimer; // one re-order every 10 ms while shuffling
-    QTimer* enableTimer;  // applies the enabling rule 1 ms after the list's count changes
+    ListBox* nameList() const { return m_nameList; }
+    QFrame* buttonPanel() const { return m_buttonPanel; } // holds the column of side buttons
+    QPushButton* addButton() const { return m_addButton; }
+    QPushButton* shuffleButton() const { return m_shuffleButton; } // "Shuffle", or "Stop" while shuffling
+    QPushButton* removeButton() const { return m_removeButton; }
+    QPushButton* clearButton() const { return m_clearButton; }
+    QPushButton* exitButton() const { return m_exitButton; }
+    QPushButton* helpButton() const { return m_helpButton; }
+    QPushButton* printButton() const { return m_printButton; }
+    QPushButton* aboutButton() const { return m_aboutButton; }
+    QPushButton* optionsButton() const { return m_optionsButton; }
+    QPushButton* importButton() const { return m_importButton; }
+    QPushButton* exportButton() const { return m_exportButton; }
 
+    // Whether a shuffle runs; the Shuffle button's caption and the enabled buttons follow it.
+    bool isShuffling() const;
     bool minimizedOrMaximized() const { return m_minimizedOrMaximized; }
     bool shifted() const { return m_shifted; }
     // How far the shake moved the window's contents to the right, in pixels.
@@ -88,7 +92,6 @@ public:
     TwipsRect nameListBounds() const { return m_nameListBounds; }
     TwipsRect buttonPanelBounds() const { return m_buttonPanelBounds; }
     TwipsRect shuffleButtonBounds() const { return m_shuffleButtonBounds; }
-    bool enableTimerActive() const { return m_enableTimerActive; }
 
     // Whole file with leading and trailing 0x20 bytes removed; empty on any failure.
     static QByteArray readFileData(const QString& Path);
@@ -106,6 +109,9 @@ public:
     void removeName();
     void clearNames();
     void exitProgram();
+    // The one place the shuffle state shows: the Shuffle button's caption, and the buttons
+    // enabled (none of the side buttons that change or use the list while shuffling; else
+    // Remove, Clear, Print and Export only when there are names).
     void enableButtons();
     // Ctrl+V and Shift+Insert: the clipboard's text as names, refused while Add Name is.
     void pasteNames();
@@ -143,10 +149,12 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
-    void setEnableTimerActive(bool enabled);
+    // The colour the window and the button panel show when not flashing: the button face.
+    QColor restColour() const;
     // Accepts a drag or drop, as a copy, when it would bring names in now.
     bool takeDrag(QDropEvent* event);
     void shiftContents(int pixels);
@@ -161,7 +169,12 @@ private:
     ContextHelp* m_contextHelp = nullptr;
     bool m_minimizedOrMaximized = false;
     bool m_shifted = false;
-    bool m_enableTimerActive = true;
+    bool m_flashy = true;
+    bool m_shaky = true;
+    bool m_sound = true;
+    bool m_rememberNames = true;
+    // The flash colour the window and its button panel show; none at rest.
+    std::optional<QColor> m_flashColour;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
     bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept
@@ -173,4 +186,19 @@ private:
     TwipsRect m_nameListBounds;
     TwipsRect m_buttonPanelBounds;
     TwipsRect m_shuffleButtonBounds;
+
+    ListBox* m_nameList = nullptr;
+    QFrame* m_buttonPanel = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_shuffleButton = nullptr;
+    QPushButton* m_removeButton = nullptr;
+    QPushButton* m_clearButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_optionsButton = nullptr;
+    QPushButton* m_importButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QTimer* m_shuffleTimer = nullptr; // one re-order every 10 ms while shuffling
 };

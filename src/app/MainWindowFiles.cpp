@@ -38,27 +38,27 @@ std::function<void(const QStringList&)> replacing(ListBox* list)
 void MainWindow::importList()
 {
     NameListFiles files(*m_services.prompter, this, m_settings);
-    files.importList(nameList->count() > 0, replacing(nameList));
+    files.importList(m_nameList->count() > 0, replacing(m_nameList));
 }
 
 void MainWindow::dropNames(const QStringList& files, const QString& text)
 {
     if (files.isEmpty()) {
-        if (addButton->isEnabled())
+        if (m_addButton->isEnabled())
             addNames(text);
         return;
     }
-    if (!importButton->isEnabled())
+    if (!m_importButton->isEnabled())
         return;
     NameListFiles names(*m_services.prompter, this, m_settings);
-    names.importDropped(nameList->count() > 0, files, replacing(nameList));
+    names.importDropped(m_nameList->count() > 0, files, replacing(m_nameList));
 }
 
 bool MainWindow::takeDrag(QDropEvent* event)
 {
     const QMimeData* mime = event->mimeData();
     const bool files = !localFiles(mime).isEmpty();
-    const QPushButton* way = files ? importButton : addButton;
+    const QPushButton* way = files ? m_importButton : m_addButton;
     // Only ever a copy: a move would have the source delete the dropped file or text.
     if (!(files || mime->hasText()) || !way->isEnabled() || !(event->possibleActions() & Qt::CopyAction)) {
         event->ignore();
@@ -93,5 +93,5 @@ void MainWindow::dropEvent(QDropEvent* event)
 void MainWindow::exportList()
 {
     NameListFiles files(*m_services.prompter, this, m_settings);
-    files.exportList(nameList->names());
+    files.exportList(m_nameList->names());
 }

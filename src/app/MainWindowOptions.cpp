@@ -1,10 +1,6 @@
 #include "MainWindow.h"
 
 #include "settings/OptionsDialog.h"
-#include "ui/BackColor.h"
-
-#include <QFrame>
-#include <QPushButton>
 
 // The main window's Options button (and Esc there): the dialog, loaded afresh each time.
 void MainWindow::showOptions()
@@ -15,13 +11,13 @@ void MainWindow::showOptions()
 
 void MainWindow::restoreRestColour()
 {
-    setBackColor(this, backColor(addButton));
-    setBackColor(buttonPanel, backColor(addButton));
+    m_flashColour.reset();
+    update();
 }
 
 void MainWindow::setEffects(bool shakyOn, bool flashyOn, bool soundOn)
 {
-    shaky = shakyOn;
-    flashy = flashyOn;
-    sound = soundOn;
+    m_shaky = shakyOn;
+    m_flashy = flashyOn;
+    m_sound = soundOn;
 }

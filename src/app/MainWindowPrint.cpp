@@ -47,7 +47,7 @@ bool printNames(PrinterDevice* printer, const QStringList& names)
 
 void MainWindow::printList()
 {
-    if (printNames(m_services.printer, nameList->names()))
+    if (printNames(m_services.printer, m_nameList->names()))
         return;
     // Whatever was printed of a failed run is thrown away rather than left open to reach the
     // printer with the next document.

@@ -3,7 +3,6 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "platform/SoundPlayer.h"
-#include "ui/BackColor.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 
@@ -11,67 +10,62 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+
 // The draw: Shuffle starts the 10 ms tick, Stop ends it; each tick re-orders the list
 // and plays the effects that are switched on.
 
 namespace {
 
-// Flash colours, 0x00BBGGRR values as QColor.
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kYellow(255, 255, 0);
+// The flash colours in their order, 0x00BBGGRR values as QColor; from rest, and after the
+// last, the cycle starts again at the first.
+const QColor kFlashCycle[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(0, 255, 0), QColor(255, 255, 0)};
 
 constexpr float kShakeTwips = 100;
 
 } // namespace
 
+bool MainWindow::isShuffling() const
+{
+    return m_shuffleTimer->isActive();
+}
+
 void MainWindow::toggleShuffle()
 {
-    if (nameList->count() < 2) {
+    if (m_nameList->count() < 2) {
         m_services.prompter->tell(MainWindowTexts::oops(), tr("You must add at least two names to the list first."),
                                   Prompter::Icon::Warning);
         return;
     }
 
-    if (shuffleTimer->isActive())
-        shuffleTimer->stop();
-    else
-        shuffleTimer->start();
-
-    const bool starting = shuffleButton->text() == MainWindowTexts::shuffle();
-    if (starting) {
-        setEnableTimerActive(false);
-        shuffleButton->setText(MainWindowTexts::stop());
+    if (!isShuffling()) {
+        m_shuffleTimer->start();
     } else {
-        setEnableTimerActive(true);
-        shuffleButton->setText(MainWindowTexts::shuffle());
-        setBackColor(this, backColor(addButton));
-        setBackColor(buttonPanel, backColor(addButton));
+        m_shuffleTimer->stop();
+        restoreRestColour();
         // The drawn order is read from the names' start, even if the list was scrolled
         // sideways after the last re-order.
-        nameList->horizontalScrollBar()->setValue(0);
+        m_nameList->horizontalScrollBar()->setValue(0);
         // Shaken contents go back where they were (a shaken window stays where it stands).
         if (m_contentShift != 0) {
             shiftContents(0);
             m_shifted = false;
         }
     }
-
-    for (QPushButton* b : {addButton, removeButton, clearButton, printButton, importButton, exportButton})
-        b->setEnabled(!starting);
+    enableButtons();
 }
 
 void MainWindow::shuffleTick()
 {
     // 1. Re-order. The list shows the new order from its first name and from the names'
     // start, as a list box emptied and filled again does, however it was scrolled.
-    nameList->permute(m_draw.draw(nameList->count(), *m_services.random));
-    nameList->verticalScrollBar()->setValue(0);
-    nameList->horizontalScrollBar()->setValue(0);
+    m_nameList->permute(m_draw.draw(m_nameList->count(), *m_services.random));
+    m_nameList->verticalScrollBar()->setValue(0);
+    m_nameList->horizontalScrollBar()->setValue(0);
 
     // 2. Sound.
-    if (sound) {
+    if (m_sound) {
         if (!m_shuffleSound.isEmpty()) {
             m_services.sound->play(m_shuffleSound);
         } else if (!m_soundErrorOpen) {
@@ -87,40 +81,25 @@ void MainWindow::shuffleTick()
                    "sound while shuffling. Sound will be disabled."),
                 Prompter::Icon::Warning);
             m_soundErrorOpen = false;
-            sound = false;
+            m_sound = false;
             m_settings.setFlag(SettingsKeys::Sound, false);
         }
     }
 
     // 3. Shake: the window where it can place itself, otherwise what it holds.
-    if (shaky && !m_minimizedOrMaximized) {
-        if (shakeMovesWindow)
+    if (m_shaky && !m_minimizedOrMaximized) {
+        if (shakeMovesWindow())
             setLeftTwips(leftTwips() + (m_shifted ? -kShakeTwips : kShakeTwips));
         else
             shiftContents(m_shifted ? 0 : twipsToPixels(kShakeTwips));
         m_shifted = !m_shifted;
     }
 
-    // 4. Flash: window first, then the button panel.
-    if (flashy) {
-        const QRgb c = backColor(this).rgb();
-        QColor next;
-        if (c == backColor(addButton).rgb() || c == kYellow.rgb())
-            next = kRed;
-        else if (c == kRed.rgb())
-            next = kBlue;
-        else if (c == kBlue.rgb())
-            next = kGreen;
-        else if (c == kGreen.rgb())
-            next = kYellow;
-        if (next.isValid()) {
-            // A button of each area marked dirty first makes the window and the panel paint
-            // together with what lies on them, each widget once. Were the opaque panel marked
-            // first, it would be painted on its own and then again under its dirty buttons.
-            shuffleButton->update();
-            addButton->update();
-            setBackColor(this, next);
-            setBackColor(buttonPanel, next);
-        }
+    // 4. Flash: the window, and the button panel that shows it through, take the next colour
+    // of the cycle.
+    if (m_flashy) {
+        const QColor* at = std::find(std::begin(kFlashCycle), std::end(kFlashCycle), m_flashColour);
+        m_flashColour = at == std::end(kFlashCycle) || at + 1 == std::end(kFlashCycle) ? kFlashCycle[0] : at[1];
+        update();
     }
 }

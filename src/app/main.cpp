@@ -8,7 +8,6 @@
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
-#include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
 
@@ -23,9 +22,6 @@ int main(int argc, char* argv[])
         return *exitCode;
 
     QApplication app(argc, argv);
-    // The style chosen for the program (by default, the desktop or -style), drawing so that
-    // the flash does not make the program grow.
-    QApplication::setStyle(new SteadyPaletteStyle);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
@@ -42,6 +38,7 @@ int main(int argc, char* argv[])
     services.launcher = platform.launcher.get();
     services.printer = &printer;
     services.language = translation.language();
+    services.windowPlacesItself = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     int exitCode = 0;
     {
         // The one settings object of the run, for the main window and the dialogs it opens.

@@ -6,11 +6,3 @@ QColor backColor(const QWidget* widget)
 {
     return widget->palette().color(QPalette::Active, widget->backgroundRole());
 }
-
-void setBackColor(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}

@@ -95,7 +95,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     const QString mode = args.value(0);
     if (mode == QLatin1String("save")) {
         // The whole list, then the close, killed somewhere in its save.
-        form.nameList->append(listOf(args.value(1), kFullList));
+        form.nameList()->append(listOf(args.value(1), kFullList));
         QTimer::singleShot(0, &form, [&form] {
             say("closing");
             form.close();
@@ -103,12 +103,12 @@ int runWindow(int& argc, char** argv, const QStringList& args)
         return app.exec();
     }
 
-    form.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    form.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
     QTimer ready;
     ready.setInterval(5);
     QObject::connect(&ready, &QTimer::timeout, &form, [&] {
         const bool up = mode == QLatin1String("dialog")    ? QApplication::activeModalWidget() != nullptr
-                        : mode == QLatin1String("shuffle") ? form.shuffleTimer->isActive()
+                        : mode == QLatin1String("shuffle") ? form.shuffleButton()->text() == QLatin1String("Stop")
                                                            : form.isVisible();
         if (up) {
             ready.stop();
@@ -117,9 +117,9 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     });
     ready.start();
     if (mode == QLatin1String("dialog"))
-        QTimer::singleShot(0, form.addButton, &QPushButton::click); // the Add Name input box
+        QTimer::singleShot(0, form.addButton(), &QPushButton::click); // the Add Name input box
     else if (mode == QLatin1String("shuffle"))
-        QTimer::singleShot(0, form.shuffleButton, &QPushButton::click);
+        QTimer::singleShot(0, form.shuffleButton(), &QPushButton::click);
     return app.exec();
 }
 

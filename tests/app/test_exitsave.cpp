@@ -45,8 +45,8 @@ QStringList storedNames()
 void storeOldList(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.nameList->append(QStringLiteral("old 1"));
-    f.nameList->append(QStringLiteral("old 2"));
+    f.nameList()->append(QStringLiteral("old 1"));
+    f.nameList()->append(QStringLiteral("old 2"));
     fx.close();
 }
 
@@ -81,8 +81,8 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     fx.registry = store;
     MainWindow& f = fx.open();
     QCOMPARE(MainWindowFixture::names(f), QStringList({"old 1", "old 2"}));
-    f.nameList->append(QStringLiteral("new"));
-    f.nameList->removeAt(0);
+    f.nameList()->append(QStringLiteral("new"));
+    f.nameList()->removeAt(0);
     fx.prompter.expectMessage();
     fx.close();
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -124,7 +124,7 @@ void TestExitSave::unwritableStoreIsReported()
     }
 
     MainWindow& f = fx.open();
-    f.nameList->append(QStringLiteral("new"));
+    f.nameList()->append(QStringLiteral("new"));
     fx.prompter.expectMessage();
     fx.close();
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -143,7 +143,7 @@ void TestExitSave::unwritableStoreIsReported()
     const QStringList left = QDir(folder).entryList(QDir::Files);
     QVERIFY2(left == QStringList{QFileInfo(path).fileName()}, qPrintable(left.join(u' ')));
     MainWindow& again = fx.open();
-    again.nameList->append(QStringLiteral("kept"));
+    again.nameList()->append(QStringLiteral("kept"));
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2", "kept"}));
@@ -161,7 +161,7 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
     }
 
     MainWindow& f = fx.open();
-    QCOMPARE(f.nameList->count(), 0);
+    QCOMPARE(f.nameList()->count(), 0);
     QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
     fx.prompter.expectMessage();
     f.show();
@@ -215,7 +215,7 @@ void TestExitSave::newerStoreIsReadNeverWritten()
     f.show();
     QTRY_COMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeNewer().arg(path));
-    f.nameList->append(QStringLiteral("new"));
+    f.nameList()->append(QStringLiteral("new"));
     f.hide();
     f.show();
     fx.close(); // told once: nothing more at exit
@@ -249,8 +249,8 @@ void TestExitSave::namesBeyondTheLimitAreCounted()
     QCOMPARE(MainWindowFixture::store().saveNames(names), Settings::SaveResult::Saved);
 
     MainWindow& f = fx.open();
-    QCOMPARE(f.nameList->count(), kMaxNames);
-    QCOMPARE(f.nameList->nameAt(kMaxNames - 1), names[kMaxNames - 1]);
+    QCOMPARE(f.nameList()->count(), kMaxNames);
+    QCOMPARE(f.nameList()->nameAt(kMaxNames - 1), names[kMaxNames - 1]);
     QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
     fx.prompter.expectMessage();
     f.show();
@@ -270,7 +270,7 @@ void TestExitSave::sessionEndSavesTheList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     ExitGuard guard(&f);
-    f.nameList->append(QStringLiteral("kept at logout"));
+    f.nameList()->append(QStringLiteral("kept at logout"));
     // Our handler never touches the manager, which only the toolkit can make.
     alignas(QSessionManager) unsigned char manager[sizeof(QSessionManager)] = {};
     emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));

@@ -61,11 +61,11 @@ void TestMainWindow::controlsAsDesigned()
     MainWindowFixture fx;
     MainWindowFixture::store().saveNames({QStringLiteral("Ann")});
     MainWindow& f = fx.open();
-    QCOMPARE(f.nameList->count(), 1);
+    QCOMPARE(f.nameList()->count(), 1);
     auto* b = f.findChild<QPushButton*>(name);
     QVERIFY(b);
     QCOMPARE(b->text(), caption);
-    QCOMPARE(b->parentWidget(), f.buttonPanel);
+    QCOMPARE(b->parentWidget(), f.buttonPanel());
     QCOMPARE(b->geometry(), QRect(0, qRound(top / 15.0), 87, qRound((top + 345) / 15.0) - qRound(top / 15.0)));
     QCOMPARE(b->property("WhatsThisHelpID").toInt(), helpId);
     // With names in the list every button is enabled, before and after the enabling rule runs.
@@ -84,19 +84,19 @@ void TestMainWindow::designSizeLayout()
     QCOMPARE(f.nameListBounds(), (TwipsRect{75, 75, 3290, 2980}));
     QCOMPARE(f.buttonPanelBounds(), (TwipsRect{3440, 75, 1365, 3975}));
     QCOMPARE(f.shuffleButtonBounds(), (TwipsRect{75, 3180, 3290, 735}));
-    QCOMPARE(f.nameList->geometry(), QRect(5, 5, 219, 199));
-    QCOMPARE(f.buttonPanel->pos(), QPoint(229, 5));
-    QCOMPARE(f.shuffleButton->geometry(), QRect(5, 212, 219, 49));
-    QVERIFY(f.shuffleButton->isDefault());
+    QCOMPARE(f.nameList()->geometry(), QRect(5, 5, 219, 199));
+    QCOMPARE(f.buttonPanel()->pos(), QPoint(229, 5));
+    QCOMPARE(f.shuffleButton()->geometry(), QRect(5, 212, 219, 49));
+    QVERIFY(f.shuffleButton()->isDefault());
     QVERIFY(f.property("WhatsThisHelp").toBool());
-    QCOMPARE(f.nameList->property("WhatsThisHelpID").toInt(), 1);
-    QCOMPARE(f.shuffleButton->property("WhatsThisHelpID").toInt(), 2);
+    QCOMPARE(f.nameList()->property("WhatsThisHelpID").toInt(), 1);
+    QCOMPARE(f.shuffleButton()->property("WhatsThisHelpID").toInt(), 2);
 
     // Keyboard order: the list, Shuffle, then the column from the bottom of its tab indexes up.
-    f.nameList->append(QStringLiteral("Ann")); // so that every button takes the focus
-    QTRY_VERIFY(f.removeButton->isEnabled());
+    f.nameList()->append(QStringLiteral("Ann")); // so that every button takes the focus
+    QVERIFY(f.removeButton()->isEnabled());
     QApplication::setActiveWindow(&f);
-    f.nameList->setFocus();
+    f.nameList()->setFocus();
     QStringList order{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 11; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -170,25 +170,25 @@ void TestMainWindow::extentFollowsWidestName()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    const int scrollBar = f.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, f.nameList);
-    const QFontMetrics metrics(f.nameList->font());
+    const int scrollBar = f.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, f.nameList());
+    const QFontMetrics metrics(f.nameList()->font());
     const QString wide = QStringLiteral("A name much wider than the list itself, by a long way");
 
-    f.nameList->append(QStringLiteral("Al"));
-    QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
+    f.nameList()->append(QStringLiteral("Al"));
+    QCOMPARE(f.nameList()->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
 
-    f.nameList->append(wide);
-    QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(wide) + scrollBar);
+    f.nameList()->append(wide);
+    QCOMPARE(f.nameList()->horizontalExtent(), metrics.horizontalAdvance(wide) + scrollBar);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QTRY_VERIFY(f.nameList->horizontalScrollBar()->maximum() > 0);
+    QTRY_VERIFY(f.nameList()->horizontalScrollBar()->maximum() > 0);
 
-    f.nameList->removeAt(1);
-    QCOMPARE(f.nameList->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
-    QTRY_COMPARE(f.nameList->horizontalScrollBar()->maximum(), 0);
+    f.nameList()->removeAt(1);
+    QCOMPARE(f.nameList()->horizontalExtent(), metrics.horizontalAdvance(QStringLiteral("Al")) + scrollBar);
+    QTRY_COMPARE(f.nameList()->horizontalScrollBar()->maximum(), 0);
 
-    f.nameList->removeAt(0);
-    QCOMPARE(f.nameList->horizontalExtent(), 0);
+    f.nameList()->removeAt(0);
+    QCOMPARE(f.nameList()->horizontalExtent(), 0);
 }
 
 void TestMainWindow::extentMeasuresAmpersands()
@@ -196,10 +196,10 @@ void TestMainWindow::extentMeasuresAmpersands()
     // The list draws "&" as a character; measuring it as a mnemonic would lose its width.
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    const QFontMetrics metrics(f.nameList->font());
-    f.nameList->append(QStringLiteral("Tom&&Jerry&Co"));
-    QCOMPARE(f.nameList->nameModel()->widestWidth(), metrics.horizontalAdvance(QStringLiteral("Tom&&Jerry&Co")));
-    QVERIFY(f.nameList->nameModel()->widestWidth() > metrics.horizontalAdvance(QStringLiteral("Tom&JerryCo")));
+    const QFontMetrics metrics(f.nameList()->font());
+    f.nameList()->append(QStringLiteral("Tom&&Jerry&Co"));
+    QCOMPARE(f.nameList()->nameModel()->widestWidth(), metrics.horizontalAdvance(QStringLiteral("Tom&&Jerry&Co")));
+    QVERIFY(f.nameList()->nameModel()->widestWidth() > metrics.horizontalAdvance(QStringLiteral("Tom&JerryCo")));
 }
 
 void TestMainWindow::extentAfterReorderEqualsRemeasure()
@@ -209,19 +209,19 @@ void TestMainWindow::extentAfterReorderEqualsRemeasure()
     QStringList names;
     for (int i = 0; i < 200; ++i)
         names << QString(i % 37 + 1, QLatin1Char('a' + i % 26)) + QString::number(i);
-    f.nameList->append(names);
+    f.nameList()->append(names);
     std::vector<int> order(names.size());
     for (int j = 0; j < int(order.size()); ++j)
         order[j] = (j * 7 + 3) % int(order.size()); // 7 is coprime with 200: a permutation
-    f.nameList->permute(order);
+    f.nameList()->permute(order);
 
     int widest = 0;
-    for (int i = 0; i < f.nameList->count(); ++i) {
-        QCOMPARE(f.nameList->nameAt(i), names[order[i]]);
-        QCOMPARE(f.nameList->nameModel()->width(i), f.nameList->nameModel()->measure(f.nameList->nameAt(i)));
-        widest = std::max(widest, f.nameList->nameModel()->measure(f.nameList->nameAt(i)));
+    for (int i = 0; i < f.nameList()->count(); ++i) {
+        QCOMPARE(f.nameList()->nameAt(i), names[order[i]]);
+        QCOMPARE(f.nameList()->nameModel()->width(i), f.nameList()->nameModel()->measure(f.nameList()->nameAt(i)));
+        widest = std::max(widest, f.nameList()->nameModel()->measure(f.nameList()->nameAt(i)));
     }
-    QCOMPARE(f.nameList->nameModel()->widestWidth(), widest);
+    QCOMPARE(f.nameList()->nameModel()->widestWidth(), widest);
 }
 
 void TestMainWindow::enterPressesShuffle()
@@ -230,9 +230,9 @@ void TestMainWindow::enterPressesShuffle()
     MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.nameList->setFocus();
+    f.nameList()->setFocus();
     fx.prompter.expectMessage();
-    QTest::keyClick(f.nameList, Qt::Key_Return); // Shuffle on an empty list: the warning
+    QTest::keyClick(f.nameList(), Qt::Key_Return); // Shuffle on an empty list: the warning
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
 }

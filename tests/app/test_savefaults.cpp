@@ -66,15 +66,15 @@ Trial saveWithFault(long k, const QByteArray& error)
     Trial t;
     MainWindowFixture fx;
     MainWindow& before = fx.open();
-    before.nameList->append(kOld);
+    before.nameList()->append(kOld);
     fx.close();
     fx.settings.reset(); // closes the store, which then has no -wal or -shm
 
     auto watch = std::make_shared<CommitWatch>();
     fx.registry = watch;
     MainWindow& f = fx.open();
-    f.nameList->clear();
-    f.nameList->append(kNew);
+    f.nameList()->clear();
+    f.nameList()->append(kNew);
     fx.prompter.expectMessage();
     const QString path = QString::fromStdString(userStorePath());
     FaultInjection::arm(kCalls, path + QLatin1Char('*'), k, error);
@@ -156,7 +156,7 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
 {
     MainWindowFixture fx;
     MainWindow& before = fx.open();
-    before.nameList->append(kOld);
+    before.nameList()->append(kOld);
     fx.close();
     fx.settings.reset(); // closes the store, which then has no -wal or -shm
 
@@ -167,7 +167,7 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
     const QByteArray fired = FaultInjection::fired();
     FaultInjection::disarm();
     QVERIFY2(!fired.isEmpty(), "opening the store wrote nothing");
-    f.nameList->append(kNew);
+    f.nameList()->append(kNew);
     fx.prompter.expectMessage();
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);

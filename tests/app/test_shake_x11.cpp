@@ -13,8 +13,8 @@ namespace {
 MainWindow& showShakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.sound = f.flashy = false;
-    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.setEffects(true, false, false);
+    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.show();
     return f;
 }

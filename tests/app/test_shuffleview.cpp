@@ -32,9 +32,8 @@ private:
 MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QStringList& names)
 {
     MainWindow& f = fx.open();
-    f.sound = f.shaky = false;
-    f.flashy = true;
-    f.nameList->append(names);
+    f.setEffects(false, true, false);
+    f.nameList()->append(names);
     f.resize(400, 300);
     f.show();
     if (!QTest::qWaitForWindowExposed(&f))
@@ -54,7 +53,7 @@ void TestShuffleView::viewShowsNewOrder()
 {
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-    f.nameList->setCurrentRow(1);
+    f.nameList()->setCurrentRow(1);
     screen(f);
     for (float r : {0.f, 0.f, 0.f}) // takes the first name left each time: Ann, Bob, Cy
         fx.random.enqueue(r);
@@ -65,14 +64,14 @@ void TestShuffleView::viewShowsNewOrder()
     screen(f);
 
     // Read back the way assistive tools read the list.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.nameList);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.nameList());
     QVERIFY(list && list->tableInterface());
     QStringList shown;
     for (int row = 0; row < list->tableInterface()->rowCount(); ++row)
         shown << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
     QCOMPARE(shown, QStringList({QStringLiteral("Cy"), QStringLiteral("Bob"), QStringLiteral("Ann")}));
-    QCOMPARE(f.nameList->currentRow(), -1);
-    QVERIFY(f.nameList->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(f.nameList()->currentRow(), -1);
+    QVERIFY(f.nameList()->selectionModel()->selectedIndexes().isEmpty());
 }
 
 void TestShuffleView::ticksLookAsAfterARelayout_data()
@@ -95,14 +94,14 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         MainWindow& f = probe.open();
         const QStringList candidates = {QStringLiteral("𝔄"),  QStringLiteral("∰"), QStringLiteral("ༀ"),
                                         QStringLiteral("漢"), QStringLiteral("ก"), QStringLiteral("Ǻ̂̃")};
-        f.nameList->append(plain);
+        f.nameList()->append(plain);
         for (const QString& c : candidates) {
-            f.nameList->append(plain + c);
-            const QAbstractItemModel* m = f.nameList->model();
-            if (f.nameList->sizeHintForIndex(m->index(1, 0)).height() >
-                f.nameList->sizeHintForIndex(m->index(0, 0)).height())
+            f.nameList()->append(plain + c);
+            const QAbstractItemModel* m = f.nameList()->model();
+            if (f.nameList()->sizeHintForIndex(m->index(1, 0)).height() >
+                f.nameList()->sizeHintForIndex(m->index(0, 0)).height())
                 tall = plain + c;
-            f.nameList->removeAt(1);
+            f.nameList()->removeAt(1);
             if (!tall.isEmpty())
                 break;
         }
@@ -116,17 +115,18 @@ void TestShuffleView::ticksLookAsAfterARelayout()
     MainWindowFixture oldWay;
     MainWindow& f = flashingWindow(fx, names);
     MainWindow& g = flashingWindow(oldWay, names);
-    f.flashy = g.flashy = flashy;
-    f.nameList->scrollToBottom();
-    g.nameList->scrollToBottom();
+    f.setEffects(false, flashy, false);
+    g.setEffects(false, flashy, false);
+    f.nameList()->scrollToBottom();
+    g.nameList()->scrollToBottom();
     QCOMPARE(screen(f), screen(g));
 
     std::mt19937 engine(5);
     bool heightChanged = false;
     bool heightKept = false;
     for (int tick = 1; tick <= 5; ++tick) {
-        const QAbstractItemModel* m = f.nameList->model();
-        const int lastBefore = f.nameList->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        const QAbstractItemModel* m = f.nameList()->model();
+        const int lastBefore = f.nameList()->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         for (int i = 0; i < names.size(); ++i) {
             const float r = static_cast<float>(engine() >> 8) / 16777216.0f;
             fx.random.enqueue(r);
@@ -135,9 +135,9 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         f.shuffleTick();
         g.shuffleTick();
         // Every re-order reported as a changed layout, as it once always was.
-        emit g.nameList->nameModel()->layoutAboutToBeChanged();
-        emit g.nameList->nameModel()->layoutChanged();
-        const int lastAfter = f.nameList->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        emit g.nameList()->nameModel()->layoutAboutToBeChanged();
+        emit g.nameList()->nameModel()->layoutChanged();
+        const int lastAfter = f.nameList()->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         (lastAfter == lastBefore ? heightKept : heightChanged) = true;
 
         QCOMPARE(MainWindowFixture::names(f), MainWindowFixture::names(g));
@@ -173,8 +173,8 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
             fx.random.enqueue(0.5f);
         f.shuffleTick();
         screen(f);
-        QVERIFY(counter.paints[f.nameList->viewport()] == 1);
-        QVERIFY(counter.paints[f.buttonPanel] == 1);
+        QVERIFY(counter.paints[f.nameList()->viewport()] == 1);
+        QVERIFY(counter.paints[f.buttonPanel()] == 1);
         for (const auto& [widget, count] : counter.paints)
             QVERIFY2(
                 count == 1,
@@ -202,15 +202,14 @@ void TestShuffleView::drawnOrderShownFromItsStart()
     names << QStringLiteral("A name far too long to be seen whole in the list without scrolling sideways");
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, names);
-    f.flashy = false;
-    QScrollBar* sideways = f.nameList->horizontalScrollBar();
-    QScrollBar* upDown = f.nameList->verticalScrollBar();
-    f.nameList->setFocus();
+    f.setEffects(false, false, false);
+    QScrollBar* sideways = f.nameList()->horizontalScrollBar();
+    QScrollBar* upDown = f.nameList()->verticalScrollBar();
+    f.nameList()->setFocus();
     if (action == QStringLiteral("stop")) {
-        for (int i = 0; i < names.size(); ++i)
+        for (int i = 0; i < 3 * names.size(); ++i) // this tick, and those of the timer until Stop
             fx.random.enqueue(0.f);
         f.toggleShuffle();
-        f.shuffleTimer->stop(); // ticks only when the test says
         f.shuffleTick();
     }
     screen(f);
@@ -225,8 +224,8 @@ void TestShuffleView::drawnOrderShownFromItsStart()
     } else if (action == QStringLiteral("stop")) {
         f.toggleShuffle();
     } else {
-        QTest::keyClick(f.nameList, Qt::Key_Home);
-        QCOMPARE(f.nameList->currentIndex().row(), 0);
+        QTest::keyClick(f.nameList(), Qt::Key_Home);
+        QCOMPARE(f.nameList()->currentIndex().row(), 0);
     }
     screen(f);
     QCOMPARE(sideways->value(), 0);

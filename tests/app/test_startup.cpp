@@ -84,12 +84,12 @@ void TestStartup::emptyStoreStartsWithEverythingOn()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    QVERIFY(f.flashy);
-    QVERIFY(f.shaky);
-    QVERIFY(f.sound);
-    QVERIFY(f.rememberNames);
-    QCOMPARE(f.nameList->count(), 0);
-    QCOMPARE(f.nameList->horizontalExtent(), 0);
+    QVERIFY(f.flashy());
+    QVERIFY(f.shaky());
+    QVERIFY(f.sound());
+    QVERIFY(f.rememberNames());
+    QCOMPARE(f.nameList()->count(), 0);
+    QCOMPARE(f.nameList()->horizontalExtent(), 0);
     QCOMPARE(f.helpFile(), fx.appDir.path() + QStringLiteral("/nimbrel.hlp"));
     QCOMPARE(fx.random.randomizeCalls(), 1);
     QCOMPARE(f.windowTitle(), QStringLiteral("Nimbrel"));
@@ -117,10 +117,10 @@ void TestStartup::flagReading()
     for (const Key* key : {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames})
         QVERIFY(s.setText(*key, stored));
     MainWindow& f = fx.open();
-    QCOMPARE(f.flashy, on);
-    QCOMPARE(f.shaky, on);
-    QCOMPARE(f.sound, on);
-    QCOMPARE(f.rememberNames, on);
+    QCOMPARE(f.flashy(), on);
+    QCOMPARE(f.shaky(), on);
+    QCOMPARE(f.sound(), on);
+    QCOMPARE(f.rememberNames(), on);
 }
 
 void TestStartup::namesComeBackInOrder_data()
@@ -143,7 +143,7 @@ void TestStartup::namesComeBackInOrder()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     for (const QString& n : names)
-        f.nameList->append(n);
+        f.nameList()->append(n);
     fx.close();
 
     QCOMPARE(MainWindowFixture::store().names(), names);
@@ -152,20 +152,20 @@ void TestStartup::namesComeBackInOrder()
         fx.registry = std::make_shared<SortedStore>();
     MainWindow& again = fx.open();
     QCOMPARE(MainWindowFixture::names(again), names);
-    QVERIFY(again.nameList->horizontalExtent() > 0);
+    QVERIFY(again.nameList()->horizontalExtent() > 0);
 }
 
 void TestStartup::namesNotRestoredWhenSaveNamesIsOff()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->append(QStringLiteral("kept"));
+    f.nameList()->append(QStringLiteral("kept"));
     fx.close();
     MainWindowFixture::store().setFlag(SaveNames, false);
 
     MainWindow& g = fx.open();
-    QCOMPARE(g.nameList->count(), 0);
-    g.nameList->append(QStringLiteral("new"));
+    QCOMPARE(g.nameList()->count(), 0);
+    g.nameList()->append(QStringLiteral("new"));
     fx.close();
     // Written at exit all the same, replacing what was stored.
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"new"}));
@@ -175,10 +175,10 @@ void TestStartup::emptyListLeavesNoSection()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->append(QStringLiteral("x"));
+    f.nameList()->append(QStringLiteral("x"));
     fx.close();
     MainWindow& g = fx.open();
-    g.nameList->clear();
+    g.nameList()->clear();
     fx.close();
     const std::shared_ptr<RegistryApi> store = openUserStore();
     RegistryKey section(*store);
@@ -191,11 +191,11 @@ void TestStartup::shorterListLeavesNoStaleNames()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     for (const char* n : {"one", "two", "three"})
-        f.nameList->append(QString::fromLatin1(n));
+        f.nameList()->append(QString::fromLatin1(n));
     fx.close();
     MainWindow& g = fx.open();
-    g.nameList->removeAt(2);
-    g.nameList->removeAt(1);
+    g.nameList()->removeAt(2);
+    g.nameList()->removeAt(1);
     fx.close();
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"one"}));
 }
@@ -235,9 +235,9 @@ void TestStartup::exitButtonStoresTheList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.show();
-    f.nameList->append(QStringLiteral("Ann"));
-    f.nameList->append(QStringLiteral("Bob"));
-    QTest::mouseClick(f.exitButton, Qt::LeftButton);
+    f.nameList()->append(QStringLiteral("Ann"));
+    f.nameList()->append(QStringLiteral("Bob"));
+    QTest::mouseClick(f.exitButton(), Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
     QCOMPARE(MainWindowFixture::store().names().size(), 2);
@@ -246,14 +246,14 @@ void TestStartup::exitButtonStoresTheList()
 void TestStartup::failedSaveKeepsTheOldList()
 {
     MainWindowFixture fx;
-    fx.open().nameList->append({QStringLiteral("old 1"), QStringLiteral("old 2")});
+    fx.open().nameList()->append({QStringLiteral("old 1"), QStringLiteral("old 2")});
     fx.close();
 
     // The disk fills up after the second of three names.
     fx.registry = std::make_shared<FailingStore>(2);
     MainWindow& f = fx.open();
-    f.nameList->clear();
-    f.nameList->append({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
+    f.nameList()->clear();
+    f.nameList()->append({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
     fx.prompter.expectMessage();
     fx.close();
     // The user is told before the window goes.

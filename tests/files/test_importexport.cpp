@@ -70,7 +70,7 @@ void TestImportExport::importAsks()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     if (listHasNames)
-        f.nameList->append(QStringLiteral("Old"));
+        f.nameList()->append(QStringLiteral("Old"));
     const QString file = fx.appDir.filePath(QStringLiteral("names.txt"));
     writeBytes(file, "Ann\r\n\r\nBob\r\n\r\n");
 
@@ -96,7 +96,7 @@ void TestImportExport::importAsks()
                      f);
     QCOMPARE(MainWindowFixture::names(f), after);
     QCOMPARE(lastUsedFolder(), chooses ? file : QStringLiteral("<absent>"));
-    QCOMPARE(f.nameList->horizontalExtent() > 0, !after.isEmpty()); // fitted to the names shown
+    QCOMPARE(f.nameList()->horizontalExtent() > 0, !after.isEmpty()); // fitted to the names shown
 }
 
 void TestImportExport::importOutcome_data()
@@ -120,7 +120,7 @@ void TestImportExport::importOutcome()
     QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->append({QStringLiteral("Old"), QStringLiteral("List")});
+    f.nameList()->append({QStringLiteral("Old"), QStringLiteral("List")});
     const QString file = fx.appDir.filePath(QStringLiteral("in.txt"));
     writeBytes(file, bytes);
 
@@ -131,7 +131,8 @@ void TestImportExport::importOutcome()
         fx.prompter.expectMessage();
         // The message comes once the list is what it will stay (the third question).
         fx.prompter.duringNext([&] {
-            fx.prompter.duringNext([&] { fx.prompter.duringNext([&] { countDuringMessage = f.nameList->count(); }); });
+            fx.prompter.duringNext(
+                [&] { fx.prompter.duringNext([&] { countDuringMessage = f.nameList()->count(); }); });
         });
     }
     f.importList();
@@ -147,7 +148,7 @@ void TestImportExport::importOutcome()
     } else {
         QCOMPARE(fx.prompter.calls.size(), 2);
     }
-    QCOMPARE(f.nameList->count(), count);
+    QCOMPARE(f.nameList()->count(), count);
     if (count == 2)
         QCOMPARE(MainWindowFixture::names(f), (QStringList{QStringLiteral("Old"), QStringLiteral("List")}));
     // The choice is remembered whether or not the file could be read.
@@ -158,7 +159,7 @@ void TestImportExport::exportAndImportBack()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     const QString file = fx.appDir.filePath(QStringLiteral("out.txt"));
     fx.prompter.choose(file);
     f.exportList();
@@ -170,8 +171,8 @@ void TestImportExport::exportAndImportBack()
     QCOMPARE(lastUsedFolder(), file);
 
     // The next dialog starts at the file just chosen; the import brings the list back.
-    f.nameList->clear();
-    f.nameList->append(QStringLiteral("Other"));
+    f.nameList()->clear();
+    f.nameList()->append(QStringLiteral("Other"));
     fx.prompter.calls.clear();
     fx.prompter.answer(Prompter::Answer::Yes);
     fx.prompter.choose(file);
@@ -200,7 +201,7 @@ void TestImportExport::failedExportIsReported()
     QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->append(QStringLiteral("Ann"));
+    f.nameList()->append(QStringLiteral("Ann"));
     const QString path = fx.appDir.filePath(target);
     if (pipe)
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);

@@ -106,8 +106,8 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, remember);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    setBackColor(&f, Qt::green); // a flash colour left from a shuffle
-    setBackColor(f.buttonPanel, Qt::green);
+    f.setEffects(false, true, false);
+    f.shuffleTick(); // no names to draw from; a flash colour, red
 
     OptionsDialog dialog(&f, f, *fx.settings);
     dialog.flashBox->setChecked(flash);
@@ -122,20 +122,21 @@ void TestOptions::saveStoresAndApplies()
     QCOMPARE(MainWindowFixture::stored(ShakyWindowThing), stored(shake));
     QCOMPARE(MainWindowFixture::stored(Sound), stored(play));
     QCOMPARE(MainWindowFixture::stored(SaveNames), stored(remember));
-    QCOMPARE(f.flashy, flash);
-    QCOMPARE(f.shaky, shake);
-    QCOMPARE(f.sound, play);
-    QVERIFY(f.rememberNames); // only read at start-up
-    const QColor expected = flash ? QColor(Qt::green) : backColor(f.addButton);
-    QCOMPARE(backColor(&f), expected);
-    QCOMPARE(backColor(f.buttonPanel), expected);
+    QCOMPARE(f.flashy(), flash);
+    QCOMPARE(f.shaky(), shake);
+    QCOMPARE(f.sound(), play);
+    QVERIFY(f.rememberNames()); // only read at start-up
+    const QColor expected = flash ? QColor(Qt::red) : backColor(f.addButton());
+    QCOMPARE(MainWindowFixture::shown(&f), expected);
+    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), expected);
 }
 
 void TestOptions::cancelChangesNothing()
 {
     MainWindowFixture fx;
+    fx.writeSound("RIFF");
     MainWindow& f = fx.open();
-    setBackColor(&f, Qt::blue);
+    f.shuffleTick(); // no names to draw from; a flash colour, red
     {
         OptionsDialog dialog(&f, f, *fx.settings);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
@@ -145,8 +146,8 @@ void TestOptions::cancelChangesNothing()
     }
     for (const Key* key : kFlags)
         QCOMPARE(MainWindowFixture::stored(*key), kUnset);
-    QVERIFY(f.flashy && f.shaky && f.sound && f.rememberNames);
-    QCOMPARE(backColor(&f), QColor(Qt::blue));
+    QVERIFY(f.flashy() && f.shaky() && f.sound() && f.rememberNames());
+    QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
     OptionsDialog again(&f, f, *fx.settings);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
@@ -155,23 +156,23 @@ void TestOptions::rememberNamesMattersAtNextStart()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
         OptionsDialog dialog(&f, f, *fx.settings);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
-    QVERIFY(f.rememberNames);
-    QCOMPARE(f.nameList->count(), 2);
+    QVERIFY(f.rememberNames());
+    QCOMPARE(f.nameList()->count(), 2);
     fx.close();
-    QCOMPARE(fx.open().nameList->count(), 0);
+    QCOMPARE(fx.open().nameList()->count(), 0);
 }
 
 void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
 {
     MainWindowFixture fx; // no sound file
     MainWindow& f = fx.open();
-    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.toggleShuffle();
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
@@ -191,7 +192,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.nameList->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.toggleShuffle();
     auto tick = [&] {
         fx.random.enqueue(0.f);
@@ -199,7 +200,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
         f.shuffleTick();
     };
     tick();
-    QCOMPARE(backColor(&f), QColor(Qt::red));
+    QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
     QVERIFY(f.shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
@@ -209,11 +210,11 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
         dialog.soundBox->setChecked(false);
         dialog.save();
     }
-    QCOMPARE(backColor(&f), look.restColour());
-    QCOMPARE(backColor(f.buttonPanel), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), look.restColour());
     const float left = f.leftTwips();
     tick();
-    QCOMPARE(backColor(&f), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
     QCOMPARE(f.leftTwips(), left);
     QCOMPARE(fx.player.calls().size(), 1);
     f.toggleShuffle();
@@ -239,7 +240,7 @@ void TestOptions::escapeOpensItAndEscapeCancels()
     closer.start();
     QTest::keyClick(&f, Qt::Key_Escape);
     QCOMPARE(seen, QStringLiteral("Options"));
-    QVERIFY(f.flashy);
+    QVERIFY(f.flashy());
     QCOMPARE(MainWindowFixture::stored(FlashyColorThing), kUnset);
 }
 
@@ -268,7 +269,7 @@ void TestOptions::enterPressesFocusedButton()
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(dialog.result(), saved ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(MainWindowFixture::stored(FlashyColorThing), saved ? QStringLiteral("0") : kUnset);
-    QCOMPARE(f.flashy, !saved);
+    QCOMPARE(f.flashy(), !saved);
 }
 
 QTEST_MAIN(TestOptions)

@@ -53,6 +53,7 @@ struct MainWindowFixture
     RecordingUrlLauncher launcher;
     RecordingPrinter recorder;
     PrinterDevice* printer = &recorder; // the window's printer; set before open()
+    bool windowPlacesItself = true;     // false: as in a Wayland session; set before open()
     std::unique_ptr<MainWindow> form;
     std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
     std::unique_ptr<Settings> settings;    // the window's settings over that store, made by open()
@@ -66,6 +67,7 @@ struct MainWindowFixture
         MainWindowServices services{&prompter, &player, &random, folder, settings.get()};
         services.launcher = &launcher;
         services.printer = printer;
+        services.windowPlacesItself = windowPlacesItself;
         form = std::make_unique<MainWindow>(services);
         return *form;
     }
@@ -95,5 +97,11 @@ struct MainWindowFixture
         return store().text(key);
     }
 
-    static QStringList names(const MainWindow& f) { return f.nameList->names(); }
+    static QStringList names(const MainWindow& f) { return f.nameList()->names(); }
+    // The colour the user sees at the top right corner of w, drawn with what lies under it.
+    static QColor shown(const QWidget* w)
+    {
+        const QPoint at = w->mapTo(w->window(), QPoint(w->width() - 1, 0));
+        return w->window()->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
+    }
 };
