@@ -198,7 +198,7 @@ void TestPasteDrop::dropActions()
     for (const QDropEvent* event : {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop})
         if (event->isAccepted())
             QCOMPARE(event->dropAction(), Qt::CopyAction);
-    QTRY_COMPARE(f.nameList->names(), taken ? QStringList{file ? "Ann" : "Kim"} : QStringList());
+    QTRY_COMPARE(f.nameList()->names(), taken ? QStringList{file ? "Ann" : "Kim"} : QStringList());
     QVERIFY(QFile::exists(names));
 }
 
