@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 #include "ExitGuard.h"
+#include "FileArguments.h"
 #include "MainWindow.h"
+#include "MainWindowTexts.h"
+#include "SingleInstance.h"
 #include "Translation.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/PlatformServices.h"
@@ -11,9 +14,31 @@
 #include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// A later start asked for the running copy: its window (or the dialog open over it) comes
+// to the front. On Wayland only the compositor raises windows, and only with a token from
+// the launch the user made, which the later start got and passed on.
+void bringToFront(QWidget* form, const QString& activationToken)
+{
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    if (form->isMinimized())
+        form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+    form->show();
+    form->raise();
+    QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : form;
+    front->raise();
+    front->activateWindow();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -35,6 +60,22 @@ int main(int argc, char* argv[])
     const Translation translation(QApplication::applicationDirPath());
 
     QtPrompter prompter;
+    // One copy per settings store: a later start hands its files over to this one and ends,
+    // before it has read the store or shown a window.
+    SingleInstance instance(SingleInstance::userStoreSocketPath());
+    const QStringList files = filesToOpen(QApplication::arguments(), QDir::currentPath());
+    switch (instance.start({files, qEnvironmentVariable("XDG_ACTIVATION_TOKEN")})) {
+    case SingleInstance::Role::HandedOver:
+        std::fflush(nullptr);
+        std::_Exit(0);
+    case SingleInstance::Role::Unanswered:
+        prompter.tell(MainWindowTexts::oops(), SingleInstance::unansweredText(), Prompter::Icon::Warning);
+        std::fflush(nullptr);
+        std::_Exit(1);
+    case SingleInstance::Role::First:
+    case SingleInstance::Role::Alone:
+        break;
+    }
     const PlatformServices platform = createPlatformServices();
     ClockRandomSource random;
     QtPrinterDevice printer;
@@ -50,9 +91,17 @@ int main(int argc, char* argv[])
         MainWindow form(services);
         prompter.setOwner(&form);
         ExitGuard guard(&form);
+        QObject::connect(&instance, &SingleInstance::requested, &form, [&form](const SingleInstance::Request& request) {
+            bringToFront(&form, request.activationToken);
+            QTimer::singleShot(0, &form, [&form, files = request.files] { form.openFiles(files); });
+        });
+        instance.stopAnsweringWhenClosed(&form);
         form.show();
+        QTimer::singleShot(0, &form, [&form, &files] { form.openFiles(files); });
         exitCode = app.exec();
     } // the window goes, then the settings store closes
+    // The list is stored: a later start may run on its own now (waiting ones try again).
+    instance.close();
     // The list is written, or the user has been told why not, and the store is closed:
     // nothing is left that matters. The rest of the teardown (the sound system waiting for
     // its device scan, the accessibility bridge, the toolkit) kept the process alive for
