@@ -14,11 +14,13 @@
 #include "ui/SteadyPaletteStyle.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -47,7 +49,9 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitCode = refuseWithoutDisplay(argc, argv))
         return *exitCode;
 
-    QApplication app(argc, argv);
+    // Held so that the end of the run can take it down on its own (see the end).
+    std::optional<QApplication> application;
+    QApplication& app = application.emplace(argc, argv);
     // The style chosen for the program (by default, the desktop or -style), drawing so that
     // the flash does not make the program grow.
     QApplication::setStyle(new SteadyPaletteStyle);
@@ -107,5 +111,10 @@ int main(int argc, char* argv[])
     // its device scan, the accessibility bridge, the toolkit) kept the process alive for
     // over a second after the window had gone; the system frees all of it at once.
     std::fflush(nullptr);
+    // Text copied from the list lives in this process until the desktop's clipboard manager
+    // has taken a copy; the toolkit hands it over as it shuts down (X11), so then, and only
+    // then, it is shut down first.
+    if (QGuiApplication::clipboard()->ownsClipboard())
+        application.reset();
     std::_Exit(exitCode);
 }
