@@ -562,4 +562,14 @@ The list is unchanged.</source>
         <translation>إلغاء</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>‏Nimbrel يعمل بالفعل، لكنه لا يستجيب.
+تبقى أسماؤك معه؛ حاول مرة أخرى بعد أن ينتهي.</translation>
+    </message>
+</context>
 </TS>

@@ -546,4 +546,14 @@ Die Liste bleibt unverändert.</translation>
         <translation>Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel läuft bereits, antwortet aber nicht.
+Ihre Namen bleiben dort; versuchen Sie es erneut, wenn es beendet ist.</translation>
+    </message>
+</context>
 </TS>

@@ -546,4 +546,14 @@ La lista no ha cambiado.</translation>
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel ya está abierto, pero no responde.
+Sus nombres se quedan en él; vuelva a intentarlo cuando se haya cerrado.</translation>
+    </message>
+</context>
 </TS>

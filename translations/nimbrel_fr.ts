@@ -546,4 +546,14 @@ La liste n’a pas changé.</translation>
         <translation>Annuler</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel est déjà ouvert, mais ne répond pas.
+Vos noms y restent&#xa0;; réessayez une fois qu’il sera fermé.</translation>
+    </message>
+</context>
 </TS>

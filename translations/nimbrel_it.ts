@@ -75,7 +75,7 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
     <message>
         <source>nimbrel: %1 is an unknown option.</source>
         <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
-        <translation>nimbrel: %1 è un'opzione sconosciuta.</translation>
+        <translation>nimbrel: %1 è un&apos;opzione sconosciuta.</translation>
     </message>
 </context>
 <context>
@@ -544,6 +544,16 @@ La lista non è cambiata.</translation>
         <source>Cancel</source>
         <extracomment>Button: closes the window without keeping the choices.</extracomment>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel è già in esecuzione, ma non risponde.
+I Suoi nomi restano lì; riprovi quando sarà terminato.</translation>
     </message>
 </context>
 </TS>

@@ -542,4 +542,14 @@ The list is unchanged.</source>
         <translation>キャンセル</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel はすでに起動していますが、応答しません。
+名前はそちらに残っています。終了してからもう一度お試しください。</translation>
+    </message>
+</context>
 </TS>

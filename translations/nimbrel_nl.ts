@@ -546,4 +546,14 @@ De lijst is niet gewijzigd.</translation>
         <translation>Annuleren</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel draait al, maar reageert niet.
+Uw namen blijven daar; probeer het opnieuw zodra het is afgesloten.</translation>
+    </message>
+</context>
 </TS>

@@ -550,4 +550,14 @@ Lista pozostała bez zmian.</translation>
         <translation>Anuluj</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel jest już uruchomiony, ale nie odpowiada.
+Nazwiska pozostają w nim; proszę spróbować ponownie, gdy zostanie zamknięty.</translation>
+    </message>
+</context>
 </TS>

@@ -546,4 +546,14 @@ A lista não foi alterada.</translation>
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>O Nimbrel já está em execução, mas não responde.
+Os nomes ficam com ele; tente de novo quando ele tiver terminado.</translation>
+    </message>
+</context>
 </TS>

@@ -542,4 +542,14 @@ The list is unchanged.</source>
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Nimbrel is already running, but it does not answer.
+Your names stay with it; try again once it has ended.</source>
+        <extracomment>A second start of the program while the first one does not respond.</extracomment>
+        <translation>Nimbrel 已在运行，但没有响应。
+您的名字仍保留在其中；请在它结束后再试。</translation>
+    </message>
+</context>
 </TS>

@@ -130,6 +130,9 @@ public:
     // What was dropped on the window: local files are imported, other text is added as a
     // paste is; refused while the import or Add Name is.
     void dropNames(const QStringList& files, const QString& text);
+    // Files named on the command line, or handed over by a later start: imported as dropped
+    // files are, once no dialog is open (a question asked meanwhile is answered first).
+    void openFiles(const QStringList& files);
     // About (MainWindowAbout.cpp).
     void showAbout();
     // Help (MainWindowHelp.cpp).

@@ -3,6 +3,7 @@
 #include "ListBox.h"
 #include "files/NameListFiles.h"
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
@@ -52,6 +53,22 @@ void MainWindow::dropNames(const QStringList& files, const QString& text)
         return;
     NameListFiles names(*m_services.prompter, this, m_settings);
     names.importDropped(m_nameList->count() > 0, files, replacing(m_nameList));
+}
+
+void MainWindow::openFiles(const QStringList& files)
+{
+    if (files.isEmpty())
+        return;
+    // Dialogs run in their own event loop; an import started from there would put its
+    // question over theirs and change the list under them.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        connect(
+            modal, &QObject::destroyed, this,
+            [this, files] { QTimer::singleShot(0, this, [this, files] { openFiles(files); }); },
+            Qt::SingleShotConnection);
+        return;
+    }
+    dropNames(files, QString());
 }
 
 bool MainWindow::takeDrag(QDropEvent* event)

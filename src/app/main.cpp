@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 #include "ExitGuard.h"
+#include "FileArguments.h"
 #include "MainWindow.h"
+#include "MainWindowTexts.h"
+#include "SingleInstance.h"
 #include "Translation.h"
 #include "draw/ClockRandomSource.h"
 #include "platform/PlatformServices.h"
@@ -10,9 +13,33 @@
 #include "ui/QtPrompter.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+namespace {
+
+// A later start asked for the running copy: its window (or the dialog open over it) comes
+// to the front. On Wayland only the compositor raises windows, and only with a token from
+// the launch the user made, which the later start got and passed on.
+void bringToFront(QWidget* form, const QString& activationToken)
+{
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    if (form->isMinimized())
+        form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+    form->show();
+    form->raise();
+    QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : form;
+    front->raise();
+    front->activateWindow();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -21,7 +48,9 @@ int main(int argc, char* argv[])
     if (const std::optional<int> exitCode = refuseWithoutDisplay(argc, argv))
         return *exitCode;
 
-    QApplication app(argc, argv);
+    // Held so that the end of the run can take it down on its own (see the end).
+    std::optional<QApplication> application;
+    QApplication& app = application.emplace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBREL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));
@@ -31,6 +60,22 @@ int main(int argc, char* argv[])
     const Translation translation(QApplication::applicationDirPath());
 
     QtPrompter prompter;
+    // One copy per settings store: a later start hands its files over to this one and ends,
+    // before it has read the store or shown a window.
+    SingleInstance instance(SingleInstance::userStoreSocketPath());
+    const QStringList files = filesToOpen(QApplication::arguments(), QDir::currentPath());
+    switch (instance.start({files, qEnvironmentVariable("XDG_ACTIVATION_TOKEN")})) {
+    case SingleInstance::Role::HandedOver:
+        std::fflush(nullptr);
+        std::_Exit(0);
+    case SingleInstance::Role::Unanswered:
+        prompter.tell(MainWindowTexts::oops(), SingleInstance::unansweredText(), Prompter::Icon::Warning);
+        std::fflush(nullptr);
+        std::_Exit(1);
+    case SingleInstance::Role::First:
+    case SingleInstance::Role::Alone:
+        break;
+    }
     const PlatformServices platform = createPlatformServices();
     ClockRandomSource random;
     QtPrinterDevice printer;
@@ -47,13 +92,26 @@ int main(int argc, char* argv[])
         MainWindow form(services);
         prompter.setOwner(&form);
         ExitGuard guard(&form);
+        QObject::connect(&instance, &SingleInstance::requested, &form, [&form](const SingleInstance::Request& request) {
+            bringToFront(&form, request.activationToken);
+            QTimer::singleShot(0, &form, [&form, files = request.files] { form.openFiles(files); });
+        });
+        instance.stopAnsweringWhenClosed(&form);
         form.show();
+        QTimer::singleShot(0, &form, [&form, &files] { form.openFiles(files); });
         exitCode = app.exec();
     } // the window goes, then the settings store closes
+    // The list is stored: a later start may run on its own now (waiting ones try again).
+    instance.close();
     // The list is written, or the user has been told why not, and the store is closed:
     // nothing is left that matters. The rest of the teardown (the sound system waiting for
     // its device scan, the accessibility bridge, the toolkit) kept the process alive for
     // over a second after the window had gone; the system frees all of it at once.
     std::fflush(nullptr);
+    // Text copied from the list lives in this process until the desktop's clipboard manager
+    // has taken a copy; the toolkit hands it over as it shuts down (X11), so then, and only
+    // then, it is shut down first.
+    if (QGuiApplication::clipboard()->ownsClipboard())
+        application.reset();
     std::_Exit(exitCode);
 }

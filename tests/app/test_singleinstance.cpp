@@ -1,0 +1,112 @@
+// One running copy per settings store, with real local sockets and processes: the test is
+// the first copy (or leaves a dead one's socket behind) and runs itself as the later start.
+#include "app/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// "user:store" below folder (which holds real/registry.sqlite and link -> real).
+QString socketFor(const QString& folder, const QString& copy)
+{
+    return SingleInstance::socketPath(folder + '/' + copy.section(':', 1), copy.section(':', 0, 0), folder);
+}
+
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+private slots:
+    void laterStart_data();
+    void laterStart();
+};
+
+void TestSingleInstance::laterStart_data()
+{
+    QTest::addColumn<QString>("first"); // the copy already there: running, crashed or ending
+    QTest::addColumn<QString>("later"); // the later start's user:store
+    QTest::addColumn<int>("exitCode");  // of the later start: 0 handed over, 10 + its role otherwise
+    const QString store = "1000:real/registry.sqlite";
+    QTest::newRow("same store: hands over, ends with 0") << "running" << store << 0;
+    QTest::newRow("same store through a link, with . and ..") << "running"
+                                                              << "1000:link/.././link/registry.sqlite" << 0;
+    QTest::newRow("another XDG_CONFIG_HOME: both run") << "running"
+                                                       << "1000:other/registry.sqlite" << 10;
+    QTest::newRow("another user: both run") << "running"
+                                            << "1001:real/registry.sqlite" << 10;
+    QTest::newRow("crashed, its socket left: starts") << "crashed" << store << 10;
+    QTest::newRow("saving at its end: starts once it has gone") << "ending" << store << 10;
+}
+
+void TestSingleInstance::laterStart()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, later);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("real") && QFile::link(dir.filePath("real"), dir.filePath("link")));
+    const QString socket = socketFor(dir.path(), "1000:real/registry.sqlite");
+    SingleInstance running(socket);
+    QList<SingleInstance::Request> received;
+    connect(&running, &SingleInstance::requested, this, [&](const SingleInstance::Request& r) { received << r; });
+    if (first == "crashed") { // a dead copy's socket: there, with nobody listening
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, QFile::encodeName(socket).constData(), sizeof address.sun_path - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        ::close(fd);
+    } else {
+        QCOMPARE(running.start({}), SingleInstance::Role::First);
+    }
+    if (first == "ending") { // its window is closing: later starts wait until it has saved and gone
+        running.stopAnswering();
+        QTimer::singleShot(1000, &running, &SingleInstance::close);
+    }
+
+    const QStringList files{"/home/zoë/a list.txt", "/tmp/b.txt"};
+    QProcess copy;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_ACTIVATION_TOKEN", "token-42");
+    copy.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    copy.start(QCoreApplication::applicationFilePath(), QStringList{"--copy", socketFor(dir.path(), later)} + files);
+    QTRY_VERIFY_WITH_TIMEOUT(copy.state() == QProcess::NotRunning, 30000);
+    QCOMPARE(copy.exitCode(), exitCode);
+    QCOMPARE(received.size(), int(exitCode == 0));
+    if (exitCode == 0)
+        QVERIFY(received[0].files == files && received[0].activationToken == "token-42");
+    if (first == "ending")
+        QVERIFY2(clock.elapsed() >= 900, "started while the running copy was still saving");
+    QVERIFY(socket.size() < 100); // a socket's address holds 108 bytes
+}
+
+// The later start: `--copy SOCKET FILE...`.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2 || qstrcmp(argv[1], "--copy") != 0) {
+        TestSingleInstance test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    const QStringList args = QCoreApplication::arguments();
+    const SingleInstance::Role role =
+        SingleInstance(args[2]).start({args.mid(3), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")});
+    return role == SingleInstance::Role::HandedOver ? 0 : 10 + int(role);
+}
+
+#include "test_singleinstance.moc"
