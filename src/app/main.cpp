@@ -2,7 +2,7 @@
 #include "ExitGuard.h"
 #include "MainWindow.h"
 #include "Translation.h"
-#include "draw/ClockRandomSource.h"
+#include "draw/SeededRandomSource.h"
 #include "platform/PlatformServices.h"
 #include "print/QtPrinterDevice.h"
 #include "settings/Settings.h"
@@ -36,7 +36,7 @@ int main(int argc, char* argv[])
 
     QtPrompter prompter;
     const PlatformServices platform = createPlatformServices();
-    ClockRandomSource random;
+    SeededRandomSource random;
     QtPrinterDevice printer;
     MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath()};
     services.launcher = platform.launcher.get();
