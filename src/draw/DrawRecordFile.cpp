@@ -167,7 +167,7 @@ Parsed parse(const QByteArray& data)
         return refused(Fault::InvalidUtf8, invalidUtf8Line(bytes));
 
     // Lines end in "\n"; a "\r" before it (the file saved by an editor for Windows) is not
-    // part of the line: no name holds one.
+    // part of the line. No name holds one anywhere: a list splits lines there too.
     qsizetype position = 0;
     int lineNumber = 0;
     const auto nextLine = [&text, &position, &lineNumber](QStringView& line) {
@@ -206,6 +206,8 @@ Parsed parse(const QByteArray& data)
     qsizetype names = 0;
     bool fieldsEnd = false;
     while (nextLine(line)) {
+        if (line.contains(QLatin1Char('\r')))
+            return refused(Fault::BadField, lineNumber);
         if (line.isEmpty()) {
             fieldsEnd = true;
             break;
@@ -307,6 +309,8 @@ Parsed parse(const QByteArray& data)
     QStringList list;
     list.reserve(names);
     while (nextLine(line)) {
+        if (line.contains(QLatin1Char('\r')))
+            return refused(Fault::BadField, lineNumber);
         if (list.size() == kMaxNames)
             return refused(Fault::TooManyNames, lineNumber);
         list.append(line.toString());

@@ -28,7 +28,7 @@ enum class Fault {
     NotARecord,         // the first line is not the format's
     OtherVersion,       // detail: the version the file names
     Truncated,          // the file ends before its list does
-    BadField,           // line: a field this version does not have, repeated, or with a bad value
+    BadField,           // line: a field this version does not have, repeated or with a bad value; a stray "\r"
     MissingField,       // detail: the field's key
     TooManyNames,       // more than kMaxNames
     NameCountDiffers,   // the list holds more names than the record counts (detail: how many)

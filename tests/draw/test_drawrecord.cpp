@@ -204,6 +204,8 @@ void TestDrawRecord::parse_data()
     row("edited name", replaced(good, "\nCy\n", "\nCyd\n"), Fault::FingerprintDiffers);
     row("name added", good + "Flo\n", Fault::NameCountDiffers);
     row("name count edited", replaced(good, "Names: 5", "Names: 6"), Fault::Truncated);
+    row("carriage return in a name", replaced(good, "\nCy\n", "\nC\ry\n"), Fault::BadField, 17);
+    row("carriage return in a field", replaced(good, "Drawn 1: ", "Drawn 1: \r"), Fault::BadField, 8);
     row("unknown field", replaced(good, "Seed:", "Colour: red\nSeed:"), Fault::BadField, 6);
     row("field twice", replaced(good, "Seed:", "Seed: 1\nSeed:"), Fault::BadField, 7);
     row("field without its space", replaced(good, "Seed: ", "Seed:"), Fault::BadField, 6);
