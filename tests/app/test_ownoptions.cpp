@@ -15,8 +15,9 @@ void TestOwnOptions::ownOption_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<OwnOption>("expected");
-    auto row = [](const char* name, const QStringList& arguments, OwnOption expected) {
-        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected;
+    QTest::addColumn<QString>("file"); // the draw record named
+    auto row = [](const char* name, const QStringList& arguments, OwnOption expected, const QString& file = {}) {
+        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected << file;
     };
     row("none", {}, OwnOption::None);
     row("-h", {QStringLiteral("-h")}, OwnOption::Help);
@@ -32,13 +33,32 @@ void TestOwnOptions::ownOption_data()
     // A value of Qt's option is Qt's, whatever it reads.
     row("title -v", {QStringLiteral("-qwindowtitle"), QStringLiteral("-v")}, OwnOption::None);
     row("value, then ours", {QStringLiteral("-name"), QStringLiteral("-h"), QStringLiteral("-v")}, OwnOption::Version);
+
+    const QString check = QStringLiteral("--check-draw");
+    const QString record = QStringLiteral("draw.txt");
+    row("--check-draw FILE", {check, record}, OwnOption::CheckDraw, record);
+    row("--check-draw=FILE", {QStringLiteral("--check-draw=draw.txt")}, OwnOption::CheckDraw, record);
+    row("--check-draw, no file", {check}, OwnOption::CheckDraw);
+    row("--check-draw=, no file", {QStringLiteral("--check-draw=")}, OwnOption::CheckDraw);
+    // The file's name is ours to read, even one like an option.
+    row("file named -h", {check, QStringLiteral("-h")}, OwnOption::CheckDraw, QStringLiteral("-h"));
+    row("help wins over checking", {QStringLiteral("-h"), check, record}, OwnOption::Help);
+    row("checking wins over version", {QStringLiteral("-v"), check, record}, OwnOption::CheckDraw, record);
+    row("the first file counts", {check, record, check, QStringLiteral("b.txt")}, OwnOption::CheckDraw, record);
+    row("one dash", {QStringLiteral("-check-draw"), record}, OwnOption::None);
+    row("longer word", {QStringLiteral("--check-drawing"), record}, OwnOption::None);
+    row("title --check-draw", {QStringLiteral("-qwindowtitle"), check}, OwnOption::None);
 }
 
 void TestOwnOptions::ownOption()
 {
     QFETCH(QStringList, arguments);
     QFETCH(OwnOption, expected);
-    QCOMPARE(::ownOption(arguments), expected);
+    QFETCH(QString, file);
+    QString named;
+    QCOMPARE(::ownOption(arguments, &named), expected);
+    QCOMPARE(named, file);
+    QCOMPARE(::ownOption(arguments), expected); // the file is optional to ask for
 }
 
 QTEST_GUILESS_MAIN(TestOwnOptions)
