@@ -3,6 +3,7 @@
 #include "DrawReplay.h"
 
 #include <QCryptographicHash>
+#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -20,18 +21,27 @@ QDateTime recordTime(const QDateTime& when)
 
 QByteArray listFingerprint(const QStringList& names)
 {
+    // The names are encoded into one buffer that stays in the cache and is hashed whenever
+    // it fills: no allocation a name, and no copy of the whole list. Half a surrogate pair
+    // becomes U+FFFD, as the record file writes it (toUtf8() would make it "?").
+    constexpr qsizetype kChunk = 64 * 1024;
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    // One pass over one buffer: a hash call a name would cost more than the hashing.
-    QByteArray text;
-    qsizetype size = 0;
-    for (const QString& name : names)
-        size += name.size() * 3 + 1;
-    text.reserve(size);
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    QByteArray buffer(kChunk, Qt::Uninitialized);
+    qsizetype used = 0;
     for (const QString& name : names) {
-        text += name.toUtf8();
-        text += '\n';
+        const qsizetype room = encoder.requiredSpace(name.size()) + 1;
+        if (used + room > buffer.size()) {
+            hash.addData(QByteArrayView(buffer.constData(), used));
+            used = 0;
+            if (room > buffer.size())
+                buffer.resize(room);
+        }
+        char* const end = encoder.appendToBuffer(buffer.data() + used, name);
+        *end = '\n';
+        used = end + 1 - buffer.constData();
     }
-    hash.addData(text);
+    hash.addData(QByteArrayView(buffer.constData(), used));
     return hash.result();
 }
 

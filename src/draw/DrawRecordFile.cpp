@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <limits>
@@ -140,7 +141,8 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     for (const QString& name : names)
         text += name + QLatin1Char('\n');
 
-    QByteArray bytes = text.toUtf8();
+    // As the fingerprint encodes the names: half a surrogate pair becomes U+FFFD.
+    QByteArray bytes = QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless).encode(text);
     if (bytes.size() > kMaxBytes)
         return std::nullopt;
     return bytes;

@@ -2,6 +2,7 @@
 #include "draw/DrawReplay.h"
 #include "draw/MaxNames.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -74,6 +75,13 @@ void TestDrawRecord::fingerprint_data()
                           << QByteArray("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     QTest::newRow("two") << QStringList{QStringLiteral("Ann"), QStringLiteral("Bo")}
                          << QByteArray("bed68af6e87fa98f9deccc18f4f93b881808f87b749cd12fabcb57df92d9685e");
+    // Half a surrogate pair is fingerprinted as the file holds it: U+FFFD.
+    QTest::newRow("half a surrogate pair")
+        << QStringList{QStringLiteral("A") + QChar(0xD83D), QStringLiteral("\U0001F600")}
+        << QCryptographicHash::hash("A\xEF\xBF\xBD\n\xF0\x9F\x98\x80\n", QCryptographicHash::Sha256).toHex();
+    QTest::newRow("a long name")
+        << QStringList{QString(100'000, QLatin1Char('x'))}
+        << QCryptographicHash::hash(QByteArray(QByteArray(100000, 'x') + "\n"), QCryptographicHash::Sha256).toHex();
     QTest::newRow("UTF-8, an empty name")
         << QStringList{QStringLiteral("Zo\u00eb"), QString()}
         << QByteArray("135f49703b9cbb31e08ceddfe5fa8dbf4cd69030543217b3c40499d6c401a37c");
@@ -226,6 +234,9 @@ void TestDrawRecord::parse_data()
             .value_or(QByteArray());
     row("a draw's field in another record", replaced(setAside, "Names:", "Seed: 4\nNames:"), Fault::BadField, 4);
     row("unknown kind", replaced(setAside, "set aside", "lost"), Fault::BadField, 2);
+
+    const QStringList halves{QStringLiteral("Ann") + QChar(0xDC00), QStringLiteral("Bo") + QChar(0xD800)};
+    row("names with half a surrogate pair", fileOf(halves), Fault::None);
 
     const QByteArray full = fileOf(names(kMaxNames), 1, 1);
     row("32,767 names", full, Fault::None);
