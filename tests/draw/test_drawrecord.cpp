@@ -3,7 +3,6 @@
 #include "draw/MaxNames.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,8 +70,6 @@ void TestDrawRecord::fingerprint_data()
 {
     QTest::addColumn<QStringList>("list");
     QTest::addColumn<QByteArray>("sha256"); // of the names as UTF-8, each followed by "\n"
-    QTest::newRow("none") << QStringList{}
-                          << QByteArray("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
     QTest::newRow("two") << QStringList{QStringLiteral("Ann"), QStringLiteral("Bo")}
                          << QByteArray("bed68af6e87fa98f9deccc18f4f93b881808f87b749cd12fabcb57df92d9685e");
     // Half a surrogate pair is fingerprinted as the file holds it: U+FFFD.
@@ -82,9 +79,6 @@ void TestDrawRecord::fingerprint_data()
     QTest::newRow("a long name")
         << QStringList{QString(100'000, QLatin1Char('x'))}
         << QCryptographicHash::hash(QByteArray(QByteArray(100000, 'x') + "\n"), QCryptographicHash::Sha256).toHex();
-    QTest::newRow("UTF-8, an empty name")
-        << QStringList{QStringLiteral("Zo\u00eb"), QString()}
-        << QByteArray("135f49703b9cbb31e08ceddfe5fa8dbf4cd69030543217b3c40499d6c401a37c");
 }
 
 void TestDrawRecord::fingerprint()
@@ -105,7 +99,6 @@ void TestDrawRecord::roundTrip_data()
                                              "Names: 2\nList SHA-256: bed68af6e87fa98f9deccc18f4f93b881808f87b749cd1"
                                              "2fabcb57df92d9685e\nSeed: 1\nRe-orders: 1\nDrawn 1: Bo\nDrawn 2: Ann\n"
                                              "Rest not shown: 0\n\nAnn\nBo\n");
-    QTest::newRow("no re-order yet") << drawOf(kFive, 7, 0) << kFive << QByteArray("Nimbrel draw record 1\n");
     QTest::newRow("150 names: 100 shown, 50 not")
         << drawOf(names(150), ~quint64(0), 3) << names(150) << QByteArray("Nimbrel draw record 1\n");
     const QStringList odd{QStringLiteral("  spaced  "),      QStringLiteral("Key: value"),
@@ -115,14 +108,10 @@ void TestDrawRecord::roundTrip_data()
     QTest::newRow("west of UTC, half hours")
         << drawOf(kFive, 3, 4, QDateTime(QDate(2027, 1, 2), QTime(23, 59, 59), QTimeZone(-(3 * 3600 + 1800)))) << kFive
         << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2027-01-02T23:59:59-03:30\n");
-    QTest::newRow("UTC") << drawOf(kFive, 3, 4, QDateTime(QDate(2027, 1, 2), QTime(0, 0), QTimeZone::utc())) << kFive
-                         << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2027-01-02T00:00:00+00:00\n");
     QTest::newRow("set aside") << DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("Bo")}, kWhen)
                                << QStringList{}
                                << QByteArray("Nimbrel draw record 1\nKind: set aside\nTime: 2026-12-08T14:03:05+01:00\n"
                                              "Names: 1\n\nBo\n");
-    QTest::newRow("brought back") << DrawRecord::ofRoundEvent(DrawRecord::Kind::BroughtBack, kFive.first(2), kWhen)
-                                  << QStringList{} << QByteArray("Nimbrel draw record 1\nKind: brought back\n");
 }
 
 void TestDrawRecord::roundTrip()
@@ -157,16 +146,10 @@ void TestDrawRecord::writerRefuses_data()
     QStringList carriage = kFive;
     carriage[4] = QStringLiteral("Ed\r");
     QTest::newRow("carriage return in the list") << drawOf(carriage, 1, 1) << carriage;
-    QTest::newRow("line break in a set-aside name")
-        << DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("a\nb")}, kWhen) << QStringList{};
     QTest::newRow("another list") << drawOf(kFive, 1, 1) << QStringList(kFive).replaceInStrings("Bo", "Bob");
-    QTest::newRow("fewer names") << drawOf(kFive, 1, 1) << kFive.first(4);
     DrawRecord noTime = drawOf(kFive, 1, 1);
     noTime.when = QDateTime();
     QTest::newRow("no time") << noTime << kFive;
-    DrawRecord shortOrder = drawOf(kFive, 1, 1);
-    shortOrder.drawn.removeLast();
-    QTest::newRow("drawn order short") << shortOrder << kFive;
 }
 
 void TestDrawRecord::writerRefuses()
@@ -194,46 +177,32 @@ void TestDrawRecord::parse_data()
     row("with UTF-8's mark", "\xEF\xBB\xBF" + good, Fault::None);
 
     row("truncated in a name", good.chopped(2), Fault::Truncated);
-    row("truncated after a name", good.first(good.size() - 3), Fault::Truncated);
     row("truncated in the fields", good.first(good.indexOf("Seed")), Fault::Truncated);
-    row("empty", QByteArray(), Fault::NotARecord);
     row("a name list", "Ann\nBo\n", Fault::NotARecord);
     row("other version", replaced(good, "record 1\n", "record 2\n"), Fault::OtherVersion, 1);
 
     QStringEncoder utf16le(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     row("UTF-16 with its mark", utf16le.encode(QString::fromUtf8(good)), Fault::OtherEncoding);
-    QStringEncoder utf16be(QStringEncoder::Utf16BE);
-    row("UTF-16 without one", utf16be.encode(QString::fromUtf8(good)), Fault::OtherEncoding);
     row("invalid UTF-8 in a name", replaced(good, "\nCy\n", "\nC\xFF\n"), Fault::InvalidUtf8, 17);
     row("overlong UTF-8", replaced(good, "\nCy\n", "\nC\xC0\xAF\n"), Fault::InvalidUtf8, 17);
-    row("a surrogate in UTF-8", replaced(good, "\nCy\n", "\nC\xED\xA0\x80\n"), Fault::InvalidUtf8, 17);
     row("cut in a character", good + "\xC3", Fault::InvalidUtf8, 20);
 
     row("edited name", replaced(good, "\nCy\n", "\nCyd\n"), Fault::FingerprintDiffers);
     row("name added", good + "Flo\n", Fault::NameCountDiffers);
     row("name count edited", replaced(good, "Names: 5", "Names: 6"), Fault::Truncated);
     row("carriage return in a name", replaced(good, "\nCy\n", "\nC\ry\n"), Fault::BadField, 17);
-    row("carriage return in a field", replaced(good, "Drawn 1: ", "Drawn 1: \r"), Fault::BadField, 8);
     row("unknown field", replaced(good, "Seed:", "Colour: red\nSeed:"), Fault::BadField, 6);
     row("field twice", replaced(good, "Seed:", "Seed: 1\nSeed:"), Fault::BadField, 7);
-    row("field without its space", replaced(good, "Seed: ", "Seed:"), Fault::BadField, 6);
-    row("seed with a sign", replaced(good, "Seed: ", "Seed: +"), Fault::BadField, 6);
     row("seed over 64 bits", replaced(good, "Seed: 42", "Seed: 18446744073709551616"), Fault::BadField, 6);
     row("negative re-orders", replaced(good, "Re-orders: 9", "Re-orders: -9"), Fault::BadField, 7);
     row("no such date", replaced(good, "2026-12-08", "2026-02-30"), Fault::BadField, 3);
-    row("time without offset", replaced(good, "+01:00", ""), Fault::BadField, 3);
-    row("fingerprint in capitals", QByteArray(good).replace(good.indexOf("SHA-256: ") + 9, 6, "ABCDEF"),
-        Fault::BadField, 5);
     row("seed missing", replaced(good, "Seed: 42\n", ""), Fault::MissingField);
     row("drawn places out of order", replaced(good, "Drawn 2:", "Drawn 3:"), Fault::BadField, 9);
-    row("drawn name missing", good.first(good.indexOf("Drawn 5")) + good.sliced(good.indexOf("Rest")),
-        Fault::DrawnCountDiffers);
     row("rest count edited", replaced(good, "Rest not shown: 0", "Rest not shown: 1"), Fault::DrawnCountDiffers);
     const QByteArray setAside =
         DrawRecordFile::write(DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("Bo")}, kWhen))
             .value_or(QByteArray());
     row("a draw's field in another record", replaced(setAside, "Names:", "Seed: 4\nNames:"), Fault::BadField, 4);
-    row("unknown kind", replaced(setAside, "set aside", "lost"), Fault::BadField, 2);
 
     const QStringList halves{QStringLiteral("Ann") + QChar(0xDC00), QStringLiteral("Bo") + QChar(0xD800)};
     row("names with half a surrogate pair", fileOf(halves), Fault::None);
@@ -271,7 +240,6 @@ void TestDrawRecord::check_data()
     QTest::newRow("order edited at 3") << replaced(good, "Drawn 3: Di", "Drawn 3: Ann") << 3 << QStringLiteral("Ann");
     QTest::newRow("seed edited") << replaced(good, "Seed: 20261208", "Seed: 20261209") << 1 << QStringLiteral("Bo");
     QTest::newRow("one re-order more") << replaced(good, "Re-orders: 1", "Re-orders: 2") << 1 << QStringLiteral("Bo");
-    QTest::newRow("no re-order") << replaced(good, "Re-orders: 1", "Re-orders: 0") << 1 << QStringLiteral("Bo");
     const QByteArray long150 = fileOf(names(150), 77, 2);
     const qsizetype at = long150.indexOf("Drawn 100: ") + 11;
     QTest::newRow("150 names, the 100th edited")
@@ -303,7 +271,6 @@ void TestDrawRecord::readFile_data()
     QTest::newRow("good") << QStringLiteral("good") << Fault::None;
     QTest::newRow("100 MB, refused unread") << QStringLiteral("huge") << Fault::TooLarge;
     QTest::newRow("missing") << QStringLiteral("missing") << Fault::Unreadable;
-    QTest::newRow("a folder") << QStringLiteral("folder") << Fault::Unreadable;
 }
 
 void TestDrawRecord::readFile()
@@ -320,8 +287,6 @@ void TestDrawRecord::readFile()
         if (kind == QLatin1String("huge"))
             QVERIFY(file.resize(100'000'000));
         file.close();
-    } else if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("draw.txt")));
     }
     const DrawRecordFile::Parsed parsed = DrawRecordFile::read(path);
     QCOMPARE(parsed.fault, fault);
