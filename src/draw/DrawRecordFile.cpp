@@ -237,8 +237,9 @@ Parsed parse(const QByteArray& data)
         } else if (key == kTimeKey) {
             which = TimeSeen;
             record.when = QDateTime::fromString(value.toString(), Qt::ISODate);
-            // Only the form written: this also refuses dates such as February 30th.
-            valid = timeText(record.when) == value;
+            // Only the form written: this also refuses dates such as February 30th. An empty
+            // time is no time, though an invalid one also writes as empty.
+            valid = record.when.isValid() && timeText(record.when) == value;
         } else if (key == kNamesKey) {
             which = NamesSeen;
             const std::optional<std::uint64_t> count = number(value, std::numeric_limits<std::uint32_t>::max());

@@ -196,6 +196,7 @@ void TestDrawRecord::parse_data()
     row("seed over 64 bits", replaced(good, "Seed: 42", "Seed: 18446744073709551616"), Fault::BadField, 6);
     row("negative re-orders", replaced(good, "Re-orders: 9", "Re-orders: -9"), Fault::BadField, 7);
     row("no such date", replaced(good, "2026-12-08", "2026-02-30"), Fault::BadField, 3);
+    row("time left empty", replaced(good, "2026-12-08T14:03:05+01:00", ""), Fault::BadField, 3);
     row("seed missing", replaced(good, "Seed: 42\n", ""), Fault::MissingField);
     row("drawn places out of order", replaced(good, "Drawn 2:", "Drawn 3:"), Fault::BadField, 9);
     row("rest count edited", replaced(good, "Rest not shown: 0", "Rest not shown: 1"), Fault::DrawnCountDiffers);
