@@ -77,6 +77,87 @@ The options and the remembered list are kept in %1.</source>
         <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
         <translation>nimbrel: %1 خيار غير معروف.</translation>
     </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most a draw record can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is written in %1, a draw record in UTF-8</source>
+        <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is of version %1 of the format; this program reads version %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends early: it was cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 has been edited or is not from a draw record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than %1 names, more than a list can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its list has %1 names, more than the record counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its list is not the one the draw was made from (the fingerprint differs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its drawn order does not account for every name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nimbrel: --check-draw needs the file of a draw record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: it records names set aside or brought back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>

@@ -77,6 +77,87 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
         <translation>nimbrel: %1 ist keine bekannte Option.</translation>
     </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>sie lässt sich nicht lesen (%1)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most a draw record can be</source>
+        <translation>sie ist größer als %1 MB, das Höchstmaß eines Ziehungsprotokolls</translation>
+    </message>
+    <message>
+        <source>it is written in %1, a draw record in UTF-8</source>
+        <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
+        <translation>sie ist in %1 geschrieben, ein Ziehungsprotokoll in UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>Zeile %1 ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
+        <translation>ihre erste Zeile ist nicht „Nimbrel draw record“ mit einer Version</translation>
+    </message>
+    <message>
+        <source>it is of version %1 of the format; this program reads version %2</source>
+        <translation>sie hat Version %1 des Formats; dieses Programm liest Version %2</translation>
+    </message>
+    <message>
+        <source>it ends early: it was cut short</source>
+        <translation>sie endet zu früh: sie wurde abgeschnitten</translation>
+    </message>
+    <message>
+        <source>line %1 has been edited or is not from a draw record</source>
+        <translation>Zeile %1 wurde bearbeitet oder stammt nicht aus einem Ziehungsprotokoll</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>das Feld „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>it has more than %1 names, more than a list can hold</source>
+        <translation>sie enthält mehr als %1 Namen, mehr als eine Liste fassen kann</translation>
+    </message>
+    <message>
+        <source>its list has %1 names, more than the record counts</source>
+        <translation>ihre Liste hat %1 Namen, mehr als das Protokoll zählt</translation>
+    </message>
+    <message>
+        <source>its list is not the one the draw was made from (the fingerprint differs)</source>
+        <translation>ihre Liste ist nicht die, aus der gezogen wurde (der Fingerabdruck weicht ab)</translation>
+    </message>
+    <message>
+        <source>its drawn order does not account for every name</source>
+        <translation>ihre gezogene Reihenfolge erfasst nicht jeden Namen</translation>
+    </message>
+    <message>
+        <source>nimbrel: --check-draw needs the file of a draw record</source>
+        <translation>nimbrel: --check-draw braucht die Datei eines Ziehungsprotokolls</translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: %2.</source>
+        <translation>%1: kein Ziehungsprotokoll: %2.</translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: it records names set aside or brought back.</source>
+        <translation>%1: kein Ziehungsprotokoll: es hält beiseitegelegte oder zurückgeholte Namen fest.</translation>
+    </message>
+    <message>
+        <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
+        <translation>%1: die Ziehung stimmt mit ihrem Protokoll überein (Namen: %2, Neuordnungen: %3).</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
+        <translation>%1: die Ziehung stimmt nicht mit ihrem Protokoll überein: Platz %2: protokolliert „%3“, die Ziehung ergibt „%4“.</translation>
+    </message>
+    <message>
+        <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
+        <translation>Die Ziehung eines Ziehungsprotokolls erneut ausführen und sagen, ob sie übereinstimmt; Ende mit 0, wenn ja, 1, wenn nicht, 2, wenn die Datei kein Ziehungsprotokoll ist.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>

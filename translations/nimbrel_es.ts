@@ -77,6 +77,87 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
         <translation>nimbrel: %1 no es una opción conocida.</translation>
     </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>no se puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most a draw record can be</source>
+        <translation>ocupa más de %1 MB, el máximo de un acta de sorteo</translation>
+    </message>
+    <message>
+        <source>it is written in %1, a draw record in UTF-8</source>
+        <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
+        <translation>está escrito en %1, un acta de sorteo en UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>la línea %1 no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
+        <translation>su primera línea no es «Nimbrel draw record» y una versión</translation>
+    </message>
+    <message>
+        <source>it is of version %1 of the format; this program reads version %2</source>
+        <translation>es de la versión %1 del formato; este programa lee la versión %2</translation>
+    </message>
+    <message>
+        <source>it ends early: it was cut short</source>
+        <translation>termina antes de tiempo: se cortó</translation>
+    </message>
+    <message>
+        <source>line %1 has been edited or is not from a draw record</source>
+        <translation>la línea %1 se ha modificado o no procede de un acta de sorteo</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>falta el campo «%1»</translation>
+    </message>
+    <message>
+        <source>it has more than %1 names, more than a list can hold</source>
+        <translation>tiene más de %1 nombres, más de los que cabe en una lista</translation>
+    </message>
+    <message>
+        <source>its list has %1 names, more than the record counts</source>
+        <translation>su lista tiene %1 nombres, más de los que cuenta el acta</translation>
+    </message>
+    <message>
+        <source>its list is not the one the draw was made from (the fingerprint differs)</source>
+        <translation>su lista no es aquella de la que se sorteó (la huella no coincide)</translation>
+    </message>
+    <message>
+        <source>its drawn order does not account for every name</source>
+        <translation>su orden sorteado no da cuenta de todos los nombres</translation>
+    </message>
+    <message>
+        <source>nimbrel: --check-draw needs the file of a draw record</source>
+        <translation>nimbrel: --check-draw necesita el archivo de un acta de sorteo</translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: %2.</source>
+        <translation>%1: no es un acta de sorteo: %2.</translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: it records names set aside or brought back.</source>
+        <translation>%1: no es un acta de sorteo: registra nombres apartados o devueltos.</translation>
+    </message>
+    <message>
+        <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
+        <translation>%1: el sorteo coincide con su acta (nombres: %2, reordenaciones: %3).</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
+        <translation>%1: el sorteo no coincide con su acta: posición %2: registrado «%3», el sorteo da «%4».</translation>
+    </message>
+    <message>
+        <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
+        <translation>Repetir el sorteo de un acta de sorteo y decir si coincide; sale con 0 si coincide, 1 si no, 2 si el archivo no es un acta de sorteo.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>

@@ -77,6 +77,87 @@ Les options et la liste gardée sont conservées dans %1.</translation>
         <extracomment>Printed in a terminal; %1 is the option as given, such as --bogus.</extracomment>
         <translation>nimbrel&#xa0;: %1 n’est pas une option connue.</translation>
     </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>il est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most a draw record can be</source>
+        <translation>il dépasse %1 Mo, la taille maximale d’un procès-verbal de tirage</translation>
+    </message>
+    <message>
+        <source>it is written in %1, a draw record in UTF-8</source>
+        <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
+        <translation>il est écrit en %1, un procès-verbal de tirage en UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text</source>
+        <translation>la ligne %1 n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
+        <translation>sa première ligne n’est pas « Nimbrel draw record » suivi d’une version</translation>
+    </message>
+    <message>
+        <source>it is of version %1 of the format; this program reads version %2</source>
+        <translation>il est en version %1 du format ; ce programme lit la version %2</translation>
+    </message>
+    <message>
+        <source>it ends early: it was cut short</source>
+        <translation>il s’arrête trop tôt : il a été tronqué</translation>
+    </message>
+    <message>
+        <source>line %1 has been edited or is not from a draw record</source>
+        <translation>la ligne %1 a été modifiée ou ne vient pas d’un procès-verbal de tirage</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; is missing</source>
+        <translation>le champ « %1 » manque</translation>
+    </message>
+    <message>
+        <source>it has more than %1 names, more than a list can hold</source>
+        <translation>il contient plus de %1 noms, plus qu’une liste ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>its list has %1 names, more than the record counts</source>
+        <translation>sa liste compte %1 noms, plus que n’en indique le procès-verbal</translation>
+    </message>
+    <message>
+        <source>its list is not the one the draw was made from (the fingerprint differs)</source>
+        <translation>sa liste n’est pas celle du tirage (l’empreinte diffère)</translation>
+    </message>
+    <message>
+        <source>its drawn order does not account for every name</source>
+        <translation>son ordre tiré ne rend pas compte de chaque nom</translation>
+    </message>
+    <message>
+        <source>nimbrel: --check-draw needs the file of a draw record</source>
+        <translation>nimbrel : --check-draw demande le fichier d’un procès-verbal de tirage</translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: %2.</source>
+        <translation>%1 : pas un procès-verbal de tirage : %2.</translation>
+    </message>
+    <message>
+        <source>%1: not a draw record: it records names set aside or brought back.</source>
+        <translation>%1 : pas un procès-verbal de tirage : il consigne des noms mis de côté ou réintégrés.</translation>
+    </message>
+    <message>
+        <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
+        <translation>%1 : le tirage correspond à son procès-verbal (noms : %2, remaniements : %3).</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
+        <translation>%1 : le tirage ne correspond pas à son procès-verbal : position %2 : consigné « %3 », le tirage donne « %4 ».</translation>
+    </message>
+    <message>
+        <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
+        <translation>Refaire le tirage d’un procès-verbal de tirage et dire s’il correspond ; sortie 0 s’il correspond, 1 sinon, 2 si le fichier n’est pas un procès-verbal de tirage.</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>

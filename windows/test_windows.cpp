@@ -1,8 +1,11 @@
 // The Windows backends, run under Wine (or on Windows): the registry through the same case
 // table as the SQLite hive, what only the real registry shows (the ANSI bytes it stores),
-// the shell launch and the sound call. Prints "N passed, M failed"; exits 1 on a failure.
+// the shell launch and the sound call, and the golden draws with the seed from the system's
+// entropy. Prints "N passed, M failed"; exits 1 on a failure.
 
+#include "DrawGolden.h"
 #include "RegistryConformance.h"
+#include "draw/FreshSeed.h"
 #include "platform/windows/Win32ShellOpen.h"
 #include "platform/windows/Win32Sound.h"
 #include "settings/UserStore.h"
@@ -121,6 +124,20 @@ void soundReturnsAtOnce()
     check(ms < 1000, "sound: returns at once", std::to_string(ms) + " ms");
 }
 
+// A draw recorded on one system checks on the other: the same table as the Linux tests.
+void goldenDraws()
+{
+    for (const DrawGolden::Row& row : DrawGolden::rows())
+        check(DrawGolden::mismatch(row).empty(), std::string("draw: ") + row.name, DrawGolden::mismatch(row));
+}
+
+void freshSeedsDiffer()
+{
+    const std::optional<std::uint64_t> first = freshSeed();
+    const std::optional<std::uint64_t> second = freshSeed();
+    check(first && second && *first != *second, "draw: fresh seeds from BCryptGenRandom differ");
+}
+
 void removeTestKeys()
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot.c_str());
@@ -136,6 +153,8 @@ int main()
     storesAnsiBytes(*hive);
     shellOpenReportsNoHandler();
     soundReturnsAtOnce();
+    goldenDraws();
+    freshSeedsDiffer();
     removeTestKeys();
 
     std::printf("%d passed, %d failed\n", g_passed, g_failed);

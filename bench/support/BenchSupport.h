@@ -2,7 +2,7 @@
 
 // Shared by the benchmarks: the window's real services, but silent, and a median.
 #include "app/MainWindow.h"
-#include "draw/ClockRandomSource.h"
+#include "draw/SeededRandomSource.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UrlLauncher.h"
 #include "print/QtPrinterDevice.h"
@@ -37,7 +37,7 @@ struct BenchServices
 {
     QtPrompter prompter;
     Silence silence;
-    ClockRandomSource random;
+    SeededRandomSource random;
     NoPrograms noPrograms;
     QtPrinterDevice printer;
     std::unique_ptr<Settings> settings;

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 #include "OwnOptions.h"
 #include "Translation.h"
+#include "draw/DrawRecordFile.h"
+#include "draw/MaxNames.h"
 #include "platform/StoreLocation.h"
 
 #include <QCommandLineParser>
@@ -14,6 +16,82 @@ struct CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
+// Why a file is no draw record this version can check, in one line.
+QString refusal(const DrawRecordFile::Parsed& parsed)
+{
+    using DrawRecordFile::Fault;
+    switch (parsed.fault) {
+    case Fault::None:
+        break;
+    case Fault::Unreadable:
+        return CommandLine::tr("it cannot be read (%1)").arg(parsed.detail);
+    case Fault::TooLarge:
+        return CommandLine::tr("it is larger than %1 MB, the most a draw record can be")
+            .arg(DrawRecordFile::kMaxBytes / (1024 * 1024));
+    case Fault::OtherEncoding:
+        //: %1 is the name of a text encoding, such as UTF-16.
+        return CommandLine::tr("it is written in %1, a draw record in UTF-8").arg(parsed.detail);
+    case Fault::InvalidUtf8:
+        return CommandLine::tr("line %1 is not UTF-8 text").arg(parsed.line);
+    case Fault::NotARecord:
+        return CommandLine::tr("its first line is not \"Nimbrel draw record\" and a version");
+    case Fault::OtherVersion:
+        return CommandLine::tr("it is of version %1 of the format; this program reads version %2")
+            .arg(parsed.detail)
+            .arg(DrawRecordFile::kVersion);
+    case Fault::Truncated:
+        return CommandLine::tr("it ends early: it was cut short");
+    case Fault::BadField:
+        return CommandLine::tr("line %1 has been edited or is not from a draw record").arg(parsed.line);
+    case Fault::MissingField:
+        return CommandLine::tr("the field \"%1\" is missing").arg(parsed.detail);
+    case Fault::TooManyNames:
+        return CommandLine::tr("it has more than %1 names, more than a list can hold").arg(kMaxNames);
+    case Fault::NameCountDiffers:
+        return CommandLine::tr("its list has %1 names, more than the record counts").arg(parsed.detail);
+    case Fault::FingerprintDiffers:
+        return CommandLine::tr("its list is not the one the draw was made from (the fingerprint differs)");
+    case Fault::DrawnCountDiffers:
+        return CommandLine::tr("its drawn order does not account for every name");
+    }
+    return {};
+}
+
+// --check-draw: does the draw done again from the file come out as the file says?
+int checkDrawFile(const QString& path)
+{
+    QTextStream out(stdout);
+    if (path.isEmpty()) {
+        QTextStream(stderr) << CommandLine::tr("nimbrel: --check-draw needs the file of a draw record") << '\n';
+        return 2;
+    }
+    const DrawRecordFile::Parsed parsed = DrawRecordFile::read(path);
+    if (!parsed.ok()) {
+        out << CommandLine::tr("%1: not a draw record: %2.").arg(path, refusal(parsed)) << '\n';
+        return 2;
+    }
+    if (parsed.record.kind != DrawRecord::Kind::Draw) {
+        out << CommandLine::tr("%1: not a draw record: it records names set aside or brought back.").arg(path) << '\n';
+        return 2;
+    }
+    const DrawCheck check = checkDraw(parsed.record, parsed.list);
+    if (check.matches) {
+        out << CommandLine::tr("%1: the draw matches its record (names: %2, re-orders: %3).")
+                   .arg(path)
+                   .arg(parsed.record.nameCount)
+                   .arg(parsed.record.reorders)
+            << '\n';
+        return 0;
+    }
+    out << CommandLine::tr("%1: the draw does not match its record: position %2: recorded \"%3\", the draw gives "
+                           "\"%4\".")
+               .arg(path)
+               .arg(check.position)
+               .arg(check.recorded, check.redrawn)
+        << '\n';
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[])
@@ -24,8 +102,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
 
     // Only our own options, each exactly so: a word such as -reverse or -visual is Qt's,
     // not a bundle of one-letter options.
-    QString unknown;
-    const OwnOption own = ownOption(arguments, &unknown);
+    QString value;
+    const OwnOption own = ownOption(arguments, &value);
     if (own == OwnOption::None)
         return std::nullopt;
 
@@ -38,6 +116,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         return 0;
     }
     const Translation translation(QCoreApplication::applicationDirPath());
+    if (own == OwnOption::CheckDraw)
+        return checkDrawFile(value);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         //: %1 is the full path of the settings file.
@@ -46,10 +126,14 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
             .arg(QString::fromStdString(userStorePath())));
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")});
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit.")});
+    parser.addOption({QStringLiteral("check-draw"),
+                      CommandLine::tr("Do the draw of a draw record again and say whether it matches; exit with 0 "
+                                      "when it does, 1 when it does not, 2 when the file is not a draw record."),
+                      CommandLine::tr("file")});
     if (own == OwnOption::Unknown) {
         // On the error stream with the usage, and a status scripts can tell from a failed start.
         //: Printed in a terminal; %1 is the option as given, such as --bogus.
-        QTextStream(stderr) << CommandLine::tr("nimbrel: %1 is an unknown option.").arg(unknown) << "\n\n"
+        QTextStream(stderr) << CommandLine::tr("nimbrel: %1 is an unknown option.").arg(value) << "\n\n"
                             << parser.helpText();
         return 2;
     }

@@ -3,6 +3,7 @@
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "Translation.h"
+#include "draw/FreshSeed.h"
 #include "draw/RandomSource.h"
 #include "ui/BackColor.h"
 #include "ui/CaptionFit.h"
@@ -11,6 +12,7 @@
 #include "ui/TextLocale.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -228,7 +230,9 @@ void MainWindow::load()
 {
     using namespace SettingsKeys;
 
-    m_services.random->randomize();
+    // One seed for the run, from the system's entropy; the clock only where the system gives
+    // none, as the program did before. (A draw with a record takes a fresh seed at Shuffle.)
+    m_services.random->seed(freshSeed().value_or(std::uint64_t(QDateTime::currentMSecsSinceEpoch())));
 
     QString folder = m_services.appPath;
     if (!folder.endsWith(QLatin1Char('/')))

@@ -34,8 +34,9 @@ QtOption qtOption(QStringView argument)
 
 } // namespace
 
-OwnOption ownOption(const QStringList& arguments, QString* unknown)
+OwnOption ownOption(const QStringList& arguments, QString* value)
 {
+    const QString checkDraw = QStringLiteral("--check-draw");
     OwnOption found = OwnOption::None;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -47,8 +48,20 @@ OwnOption ownOption(const QStringList& arguments, QString* unknown)
             continue;
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
             return OwnOption::Help;
+        if (argument == checkDraw || argument.startsWith(checkDraw + QLatin1Char('='))) {
+            // The file's name is whatever follows, even a name that starts with a dash.
+            QString named;
+            if (argument.size() > checkDraw.size())
+                named = argument.mid(checkDraw.size() + 1);
+            else if (i + 1 < arguments.size())
+                named = arguments[++i];
+            if (found != OwnOption::CheckDraw && value)
+                *value = named;
+            found = OwnOption::CheckDraw;
+            continue;
+        }
         if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
-            found = OwnOption::Version;
+            found = found == OwnOption::None ? OwnOption::Version : found;
             continue;
         }
         switch (qtOption(argument)) {
@@ -58,8 +71,8 @@ OwnOption ownOption(const QStringList& arguments, QString* unknown)
         case QtOption::Flag:
             break;
         case QtOption::No:
-            if (unknown)
-                *unknown = argument;
+            if (value)
+                *value = argument;
             return OwnOption::Unknown;
         }
     }

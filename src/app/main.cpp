@@ -5,7 +5,7 @@
 #include "MainWindowTexts.h"
 #include "SingleInstance.h"
 #include "Translation.h"
-#include "draw/ClockRandomSource.h"
+#include "draw/SeededRandomSource.h"
 #include "platform/PlatformServices.h"
 #include "print/QtPrinterDevice.h"
 #include "settings/Settings.h"
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
         break;
     }
     const PlatformServices platform = createPlatformServices();
-    ClockRandomSource random;
+    SeededRandomSource random;
     QtPrinterDevice printer;
     MainWindowServices services{&prompter, platform.sound.get(), &random, QApplication::applicationDirPath()};
     services.launcher = platform.launcher.get();

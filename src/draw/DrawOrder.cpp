@@ -2,11 +2,10 @@
 
 #include "RandomSource.h"
 
-#include <QtGlobal>
-
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cfloat>
 #include <cstdint>
 
@@ -118,7 +117,7 @@ void takeOneAfter(int* before, int child)
 
 const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
 {
-    Q_ASSERT(n <= kMaxNames);
+    assert(n <= kMaxNames);
     m_order.clear();
     if (n <= 0)
         return m_order;

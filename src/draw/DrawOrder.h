@@ -11,6 +11,7 @@ class RandomSource;
 // index k = round-half-to-even(r * m) in single precision, m = (names left - 1), and put
 // one after another into the new order. Computed with an order-statistic structure, so a
 // tick costs O(n log n) rather than the O(n^2) of removing from the middle of a list.
+// Plain C++, without Qt: the Windows build checks the same draws.
 class DrawOrder
 {
 public:

@@ -7,7 +7,7 @@
 #include "app/ExitGuard.h"
 #include "app/ListBox.h"
 #include "app/MainWindow.h"
-#include "draw/ClockRandomSource.h"
+#include "draw/SeededRandomSource.h"
 #include "platform/StoreLocation.h"
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
@@ -84,7 +84,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     QApplication app(argc, argv);
     QtPrompter prompter;
     RecordingSoundPlayer player;
-    ClockRandomSource random;
+    SeededRandomSource random;
     QTemporaryDir folder;
     Settings settings(openUserStore(), folder.path());
     MainWindow form({&prompter, &player, &random, folder.path(), &settings});

@@ -15,10 +15,9 @@ void TestOwnOptions::ownOption_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<OwnOption>("expected");
-    QTest::addColumn<QString>("unknown");
-    auto row = [](const char* name, const QStringList& arguments, OwnOption expected,
-                  const QString& unknown = QString()) {
-        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected << unknown;
+    QTest::addColumn<QString>("value"); // the draw record named, or the unknown option
+    auto row = [](const char* name, const QStringList& arguments, OwnOption expected, const QString& value = {}) {
+        QTest::newRow(name) << (QStringList{QStringLiteral("nimbrel")} + arguments) << expected << value;
     };
     row("none", {}, OwnOption::None);
     row("-h", {QStringLiteral("-h")}, OwnOption::Help);
@@ -87,16 +86,28 @@ void TestOwnOptions::ownOption_data()
     row("after a file", {QStringLiteral("a.txt"), QStringLiteral("-x")}, OwnOption::Unknown, QStringLiteral("-x"));
     row("after a version", {QStringLiteral("-v"), QStringLiteral("-x")}, OwnOption::Unknown, QStringLiteral("-x"));
     row("after help", {QStringLiteral("-h"), QStringLiteral("-x")}, OwnOption::Help);
+
+    const QString check = QStringLiteral("--check-draw");
+    const QString record = QStringLiteral("draw.txt");
+    row("--check-draw FILE", {check, record}, OwnOption::CheckDraw, record);
+    row("--check-draw=FILE", {QStringLiteral("--check-draw=draw.txt")}, OwnOption::CheckDraw, record);
+    row("--check-draw, no file", {check}, OwnOption::CheckDraw);
+    // The file's name is ours to read, even one like an option.
+    row("file named -h", {check, QStringLiteral("-h")}, OwnOption::CheckDraw, QStringLiteral("-h"));
+    row("help wins over checking", {QStringLiteral("-h"), check, record}, OwnOption::Help);
+    row("checking wins over version", {QStringLiteral("-v"), check, record}, OwnOption::CheckDraw, record);
+    row("one dash", {QStringLiteral("-check-draw"), record}, OwnOption::Unknown, QStringLiteral("-check-draw"));
+    row("title --check-draw", {QStringLiteral("-qwindowtitle"), check}, OwnOption::None);
 }
 
 void TestOwnOptions::ownOption()
 {
     QFETCH(QStringList, arguments);
     QFETCH(OwnOption, expected);
-    QFETCH(QString, unknown);
+    QFETCH(QString, value);
     QString named;
     QCOMPARE(::ownOption(arguments, &named), expected);
-    QCOMPARE(named, unknown);
+    QCOMPARE(named, value);
 }
 
 QTEST_GUILESS_MAIN(TestOwnOptions)

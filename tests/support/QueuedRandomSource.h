@@ -16,13 +16,14 @@ public:
 
     void enqueue(float value) { m_values.append(value); }
     qsizetype remaining() const { return m_values.size() - m_next; }
-    int randomizeCalls() const { return m_randomizeCalls; }
+    // The seeds it was given, in order (they change nothing: the queue is the sequence).
+    const QList<std::uint64_t>& seeds() const { return m_seeds; }
 
-    void randomize() override { ++m_randomizeCalls; }
+    void seed(std::uint64_t seed) override { m_seeds.append(seed); }
     float next() override;
 
 private:
     QList<float> m_values;
     qsizetype m_next = 0;
-    int m_randomizeCalls = 0;
+    QList<std::uint64_t> m_seeds;
 };

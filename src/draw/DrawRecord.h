@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QStringList>
+
+#include <cstdint>
+
+// One line of the draws' history: a draw, with what anyone needs to do it again and see
+// that it came out as recorded, or names set aside from the next rounds or brought back.
+struct DrawRecord
+{
+    enum class Kind { Draw, SetAside, BroughtBack };
+    // The drawn order is kept only this far; the count of the rest follows.
+    static constexpr int kShownNames = 100;
+
+    Kind kind = Kind::Draw;
+    QDateTime when; // local time with its offset from UTC, whole seconds
+
+    // A draw:
+    int nameCount = 0;          // names that took part
+    QByteArray listFingerprint; // SHA-256 of the list before the shuffle (listFingerprint())
+    QStringList drawn;          // the drawn order's first names, at most kShownNames
+    int notShown = 0;           // names drawn after those
+    std::int64_t reorders = 0;  // re-orders the shuffle made before it was stopped
+    std::uint64_t seed = 0;     // what the random source was seeded with at Shuffle
+
+    // Names set aside or brought back:
+    QStringList names;
+
+    // The record of a shuffle of before that ended in drawnOrder (the same names).
+    static DrawRecord ofDraw(const QStringList& before, const QStringList& drawnOrder, std::int64_t reorders,
+                             std::uint64_t seed, const QDateTime& when);
+    // Names set aside (kind SetAside) or brought back (BroughtBack).
+    static DrawRecord ofRoundEvent(Kind kind, const QStringList& names, const QDateTime& when);
+
+    bool operator==(const DrawRecord&) const = default;
+};
+
+// SHA-256 of the names in order, each as UTF-8 followed by "\n".
+QByteArray listFingerprint(const QStringList& names);
+
+// A draw done again from list (the list before the shuffle), the record's seed and
+// re-orders, against the order recorded.
+struct DrawCheck
+{
+    bool matches = false;
+    int position = 0; // where they first part, from 1, when they do
+    QString recorded; // the name recorded there
+    QString redrawn;  // the name the draw gives there
+};
+// list must be the one the record was made from (same count; the file reader sees to it).
+DrawCheck checkDraw(const DrawRecord& record, const QStringList& list);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// The order a shuffle of n names (0 <= n <= kMaxNames) ends in when its source was seeded
+// with seed and it made reorders re-orders, each applied to the list as the window does:
+// element j is the position, in the list before the shuffle, of the name drawn j-th.
+// Plain C++, without Qt, so that the Windows build checks the same draws.
+std::vector<int> replayDraw(int n, std::uint64_t seed, std::int64_t reorders);
