@@ -57,6 +57,7 @@ private slots:
     void unusableLocationFailsQuietly_data();
     void unusableLocationFailsQuietly();
     void readOnlyHiveCanOnlyBeRead();
+    void storeOfVersion15OpensWhole();
 };
 
 void TestSqliteHive::storePath_data()
@@ -164,8 +165,8 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         if (damage == u"layout"_s) {
             sqlite3* db = nullptr;
             QCOMPARE(sqlite3_open(qPrintable(hiveFile(home)), &db), SQLITE_OK);
-            const int renamed = sqlite3_exec(db, "ALTER TABLE reg_values RENAME COLUMN folded TO lowered", nullptr,
-                                             nullptr, nullptr);
+            const int renamed =
+                sqlite3_exec(db, "ALTER TABLE reg_values RENAME COLUMN folded TO lowered", nullptr, nullptr, nullptr);
             sqlite3_close(db);
             QCOMPARE(renamed, SQLITE_OK);
         }
@@ -251,6 +252,25 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
     QVERIFY(store.flag(SettingsKeys::Sound));
     QVERIFY(!store.setFlag(SettingsKeys::Sound, true));
     QCOMPARE(store.saveNames({}), Settings::SaveResult::Unwritable);
+}
+
+// A store written by version 1.5 (flash, sound and the help message off, a folder, twelve
+// names) opens with every value in place.
+void TestSqliteHive::storeOfVersion15OpensWhole()
+{
+    TestHome home;
+    QVERIFY(QDir().mkpath(home.configHome() + u"/nimbrel"_s));
+    QVERIFY(QFile::copy(QFINDTESTDATA("data/store-1.5.sqlite"), hiveFile(home)));
+    Settings store = userSettings();
+    using namespace SettingsKeys;
+    QCOMPARE(QList<bool>({store.flag(FlashyColorThing), store.flag(ShakyWindowThing), store.flag(Sound),
+                          store.flag(SaveNames), store.flag(ShowHelpMessage)}),
+             QList<bool>({false, true, false, true, false}));
+    QCOMPARE(store.text(LastUsedFolder), u"/home/zoë/Listen/klasse 7b.txt"_s);
+    QCOMPARE(store.names(),
+             QStringList({u"Ann"_s, u"Bob"_s, u"Zoë"_s, u"Jürgen"_s, u"Åsa"_s, u"Łukasz"_s, u"Nguyễn Văn An"_s,
+                          u"Søren"_s, u"Chloé"_s, u"Dmitri Иванов"_s, u"Eve"_s, u"Fiona"_s}));
+    QVERIFY(store.takeDamagedCopy().isEmpty() && !store.newerVersion());
 }
 
 QTEST_GUILESS_MAIN(TestSqliteHive)
