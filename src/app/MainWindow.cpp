@@ -296,15 +296,15 @@ bool MainWindow::saveNamesNow()
 QString MainWindow::saveNames()
 {
     switch (m_settings.saveNames(nameList->names())) {
-    case Settings::SaveResult::Saved:
+    case StoreStatus::Ok:
         return {};
-    case Settings::SaveResult::Busy:
+    case StoreStatus::Busy:
         return MainWindowTexts::storeBusy();
-    case Settings::SaveResult::Unwritable:
+    case StoreStatus::ReadOnly:
         return MainWindowTexts::storeReadOnly();
-    case Settings::SaveResult::DiskFull:
+    case StoreStatus::DiskFull:
         return MainWindowTexts::diskFull();
-    case Settings::SaveResult::Failed:
+    case StoreStatus::Failed:
         break;
     }
     return MainWindowTexts::storeFailed();
