@@ -248,8 +248,8 @@ void MainWindow::load()
     if (m_storeIsNewer)
         m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
 
-    flashy = m_settings.flag(FlashyColorThing);
-    shaky = m_settings.flag(ShakyWindowThing);
+    flashy = m_settings.flag(Flash);
+    shaky = m_settings.flag(Shake);
     sound = m_settings.flag(Sound);
     rememberNames = m_settings.flag(SaveNames);
 

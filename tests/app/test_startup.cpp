@@ -97,7 +97,7 @@ void TestStartup::flagReading()
     QFETCH(bool, on);
     MainWindowFixture fx;
     Settings s = MainWindowFixture::store();
-    for (const Key* key : {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames})
+    for (const Key* key : {&Flash, &Shake, &Sound, &SaveNames})
         QVERIFY(s.setText(*key, stored));
     MainWindow& f = fx.open();
     QCOMPARE(f.flashy, on);

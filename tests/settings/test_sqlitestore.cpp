@@ -211,8 +211,8 @@ void TestSqliteStore::storeOfVersion15OpensWhole()
     QVERIFY(QFile::copy(QFINDTESTDATA("data/store-1.5.sqlite"), storeFile(home)));
     Settings store = userSettings();
     using namespace SettingsKeys;
-    QCOMPARE(QList<bool>({store.flag(FlashyColorThing), store.flag(ShakyWindowThing), store.flag(Sound),
-                          store.flag(SaveNames), store.flag(ShowHelpMessage)}),
+    QCOMPARE(QList<bool>({store.flag(Flash), store.flag(Shake), store.flag(Sound), store.flag(SaveNames),
+                          store.flag(ShowHelpMessage)}),
              QList<bool>({false, true, false, true, false}));
     QCOMPARE(store.text(LastUsedFolder), u"/home/zoë/Listen/klasse 7b.txt"_s);
     QCOMPARE(store.names(),
