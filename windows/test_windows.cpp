@@ -1,10 +1,10 @@
 // The Windows backends, run under Wine (or on Windows): the registry through the same case
-// table as the SQLite hive, what only the real registry shows (the ANSI bytes it stores),
+// table as the SQLite store, what only the real registry shows (the ANSI bytes it stores),
 // the shell launch and the sound call, and the golden draws with the seed from the system's
 // entropy. Prints "N passed, M failed"; exits 1 on a failure.
 
 #include "DrawGolden.h"
-#include "RegistryConformance.h"
+#include "StoreConformance.h"
 #include "draw/FreshSeed.h"
 #include "platform/windows/Win32ShellOpen.h"
 #include "platform/windows/Win32Sound.h"
@@ -39,27 +39,20 @@ void check(bool ok, const std::string& name, const std::string& why = std::strin
 // Each case gets its own key below this one; the whole tree goes at the end.
 const std::string kTestRoot = "Software\\Nimbrel Tests";
 
-void registryCases(RegistryApi& hive)
+void registryCases(SettingsStore& store)
 {
     int n = 0;
-    for (const RegistryConformance::Case& c : RegistryConformance::cases()) {
-        if (c.needsTransactions) {
-            std::printf("skip: registry: %s (the registry has no transactions here)\n", c.name);
-            continue;
-        }
+    for (const StoreConformance::Case& c : StoreConformance::cases()) {
         // Wine's registry enumerates values by name, not in the order written.
-        RegistryConformance::Context context{hive, kTestRoot + "\\Case" + std::to_string(n++), std::string(), false};
+        StoreConformance::Context context{store, kTestRoot + "\\Case" + std::to_string(n++), std::string(), false};
         check(c.run(context), std::string("registry: ") + c.name, context.why);
     }
 }
 
 // The registry holds text in the ANSI code page, not in UTF-8.
-void storesAnsiBytes(RegistryApi& hive)
+void storesAnsiBytes(SettingsStore& store)
 {
-    RegistryKey key(hive);
-    hive.createKey(kTestRoot + "\\Ansi", key.out());
-    const char utf8[] = "M\xc3\xbcller";
-    hive.setValue(key.get(), "Name0", RegistryApi::RegSz, reinterpret_cast<const std::uint8_t*>(utf8), sizeof utf8);
+    store.setValue(kTestRoot + "\\Ansi", "Name0", "M\xc3\xbcller");
 
     char raw[32] = {};
     DWORD length = sizeof raw;
@@ -140,7 +133,7 @@ void freshSeedsDiffer()
 
 void removeTestKeys()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot.c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Nimbrel Tests");
 }
 
 } // namespace
@@ -148,9 +141,9 @@ void removeTestKeys()
 int main()
 {
     removeTestKeys();
-    const std::shared_ptr<RegistryApi> hive = openUserStore(); // the registry, on Windows
-    registryCases(*hive);
-    storesAnsiBytes(*hive);
+    const std::shared_ptr<SettingsStore> store = openUserStore(); // the registry, on Windows
+    registryCases(*store);
+    storesAnsiBytes(*store);
     shellOpenReportsNoHandler();
     soundReturnsAtOnce();
     goldenDraws();

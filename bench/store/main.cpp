@@ -45,7 +45,7 @@ int main()
     std::vector<double> saves;
     for (int run = 0; run <= kSaves; ++run) {
         const auto start = Clock::now();
-        if (store.saveNames(names) != Settings::SaveResult::Saved)
+        if (store.saveNames(names) != StoreStatus::Ok)
             return 1;
         if (run > 0)
             saves.push_back(millisecondsSince(start));
@@ -58,7 +58,7 @@ int main()
     saves.clear();
     for (int run = 0; run < 2 * kSaves; ++run) { // ends with the list in order again
         const auto start = Clock::now();
-        if (store.saveNames(run % 2 == 0 ? drawn : names) != Settings::SaveResult::Saved)
+        if (store.saveNames(run % 2 == 0 ? drawn : names) != StoreStatus::Ok)
             return 1;
         saves.push_back(millisecondsSince(start));
     }

@@ -248,8 +248,8 @@ void MainWindow::load()
     if (m_storeIsNewer)
         m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
 
-    m_flashy = m_settings.flag(FlashyColorThing);
-    m_shaky = m_settings.flag(ShakyWindowThing);
+    m_flashy = m_settings.flag(Flash);
+    m_shaky = m_settings.flag(Shake);
     m_sound = m_settings.flag(Sound);
     m_rememberNames = m_settings.flag(SaveNames);
 
@@ -298,15 +298,15 @@ bool MainWindow::saveNamesNow()
 QString MainWindow::saveNames()
 {
     switch (m_settings.saveNames(m_nameList->names())) {
-    case Settings::SaveResult::Saved:
+    case StoreStatus::Ok:
         return {};
-    case Settings::SaveResult::Busy:
+    case StoreStatus::Busy:
         return MainWindowTexts::storeBusy();
-    case Settings::SaveResult::Unwritable:
+    case StoreStatus::ReadOnly:
         return MainWindowTexts::storeReadOnly();
-    case Settings::SaveResult::DiskFull:
+    case StoreStatus::DiskFull:
         return MainWindowTexts::diskFull();
-    case Settings::SaveResult::Failed:
+    case StoreStatus::Failed:
         break;
     }
     return MainWindowTexts::storeFailed();

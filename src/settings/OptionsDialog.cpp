@@ -75,17 +75,17 @@ OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& s
 void OptionsDialog::load()
 {
     using namespace SettingsKeys;
-    flashBox->setChecked(m_settings.flag(FlashyColorThing));
+    flashBox->setChecked(m_settings.flag(Flash));
     rememberBox->setChecked(m_settings.flag(SaveNames));
-    shakeBox->setChecked(m_settings.flag(ShakyWindowThing));
+    shakeBox->setChecked(m_settings.flag(Shake));
     soundBox->setChecked(m_settings.flag(Sound));
 }
 
 void OptionsDialog::save()
 {
     using namespace SettingsKeys;
-    m_settings.setFlag(FlashyColorThing, flashBox->isChecked());
-    m_settings.setFlag(ShakyWindowThing, shakeBox->isChecked());
+    m_settings.setFlag(Flash, flashBox->isChecked());
+    m_settings.setFlag(Shake, shakeBox->isChecked());
     m_settings.setFlag(Sound, soundBox->isChecked());
     m_settings.setFlag(SaveNames, rememberBox->isChecked());
 

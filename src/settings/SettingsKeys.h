@@ -24,10 +24,8 @@ struct Key
 inline const QString OptionsSection = QStringLiteral("Options");
 inline const QString NamesSection = QStringLiteral("Last Used Names");
 
-inline const Key FlashyColorThing{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"),
-                                  Form::Flag};
-inline const Key ShakyWindowThing{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"),
-                                  Form::Flag};
+inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag};
+inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag};
 inline const Key Sound{OptionsSection, QStringLiteral("Sound"), QStringLiteral("1"), Form::Flag};
 inline const Key SaveNames{OptionsSection, QStringLiteral("Save Names"), QStringLiteral("1"), Form::Flag};
 inline const Key ShowHelpMessage{OptionsSection, QStringLiteral("Show Help Message"), QStringLiteral("1"), Form::Flag};

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RegistryApi.h"
+#include "SettingsStore.h"
 
 #include <memory>
 
-// The current user's settings store: the registry on Windows, elsewhere the SQLite hive in
+// The current user's settings store: the registry on Windows, elsewhere the SQLite file in
 // the user's configuration folder. The build picks the definition for the platform.
-std::shared_ptr<RegistryApi> openUserStore();
+std::shared_ptr<SettingsStore> openUserStore();

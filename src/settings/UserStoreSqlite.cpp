@@ -1,8 +1,8 @@
-#include "SqliteHive.h"
+#include "SqliteStore.h"
 #include "UserStore.h"
 #include "platform/StoreLocation.h"
 
-std::shared_ptr<RegistryApi> openUserStore()
+std::shared_ptr<SettingsStore> openUserStore()
 {
-    return std::make_shared<SqliteHive>(userStorePath());
+    return std::make_shared<SqliteStore>(userStorePath());
 }

@@ -1,7 +1,7 @@
 #include "UserStore.h"
-#include "Win32Hive.h"
+#include "Win32Store.h"
 
-std::shared_ptr<RegistryApi> openUserStore()
+std::shared_ptr<SettingsStore> openUserStore()
 {
-    return std::make_shared<Win32Hive>();
+    return std::make_shared<Win32Store>();
 }

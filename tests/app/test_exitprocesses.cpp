@@ -131,8 +131,8 @@ int runCopy(const QStringList& args)
     const int count = args.value(2).toInt();
     const QStringList names = listOf(tag, count);
     for (int round = 0; round < rounds; ++round) {
-        const Settings::SaveResult saved = programStore().saveNames(names);
-        if (saved != Settings::SaveResult::Saved) {
+        const StoreStatus saved = programStore().saveNames(names);
+        if (saved != StoreStatus::Ok) {
             std::fprintf(stderr, "round %d: save failed (%d)\n", round, int(saved));
             return 2;
         }
@@ -252,7 +252,7 @@ void TestExitProcesses::killedSaveLeavesOneWholeList()
         // then take itself for the last user and remove the log from under this one.
         Settings store = programStore();
         store.setFlag(SaveNames, false); // a quick start
-        QCOMPARE(store.saveNames(listOf(QStringLiteral("A"), kFullList)), Settings::SaveResult::Saved);
+        QCOMPARE(store.saveNames(listOf(QStringLiteral("A"), kFullList)), StoreStatus::Ok);
     }
     const std::string path = userStorePath();
     QString current = QStringLiteral("A");

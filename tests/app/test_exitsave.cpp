@@ -7,7 +7,6 @@
 #include "app/ExitGuard.h"
 #include "app/MainWindowTexts.h"
 #include "platform/StoreLocation.h"
-#include "settings/RegistryApi.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,10 +24,10 @@ class ImpatientStore : public ForwardingStore
 public:
     std::uint32_t askedWaitMs = 0;
 
-    Result beginBatchWaiting(std::uint32_t maxWaitMs) override
+    StoreStatus replaceRows(std::string_view s, std::span<const Row> r, std::uint32_t maxWaitMs) override
     {
         askedWaitMs = maxWaitMs;
-        return m_real->beginBatchWaiting(200);
+        return m_real->replaceRows(s, r, 200);
     }
 };
 
@@ -246,7 +245,7 @@ void TestExitSave::namesBeyondTheLimitAreCounted()
     QStringList names;
     for (int i = 0; i < stored; ++i)
         names.append(QString::number(i));
-    QCOMPARE(MainWindowFixture::store().saveNames(names), Settings::SaveResult::Saved);
+    QCOMPARE(MainWindowFixture::store().saveNames(names), StoreStatus::Ok);
 
     MainWindow& f = fx.open();
     QCOMPARE(f.nameList()->count(), kMaxNames);

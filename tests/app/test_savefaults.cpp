@@ -21,16 +21,16 @@ const QByteArray kCalls = "open,write,fsync,fdatasync,ftruncate,unlink,close";
 const QStringList kOld = {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")};
 const QStringList kNew = {QStringLiteral("Dee"), QStringLiteral("Ed"), QStringLiteral("Flo"), QStringLiteral("Gus")};
 
-// The user's store, noting whether a commit failed.
+// The user's store, noting whether the save itself failed (its commit, mostly).
 class CommitWatch : public ForwardingStore
 {
 public:
     bool commitFailed = false;
-    Result commitBatch() override
+    StoreStatus replaceRows(std::string_view s, std::span<const Row> r, std::uint32_t ms) override
     {
-        const Result r = m_real->commitBatch();
-        commitFailed = commitFailed || r != Success;
-        return r;
+        const StoreStatus status = m_real->replaceRows(s, r, ms);
+        commitFailed = commitFailed || status != StoreStatus::Ok;
+        return status;
     }
 };
 

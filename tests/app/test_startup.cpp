@@ -2,9 +2,11 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainWindowTexts.h"
-#include "settings/RegistryApi.h"
+#include "platform/StoreLocation.h"
 
 #include <QTest>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <string>
@@ -14,48 +16,29 @@ using namespace SettingsKeys;
 
 namespace {
 
-// The disk fills up after a number of values (the first ones are written).
+// The disk fills up after a number of values; the store, all or nothing, then keeps none.
 class FailingStore : public ForwardingStore
 {
 public:
     explicit FailingStore(std::size_t writesLeft) : m_writesLeft(writesLeft) {}
-    Result replaceValues(std::string_view p, std::span<const Value> v) override
+    StoreStatus replaceRows(std::string_view s, std::span<const Row> r, std::uint32_t ms) override
     {
-        if (v.size() <= m_writesLeft)
-            return m_real->replaceValues(p, v);
-        const Result r = m_real->replaceValues(p, v.first(m_writesLeft));
-        return r == Success ? DiskFull : r;
+        return r.size() <= m_writesLeft ? m_real->replaceRows(s, r, ms) : StoreStatus::DiskFull;
     }
 
 private:
     std::size_t m_writesLeft;
 };
 
-// Enumerates a key's values sorted by name, as Wine's registry does.
+// Gives a section's rows sorted by name, as Wine's registry does.
 class SortedStore : public ForwardingStore
 {
 public:
-    Result enumValue(Handle k, std::uint32_t i, char* n, std::uint32_t* nl, std::uint32_t* t, std::uint8_t* d,
-                     std::uint32_t* dl) override
+    std::vector<Row> rows(std::string_view s) override
     {
-        std::vector<std::string> names;
-        char name[256];
-        std::uint32_t length = sizeof name;
-        for (std::uint32_t j = 0; m_real->enumValue(k, j, name, &length, nullptr, nullptr, nullptr) == Success; ++j) {
-            names.emplace_back(name, length);
-            length = sizeof name;
-        }
-        std::sort(names.begin(), names.end());
-        if (i >= names.size())
-            return NoMoreItems;
-        // Find the real index of the i-th name and hand that value out.
-        for (std::uint32_t j = 0;; ++j) {
-            length = sizeof name;
-            if (m_real->enumValue(k, j, name, &length, nullptr, nullptr, nullptr) != Success)
-                return Failure;
-            if (std::string(name, length) == names[i])
-                return m_real->enumValue(k, j, n, nl, t, d, dl);
-        }
+        std::vector<Row> rows = m_real->rows(s);
+        std::sort(rows.begin(), rows.end());
+        return rows;
     }
 };
 
@@ -114,7 +97,7 @@ void TestStartup::flagReading()
     QFETCH(bool, on);
     MainWindowFixture fx;
     Settings s = MainWindowFixture::store();
-    for (const Key* key : {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames})
+    for (const Key* key : {&Flash, &Shake, &Sound, &SaveNames})
         QVERIFY(s.setText(*key, stored));
     MainWindow& f = fx.open();
     QCOMPARE(f.flashy(), on);
@@ -180,10 +163,15 @@ void TestStartup::emptyListLeavesNoSection()
     MainWindow& g = fx.open();
     g.nameList()->clear();
     fx.close();
-    const std::shared_ptr<RegistryApi> store = openUserStore();
-    RegistryKey section(*store);
-    QCOMPARE(store->openKey("Software\\Quorvane\\Nimbrel\\Last Used Names", RegistryApi::KeyRead, section.out()),
-             RegistryApi::FileNotFound);
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(userStorePath().c_str(), &db), SQLITE_OK);
+    int sections = 0;
+    const int rc = sqlite3_exec(
+        db, "SELECT * FROM reg_keys WHERE name = CAST('Last Used Names' AS BLOB)",
+        [](void* n, int, char**, char**) { return ++*static_cast<int*>(n), 0; }, &sections, nullptr);
+    sqlite3_close(db);
+    QCOMPARE(rc, SQLITE_OK);
+    QCOMPARE(sections, 0);
 }
 
 void TestStartup::shorterListLeavesNoStaleNames()

@@ -1,7 +1,7 @@
-// The settings store meets whatever file is at its path: a damaged or hostile hive must be
-// read or moved aside, never crash the program. Each input is the whole hive file.
+// The settings store meets whatever file is at its path: a damaged or hostile store must be
+// read or moved aside, never crash the program. Each input is the whole store file.
 #include "settings/Settings.h"
-#include "settings/SqliteHive.h"
+#include "settings/SqliteStore.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     {
-        Settings store(std::make_shared<SqliteHive>(path.string()));
+        Settings store(std::make_shared<SqliteStore>(path.string()));
         // What start-up reads, then what the exit writes.
         store.takeDamagedCopy();
         store.flag(SettingsKeys::Sound);

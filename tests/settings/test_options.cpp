@@ -28,7 +28,7 @@ private slots:
 };
 
 namespace {
-const Key* const kFlags[] = {&FlashyColorThing, &ShakyWindowThing, &Sound, &SaveNames};
+const Key* const kFlags[] = {&Flash, &Shake, &Sound, &SaveNames};
 const QString kUnset = QStringLiteral("unset");
 } // namespace
 
@@ -118,8 +118,8 @@ void TestOptions::saveStoresAndApplies()
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const auto stored = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    QCOMPARE(MainWindowFixture::stored(FlashyColorThing), stored(flash));
-    QCOMPARE(MainWindowFixture::stored(ShakyWindowThing), stored(shake));
+    QCOMPARE(MainWindowFixture::stored(Flash), stored(flash));
+    QCOMPARE(MainWindowFixture::stored(Shake), stored(shake));
     QCOMPARE(MainWindowFixture::stored(Sound), stored(play));
     QCOMPARE(MainWindowFixture::stored(SaveNames), stored(remember));
     QCOMPARE(f.flashy(), flash);
@@ -241,7 +241,7 @@ void TestOptions::escapeOpensItAndEscapeCancels()
     QTest::keyClick(&f, Qt::Key_Escape);
     QCOMPARE(seen, QStringLiteral("Options"));
     QVERIFY(f.flashy());
-    QCOMPARE(MainWindowFixture::stored(FlashyColorThing), kUnset);
+    QCOMPARE(MainWindowFixture::stored(Flash), kUnset);
 }
 
 void TestOptions::enterPressesFocusedButton_data()
@@ -268,7 +268,7 @@ void TestOptions::enterPressesFocusedButton()
     target->setFocus();
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(dialog.result(), saved ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    QCOMPARE(MainWindowFixture::stored(FlashyColorThing), saved ? QStringLiteral("0") : kUnset);
+    QCOMPARE(MainWindowFixture::stored(Flash), saved ? QStringLiteral("0") : kUnset);
     QCOMPARE(f.flashy(), !saved);
 }
 

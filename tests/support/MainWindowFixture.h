@@ -55,8 +55,8 @@ struct MainWindowFixture
     PrinterDevice* printer = &recorder; // the window's printer; set before open()
     bool windowPlacesItself = true;     // false: as in a Wayland session; set before open()
     std::unique_ptr<MainWindow> form;
-    std::shared_ptr<RegistryApi> registry; // the main window's store; the user's when null
-    std::unique_ptr<Settings> settings;    // the window's settings over that store, made by open()
+    std::shared_ptr<SettingsStore> registry; // the main window's store; the user's when null
+    std::unique_ptr<Settings> settings;      // the window's settings over that store, made by open()
 
     MainWindow& open(const QString& appPath = QString())
     {

@@ -16,7 +16,7 @@ std::wstring toWide(unsigned codePage, std::string_view text)
     return wide;
 }
 
-std::string fromWide(unsigned codePage, const std::wstring& wide)
+std::string fromWide(unsigned codePage, std::wstring_view wide)
 {
     if (wide.empty())
         return {};
@@ -38,4 +38,14 @@ std::string utf8ToAnsi(std::string_view utf8)
 std::string ansiToUtf8(std::string_view ansi)
 {
     return fromWide(CP_UTF8, toWide(CP_ACP, ansi));
+}
+
+std::wstring utf8ToAnsiWide(std::string_view utf8)
+{
+    return toWide(CP_ACP, utf8ToAnsi(utf8));
+}
+
+std::string wideToUtf8(std::wstring_view wide)
+{
+    return fromWide(CP_UTF8, wide);
 }

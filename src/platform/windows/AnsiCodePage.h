@@ -10,3 +10,6 @@
 // character ('?'), as in any ANSI program; malformed UTF-8 becomes U+FFFD first.
 std::string utf8ToAnsi(std::string_view utf8);
 std::string ansiToUtf8(std::string_view ansi);
+// For the W calls: UTF-8 text as the ANSI code page holds it, in UTF-16; and UTF-16 text in UTF-8.
+std::wstring utf8ToAnsiWide(std::string_view utf8);
+std::string wideToUtf8(std::wstring_view wide);

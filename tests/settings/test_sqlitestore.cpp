@@ -1,8 +1,8 @@
-#include "RegistryConformance.h"
+#include "StoreConformance.h"
 #include "TestHome.h"
 #include "platform/StoreLocation.h"
 #include "settings/Settings.h"
-#include "settings/SqliteHive.h"
+#include "settings/SqliteStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,32 +16,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString hiveFile(const TestHome& home)
+QString storeFile(const TestHome& home)
 {
     return home.configHome() + u"/nimbrel/registry.sqlite"_s;
 }
 
-// Settings over a hive at the user's path.
+// Settings over a store at the user's path.
 Settings userSettings()
 {
-    return Settings(std::make_shared<SqliteHive>(userStorePath()));
-}
-
-QStringList enumNames(RegistryApi& api, RegistryApi::Handle key)
-{
-    QStringList names;
-    char name[64];
-    std::uint32_t nameLength = sizeof name;
-    for (std::uint32_t i = 0; api.enumValue(key, i, name, &nameLength, nullptr, nullptr, nullptr) == 0; ++i) {
-        names.append(QString::fromUtf8(name, nameLength));
-        nameLength = sizeof name;
-    }
-    return names;
+    return Settings(std::make_shared<SqliteStore>(userStorePath()));
 }
 
 } // namespace
 
-class TestSqliteHive : public QObject
+class TestSqliteStore : public QObject
 {
     Q_OBJECT
 
@@ -50,16 +38,15 @@ private slots:
     void storePath();
     void conformance_data();
     void conformance();
-    void enumerationFromZeroSeesNewValues();
-    void secondBatchIsRefused();
-    void corruptHiveIsKeptAside_data();
-    void corruptHiveIsKeptAside();
+    void corruptStoreIsKeptAside_data();
+    void corruptStoreIsKeptAside();
     void unusableLocationFailsQuietly_data();
     void unusableLocationFailsQuietly();
-    void readOnlyHiveCanOnlyBeRead();
+    void readOnlyStoreCanOnlyBeRead();
+    void storeOfVersion15OpensWhole();
 };
 
-void TestSqliteHive::storePath_data()
+void TestSqliteStore::storePath_data()
 {
     QTest::addColumn<bool>("xdgSet");
     QTest::addColumn<QString>("expectedBelowHome");
@@ -68,7 +55,7 @@ void TestSqliteHive::storePath_data()
     QTest::newRow("xdg empty") << false << "/.config/nimbrel/registry.sqlite";
 }
 
-void TestSqliteHive::storePath()
+void TestSqliteStore::storePath()
 {
     QFETCH(bool, xdgSet);
     QFETCH(QString, expectedBelowHome);
@@ -78,65 +65,27 @@ void TestSqliteHive::storePath()
     QCOMPARE(QString::fromStdString(userStorePath()), home.path() + expectedBelowHome);
 }
 
-// The cases every registry backend passes (the Windows one under Wine as well).
-void TestSqliteHive::conformance_data()
+// The cases every store passes (the Windows registry under Wine as well).
+void TestSqliteStore::conformance_data()
 {
     QTest::addColumn<int>("index");
 
-    const auto& cases = RegistryConformance::cases();
+    const auto& cases = StoreConformance::cases();
     for (int i = 0; i < int(cases.size()); ++i)
         QTest::newRow(cases[std::size_t(i)].name) << i;
 }
 
-void TestSqliteHive::conformance()
+void TestSqliteStore::conformance()
 {
     QFETCH(int, index);
 
     TestHome home;
-    SqliteHive hive(userStorePath());
-    RegistryConformance::Context context{hive, "Software\\Nimbrel Tests", {}};
-    QVERIFY2(RegistryConformance::cases()[std::size_t(index)].run(context), context.why.c_str());
+    SqliteStore store(userStorePath());
+    StoreConformance::Context context{store, "Software\\Nimbrel Tests", {}};
+    QVERIFY2(StoreConformance::cases()[std::size_t(index)].run(context), context.why.c_str());
 }
 
-void TestSqliteHive::enumerationFromZeroSeesNewValues()
-{
-    TestHome home;
-    SqliteHive hive(userStorePath());
-    RegistryKey reader(hive);
-    RegistryKey writer(hive);
-    QCOMPARE(hive.createKey("K", reader.out()), RegistryApi::Success);
-    QCOMPARE(hive.openKey("k", RegistryApi::KeyAllAccess, writer.out()), RegistryApi::Success);
-    const auto write = [&](const char* name) {
-        return hive.setValue(writer.get(), name, RegistryApi::RegSz, reinterpret_cast<const std::uint8_t*>(""), 1);
-    };
-    QCOMPARE(write("One"), RegistryApi::Success);
-    QCOMPARE(enumNames(hive, reader.get()), QStringList{"One"});
-
-    QCOMPARE(write("Two"), RegistryApi::Success);
-    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
-    QCOMPARE(write("ONE"), RegistryApi::Success); // rewritten: keeps its place and spelling
-    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"One", "Two"}));
-    QCOMPARE(hive.deleteValue(writer.get(), "ONE"), RegistryApi::Success);
-    QCOMPARE(enumNames(hive, reader.get()), QStringList{"Two"});
-    QCOMPARE(write("One"), RegistryApi::Success); // deleted and written again: a new value, last
-    QCOMPARE(enumNames(hive, reader.get()), (QStringList{"Two", "One"}));
-}
-
-void TestSqliteHive::secondBatchIsRefused()
-{
-    TestHome home;
-    SqliteHive hive(userStorePath());
-    const std::vector<RegistryApi::Value> values{{"Name0", RegistryApi::RegSz, std::string_view("x", 2)}};
-    QCOMPARE(hive.beginBatch(), RegistryApi::Success);
-    QVERIFY(hive.beginBatch() != RegistryApi::Success);
-    QCOMPARE(hive.replaceValues("List", values), RegistryApi::Success);
-    QCOMPARE(hive.rollbackBatch(), RegistryApi::Success); // the refused batch ended nothing
-    QVERIFY(hive.commitBatch() != RegistryApi::Success);
-    RegistryKey key(hive);
-    QCOMPARE(hive.openKey("List", RegistryApi::KeyRead, key.out()), RegistryApi::FileNotFound);
-}
-
-void TestSqliteHive::corruptHiveIsKeptAside_data()
+void TestSqliteStore::corruptStoreIsKeptAside_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QStringList>("files");
@@ -148,7 +97,7 @@ void TestSqliteHive::corruptHiveIsKeptAside_data()
     QTest::newRow("tables of another layout") << u"layout"_s << QStringList{""};
 }
 
-void TestSqliteHive::corruptHiveIsKeptAside()
+void TestSqliteStore::corruptStoreIsKeptAside()
 {
     QFETCH(QString, damage);
     QFETCH(QStringList, files);
@@ -160,16 +109,16 @@ void TestSqliteHive::corruptHiveIsKeptAside()
         noise.append(char(i * 37 + 11));
     QByteArray garbage = noise;
     if (damage != u"garbage"_s) {
-        QCOMPARE(userSettings().saveNames(QStringList(200, QString(100, u'x'))), Settings::SaveResult::Saved);
+        QCOMPARE(userSettings().saveNames(QStringList(200, QString(100, u'x'))), StoreStatus::Ok);
         if (damage == u"layout"_s) {
             sqlite3* db = nullptr;
-            QCOMPARE(sqlite3_open(qPrintable(hiveFile(home)), &db), SQLITE_OK);
-            const int renamed = sqlite3_exec(db, "ALTER TABLE reg_values RENAME COLUMN folded TO lowered", nullptr,
-                                             nullptr, nullptr);
+            QCOMPARE(sqlite3_open(qPrintable(storeFile(home)), &db), SQLITE_OK);
+            const int renamed =
+                sqlite3_exec(db, "ALTER TABLE reg_values RENAME COLUMN folded TO lowered", nullptr, nullptr, nullptr);
             sqlite3_close(db);
             QCOMPARE(renamed, SQLITE_OK);
         }
-        QFile file(hiveFile(home));
+        QFile file(storeFile(home));
         QVERIFY(file.open(QIODevice::ReadOnly));
         garbage = file.readAll();
         QVERIFY(garbage.size() > 4096 + noise.size());
@@ -178,7 +127,7 @@ void TestSqliteHive::corruptHiveIsKeptAside()
             garbage.replace(4096, noise.size(), noise);
     }
     for (const QString& suffix : files) {
-        QFile file(hiveFile(home) + suffix);
+        QFile file(storeFile(home) + suffix);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(garbage);
     }
@@ -201,15 +150,15 @@ void TestSqliteHive::corruptHiveIsKeptAside()
     }
 }
 
-void TestSqliteHive::unusableLocationFailsQuietly_data()
+void TestSqliteStore::unusableLocationFailsQuietly_data()
 {
     QTest::addColumn<bool>("configIsFile");
 
-    QTest::newRow("hive path is a folder") << false;
+    QTest::newRow("store path is a folder") << false;
     QTest::newRow("config home is a file") << true;
 }
 
-void TestSqliteHive::unusableLocationFailsQuietly()
+void TestSqliteStore::unusableLocationFailsQuietly()
 {
     QFETCH(bool, configIsFile);
 
@@ -218,31 +167,31 @@ void TestSqliteHive::unusableLocationFailsQuietly()
         QVERIFY(QDir(home.configHome()).removeRecursively());
         QVERIFY(QFile(home.configHome()).open(QIODevice::WriteOnly));
     } else {
-        QVERIFY(QDir().mkpath(hiveFile(home)));
+        QVERIFY(QDir().mkpath(storeFile(home)));
     }
 
     Settings store = userSettings();
-    QCOMPARE(store.saveNames({u"Ann"_s}), Settings::SaveResult::Failed);
+    QCOMPARE(store.saveNames({u"Ann"_s}), StoreStatus::Failed);
     QVERIFY(!store.setFlag(SettingsKeys::Sound, false));
     QVERIFY(store.flag(SettingsKeys::Sound));
     QVERIFY(store.names().isEmpty());
-    QCOMPARE(QFileInfo(hiveFile(home)).isDir(), !configIsFile);
+    QCOMPARE(QFileInfo(storeFile(home)).isDir(), !configIsFile);
 }
 
-void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
+void TestSqliteStore::readOnlyStoreCanOnlyBeRead()
 {
     if (geteuid() == 0)
         QSKIP("file permissions do not bind root");
     TestHome home;
     QVERIFY(userSettings().setFlag(SettingsKeys::Sound, false));
-    QCOMPARE(userSettings().saveNames({u"Ann"_s}), Settings::SaveResult::Saved);
+    QCOMPARE(userSettings().saveNames({u"Ann"_s}), StoreStatus::Ok);
     const QString dir = home.configHome() + u"/nimbrel"_s;
     const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
-    QVERIFY(QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::ReadUser));
+    QVERIFY(QFile::setPermissions(storeFile(home), QFile::ReadOwner | QFile::ReadUser));
     QVERIFY(QFile::setPermissions(dir, readOnly));
     const auto restore = qScopeGuard([&] {
         QFile::setPermissions(dir, readOnly | QFile::WriteOwner | QFile::WriteUser);
-        QFile::setPermissions(hiveFile(home), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(storeFile(home), QFile::ReadOwner | QFile::WriteOwner);
     });
 
     Settings store = userSettings();
@@ -250,8 +199,27 @@ void TestSqliteHive::readOnlyHiveCanOnlyBeRead()
     // Reading a value opens its key for writing, so the value reads as absent.
     QVERIFY(store.flag(SettingsKeys::Sound));
     QVERIFY(!store.setFlag(SettingsKeys::Sound, true));
-    QCOMPARE(store.saveNames({}), Settings::SaveResult::Unwritable);
+    QCOMPARE(store.saveNames({}), StoreStatus::ReadOnly);
 }
 
-QTEST_GUILESS_MAIN(TestSqliteHive)
-#include "test_sqlitehive.moc"
+// A store written by version 1.5 (flash, sound and the help message off, a folder, twelve
+// names) opens with every value in place.
+void TestSqliteStore::storeOfVersion15OpensWhole()
+{
+    TestHome home;
+    QVERIFY(QDir().mkpath(home.configHome() + u"/nimbrel"_s));
+    QVERIFY(QFile::copy(QFINDTESTDATA("data/store-1.5.sqlite"), storeFile(home)));
+    Settings store = userSettings();
+    using namespace SettingsKeys;
+    QCOMPARE(QList<bool>({store.flag(Flash), store.flag(Shake), store.flag(Sound), store.flag(SaveNames),
+                          store.flag(ShowHelpMessage)}),
+             QList<bool>({false, true, false, true, false}));
+    QCOMPARE(store.text(LastUsedFolder), u"/home/zoë/Listen/klasse 7b.txt"_s);
+    QCOMPARE(store.names(),
+             QStringList({u"Ann"_s, u"Bob"_s, u"Zoë"_s, u"Jürgen"_s, u"Åsa"_s, u"Łukasz"_s, u"Nguyễn Văn An"_s,
+                          u"Søren"_s, u"Chloé"_s, u"Dmitri Иванов"_s, u"Eve"_s, u"Fiona"_s}));
+    QVERIFY(store.takeDamagedCopy().isEmpty() && !store.newerVersion());
+}
+
+QTEST_GUILESS_MAIN(TestSqliteStore)
+#include "test_sqlitestore.moc"

@@ -1,4 +1,4 @@
-#include "HiveConnection.h"
+#include "SqliteConnection.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -40,7 +40,7 @@ DROP INDEX IF EXISTS reg_values_by_key;
 PRAGMA user_version = 2;
 )";
 
-constexpr std::array<const char*, HiveConnection::StatementCount> kStatements = {
+constexpr std::array<const char*, SqliteConnection::StatementCount> kStatements = {
     "SELECT id FROM reg_keys WHERE parent = ?1 AND folded = ?2",
     "INSERT INTO reg_keys(parent, name, folded) VALUES(?1, ?2, ?3) RETURNING id",
     "DELETE FROM reg_keys WHERE id = ?1 AND NOT EXISTS (SELECT 1 FROM reg_keys WHERE parent = ?1)",
@@ -48,14 +48,8 @@ constexpr std::array<const char*, HiveConnection::StatementCount> kStatements = 
     "SELECT type, data FROM reg_values WHERE key_id = ?1 AND folded = ?2",
     "INSERT INTO reg_values(key_id, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5) "
     "ON CONFLICT(key_id, folded) DO UPDATE SET type = excluded.type, data = excluded.data",
-    "DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2",
-    "SELECT ifnull(max(length(name)), 0), ifnull(max(length(data)), 0) FROM reg_values WHERE key_id = ?1",
     // Walking the table in ord order beats an index on (key_id, ord), whose upkeep made
     // every write of a value a third dearer; the values are nearly all one section's anyway.
-    "SELECT name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
-    "BEGIN IMMEDIATE",
-    "COMMIT",
-    "ROLLBACK",
     "SELECT ord, name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
     "UPDATE reg_values SET name = ?2, type = ?3, data = ?4 WHERE ord = ?1",
     "DELETE FROM reg_values WHERE key_id = ?1 AND ord >= ?2",
@@ -76,7 +70,7 @@ std::string timestamp()
     return text;
 }
 
-// Keeps a broken hive for inspection instead of deleting it; where it went, or empty.
+// Keeps a broken store for inspection instead of deleting it; where it went, or empty.
 std::string moveAside(const std::string& path)
 {
     std::string target = path + ".corrupt-" + timestamp();
@@ -112,34 +106,22 @@ std::string uriFor(const std::string& path)
 {
     std::string uri = "file:";
     for (char c : path) {
-        if (c == '%' || c == '?' || c == '#') {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-            uri += hex;
-        } else {
-            uri += c;
-        }
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
+        uri += c == '%' || c == '?' || c == '#' ? std::string(hex) : std::string(1, c);
     }
     return uri + "?immutable=1";
 }
 
 } // namespace
 
-RegistryApi::Result registryResult(int sqliteCode)
+StoreStatus storeStatus(int sqliteCode)
 {
-    switch (sqliteCode) {
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return RegistryApi::AccessDenied;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return RegistryApi::Busy;
-    case SQLITE_FULL:
-        return RegistryApi::DiskFull;
-    default:
-        return RegistryApi::Failure;
-    }
+    if (sqliteCode == SQLITE_READONLY || sqliteCode == SQLITE_PERM || sqliteCode == SQLITE_AUTH)
+        return StoreStatus::ReadOnly;
+    if (sqliteCode == SQLITE_BUSY || sqliteCode == SQLITE_LOCKED)
+        return StoreStatus::Busy;
+    return sqliteCode == SQLITE_FULL ? StoreStatus::DiskFull : StoreStatus::Failed;
 }
 
 int withDiskFull(sqlite3* db, int sqliteCode)
@@ -153,33 +135,29 @@ int withDiskFull(sqlite3* db, int sqliteCode)
 std::string foldedName(std::string_view name)
 {
     std::string out(name);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : out)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     return out;
 }
 
-std::unique_ptr<HiveConnection> HiveConnection::open(const std::string& path, Refusal* refusal)
+std::unique_ptr<SqliteConnection> SqliteConnection::open(const std::string& path, Refusal* refusal)
 {
     *refusal = Refusal();
-    std::unique_ptr<HiveConnection> connection(new HiveConnection);
-    if (!connection->openFile(path, refusal))
-        return nullptr;
-    return connection;
+    std::unique_ptr<SqliteConnection> connection(new SqliteConnection);
+    return connection->openFile(path, refusal) ? std::move(connection) : nullptr;
 }
 
-HiveConnection::~HiveConnection()
+SqliteConnection::~SqliteConnection()
 {
     close();
 }
 
-std::string HiveConnection::takeDamagedCopy()
+std::string SqliteConnection::takeDamagedCopy()
 {
     return std::exchange(m_damagedCopy, std::string());
 }
 
-bool HiveConnection::openFile(const std::string& path, Refusal* refusal)
+bool SqliteConnection::openFile(const std::string& path, Refusal* refusal)
 {
     std::error_code ec;
     fs::create_directories(fs::path(path).parent_path(), ec);
@@ -205,7 +183,7 @@ bool HiveConnection::openFile(const std::string& path, Refusal* refusal)
     return true;
 }
 
-void HiveConnection::close()
+void SqliteConnection::close()
 {
     for (auto& stmt : m_statements)
         stmt.reset();
@@ -216,10 +194,11 @@ void HiveConnection::close()
     }
 }
 
-int HiveConnection::openWritable(const std::string& path, Refusal* refusal)
+int SqliteConnection::openWritable(const std::string& path, Refusal* refusal)
 {
     close();
     sqlite3* raw = nullptr;
+    int version = -1;
     int rc =
         sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     m_db.reset(raw);
@@ -230,7 +209,8 @@ int HiveConnection::openWritable(const std::string& path, Refusal* refusal)
         // Before anything writes: a file of a newer layout is neither changed nor stamped
         // with ours.
         rc = firstRow("PRAGMA user_version", [&](sqlite3_stmt* row) {
-            refusal->newer = sqlite3_column_int(row, 0) > kSchemaVersion;
+            version = sqlite3_column_int(row, 0);
+            refusal->newer = version > kSchemaVersion;
             return refusal->newer ? SQLITE_READONLY : SQLITE_OK;
         });
     }
@@ -239,7 +219,7 @@ int HiveConnection::openWritable(const std::string& path, Refusal* refusal)
     if (rc == SQLITE_OK)
         rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = -16384");
     if (rc == SQLITE_OK)
-        rc = createSchema();
+        rc = createSchema(version);
     if (rc == SQLITE_OK)
         rc = quickCheck();
     if (rc == SQLITE_OK) {
@@ -256,11 +236,11 @@ int HiveConnection::openWritable(const std::string& path, Refusal* refusal)
     return rc;
 }
 
-// A hive we may only read: a read-only file or folder, or a newer version's file. A file we
+// A store we may only read: a read-only file or folder, or a newer version's file. A file we
 // may not write whose log holds nothing is read as it stands (immutable), which makes no
 // companion files; else SQLite needs the WAL index, and without write access to the folder
 // it cannot make one, so fall back to reading the file as it stands.
-bool HiveConnection::openReadOnly(const std::string& path)
+bool SqliteConnection::openReadOnly(const std::string& path)
 {
     std::error_code ec;
     const bool mayWrite = ::access(path.c_str(), W_OK) == 0;
@@ -278,7 +258,7 @@ bool HiveConnection::openReadOnly(const std::string& path)
     return openReadOnlyAs(uriFor(path));
 }
 
-bool HiveConnection::openReadOnlyAs(const std::string& name)
+bool SqliteConnection::openReadOnlyAs(const std::string& name)
 {
     close();
     sqlite3* raw = nullptr;
@@ -296,26 +276,21 @@ bool HiveConnection::openReadOnlyAs(const std::string& name)
     return false;
 }
 
-template <typename Read> int HiveConnection::firstRow(const char* sql, Read&& read)
+template <typename Read> int SqliteConnection::firstRow(const char* sql, Read&& read)
 {
     sqlite3_stmt* raw = nullptr;
     int rc = sqlite3_prepare_v2(m_db.get(), sql, -1, &raw, nullptr);
-    const std::unique_ptr<sqlite3_stmt, StmtFinalize> statement(raw);
+    const std::unique_ptr<sqlite3_stmt, Release> statement(raw);
     if (rc == SQLITE_OK)
         rc = sqlite3_step(raw);
     return rc == SQLITE_ROW ? read(raw) : rc;
 }
 
-int HiveConnection::createSchema()
+int SqliteConnection::createSchema(int version)
 {
-    int version = -1;
-    int rc = firstRow("PRAGMA user_version", [&](sqlite3_stmt* row) {
-        version = sqlite3_column_int(row, 0);
+    if (version == kSchemaVersion)
         return SQLITE_OK;
-    });
-    if (rc != SQLITE_OK || version == kSchemaVersion)
-        return rc;
-    rc = exec("BEGIN IMMEDIATE");
+    int rc = exec("BEGIN IMMEDIATE");
     if (rc == SQLITE_OK)
         rc = exec(kSchema);
     if (rc == SQLITE_OK)
@@ -325,7 +300,7 @@ int HiveConnection::createSchema()
     return rc;
 }
 
-int HiveConnection::quickCheck()
+int SqliteConnection::quickCheck()
 {
     return firstRow("PRAGMA quick_check(1)", [](sqlite3_stmt* row) {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, 0));
@@ -333,7 +308,7 @@ int HiveConnection::quickCheck()
     });
 }
 
-int HiveConnection::prepare()
+int SqliteConnection::prepare()
 {
     for (int i = 0; i < StatementCount; ++i) {
         sqlite3_stmt* raw = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RegistryApi.h"
+#include "SettingsStore.h"
 
 #include <sqlite3.h>
 
@@ -9,31 +9,17 @@
 #include <string>
 #include <string_view>
 
-// The open SQLite file behind the hive: opening it (its folder made as needed), keeping a
-// damaged file aside and starting afresh, creating or bringing up to date the schema, and
-// the prepared statements the registry calls run. A file that cannot be written, or that a
-// newer version of the program wrote, is opened to be read only. Use from one thread.
-class HiveConnection
+// The open SQLite file behind the store, its folder made as needed, and the statements the
+// store runs. A file that is not a database, is corrupt or holds tables of another layout is
+// moved aside as <file>.corrupt-YYYYMMDDTHHMMSS and a fresh one started; one that cannot be
+// written, or that a newer version wrote, is opened to be read only. Use from one thread.
+class SqliteConnection
 {
 public:
-    enum Statement {
-        FindKey,
-        InsertKey,
-        DeleteLeafKey,
-        HasSubKey,
-        FindValue,
-        UpsertValue,
-        DeleteValue,
-        ValueInfo,
-        ListValues,
-        Begin,
-        Commit,
-        Rollback,
-        ListRows,
-        ReuseValue,
-        TrimValues,
-        StatementCount
-    };
+    // clang-format off
+    enum Statement { FindKey, InsertKey, DeleteLeafKey, HasSubKey, FindValue, UpsertValue, ListRows, ReuseValue,
+                     TrimValues, StatementCount };
+    // clang-format on
     // The key every path starts from (HKEY_CURRENT_USER).
     static constexpr long long kRootId = 1;
     // How long a call waits for another process's write lock before giving up.
@@ -48,10 +34,10 @@ public:
 
     // Null when the file can be neither opened nor made; refusal says why it may not be
     // written (also when null).
-    static std::unique_ptr<HiveConnection> open(const std::string& path, Refusal* refusal);
-    ~HiveConnection();
-    HiveConnection(const HiveConnection&) = delete;
-    HiveConnection& operator=(const HiveConnection&) = delete;
+    static std::unique_ptr<SqliteConnection> open(const std::string& path, Refusal* refusal);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
 
     sqlite3* db() const { return m_db.get(); }
     bool writable() const { return m_writable; }
@@ -62,29 +48,26 @@ public:
     std::string takeDamagedCopy();
 
 private:
-    struct DbClose
+    struct Release
     {
         void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-    };
-    struct StmtFinalize
-    {
         void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
     };
 
-    HiveConnection() = default;
+    SqliteConnection() = default;
     bool openFile(const std::string& path, Refusal* refusal);
     void close();
     int openWritable(const std::string& path, Refusal* refusal);
     bool openReadOnly(const std::string& path);
     bool openReadOnlyAs(const std::string& name);
-    int createSchema();
+    int createSchema(int version);
     int quickCheck();
     int prepare();
     // Runs a one-row statement and hands its row to read; SQLITE_OK or the failure.
     template <typename Read> int firstRow(const char* sql, Read&& read);
 
-    std::unique_ptr<sqlite3, DbClose> m_db;
-    std::array<std::unique_ptr<sqlite3_stmt, StmtFinalize>, StatementCount> m_statements;
+    std::unique_ptr<sqlite3, Release> m_db;
+    std::array<std::unique_ptr<sqlite3_stmt, Release>, StatementCount> m_statements;
     bool m_writable = false;
     std::string m_damagedCopy;
     // A -shm this read-only connection made beside a file it may not write: left behind, it
@@ -101,7 +84,7 @@ std::string foldedName(std::string_view name);
 class Query
 {
 public:
-    Query(const HiveConnection& db, HiveConnection::Statement s) : m_stmt(db[s]) {}
+    Query(const SqliteConnection& db, SqliteConnection::Statement s) : m_stmt(db[s]) {}
     ~Query()
     {
         sqlite3_reset(m_stmt);
@@ -135,8 +118,8 @@ private:
     int m_index = 0;
 };
 
-// The registry's result for an SQLite result code that is a failure.
-RegistryApi::Result registryResult(int sqliteCode);
+// The store's status for an SQLite result code that is a failure.
+StoreStatus storeStatus(int sqliteCode);
 // sqliteCode, or SQLITE_FULL when the system call behind it found the disk full (SQLite
 // reports that as an I/O error in some places).
 int withDiskFull(sqlite3* db, int sqliteCode);

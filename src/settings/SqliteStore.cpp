@@ -1,0 +1,231 @@
+#include "SqliteStore.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The value type of a text, as the file has always recorded it next to the data.
+constexpr long long kText = 1;
+
+// A text as the file holds it: its UTF-8 bytes and a NUL.
+std::string withNul(std::string_view text)
+{
+    return std::string(text) + '\0';
+}
+
+// A text read back: less its last byte (the NUL); a text stored without even that is empty.
+std::string withoutNul(std::string_view data)
+{
+    return std::string(data.substr(0, data.empty() ? 0 : data.size() - 1));
+}
+
+// Runs work (SQLITE_OK or a failure) all or nothing, in a write transaction that waits for
+// another process's lock as long as the busy timeout says. SQLITE_OK, or why not: SQLITE_FULL
+// also where SQLite says only "I/O error".
+template <typename Work> int inTransaction(SqliteConnection& db, Work&& work)
+{
+    int rc = db.exec("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK)
+        return rc;
+    rc = work();
+    if (rc == SQLITE_OK)
+        rc = withDiskFull(db.db(), db.exec("COMMIT"));
+    if (rc != SQLITE_OK && db.inTransaction())
+        db.exec("ROLLBACK");
+    return rc;
+}
+
+} // namespace
+
+SqliteStore::SqliteStore(std::string path) : m_path(std::move(path)) {}
+
+SqliteStore::~SqliteStore() = default;
+
+SqliteConnection* SqliteStore::connection()
+{
+    if (!m_db)
+        m_db = SqliteConnection::open(m_path, &m_refusal);
+    return m_db.get();
+}
+
+SqliteConnection* SqliteStore::writer(StoreStatus* status)
+{
+    SqliteConnection* db = connection();
+    if (db && db->writable())
+        return db;
+    if (m_refusal.code == SQLITE_FULL)
+        *status = StoreStatus::DiskFull;
+    else
+        *status = db ? StoreStatus::ReadOnly : StoreStatus::Failed;
+    return nullptr;
+}
+
+int SqliteStore::resolve(std::string_view path, bool create, long long* id)
+{
+    long long current = SqliteConnection::kRootId;
+    for (std::size_t from = 0; !path.empty();) {
+        const std::size_t cut = path.find('\\', from);
+        const std::string_view part = path.substr(from, cut == std::string_view::npos ? cut : cut - from);
+        if (part.empty())
+            return SQLITE_MISUSE;
+        const std::string lower = foldedName(part);
+        int rc;
+        {
+            Query find(*m_db, SqliteConnection::FindKey);
+            rc = find.bind(current).bind(lower).step();
+            if (rc == SQLITE_ROW)
+                current = find.integer(0);
+        }
+        if (rc == SQLITE_DONE && create) {
+            Query insert(*m_db, SqliteConnection::InsertKey);
+            rc = insert.bind(current).bind(part).bind(lower).step();
+            if (rc == SQLITE_ROW)
+                current = insert.integer(0);
+        }
+        if (rc != SQLITE_ROW)
+            return rc;
+        if (cut == std::string_view::npos)
+            break;
+        from = cut + 1;
+    }
+    *id = current;
+    return SQLITE_ROW;
+}
+
+std::optional<std::string> SqliteStore::value(std::string_view section, std::string_view name)
+{
+    long long id = 0;
+    if (!connection() || resolve(section, false, &id) != SQLITE_ROW)
+        return std::nullopt;
+    Query query(*m_db, SqliteConnection::FindValue);
+    if (query.bind(id).bind(foldedName(name)).step() != SQLITE_ROW || query.bytes(1).empty())
+        return std::nullopt;
+    return withoutNul(query.bytes(1));
+}
+
+StoreStatus SqliteStore::setValue(std::string_view section, std::string_view name, std::string_view text)
+{
+    StoreStatus status = StoreStatus::Ok;
+    SqliteConnection* db = writer(&status);
+    if (!db)
+        return status;
+    const int rc = inTransaction(*db, [&] {
+        long long id = 0;
+        int rc = resolve(section, true, &id);
+        if (rc == SQLITE_ROW) {
+            Query upsert(*db, SqliteConnection::UpsertValue);
+            rc = upsert.bind(id).bind(name).bind(foldedName(name)).bind(kText).bind(withNul(text)).step();
+        }
+        return rc == SQLITE_DONE ? SQLITE_OK : rc;
+    });
+    return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
+}
+
+std::vector<SettingsStore::Row> SqliteStore::rows(std::string_view section)
+{
+    std::vector<Row> rows;
+    SqliteConnection* db = connection();
+    // One read transaction, so that a section another copy replaces meanwhile reads as the
+    // old rows or the new ones. In WAL mode it never waits for a writer.
+    if (!db || db->inTransaction() || db->exec("BEGIN") != SQLITE_OK)
+        return rows;
+    long long id = 0;
+    if (resolve(section, false, &id) == SQLITE_ROW) {
+        Query list(*db, SqliteConnection::ListRows);
+        list.bind(id);
+        while (list.step() == SQLITE_ROW) {
+            if (list.integer(2) == kText)
+                rows.emplace_back(list.bytes(1), withoutNul(list.bytes(3)));
+        }
+    }
+    db->exec("COMMIT");
+    return rows;
+}
+
+StoreStatus SqliteStore::replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs)
+{
+    StoreStatus status = StoreStatus::Ok;
+    SqliteConnection* db = writer(&status);
+    if (!db)
+        return status;
+    // In WAL mode only taking the write lock waits for other processes.
+    sqlite3_busy_timeout(db->db(), static_cast<int>(std::min<std::uint32_t>(maxWaitMs, INT32_MAX)));
+    const int rc = inTransaction(*db, [&] { return writeRows(section, rows); });
+    sqlite3_busy_timeout(db->db(), SqliteConnection::kBusyTimeoutMs);
+    return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
+}
+
+int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)
+{
+    long long id = 0;
+    int rc = resolve(section, !rows.empty(), &id);
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE && rows.empty() ? SQLITE_OK : rc; // nothing to delete
+    if ((rc = Query(*m_db, SqliteConnection::HasSubKey).bind(id).step()) != SQLITE_DONE)
+        return rc == SQLITE_ROW ? SQLITE_CONSTRAINT : rc;
+    if (rows.empty()) { // its values go with it (ON DELETE CASCADE)
+        rc = Query(*m_db, SqliteConnection::DeleteLeafKey).bind(id).step();
+        return rc == SQLITE_DONE ? SQLITE_OK : rc;
+    }
+    struct Old
+    {
+        long long ord, type;
+        std::string name, data;
+    };
+    std::vector<Old> old;
+    old.reserve(rows.size()); // the list saved last time is most often as long as this one
+    Query list(*m_db, SqliteConnection::ListRows);
+    for (list.bind(id); (rc = list.step()) == SQLITE_ROW;)
+        old.push_back({list.integer(0), list.integer(2), std::string(list.bytes(1)), std::string(list.bytes(3))});
+    if (rc != SQLITE_DONE)
+        return rc;
+    // A list saved over the one saved last time mostly has the same names in the same
+    // places: those rows stay where they are, rewritten only where the text changed. From
+    // the first name out of place on, the old rows go and the rest is added after them, so
+    // the order is the one given.
+    std::size_t i = 0;
+    for (; i < rows.size() && i < old.size(); ++i) {
+        const std::string& name = rows[i].first;
+        const std::string data = withNul(rows[i].second);
+        if (name == old[i].name && old[i].type == kText && data == old[i].data)
+            continue;
+        if (foldedName(name) != foldedName(old[i].name))
+            break;
+        if ((rc = Query(*m_db, SqliteConnection::ReuseValue)
+                      .bind(old[i].ord)
+                      .bind(name)
+                      .bind(kText)
+                      .bind(data)
+                      .step()) != SQLITE_DONE)
+            return rc;
+    }
+    if (i < old.size() &&
+        (rc = Query(*m_db, SqliteConnection::TrimValues).bind(id).bind(old[i].ord).step()) != SQLITE_DONE)
+        return rc;
+    for (; i < rows.size(); ++i) {
+        const std::string& name = rows[i].first;
+        Query insert(*m_db, SqliteConnection::UpsertValue);
+        if ((rc = insert.bind(id).bind(name).bind(foldedName(name)).bind(kText).bind(withNul(rows[i].second)).step()) !=
+            SQLITE_DONE)
+            return rc;
+    }
+    return SQLITE_OK;
+}
+
+std::string SqliteStore::takeDamagedCopy()
+{
+    SqliteConnection* db = connection();
+    return db ? db->takeDamagedCopy() : std::string();
+}
+
+bool SqliteStore::readOnly()
+{
+    return !connection() || !m_db->writable();
+}
+
+bool SqliteStore::newerVersion()
+{
+    connection();
+    return m_refusal.newer;
+}

@@ -1,0 +1,131 @@
+#include "Win32Store.h"
+
+#include "platform/windows/AnsiCodePage.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+namespace {
+
+bool isText(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// A value's data as text, less its last character (the NUL); other types' bytes pass as
+// they are, less their last byte.
+std::string textOf(DWORD type, const std::vector<BYTE>& data, DWORD size)
+{
+    if (!isText(type))
+        return std::string(reinterpret_cast<const char*>(data.data()), size > 0 ? size - 1 : 0);
+    const std::size_t chars = size / sizeof(wchar_t);
+    return wideToUtf8(std::wstring_view(reinterpret_cast<const wchar_t*>(data.data()), chars > 0 ? chars - 1 : 0));
+}
+
+StoreStatus status(LONG rc)
+{
+    if (rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED)
+        return rc == ERROR_SUCCESS ? StoreStatus::Ok : StoreStatus::ReadOnly;
+    if (rc == ERROR_BUSY)
+        return StoreStatus::Busy;
+    return rc == ERROR_DISK_FULL ? StoreStatus::DiskFull : StoreStatus::Failed;
+}
+
+// An open key that closes itself; null when it could not be opened, *rc saying why.
+using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, decltype([](HKEY key) { RegCloseKey(key); })>;
+
+Key openKey(std::string_view path, REGSAM access, LONG* rc)
+{
+    HKEY key = nullptr;
+    *rc = RegOpenKeyExW(HKEY_CURRENT_USER, utf8ToAnsiWide(path).c_str(), 0, access, &key);
+    return Key(*rc == ERROR_SUCCESS ? key : nullptr);
+}
+
+Key createKey(std::string_view path, LONG* rc)
+{
+    HKEY key = nullptr;
+    *rc = RegCreateKeyExW(HKEY_CURRENT_USER, utf8ToAnsiWide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    return Key(*rc == ERROR_SUCCESS ? key : nullptr);
+}
+
+LONG setText(HKEY key, std::string_view name, std::string_view text)
+{
+    const std::wstring data = utf8ToAnsiWide(text);
+    return RegSetValueExW(key, utf8ToAnsiWide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
+} // namespace
+
+std::optional<std::string> Win32Store::value(std::string_view section, std::string_view name)
+{
+    // Opened for writing, as the program always has: a section it may not write reads as
+    // having no values.
+    LONG rc = ERROR_SUCCESS;
+    const Key key = openKey(section, KEY_ALL_ACCESS, &rc);
+    if (!key)
+        return std::nullopt;
+    const std::wstring valueName = utf8ToAnsiWide(name);
+    const DWORD flags = RRF_RT_ANY | RRF_NOEXPAND;
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (RegGetValueW(key.get(), nullptr, valueName.c_str(), flags, &type, nullptr, &size) != ERROR_SUCCESS || size == 0)
+        return std::nullopt;
+    std::vector<BYTE> data(size);
+    if (RegGetValueW(key.get(), nullptr, valueName.c_str(), flags, &type, data.data(), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return textOf(type, data, size);
+}
+
+StoreStatus Win32Store::setValue(std::string_view section, std::string_view name, std::string_view text)
+{
+    LONG rc = ERROR_SUCCESS;
+    const Key key = createKey(section, &rc);
+    return status(key ? setText(key.get(), name, text) : rc);
+}
+
+std::vector<SettingsStore::Row> Win32Store::rows(std::string_view section)
+{
+    std::vector<Row> rows;
+    LONG rc = ERROR_SUCCESS;
+    const Key key = openKey(section, KEY_READ, &rc);
+    std::vector<wchar_t> name(16384); // the longest value name the registry allows, and its NUL
+    std::vector<BYTE> data(4096);
+    int grown = 0;
+    for (DWORD index = 0; key;) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = REG_NONE;
+        rc = RegEnumValueW(key.get(), index, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+        if (rc == ERROR_MORE_DATA && ++grown <= 8) { // size is now the data's: make room and read it again
+            data.resize(size + sizeof(wchar_t));
+            continue;
+        }
+        if (rc != ERROR_SUCCESS)
+            break;
+        if (type == REG_SZ)
+            rows.emplace_back(wideToUtf8(std::wstring_view(name.data(), nameLength)), textOf(type, data, size));
+        ++index;
+    }
+    return rows;
+}
+
+StoreStatus Win32Store::replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t)
+{
+    // RegDeleteKeyW, not the whole tree: like the SQLite store, a section with sections
+    // below it is refused (ERROR_ACCESS_DENIED).
+    const LONG deleted = RegDeleteKeyW(HKEY_CURRENT_USER, utf8ToAnsiWide(section).c_str());
+    if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND)
+        return status(deleted);
+    if (rows.empty())
+        return StoreStatus::Ok;
+    LONG rc = ERROR_SUCCESS;
+    const Key key = createKey(section, &rc);
+    for (std::size_t i = 0; key && i < rows.size() && rc == ERROR_SUCCESS; ++i)
+        rc = setText(key.get(), rows[i].first, rows[i].second);
+    return status(rc);
+}
