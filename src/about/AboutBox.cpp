@@ -84,7 +84,7 @@ AboutBox::AboutBox(QWidget* owner, UrlLauncher& launcher, Prompter& prompter)
     separator = new QFrame(frame);
     separator->setObjectName(QStringLiteral("separator"));
     separator->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    separator->setGeometry(twipsToPixels(2310), twipsToPixels(1080), twipsToPixels(4590 - 2310), 1);
+    placeInTwips(separator, {2310, 1080, 4590 - 2310, kTwipsPerPixel}); // a line one pixel high
 
     //: Quorvane is the maker's name; the maker's web address follows below this text.
     moreSoftwareLabel =

@@ -1,6 +1,7 @@
 #include "ListBox.h"
 
 #include "NameListModel.h"
+#include "ui/TextDirection.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -10,6 +11,8 @@
 
 // Gives every row the list's horizontal extent as its width, so the view's horizontal
 // scroll range follows the extent rather than the first item (rows are of uniform size).
+// Each name reads in its own direction: an Arabic or Hebrew name right to left (its closing
+// punctuation on its left) in a left-to-right list too, which a view does not do by itself.
 class ExtentDelegate : public QStyledItemDelegate
 {
 public:
@@ -19,6 +22,17 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         return {width, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // Every name starts on the list's side, whichever way it reads: the row is as wide as
+        // the widest name, and a name on the far side could be out of sight.
+        const Qt::LayoutDirection list = option->direction;
+        option->displayAlignment = QStyle::visualAlignment(list, option->displayAlignment);
+        option->direction = ownDirection(option->text, list);
     }
 };
 

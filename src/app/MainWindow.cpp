@@ -71,6 +71,9 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     resize(twipsToPixels(kDesignClientWidth), twipsToPixels(kDesignClientHeight));
+    // Laid out for that size now, not only when it is shown: right to left, the controls
+    // were placed from the right edge of the size the window had before.
+    layOut();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -94,6 +97,8 @@ void MainWindow::createControls()
     //: What a screen reader calls the column of buttons beside the list.
     m_buttonPanel->setAccessibleName(tr("Buttons"));
     m_buttonPanelBounds = {3390, 120, 1365, 3975};
+    // Sized before the buttons go in: right to left they are placed from its right edge.
+    placeInTwips(m_buttonPanel, m_buttonPanelBounds);
 
     m_shuffleTimer = new QTimer(this);
     m_shuffleTimer->setObjectName(QStringLiteral("shuffleTimer"));
@@ -179,7 +184,6 @@ void MainWindow::createControls()
     setAcceptDrops(true);
 
     placeInTwips(m_nameList, m_nameListBounds);
-    placeInTwips(m_buttonPanel, m_buttonPanelBounds);
     placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
     fitCaptions(this);
 }
@@ -360,7 +364,8 @@ void MainWindow::layOut()
 
 void MainWindow::shiftContents(int pixels)
 {
-    const int by = pixels - m_contentShift;
+    // Right to left, the contents move the mirrored way, as the whole form is mirrored.
+    const int by = (pixels - m_contentShift) * (isRightToLeft() ? -1 : 1);
     m_contentShift = pixels;
     for (QWidget* w : std::initializer_list<QWidget*>{m_nameList, m_buttonPanel, m_shuffleButton})
         w->move(w->x() + by, w->y());

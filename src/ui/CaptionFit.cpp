@@ -74,6 +74,7 @@ bool frameFits(const QGroupBox* group, const QFont& font)
 {
     QStyleOptionGroupBox option;
     option.initFrom(group);
+    option.direction = Qt::LeftToRight; // the room is the same on either side; measured from the left
     option.fontMetrics = QFontMetrics(font);
     option.text = group->title();
     option.lineWidth = 1;

@@ -1,5 +1,7 @@
 #include "DesignStyle.h"
 
+#include "TextDirection.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPainter>
@@ -88,13 +90,29 @@ QRect DesignStyle::subControlRect(ComplexControl control, const QStyleOptionComp
         // A space's width either side, where the line stops short of the caption.
         const int gap = group->fontMetrics.horizontalAdvance(QLatin1Char(' '));
         const int width = group->fontMetrics.size(Qt::TextShowMnemonic, group->text).width() + 2 * gap;
-        return QRect(r.left() + indent, r.top(), std::min(width, std::max(0, r.width() - 2 * indent)), textHeight);
+        const QRect label(r.left() + indent, r.top(), std::min(width, std::max(0, r.width() - 2 * indent)), textHeight);
+        return visualRect(group->direction, r, label);
     }
     case SC_GroupBoxContents:
         return r.adjusted(frameWidth, std::max(textHeight, frameWidth), -frameWidth, -frameWidth);
     default:
         return QProxyStyle::subControlRect(control, option, subControl, widget);
     }
+}
+
+void DesignStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                               const QString& text, QPalette::ColorRole textRole) const
+{
+    // A caption reads in its own direction wherever its control stands: an English caption
+    // in a right-to-left window keeps its closing period on the right. It stays on the side
+    // the control puts it, which the control's direction chose.
+    if (!(flags & (Qt::TextForceLeftToRight | Qt::TextForceRightToLeft))) {
+        const Qt::LayoutDirection around = painter->layoutDirection();
+        const Qt::Alignment side = visualAlignment(around, Qt::Alignment(flags) & Qt::AlignHorizontal_Mask);
+        flags = (flags & ~int(Qt::AlignHorizontal_Mask)) | int(side);
+        flags |= ownDirection(text, around) == Qt::RightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    }
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
 }
 
 void DesignStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

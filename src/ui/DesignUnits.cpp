@@ -37,8 +37,14 @@ void placeInTwips(QWidget* widget, const TwipsRect& twips)
 {
     const int left = twipsToPixels(twips.left);
     const int top = twipsToPixels(twips.top);
-    widget->setGeometry(left, top, twipsToPixels(twips.left + twips.width) - left,
-                        twipsToPixels(twips.top + twips.height) - top);
+    const int right = twipsToPixels(twips.left + twips.width);
+    const int bottom = twipsToPixels(twips.top + twips.height);
+    // Right to left, the form is its mirror image: the twips are measured from the parent's
+    // right edge. Mirrored in whole pixels, after rounding, so that every control keeps its
+    // size and the gaps between neighbours stay as they are left to right.
+    const QWidget* parent = widget->parentWidget();
+    const int x = widget->isRightToLeft() && parent ? parent->width() - right : left;
+    widget->setGeometry(x, top, right - left, bottom - top);
 }
 
 QFont designFont(qreal points, bool bold)
