@@ -1,5 +1,7 @@
 #include "app/Translation.h"
+#include "draw/MaxNames.h"
 #include "help/HelpFile.h"
+#include "ui/TextLocale.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,6 +11,8 @@
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -88,16 +92,27 @@ void TestTranslations::catalogue_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("uiLanguage"); // as the user's locale names it
     QTest::addColumn<QString>("qtCancel");   // Qt's own catalogue for the language: its Cancel
-    QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("de-AT") << QStringLiteral("Abbrechen");
-    QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("fr-CA") << QStringLiteral("Annuler");
-    QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral("es-MX") << QStringLiteral("Cancelar");
-    QTest::newRow("Italian") << QStringLiteral("it") << QStringLiteral("it-CH") << QStringLiteral("Annulla");
-    QTest::newRow("Brazilian") << QStringLiteral("pt_BR") << QStringLiteral("pt-BR") << QStringLiteral("Cancelar");
-    QTest::newRow("Dutch") << QStringLiteral("nl") << QStringLiteral("nl-BE") << QStringLiteral("Annuleren");
-    QTest::newRow("Polish") << QStringLiteral("pl") << QStringLiteral("pl-PL") << QStringLiteral("Anuluj");
-    QTest::newRow("Simplified Chinese") << QStringLiteral("zh_CN") << QStringLiteral("zh-CN") << QStringLiteral("取消");
-    QTest::newRow("Japanese") << QStringLiteral("ja") << QStringLiteral("ja-JP") << QStringLiteral("キャンセル");
-    QTest::newRow("Arabic") << QStringLiteral("ar") << QStringLiteral("ar-EG") << QStringLiteral("ألغِ");
+    QTest::addColumn<QString>("maxNames");   // 32767 as the language writes numbers in messages
+    QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("de-AT") << QStringLiteral("Abbrechen")
+                            << u"32.767"_s;
+    QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("fr-CA") << QStringLiteral("Annuler")
+                            << u"32\u202F767"_s;
+    QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral("es-MX") << QStringLiteral("Cancelar")
+                             << u"32.767"_s;
+    QTest::newRow("Italian") << QStringLiteral("it") << QStringLiteral("it-CH") << QStringLiteral("Annulla")
+                             << u"32.767"_s;
+    QTest::newRow("Brazilian") << QStringLiteral("pt_BR") << QStringLiteral("pt-BR") << QStringLiteral("Cancelar")
+                               << u"32.767"_s;
+    QTest::newRow("Dutch") << QStringLiteral("nl") << QStringLiteral("nl-BE") << QStringLiteral("Annuleren")
+                           << u"32.767"_s;
+    QTest::newRow("Polish") << QStringLiteral("pl") << QStringLiteral("pl-PL") << QStringLiteral("Anuluj")
+                            << u"32\u00A0767"_s;
+    QTest::newRow("Simplified Chinese") << QStringLiteral("zh_CN") << QStringLiteral("zh-CN") << QStringLiteral("取消")
+                                        << u"32,767"_s;
+    QTest::newRow("Japanese") << QStringLiteral("ja") << QStringLiteral("ja-JP") << QStringLiteral("キャンセル")
+                              << u"32,767"_s;
+    QTest::newRow("Arabic") << QStringLiteral("ar") << QStringLiteral("ar-EG") << QStringLiteral("ألغِ")
+                            << u"\u0663\u0662\u066C\u0667\u0666\u0667"_s;
 }
 
 void TestTranslations::catalogue()
@@ -105,6 +120,7 @@ void TestTranslations::catalogue()
     QFETCH(QString, language);
     QFETCH(QString, uiLanguage);
     QFETCH(QString, qtCancel);
+    QFETCH(QString, maxNames);
     const QString programDir = QStringLiteral(NIMBREL_PROGRAM_DIR);
 
     {
@@ -112,6 +128,7 @@ void TestTranslations::catalogue()
         const Translation translation(programDir, {uiLanguage, QStringLiteral("en-US")});
         QCOMPARE(translation.language(), language);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
+        QCOMPARE(textLocale().toString(kMaxNames), maxNames);
     }
 
     QTranslator catalogue;
