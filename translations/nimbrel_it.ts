@@ -79,84 +79,84 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere letto (%1)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, the most a draw record can be</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di %1 MB, il massimo per un registro di estrazione</translation>
     </message>
     <message>
         <source>it is written in %1, a draw record in UTF-8</source>
         <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è scritto in %1, mentre un registro di estrazione è in UTF-8</translation>
     </message>
     <message>
         <source>line %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 non è testo UTF-8</translation>
     </message>
     <message>
         <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua prima riga non è «Nimbrel draw record» seguito da una versione</translation>
     </message>
     <message>
         <source>it is of version %1 of the format; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>è nella versione %1 del formato; questo programma legge la versione %2</translation>
     </message>
     <message>
         <source>it ends early: it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>finisce prima del previsto: è stato troncato</translation>
     </message>
     <message>
         <source>line %1 has been edited or is not from a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 è stata modificata o non proviene da un registro di estrazione</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca il campo «%1»</translation>
     </message>
     <message>
         <source>it has more than %1 names, more than a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene più di %1 nomi, più di quanti ne possa contenere una lista</translation>
     </message>
     <message>
         <source>its list has %1 names, more than the record counts</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua lista ha %1 nomi, più di quanti ne conti il registro</translation>
     </message>
     <message>
         <source>its list is not the one the draw was made from (the fingerprint differs)</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua lista non è quella da cui è stata fatta l’estrazione (l’impronta è diversa)</translation>
     </message>
     <message>
         <source>its drawn order does not account for every name</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo ordine di estrazione non comprende tutti i nomi</translation>
     </message>
     <message>
         <source>nimbrel: --check-draw needs the file of a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>nimbrel: --check-draw richiede il file di un registro di estrazione</translation>
     </message>
     <message>
         <source>%1: not a draw record: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un registro di estrazione: %2.</translation>
     </message>
     <message>
         <source>%1: not a draw record: it records names set aside or brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un registro di estrazione: registra nomi messi da parte o ripresi.</translation>
     </message>
     <message>
         <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: l’estrazione corrisponde al suo registro (nomi: %2, riordinamenti: %3).</translation>
     </message>
     <message>
         <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: l’estrazione non corrisponde al suo registro: posizione %2: registrato «%3», l’estrazione dà «%4».</translation>
     </message>
     <message>
         <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifà l’estrazione di un registro di estrazione e dice se corrisponde; esce con 0 se corrisponde, 1 se non corrisponde, 2 se il file non è un registro di estrazione.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
 </context>
 <context>

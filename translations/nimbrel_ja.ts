@@ -79,84 +79,84 @@ The options and the remembered list are kept in %1.</source>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません (%1)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, the most a draw record can be</source>
-        <translation type="unfinished"></translation>
+        <translation>抽選記録の上限である %1 MB を超えています</translation>
     </message>
     <message>
         <source>it is written in %1, a draw record in UTF-8</source>
         <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 で書かれていますが、抽選記録は UTF-8 です</translation>
     </message>
     <message>
         <source>line %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目が UTF-8 テキストではありません</translation>
     </message>
     <message>
         <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行目が「Nimbrel draw record」とバージョン番号になっていません</translation>
     </message>
     <message>
         <source>it is of version %1 of the format; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>形式のバージョン %1 で書かれていますが、このプログラムが読むのはバージョン %2 です</translation>
     </message>
     <message>
         <source>it ends early: it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で終わっています: 切り詰められています</translation>
     </message>
     <message>
         <source>line %1 has been edited or is not from a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目は編集されているか、抽選記録のものではありません</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>フィールド「%1」がありません</translation>
     </message>
     <message>
         <source>it has more than %1 names, more than a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が %1 個を超えており、リストに入りきりません</translation>
     </message>
     <message>
         <source>its list has %1 names, more than the record counts</source>
-        <translation type="unfinished"></translation>
+        <translation>リストの名前が %1 個あり、記録された数より多くなっています</translation>
     </message>
     <message>
         <source>its list is not the one the draw was made from (the fingerprint differs)</source>
-        <translation type="unfinished"></translation>
+        <translation>リストが抽選に使われたものではありません (フィンガープリントが一致しません)</translation>
     </message>
     <message>
         <source>its drawn order does not account for every name</source>
-        <translation type="unfinished"></translation>
+        <translation>抽選された順序にすべての名前が含まれていません</translation>
     </message>
     <message>
         <source>nimbrel: --check-draw needs the file of a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>nimbrel: --check-draw には抽選記録のファイルが必要です</translation>
     </message>
     <message>
         <source>%1: not a draw record: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 抽選記録ではありません: %2。</translation>
     </message>
     <message>
         <source>%1: not a draw record: it records names set aside or brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 抽選記録ではありません: 取り置いた名前や戻した名前の記録です。</translation>
     </message>
     <message>
         <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 抽選は記録と一致しています (名前: %2、並べ替え: %3)。</translation>
     </message>
     <message>
         <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 抽選は記録と一致しません: %2 番目: 記録は「%3」、抽選し直すと「%4」です。</translation>
     </message>
     <message>
         <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
-        <translation type="unfinished"></translation>
+        <translation>抽選記録の抽選をやり直し、一致するかどうかを表示します。一致すれば 0、一致しなければ 1、ファイルが抽選記録でなければ 2 で終了します。</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>

@@ -79,84 +79,84 @@ De opties en de onthouden lijst staan in %1.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen (%1)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, the most a draw record can be</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan %1 MB, het maximum voor een trekkingsverslag</translation>
     </message>
     <message>
         <source>it is written in %1, a draw record in UTF-8</source>
         <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>het is geschreven in %1, een trekkingsverslag in UTF-8</translation>
     </message>
     <message>
         <source>line %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is geen UTF-8-tekst</translation>
     </message>
     <message>
         <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste regel is niet “Nimbrel draw record” met een versie</translation>
     </message>
     <message>
         <source>it is of version %1 of the format; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft versie %1 van het formaat; dit programma leest versie %2</translation>
     </message>
     <message>
         <source>it ends early: it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>het houdt te vroeg op: het is afgekapt</translation>
     </message>
     <message>
         <source>line %1 has been edited or is not from a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 is bewerkt of komt niet uit een trekkingsverslag</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>het veld “%1” ontbreekt</translation>
     </message>
     <message>
         <source>it has more than %1 names, more than a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat meer dan %1 namen, meer dan er in een lijst passen</translation>
     </message>
     <message>
         <source>its list has %1 names, more than the record counts</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst erin heeft %1 namen, meer dan het verslag telt</translation>
     </message>
     <message>
         <source>its list is not the one the draw was made from (the fingerprint differs)</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst erin is niet die waaruit getrokken is (de vingerafdruk verschilt)</translation>
     </message>
     <message>
         <source>its drawn order does not account for every name</source>
-        <translation type="unfinished"></translation>
+        <translation>de getrokken volgorde erin omvat niet elke naam</translation>
     </message>
     <message>
         <source>nimbrel: --check-draw needs the file of a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>nimbrel: --check-draw heeft het bestand van een trekkingsverslag nodig</translation>
     </message>
     <message>
         <source>%1: not a draw record: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen trekkingsverslag: %2.</translation>
     </message>
     <message>
         <source>%1: not a draw record: it records names set aside or brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen trekkingsverslag: het legt opzijgezette of teruggehaalde namen vast.</translation>
     </message>
     <message>
         <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de trekking komt overeen met het verslag (namen: %2, herschikkingen: %3).</translation>
     </message>
     <message>
         <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de trekking komt niet overeen met het verslag: plaats %2: vastgelegd “%3”, de trekking geeft “%4”.</translation>
     </message>
     <message>
         <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
-        <translation type="unfinished"></translation>
+        <translation>De trekking van een trekkingsverslag opnieuw uitvoeren en zeggen of die overeenkomt; afsluiten met 0 als dat zo is, 1 als dat niet zo is, 2 als het bestand geen trekkingsverslag is.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>bestand</translation>
     </message>
 </context>
 <context>

@@ -79,84 +79,84 @@ Opcje i zapamiętana lista są przechowywane w %1.</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie da się go odczytać (%1)</translation>
     </message>
     <message>
         <source>it is larger than %1 MB, the most a draw record can be</source>
-        <translation type="unfinished"></translation>
+        <translation>jest większy niż %1 MB, a tyle może mieć najwyżej protokół losowania</translation>
     </message>
     <message>
         <source>it is written in %1, a draw record in UTF-8</source>
         <extracomment>%1 is the name of a text encoding, such as UTF-16.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jest zapisany w kodowaniu %1, a protokół losowania — w UTF-8</translation>
     </message>
     <message>
         <source>line %1 is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 nie jest tekstem UTF-8</translation>
     </message>
     <message>
         <source>its first line is not &quot;Nimbrel draw record&quot; and a version</source>
-        <translation type="unfinished"></translation>
+        <translation>jego pierwszy wiersz to nie „Nimbrel draw record” z numerem wersji</translation>
     </message>
     <message>
         <source>it is of version %1 of the format; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ma wersję %1 formatu; ten program odczytuje wersję %2</translation>
     </message>
     <message>
         <source>it ends early: it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>kończy się przedwcześnie: został obcięty</translation>
     </message>
     <message>
         <source>line %1 has been edited or is not from a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 został zmieniony lub nie pochodzi z protokołu losowania</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak pola „%1”</translation>
     </message>
     <message>
         <source>it has more than %1 names, more than a list can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>zawiera ponad %1 nazwisk, więcej, niż mieści lista</translation>
     </message>
     <message>
         <source>its list has %1 names, more than the record counts</source>
-        <translation type="unfinished"></translation>
+        <translation>jego lista ma %1 nazwisk, więcej, niż podaje protokół</translation>
     </message>
     <message>
         <source>its list is not the one the draw was made from (the fingerprint differs)</source>
-        <translation type="unfinished"></translation>
+        <translation>jego lista nie jest tą, z której losowano (odcisk się nie zgadza)</translation>
     </message>
     <message>
         <source>its drawn order does not account for every name</source>
-        <translation type="unfinished"></translation>
+        <translation>zapisana w nim kolejność losowania nie obejmuje wszystkich nazwisk</translation>
     </message>
     <message>
         <source>nimbrel: --check-draw needs the file of a draw record</source>
-        <translation type="unfinished"></translation>
+        <translation>nimbrel: --check-draw wymaga pliku protokołu losowania</translation>
     </message>
     <message>
         <source>%1: not a draw record: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest protokół losowania: %2.</translation>
     </message>
     <message>
         <source>%1: not a draw record: it records names set aside or brought back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest protokół losowania: zawiera zapis nazwisk odłożonych lub przywróconych.</translation>
     </message>
     <message>
         <source>%1: the draw matches its record (names: %2, re-orders: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: losowanie zgadza się z protokołem (nazwiska: %2, zmiany kolejności: %3).</translation>
     </message>
     <message>
         <source>%1: the draw does not match its record: position %2: recorded &quot;%3&quot;, the draw gives &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: losowanie nie zgadza się z protokołem: pozycja %2: zapisano „%3”, losowanie daje „%4”.</translation>
     </message>
     <message>
         <source>Do the draw of a draw record again and say whether it matches; exit with 0 when it does, 1 when it does not, 2 when the file is not a draw record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponownie przeprowadza losowanie z protokołu losowania i informuje, czy wynik się zgadza; kończy działanie z kodem 0, jeśli tak, 1, jeśli nie, 2, jeśli plik nie jest protokołem losowania.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>plik</translation>
     </message>
 </context>
 <context>
