@@ -160,6 +160,14 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
     </message>
 </context>
 <context>
+    <name>DrawView</name>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
+        <translation>Danach: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 does not exist.
@@ -436,6 +444,52 @@ Die Einstellungsdatei ist:
             <numerusform>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurde weggelassen und wird nicht behalten.</numerusform>
             <numerusform>Die Einstellungsdatei enthält mehr Namen, als die Liste fasst. Die ersten %1 wurden geladen, %2 wurden weggelassen und werden nicht behalten.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Dadurch werden alle Namen der Liste gelöscht, dazu der %n beiseitegelegte Name. Möchten Sie fortfahren?</numerusform>
+            <numerusform>Dadurch werden alle Namen der Liste gelöscht, dazu die %n beiseitegelegten Namen. Möchten Sie fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Bring Back %n Set-Aside Names</source>
+        <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
+        <translation>
+            <numerusform>%n beiseitegelegten Namen zurückholen</numerusform>
+            <numerusform>%n beiseitegelegte Namen zurückholen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bring Back Set-Aside Names</source>
+        <extracomment>List menu, when no name is set aside (disabled).</extracomment>
+        <translation>Beiseitegelegte Namen zurückholen</translation>
+    </message>
+    <message>
+        <source>Show the Draw</source>
+        <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
+        <translation>Ziehung groß zeigen</translation>
+    </message>
+    <message>
+        <source>Show Each Draw Large</source>
+        <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
+        <translation>Jede Ziehung groß zeigen</translation>
+    </message>
+    <message>
+        <source>Set Aside the Drawn Name</source>
+        <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
+        <translation>Gezogenen Namen beiseitelegen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>List menu: takes back the last change to the list.</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>List menu: makes the change Undo took back again.</extracomment>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

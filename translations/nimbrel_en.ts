@@ -11,6 +11,22 @@
             <numerusform>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>This will erase all names in the list, and the %n set-aside name. Do you wish to continue?</numerusform>
+            <numerusform>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Bring Back %n Set-Aside Names</source>
+        <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
+        <translation>
+            <numerusform>Bring Back %n Set-Aside Name</numerusform>
+            <numerusform>Bring Back %n Set-Aside Names</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListFiles</name>

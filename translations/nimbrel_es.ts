@@ -160,6 +160,14 @@ Las opciones y la lista recordada se guardan en %1.</translation>
     </message>
 </context>
 <context>
+    <name>DrawView</name>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
+        <translation>Después: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 does not exist.
@@ -436,6 +444,52 @@ El archivo de configuración es:
             <numerusform>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitió %2, que no se conservará.</numerusform>
             <numerusform>El archivo de configuración contiene más nombres de los que caben en la lista. Se cargaron los primeros %1; se omitieron %2, que no se conservarán.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Se borrarán todos los nombres de la lista y también el %n nombre apartado. ¿Desea continuar?</numerusform>
+            <numerusform>Se borrarán todos los nombres de la lista y también los %n nombres apartados. ¿Desea continuar?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Bring Back %n Set-Aside Names</source>
+        <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
+        <translation>
+            <numerusform>Recuperar %n nombre apartado</numerusform>
+            <numerusform>Recuperar %n nombres apartados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bring Back Set-Aside Names</source>
+        <extracomment>List menu, when no name is set aside (disabled).</extracomment>
+        <translation>Recuperar los nombres apartados</translation>
+    </message>
+    <message>
+        <source>Show the Draw</source>
+        <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
+        <translation>Mostrar el sorteo</translation>
+    </message>
+    <message>
+        <source>Show Each Draw Large</source>
+        <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
+        <translation>Mostrar cada sorteo en grande</translation>
+    </message>
+    <message>
+        <source>Set Aside the Drawn Name</source>
+        <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
+        <translation>Apartar el nombre sacado</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>List menu: takes back the last change to the list.</extracomment>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>List menu: makes the change Undo took back again.</extracomment>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>

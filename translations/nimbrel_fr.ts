@@ -160,6 +160,14 @@ Les options et la liste gardée sont conservées dans %1.</translation>
     </message>
 </context>
 <context>
+    <name>DrawView</name>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
+        <translation>Ensuite&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 does not exist.
@@ -436,6 +444,52 @@ Le fichier de configuration est&#xa0;:
             <numerusform>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 a été laissé de côté et ne sera pas gardé.</numerusform>
             <numerusform>Le fichier de configuration contient plus de noms que la liste ne peut en contenir. Les %1 premiers ont été chargés&#xa0;; %2 ont été laissés de côté et ne seront pas gardés.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Tous les noms de la liste seront effacés, ainsi que le %n nom mis de côté. Voulez-vous continuer&#xa0;?</numerusform>
+            <numerusform>Tous les noms de la liste seront effacés, ainsi que les %n noms mis de côté. Voulez-vous continuer&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Bring Back %n Set-Aside Names</source>
+        <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
+        <translation>
+            <numerusform>Remettre le %n nom mis de côté</numerusform>
+            <numerusform>Remettre les %n noms mis de côté</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bring Back Set-Aside Names</source>
+        <extracomment>List menu, when no name is set aside (disabled).</extracomment>
+        <translation>Remettre les noms mis de côté</translation>
+    </message>
+    <message>
+        <source>Show the Draw</source>
+        <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
+        <translation>Afficher le tirage</translation>
+    </message>
+    <message>
+        <source>Show Each Draw Large</source>
+        <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
+        <translation>Afficher chaque tirage en grand</translation>
+    </message>
+    <message>
+        <source>Set Aside the Drawn Name</source>
+        <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
+        <translation>Mettre de côté le nom tiré</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>List menu: takes back the last change to the list.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>List menu: makes the change Undo took back again.</extracomment>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>

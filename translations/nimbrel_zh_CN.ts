@@ -160,6 +160,14 @@ The options and the remembered list are kept in %1.</source>
     </message>
 </context>
 <context>
+    <name>DrawView</name>
+    <message>
+        <source>Next: %1</source>
+        <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>%1 does not exist.
@@ -435,6 +443,50 @@ The settings file is:
         <translation>
             <numerusform>设置文件中的名字超过了名单的容量。已载入前 %1 个名字；有 %2 个名字被舍弃，将不会保留。</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Bring Back %n Set-Aside Names</source>
+        <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bring Back Set-Aside Names</source>
+        <extracomment>List menu, when no name is set aside (disabled).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the Draw</source>
+        <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Each Draw Large</source>
+        <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Aside the Drawn Name</source>
+        <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>List menu: takes back the last change to the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>List menu: makes the change Undo took back again.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,36 @@ void ListBox::clear()
     m_model->clear();
 }
 
+QStringList ListBox::names(int row, int count) const
+{
+    QStringList out;
+    out.reserve(count);
+    for (int r = row; r < row + count && r < this->count(); ++r)
+        out.append(m_model->text(r));
+    return out;
+}
+
+void ListBox::insert(int row, const QStringList& names)
+{
+    if (row >= count()) {
+        m_model->append(names);
+        return;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i)
+        m_model->insert(row + int(i), names[i]);
+}
+
+void ListBox::remove(int row, int count)
+{
+    m_model->remove(row, count);
+}
+
+void ListBox::replace(const QStringList& names)
+{
+    m_model->clear();
+    m_model->append(names);
+}
+
 int ListBox::rowHeight(int row) const
 {
     QStyleOptionViewItem option;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ListHistory.h"
 #include "draw/MaxNames.h"
 
 #include <QListView>
@@ -12,13 +13,13 @@ class ExtentDelegate;
 // A list box of names: ordered, unsorted, repeats and blanks allowed, single selection,
 // both scroll bars as needed. The horizontal scroll range is the list's horizontal extent,
 // which follows the widest name as names come and go.
-class ListBox : public QListView
+class ListBox : public QListView, public EditableList
 {
     Q_OBJECT
 public:
     explicit ListBox(const QFont& font, QWidget* parent = nullptr);
 
-    int count() const;
+    int count() const override;
     // The name at row, "" outside the list.
     QString nameAt(int row) const;
     // The whole list, top to bottom.
@@ -35,6 +36,12 @@ public:
     void clear();
     // Re-orders the names: the name at order[j] goes to position j. The selection is lost.
     void permute(const std::vector<int>& order);
+
+    // The edits an undo or redo makes.
+    QStringList names(int row, int count) const override;
+    void insert(int row, const QStringList& names) override;
+    void remove(int row, int count) override;
+    void replace(const QStringList& names) override;
 
     // The widest name plus a scroll bar's width, in pixels; 0 for an empty list.
     int horizontalExtent() const { return m_extent; }

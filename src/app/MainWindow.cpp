@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DrawView.h"
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "Translation.h"
@@ -80,7 +81,10 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    delete m_drawView;
+}
 
 void MainWindow::createControls()
 {
@@ -183,6 +187,8 @@ void MainWindow::createControls()
     // Files and text dropped anywhere on the window, the list included.
     setAcceptDrops(true);
 
+    createListMenu();
+
     placeInTwips(m_nameList, m_nameListBounds);
     placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
     fitCaptions(this);
@@ -265,7 +271,10 @@ void MainWindow::load()
             m_startNotices.append(
                 MainWindowTexts::namesLeftOut(leftOut).arg(numbers.toString(kMaxNames), numbers.toString(leftOut)));
         }
+        // A round drawn over several runs goes on with the names set aside before.
+        m_history->restoreSetAside(m_settings.setAsideNames());
     }
+    m_showEachDrawAction->setChecked(m_settings.flag(ShowDrawLarge));
 
     m_helpFile = helpFileFor(folder, m_services.language);
     loadHelpTopics();
@@ -301,7 +310,7 @@ bool MainWindow::saveNamesNow()
 
 QString MainWindow::saveNames()
 {
-    switch (m_settings.saveNames(m_nameList->names())) {
+    switch (m_settings.saveNames(m_nameList->names(), m_history->setAside())) {
     case StoreStatus::Ok:
         return {};
     case StoreStatus::Busy:
@@ -318,6 +327,8 @@ QString MainWindow::saveNames()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (m_drawView)
+        m_drawView->close();
     if (!m_unloaded) {
         m_unloaded = true;
         unload();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DrawView.h"
+#include "ListHistory.h"
 #include "MainLayout.h"
 #include "draw/DrawOrder.h"
 #include "settings/OptionsDialog.h"
@@ -7,6 +9,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -16,6 +19,8 @@ class ContextHelp;
 class ListBox;
 class PrinterDevice;
 class Prompter;
+class QAction;
+class QMenu;
 class QFrame;
 class QPushButton;
 class QTimer;
@@ -142,7 +147,27 @@ public:
     const ContextHelp* contextHelp() const { return m_contextHelp; }
     // Printing (MainWindowPrint.cpp).
     void printList();
+    // The draw shown large, the names set aside from the list, Undo and Redo
+    // (MainWindowRound.cpp), all reached from the list's context menu and their shortcuts.
+    QMenu* listMenu() const { return m_listMenu; }
+    // The list's first name over the whole screen that holds the window; nothing while
+    // shuffling or with an empty list.
+    void showDraw();
+    DrawView* drawView() const { return m_drawView; }
+    // Moves the list's first name to the set-aside names, so the next shuffle draws from the rest.
+    void setAsideDrawn();
+    // Puts the set-aside names back at the end of the list, in the order they were set aside.
+    void bringBack();
+    QStringList setAsideNames() const { return m_history->setAside(); }
+    void undo();
+    void redo();
+    const ListHistory& history() const { return *m_history; }
 
+signals:
+    // Names moved between the list and the set-aside ones, or the set-aside ones were erased.
+    void roundChanged(RoundChange change, const QStringList& names);
+
+public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -156,6 +181,10 @@ protected:
 
 private:
     void createControls();
+    // The list's context menu and its actions; one line here adds an action.
+    void createListMenu();
+    // Opens the list's menu at the current name, for the Menu key and Shift+F10.
+    void showListMenuFromKeyboard();
     // The colour the window and the button panel show when not flashing: the button face.
     QColor restColour() const;
     // Accepts a drag or drop, as a copy, when it would bring names in now.
@@ -204,4 +233,14 @@ private:
     QPushButton* m_importButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QTimer* m_shuffleTimer = nullptr; // one re-order every 10 ms while shuffling
+    ListHistory* m_history = nullptr; // every change to the list goes through it
+    QStringList m_beforeShuffle;      // the order a running shuffle started from
+    QMenu* m_listMenu = nullptr;
+    QAction* m_showDrawAction = nullptr;
+    QAction* m_showEachDrawAction = nullptr;
+    QAction* m_setAsideAction = nullptr;
+    QAction* m_bringBackAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QPointer<DrawView> m_drawView;
 };

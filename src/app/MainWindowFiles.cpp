@@ -25,21 +25,12 @@ QStringList localFiles(const QMimeData* mime)
     return paths;
 }
 
-// Puts the imported names in the list's place.
-std::function<void(const QStringList&)> replacing(ListBox* list)
-{
-    return [list](const QStringList& names) {
-        list->clear();
-        list->append(names);
-    };
-}
-
 } // namespace
 
 void MainWindow::importList()
 {
     NameListFiles files(*m_services.prompter, this, m_settings);
-    files.importList(m_nameList->count() > 0, replacing(m_nameList));
+    files.importList(m_nameList->count() > 0, [this](const QStringList& names) { m_history->replace(names, false); });
 }
 
 void MainWindow::dropNames(const QStringList& files, const QString& text)
@@ -52,7 +43,8 @@ void MainWindow::dropNames(const QStringList& files, const QString& text)
     if (!m_importButton->isEnabled())
         return;
     NameListFiles names(*m_services.prompter, this, m_settings);
-    names.importDropped(m_nameList->count() > 0, files, replacing(m_nameList));
+    names.importDropped(m_nameList->count() > 0, files,
+                        [this](const QStringList& names) { m_history->replace(names, false); });
 }
 
 void MainWindow::openFiles(const QStringList& files)

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 // The draw: Shuffle starts the 10 ms tick, Stop ends it; each tick re-orders the list
 // and plays the effects that are switched on.
@@ -40,9 +41,13 @@ void MainWindow::toggleShuffle()
     }
 
     if (!isShuffling()) {
+        // The order before the shuffle is what Undo brings back.
+        m_beforeShuffle = m_nameList->names();
         m_shuffleTimer->start();
     } else {
         m_shuffleTimer->stop();
+        if (m_nameList->names() != m_beforeShuffle)
+            m_history->reordered(std::exchange(m_beforeShuffle, {}));
         restoreRestColour();
         // The drawn order is read from the names' start, even if the list was scrolled
         // sideways after the last re-order.
@@ -54,6 +59,8 @@ void MainWindow::toggleShuffle()
         }
     }
     enableButtons();
+    if (!isShuffling() && m_showEachDrawAction->isChecked())
+        showDraw();
 }
 
 void MainWindow::shuffleTick()

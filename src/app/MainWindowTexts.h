@@ -28,6 +28,11 @@ inline QString pleaseConfirm()
     //: Title of the Yes/No question before a name is removed or the list is cleared.
     return QCoreApplication::translate("MainWindow", "Please Confirm");
 }
+inline QString listFull()
+{
+    //: %1 is the largest number of names (32,767), written as numbers are in the language.
+    return QCoreApplication::translate("MainWindow", "The list is full. It can hold at most %1 names.");
+}
 // The list could not be written at exit.
 inline QString notSaved()
 {

@@ -136,6 +136,39 @@ void NameListModel::remove(int row)
     endRemoveRows();
 }
 
+void NameListModel::remove(int row, int count)
+{
+    count = std::min(count, this->count() - row);
+    if (row < 0 || count <= 0)
+        return;
+    if (count == 1)
+        return remove(row);
+    beginRemoveRows({}, row, row + count - 1);
+    // The names that stay close up in their store; the rows follow them to their new places.
+    std::vector<int> moved(m_names.size(), 0);
+    for (int r = row; r < row + count; ++r)
+        moved[size_t(m_rows[size_t(r)])] = -1;
+    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
+    int kept = 0;
+    bool widestGone = false;
+    for (size_t i = 0; i < m_names.size(); ++i) {
+        if (moved[i] < 0) {
+            widestGone = widestGone || m_names[i].width == m_widest;
+            continue;
+        }
+        moved[i] = kept;
+        if (int(i) != kept)
+            m_names[size_t(kept)] = std::move(m_names[i]);
+        ++kept;
+    }
+    m_names.resize(size_t(kept));
+    for (int& index : m_rows)
+        index = moved[size_t(index)];
+    if (widestGone)
+        updateWidest();
+    endRemoveRows();
+}
+
 void NameListModel::clear()
 {
     beginResetModel();

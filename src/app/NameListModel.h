@@ -29,6 +29,8 @@ public:
     void insert(int row, const QString& text);
     void append(const QStringList& texts);
     void remove(int row);
+    // Removes count rows from row on, in one pass over the list however many go.
+    void remove(int row, int count);
     void clear();
 
     enum class Layout { Changed, Kept };

@@ -68,13 +68,26 @@ QStringList Settings::names()
     return storedNamesInOrder(rows(SettingsKeys::NamesSection));
 }
 
-StoreStatus Settings::saveNames(const QStringList& names)
+QStringList Settings::setAsideNames()
 {
-    std::vector<SettingsStore::Row> rows;
-    rows.reserve(std::size_t(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i)
-        rows.emplace_back("Name" + std::to_string(i), names[i].toStdString()); // as SettingsKeys::nameKey
-    return m_store->replaceRows(keyPath(SettingsKeys::NamesSection), rows, kSavePatienceMs);
+    return storedNamesInOrder(rows(SettingsKeys::SetAsideSection));
+}
+
+StoreStatus Settings::saveNames(const QStringList& names, const QStringList& setAside)
+{
+    auto numbered = [](const QStringList& texts) {
+        std::vector<SettingsStore::Row> rows;
+        rows.reserve(std::size_t(texts.size()));
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            rows.emplace_back("Name" + std::to_string(i), texts[i].toStdString()); // as SettingsKeys::nameKey
+        return rows;
+    };
+    const std::vector<SettingsStore::Row> listRows = numbered(names);
+    const std::vector<SettingsStore::Row> setAsideRows = numbered(setAside);
+    const std::string listPath = keyPath(SettingsKeys::NamesSection);
+    const std::string setAsidePath = keyPath(SettingsKeys::SetAsideSection);
+    const SettingsStore::SectionRows sections[] = {{listPath, listRows}, {setAsidePath, setAsideRows}};
+    return m_store->replaceSections(sections, kSavePatienceMs);
 }
 
 QList<Settings::Row> Settings::rows(const QString& section)

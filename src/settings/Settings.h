@@ -35,9 +35,12 @@ public:
 
     // The remembered names in list order; empty when there are none.
     QStringList names();
-    // Stores the list as Name0, Name1, ... all or nothing (waiting for another copy that holds
-    // the store), so it is the old list or this one, never a mix. An empty one leaves no section.
-    StoreStatus saveNames(const QStringList& names);
+    // The names set aside from the list, in the order they were set aside.
+    QStringList setAsideNames();
+    // Stores the list and the names set aside from it, each as Name0, Name1, ... in its own
+    // section, all or nothing (waiting for another copy that holds the store), so they are
+    // the old ones or these, never a mix. An empty one leaves no section.
+    StoreStatus saveNames(const QStringList& names, const QStringList& setAside = {});
 
     // Where the store lives, for messages: a file path, or the registry key.
     QString location() const;

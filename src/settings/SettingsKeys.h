@@ -23,12 +23,17 @@ struct Key
 
 inline const QString OptionsSection = QStringLiteral("Options");
 inline const QString NamesSection = QStringLiteral("Last Used Names");
+// The names set aside from the list in the round being drawn, Name0.. in the order they were
+// set aside; a section of its own, so a version that does not know it reads the rest as before.
+inline const QString SetAsideSection = QStringLiteral("Set-Aside Names");
 
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag};
 inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag};
 inline const Key Sound{OptionsSection, QStringLiteral("Sound"), QStringLiteral("1"), Form::Flag};
 inline const Key SaveNames{OptionsSection, QStringLiteral("Save Names"), QStringLiteral("1"), Form::Flag};
 inline const Key ShowHelpMessage{OptionsSection, QStringLiteral("Show Help Message"), QStringLiteral("1"), Form::Flag};
+// Whether the drawn name is shown over the whole screen after every Stop.
+inline const Key ShowDrawLarge{OptionsSection, QStringLiteral("Show Draw Large"), QStringLiteral("0"), Form::Flag};
 // Full path of the file last chosen for import or export.
 inline const Key LastUsedFolder{OptionsSection, QStringLiteral("Last Used Folder"), QString(), Form::Folder};
 

@@ -40,6 +40,25 @@ public:
     // registry, which has no transactions here, may stop part way.
     virtual StoreStatus replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs) = 0;
 
+    // One section's new rows, for replaceSections.
+    struct SectionRows
+    {
+        std::string_view section;
+        std::span<const Row> rows;
+    };
+    // Replaces several sections as replaceRows does each, in the order given. A store with
+    // transactions overrides it to do them all or none (the SQLite file: one transaction,
+    // one wait for the write lock); this one writes them one after the other and stops at
+    // the first failure, the registry's way.
+    virtual StoreStatus replaceSections(std::span<const SectionRows> sections, std::uint32_t maxWaitMs)
+    {
+        for (const SectionRows& s : sections) {
+            if (const StoreStatus status = replaceRows(s.section, s.rows, maxWaitMs); status != StoreStatus::Ok)
+                return status;
+        }
+        return StoreStatus::Ok;
+    }
+
     // The file the store lives in, to tell the user; empty when there is none.
     virtual std::string location() const { return {}; }
     // Where a damaged store found on opening was kept aside, once; empty otherwise.

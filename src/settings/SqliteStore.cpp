@@ -145,13 +145,24 @@ std::vector<SettingsStore::Row> SqliteStore::rows(std::string_view section)
 
 StoreStatus SqliteStore::replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs)
 {
+    const SectionRows one{section, rows};
+    return replaceSections({&one, 1}, maxWaitMs);
+}
+
+StoreStatus SqliteStore::replaceSections(std::span<const SectionRows> sections, std::uint32_t maxWaitMs)
+{
     StoreStatus status = StoreStatus::Ok;
     SqliteConnection* db = writer(&status);
     if (!db)
         return status;
     // In WAL mode only taking the write lock waits for other processes.
     sqlite3_busy_timeout(db->db(), static_cast<int>(std::min<std::uint32_t>(maxWaitMs, INT32_MAX)));
-    const int rc = inTransaction(*db, [&] { return writeRows(section, rows); });
+    const int rc = inTransaction(*db, [&] {
+        int rc = SQLITE_OK;
+        for (std::size_t i = 0; i < sections.size() && rc == SQLITE_OK; ++i)
+            rc = writeRows(sections[i].section, sections[i].rows);
+        return rc;
+    });
     sqlite3_busy_timeout(db->db(), SqliteConnection::kBusyTimeoutMs);
     return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
 }
