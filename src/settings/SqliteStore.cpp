@@ -278,8 +278,8 @@ bool SqliteStore::newerVersion()
 StoreStatus SqliteStore::writability()
 {
     StoreStatus status = StoreStatus::Ok;
-    const SqliteConnection* db = connection();
-    return db && db->writable() ? status : (writer(&status), status);
+    writer(&status);
+    return status;
 }
 
 std::string SqliteStore::fileInTheWay()
