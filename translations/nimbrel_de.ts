@@ -491,6 +491,44 @@ Die Einstellungsdatei ist:
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>another program holds the file %1, which cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
+        <translation>ein anderes Programm hält die Datei %1 geöffnet, die nicht beschrieben werden kann</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes?</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Ihre Namensliste konnte nicht gespeichert werden: %1.
+
+Die Einstellungsdatei ist:
+%2
+
+Möchten Sie die Namen in eine Datei exportieren, bevor Nimbrel schließt?</translation>
+    </message>
+    <message>
+        <source>Changes to the options and the list of names will not be kept: %1.
+
+The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Änderungen an den Optionen und an der Namensliste werden nicht gespeichert: %1.
+
+Die Einstellungsdatei ist:
+%2</translation>
+    </message>
+    <message>
+        <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
+%1</source>
+        <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
+        <translation>Die Einstellungsdatei wurde verschoben oder gelöscht, während Nimbrel lief. Eine neue mit den Optionen und der Namensliste wurde geschrieben, unter:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -521,6 +559,10 @@ Die Einstellungsdatei ist:
     <message>
         <source>It is larger than 64 MiB, far more than any list of names needs</source>
         <translation>Sie ist größer als 64 MiB, weit mehr, als eine Namensliste je braucht</translation>
+    </message>
+    <message>
+        <source>It is the program&apos;s settings file</source>
+        <translation>Das ist die Einstellungsdatei des Programms</translation>
     </message>
 </context>
 <context>

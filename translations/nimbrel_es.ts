@@ -491,6 +491,44 @@ El archivo de configuración es:
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>another program holds the file %1, which cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
+        <translation>otro programa mantiene abierto el archivo %1, en el que no se puede escribir</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes?</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>No se pudo guardar su lista de nombres: %1.
+
+El archivo de configuración es:
+%2
+
+¿Desea exportar los nombres a un archivo antes de que Nimbrel se cierre?</translation>
+    </message>
+    <message>
+        <source>Changes to the options and the list of names will not be kept: %1.
+
+The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Los cambios en las opciones y en la lista de nombres no se conservarán: %1.
+
+El archivo de configuración es:
+%2</translation>
+    </message>
+    <message>
+        <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
+%1</source>
+        <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
+        <translation>El archivo de configuración se movió o se eliminó mientras Nimbrel estaba en ejecución. Se escribió uno nuevo con las opciones y la lista de nombres en:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -521,6 +559,10 @@ El archivo de configuración es:
     <message>
         <source>It is larger than 64 MiB, far more than any list of names needs</source>
         <translation>Ocupa más de 64 MiB, mucho más de lo que necesita una lista de nombres</translation>
+    </message>
+    <message>
+        <source>It is the program&apos;s settings file</source>
+        <translation>Es el archivo de configuración del programa</translation>
     </message>
 </context>
 <context>

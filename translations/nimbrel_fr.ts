@@ -491,6 +491,44 @@ Le fichier de configuration est&#xa0;:
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>another program holds the file %1, which cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
+        <translation>un autre programme tient ouvert le fichier %1, qui ne peut pas être modifié</translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes?</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Votre liste de noms n’a pas pu être enregistrée&#xa0;: %1.
+
+Le fichier de configuration est&#xa0;:
+%2
+
+Voulez-vous exporter les noms dans un fichier avant que Nimbrel ne se ferme&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Changes to the options and the list of names will not be kept: %1.
+
+The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Les modifications des options et de la liste de noms ne seront pas conservées&#xa0;: %1.
+
+Le fichier de configuration est&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
+%1</source>
+        <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
+        <translation>Le fichier de configuration a été déplacé ou supprimé pendant que Nimbrel fonctionnait. Un nouveau fichier contenant les options et la liste de noms a été écrit ici&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -521,6 +559,10 @@ Le fichier de configuration est&#xa0;:
     <message>
         <source>It is larger than 64 MiB, far more than any list of names needs</source>
         <translation>Il dépasse 64 Mio, bien plus que ce qu’il faut pour une liste de noms</translation>
+    </message>
+    <message>
+        <source>It is the program&apos;s settings file</source>
+        <translation>C’est le fichier de configuration du programme</translation>
     </message>
 </context>
 <context>

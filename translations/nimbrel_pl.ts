@@ -494,6 +494,35 @@ Plik ustawień:
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>another program holds the file %1, which cannot be written</source>
+        <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes?</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes to the options and the list of names will not be kept: %1.
+
+The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
+%1</source>
+        <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -524,6 +553,10 @@ Plik ustawień:
     <message>
         <source>It is larger than 64 MiB, far more than any list of names needs</source>
         <translation>Ma ponad 64 MiB, znacznie więcej, niż potrzebuje jakakolwiek lista nazwisk</translation>
+    </message>
+    <message>
+        <source>It is the program&apos;s settings file</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -255,8 +255,13 @@ void MainWindow::load()
     if (!damagedCopy.isEmpty())
         m_startNotices.append(MainWindowTexts::storeDamaged().arg(damagedCopy));
     m_storeIsNewer = m_settings.newerVersion();
-    if (m_storeIsNewer)
+    if (m_storeIsNewer) {
         m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
+    } else if (const StoreStatus status = m_settings.writability(); status == StoreStatus::ReadOnly) {
+        // Said now, while the user can still choose to keep the names some other way.
+        m_storeIsReadOnly = true;
+        m_startNotices.append(MainWindowTexts::storeNotKept().arg(failureReason(status), m_settings.location()));
+    }
 
     m_flashy = m_settings.flag(Flash);
     m_shaky = m_settings.flag(Shake);
@@ -296,8 +301,27 @@ void MainWindow::unload()
         failure = saveNames();
         QGuiApplication::restoreOverrideCursor();
     }
+    if (failure.isEmpty()) {
+        if (m_settings.takeRecreated())
+            m_services.prompter->tell(MainWindowTexts::Caption,
+                                      MainWindowTexts::storeRecreated().arg(m_settings.location()),
+                                      Prompter::Icon::Information);
+        return;
+    }
     // A newer version's store is never written, as the user was told at start-up.
-    if (!failure.isEmpty() && !m_storeIsNewer)
+    if (m_storeIsNewer)
+        return;
+    // Names the store does not hold would be lost with the window: they can go to a file.
+    const QStringList names = m_nameList->names();
+    if (names != m_settings.names()) {
+        if (m_services.prompter->askYesNo(MainWindowTexts::oops(),
+                                          MainWindowTexts::exportInstead().arg(failure, m_settings.location()),
+                                          Prompter::Icon::Warning) == Prompter::Answer::Yes)
+            exportList();
+        return;
+    }
+    // The store holds this list: only a failure the user has not heard of is worth a word.
+    if (!m_storeIsReadOnly)
         m_services.prompter->tell(MainWindowTexts::oops(),
                                   MainWindowTexts::notSaved().arg(failure, m_settings.location()),
                                   Prompter::Icon::Warning);
@@ -310,12 +334,19 @@ bool MainWindow::saveNamesNow()
 
 QString MainWindow::saveNames()
 {
-    switch (m_settings.saveNames(m_nameList->names(), m_history->setAside())) {
+    return failureReason(m_settings.saveNames(m_nameList->names(), m_history->setAside()));
+}
+
+QString MainWindow::failureReason(StoreStatus status)
+{
+    switch (status) {
     case StoreStatus::Ok:
         return {};
     case StoreStatus::Busy:
         return MainWindowTexts::storeBusy();
     case StoreStatus::ReadOnly:
+        if (const QString file = m_settings.fileInTheWay(); !file.isEmpty())
+            return MainWindowTexts::storeInTheWay().arg(file);
         return MainWindowTexts::storeReadOnly();
     case StoreStatus::DiskFull:
         return MainWindowTexts::diskFull();

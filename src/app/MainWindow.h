@@ -192,6 +192,8 @@ private:
     void shiftContents(int pixels);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
+    // Why a write to the store failed, as the messages complete their sentence.
+    QString failureReason(StoreStatus status);
 
     MainWindowServices m_services;
     Settings& m_settings;
@@ -209,8 +211,9 @@ private:
     std::optional<QColor> m_flashColour;
     bool m_soundErrorOpen = false;
     bool m_unloaded = false;
-    bool m_storeIsNewer = false; // the user was told at start-up that nothing will be kept
-    QStringList m_startNotices;  // what start-up has to tell the user once the window is up
+    bool m_storeIsNewer = false;    // the user was told at start-up that nothing will be kept
+    bool m_storeIsReadOnly = false; // likewise, for a store that cannot be written
+    QStringList m_startNotices;     // what start-up has to tell the user once the window is up
     // Where the shake last put the window, and the places it moved from and to, in pixels.
     std::optional<float> m_leftTwips;
     std::array<int, 2> m_askedLeft{};

@@ -60,6 +60,34 @@ inline QString storeFailed()
     //: Completes "Your list of names could not be saved: %1."
     return QCoreApplication::translate("MainWindow", "the settings file could not be opened or written");
 }
+inline QString storeInTheWay()
+{
+    //: Completes "Your list of names could not be saved: %1." %1 is the path of a file beside the settings file.
+    return QCoreApplication::translate("MainWindow", "another program holds the file %1, which cannot be written");
+}
+// The exit save failed and the list is not the one stored: the names can go to a file instead.
+inline QString exportInstead()
+{
+    //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path.
+    return QCoreApplication::translate("MainWindow", "Your list of names could not be saved: %1.\n\n"
+                                                     "The settings file is:\n%2\n\n"
+                                                     "Do you want to export the names to a file before Nimbrel "
+                                                     "closes?");
+}
+// Start-up found a store that can only be read.
+inline QString storeNotKept()
+{
+    //: %1 is one of the reasons "the settings file or its folder cannot be written", ...; %2 the settings file's path.
+    return QCoreApplication::translate("MainWindow", "Changes to the options and the list of names will not be "
+                                                     "kept: %1.\n\nThe settings file is:\n%2");
+}
+inline QString storeRecreated()
+{
+    //: Told at exit; %1 is the settings file's path.
+    return QCoreApplication::translate("MainWindow", "The settings file had been moved or deleted while Nimbrel "
+                                                     "was running. A new one was written with the options and the "
+                                                     "list of names, at:\n%1");
+}
 inline QString storeDamaged()
 {
     //: %1 is the path the damaged settings file was kept under.

@@ -7,6 +7,7 @@
 #include "Translation.h"
 #include "draw/SeededRandomSource.h"
 #include "platform/PlatformServices.h"
+#include "platform/ReducedMotion.h"
 #include "print/QtPrinterDevice.h"
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[])
     {
         // The one settings object of the run, for the main window and the dialogs it opens.
         Settings settings(openUserStore(), QApplication::applicationDirPath());
+        settings.setReducedMotion(desktopPrefersReducedMotion());
         services.settings = &settings;
         MainWindow form(services);
         prompter.setOwner(&form);

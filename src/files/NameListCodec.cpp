@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iconv.h>
 #include <memory>
 #include <optional>
@@ -212,7 +213,34 @@ QByteArray encode(const QStringList& names)
     return text.toUtf8();
 }
 
-Decoded readFile(const QString& path)
+bool isSettingsFile(const QString& path, const QString& storePath)
+{
+    if (storePath.isEmpty())
+        return false;
+    namespace fs = std::filesystem;
+    const fs::path target(QFile::encodeName(path).toStdString());
+    std::error_code ec;
+    const bool targetThere = fs::exists(target, ec);
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const fs::path file(QFile::encodeName(storePath + QLatin1String(suffix)).toStdString());
+        // The same file under another name (a link, another spelling of the folder) is still it.
+        if (targetThere && fs::exists(file, ec)) {
+            if (fs::equivalent(target, file, ec))
+                return true;
+            continue;
+        }
+        // Not there (yet): the same place once links and dots are resolved.
+        const fs::path a = fs::weakly_canonical(target, ec);
+        if (ec)
+            continue;
+        const fs::path b = fs::weakly_canonical(file, ec);
+        if (!ec && a == b)
+            return true;
+    }
+    return false;
+}
+
+Decoded readFile(const QString& path, const QString& storePath)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -220,6 +248,9 @@ Decoded readFile(const QString& path)
     // A device or a pipe could block or never end.
     if (info.exists() && !info.isFile())
         return failure(QCoreApplication::translate("NameListCodec", "It is not an ordinary file"));
+    // Closing a file SQLite has open drops every lock this process holds on it.
+    if (isSettingsFile(path, storePath))
+        return failure(settingsFile());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(file.errorString());
@@ -236,7 +267,7 @@ Decoded readFile(const QString& path)
     return decode(bytes);
 }
 
-Written writeFile(const QString& path, const QStringList& names)
+Written writeFile(const QString& path, const QStringList& names, const QString& storePath)
 {
     Written result;
     const QFileInfo info(path);
@@ -247,6 +278,11 @@ Written writeFile(const QString& path, const QStringList& names)
     // Replacing a pipe or a device with a file would break what uses it.
     if (info.exists() && !info.isFile()) {
         result.error = QCoreApplication::translate("NameListCodec", "It is not an ordinary file");
+        return result;
+    }
+    // A list in its place would destroy the options and the remembered names.
+    if (isSettingsFile(path, storePath)) {
+        result.error = settingsFile();
         return result;
     }
     QSaveFile file(path);

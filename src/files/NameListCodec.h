@@ -22,6 +22,12 @@ inline QString isFolder()
     return QCoreApplication::translate("NameListCodec", "It is a folder, not a file");
 }
 
+// Why the program's own settings file is neither read nor written as a list.
+inline QString settingsFile()
+{
+    return QCoreApplication::translate("NameListCodec", "It is the program's settings file");
+}
+
 struct Decoded
 {
     QStringList names;     // in file order, at most kMaxNames (or the room asked for)
@@ -51,8 +57,13 @@ std::optional<QString> decodeLine(QByteArrayView line);
 // Every name in order, each followed by CR LF CR LF, as UTF-8 without a byte-order mark.
 QByteArray encode(const QStringList& names);
 
-// Reads the whole file at path and decodes it; error says why when it cannot.
-Decoded readFile(const QString& path);
+// True when path is the settings file at storePath or one of its companions (-wal, -shm,
+// -journal), by what the paths lead to rather than how they are spelt.
+bool isSettingsFile(const QString& path, const QString& storePath);
+
+// Reads the whole file at path and decodes it; error says why when it cannot. The settings
+// file at storePath is refused: reading it would drop the program's locks on it.
+Decoded readFile(const QString& path, const QString& storePath = QString());
 
 struct Written
 {
@@ -65,7 +76,7 @@ struct Written
 // once it is whole and on the disk, and on failure whatever was at path is left as it was.
 // Only a writable file in a folder that cannot be written is written over in place, and
 // only then can a failure leave it part written. A path that is not an ordinary file (a
-// pipe, a device, a folder) is refused.
-Written writeFile(const QString& path, const QStringList& names);
+// pipe, a device, a folder) is refused, and so is the settings file at storePath.
+Written writeFile(const QString& path, const QStringList& names, const QString& storePath = QString());
 
 } // namespace NameListCodec

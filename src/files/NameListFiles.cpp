@@ -95,7 +95,7 @@ void NameListFiles::importPath(const QString& path, const std::function<void(con
     rememberFile(path);
 
     // The whole file is read and decoded before the list is touched.
-    const NameListCodec::Decoded file = NameListCodec::readFile(path);
+    const NameListCodec::Decoded file = NameListCodec::readFile(path, m_settings.storeFile());
     if (!file.ok()) {
         oops(notImported(path, file.error));
         return;
@@ -144,7 +144,7 @@ void NameListFiles::exportList(const QStringList& names)
     rememberFile(path);
     const QFileInfo before(path);
     const bool fileThere = before.exists() && !before.isDir();
-    const NameListCodec::Written written = NameListCodec::writeFile(path, names);
+    const NameListCodec::Written written = NameListCodec::writeFile(path, names, m_settings.storeFile());
     if (written.ok())
         return;
     QString outcome;

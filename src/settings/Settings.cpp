@@ -39,9 +39,16 @@ std::string Settings::keyPath(const QString& section)
     return path.toStdString();
 }
 
+QString Settings::defaultOf(const SettingsKeys::Key& key) const
+{
+    if (key.form == SettingsKeys::Form::Folder)
+        return m_programFolder;
+    return key.motion && m_reducedMotion ? QStringLiteral("0") : key.defaultValue;
+}
+
 bool Settings::flag(const SettingsKeys::Key& key)
 {
-    return flagIsOn(text(key), key.defaultValue);
+    return flagIsOn(text(key), defaultOf(key));
 }
 
 bool Settings::setFlag(const SettingsKeys::Key& key, bool on)
@@ -51,7 +58,7 @@ bool Settings::setFlag(const SettingsKeys::Key& key, bool on)
 
 QString Settings::text(const SettingsKeys::Key& key)
 {
-    const QString& fallback = key.form == SettingsKeys::Form::Folder ? m_programFolder : key.defaultValue;
+    const QString fallback = defaultOf(key);
     if (m_store->readOnly())
         return fallback;
     const std::optional<std::string> stored = m_store->value(keyPath(key.section), key.key.toStdString());
@@ -106,6 +113,11 @@ QString Settings::location() const
     return QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromStdString(keyPath(QString()));
 }
 
+QString Settings::storeFile() const
+{
+    return QString::fromStdString(m_store->location());
+}
+
 QString Settings::takeDamagedCopy()
 {
     return QString::fromStdString(m_store->takeDamagedCopy());
@@ -114,4 +126,19 @@ QString Settings::takeDamagedCopy()
 bool Settings::newerVersion()
 {
     return m_store->newerVersion();
+}
+
+StoreStatus Settings::writability()
+{
+    return m_store->writability();
+}
+
+QString Settings::fileInTheWay()
+{
+    return QString::fromStdString(m_store->fileInTheWay());
+}
+
+bool Settings::takeRecreated()
+{
+    return m_store->takeRecreated();
 }

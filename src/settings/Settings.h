@@ -24,6 +24,10 @@ public:
     explicit Settings(std::shared_ptr<SettingsStore> store, QString programFolder = QString());
     ~Settings();
 
+    // The desktop asks for less motion: the flash and the shake default to off. A choice
+    // stored in Options still wins, and nothing is written.
+    void setReducedMotion(bool reduced) { m_reducedMotion = reduced; }
+
     // On exactly when the stored text reads as the number 1, rounded half to even ("1.5"
     // is off); text that is not a number counts as the key's default. Stored as "1" or "0".
     bool flag(const SettingsKeys::Key& key);
@@ -44,15 +48,25 @@ public:
 
     // Where the store lives, for messages: a file path, or the registry key.
     QString location() const;
+    // The file the store lives in; empty when it is not a file (the registry).
+    QString storeFile() const;
     // Where a damaged store found on opening was kept aside; empty when none, or once told.
     QString takeDamagedCopy();
     // True when a newer version of the program wrote the store: it is read, never written.
     bool newerVersion();
+    // What a write to the store would meet now (Ok when it may be written), and the file
+    // other than the store's own that keeps it from being written, if any.
+    StoreStatus writability();
+    QString fileInTheWay();
+    // True once after a write found the store's file moved or deleted and made it anew.
+    bool takeRecreated();
 
 private:
     static std::string keyPath(const QString& section);
+    QString defaultOf(const SettingsKeys::Key& key) const;
     QList<Row> rows(const QString& section);
 
     std::shared_ptr<SettingsStore> m_store;
     QString m_programFolder;
+    bool m_reducedMotion = false;
 };

@@ -19,6 +19,7 @@ struct Key
     QString key;
     QString defaultValue; // empty for a Folder
     Form form;
+    bool motion = false; // flashes or moves the window: off by default where the desktop asks for less motion
 };
 
 inline const QString OptionsSection = QStringLiteral("Options");
@@ -27,8 +28,8 @@ inline const QString NamesSection = QStringLiteral("Last Used Names");
 // set aside; a section of its own, so a version that does not know it reads the rest as before.
 inline const QString SetAsideSection = QStringLiteral("Set-Aside Names");
 
-inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag};
-inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag};
+inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag, true};
+inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Sound{OptionsSection, QStringLiteral("Sound"), QStringLiteral("1"), Form::Flag};
 inline const Key SaveNames{OptionsSection, QStringLiteral("Save Names"), QStringLiteral("1"), Form::Flag};
 inline const Key ShowHelpMessage{OptionsSection, QStringLiteral("Show Help Message"), QStringLiteral("1"), Form::Flag};

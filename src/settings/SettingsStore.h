@@ -68,4 +68,12 @@ public:
     // True when a newer version of the program wrote the store: it is read as far as this
     // version understands it, and never written.
     virtual bool newerVersion() { return false; }
+    // What a write would meet now, without trying one: Ok when the store may be written.
+    virtual StoreStatus writability() { return readOnly() ? StoreStatus::ReadOnly : StoreStatus::Ok; }
+    // A file other than the store's own that keeps it from being written (a companion file
+    // another program holds and may not be written); empty when there is none.
+    virtual std::string fileInTheWay() { return {}; }
+    // True once after a write found that the store's file had been moved or deleted while
+    // the program ran, and wrote a new one at location() with everything the old one held.
+    virtual bool takeRecreated() { return false; }
 };

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -113,6 +115,33 @@ std::string uriFor(const std::string& path)
     return uri + "?immutable=1";
 }
 
+// Whether another process has the file of a -shm open through SQLite: every connection to a
+// file in WAL mode holds a read lock on the byte after the WAL index's locks (the "DMS" byte)
+// for as long as it is open.
+bool shmInUse(const std::string& shm)
+{
+    constexpr off_t kDmsByte = 128;
+    const int fd = ::open(shm.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock lock = {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = kDmsByte;
+    lock.l_len = 1;
+    const bool held = ::fcntl(fd, F_GETLK, &lock) != 0 || lock.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}
+
+std::pair<unsigned long long, unsigned long long> fileId(const std::string& path)
+{
+    struct stat st = {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {0, 0};
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
+
 } // namespace
 
 StoreStatus storeStatus(int sqliteCode)
@@ -152,6 +181,11 @@ SqliteConnection::~SqliteConnection()
     close();
 }
 
+bool SqliteConnection::isFileAt(const std::string& path) const
+{
+    return !m_writable || fileId(path) == m_fileId;
+}
+
 std::string SqliteConnection::takeDamagedCopy()
 {
     return std::exchange(m_damagedCopy, std::string());
@@ -165,14 +199,16 @@ bool SqliteConnection::openFile(const std::string& path, Refusal* refusal)
     // would delete the -wal and -shm that came with it.
     if (!looksLikeDatabase(path))
         m_damagedCopy = moveAside(path);
-    int rc = openWritable(path, refusal);
+    int rc = clearStaleCompanions(path, refusal) ? openWritable(path, refusal) : SQLITE_READONLY;
     if (isCorrupt(rc)) {
         m_damagedCopy = moveAside(path);
         if (!m_damagedCopy.empty())
             rc = openWritable(path, refusal);
     }
-    if (rc == SQLITE_OK)
+    if (rc == SQLITE_OK) {
+        m_fileId = fileId(path);
         return true;
+    }
     if (isCorrupt(rc) || !openReadOnly(path))
         return false;
     // A file we may not write is read-only before its version is read.
@@ -188,10 +224,41 @@ void SqliteConnection::close()
     for (auto& stmt : m_statements)
         stmt.reset();
     m_db.reset();
-    if (!m_madeShm.empty()) {
-        std::error_code ec;
+    std::error_code ec;
+    if (!m_madeShm.empty())
         fs::remove(std::exchange(m_madeShm, std::string()), ec);
+    if (!m_privateCopy.empty())
+        fs::remove_all(std::exchange(m_privateCopy, std::string()), ec);
+}
+
+// A -shm and -wal that may not be written beside a file that may, left by a program that read
+// the file while it was read-only (SQLite gives them the file's mode), would refuse every
+// write. Made again when no other program has the file open (an empty log is simply removed,
+// one that holds saves made writable); else the first in the way is named to the user. False
+// when one is in the way.
+bool SqliteConnection::clearStaleCompanions(const std::string& path, Refusal* refusal)
+{
+    std::error_code ec;
+    if (::access(path.c_str(), W_OK) != 0)
+        return true; // the file itself is in the way, as the writable open will find
+    const bool inUse = shmInUse(path + "-shm");
+    for (const char* suffix : {"-shm", "-wal"}) {
+        const std::string file = path + suffix;
+        if (!fs::exists(file, ec) || ::access(file.c_str(), W_OK) == 0)
+            continue;
+        if (!inUse) {
+            if (std::string(suffix) == "-wal" && fs::file_size(file, ec) > 0)
+                fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
+            else
+                fs::remove(file, ec);
+            if (::access(file.c_str(), W_OK) == 0 || !fs::exists(file, ec))
+                continue;
+        }
+        refusal->code = SQLITE_READONLY;
+        refusal->inTheWay = file;
+        return false;
     }
+    return true;
 }
 
 int SqliteConnection::openWritable(const std::string& path, Refusal* refusal)
@@ -255,14 +322,40 @@ bool SqliteConnection::openReadOnly(const std::string& path)
             m_madeShm = shm;
         return true;
     }
+    // The log holds the last saves: read as it stands, the file would show an older list.
+    if (!logEmpty && openPrivateCopy(path))
+        return true;
     return openReadOnlyAs(uriFor(path));
 }
 
-bool SqliteConnection::openReadOnlyAs(const std::string& name)
+// Reads a copy of the file and its log in a folder of our own, where SQLite may make the WAL
+// index it needs; nothing is written beside the store.
+bool SqliteConnection::openPrivateCopy(const std::string& path)
+{
+    std::error_code ec;
+    std::string folder = (fs::temp_directory_path(ec) / "nimbrel-store-XXXXXX").string();
+    if (ec || !::mkdtemp(folder.data()))
+        return false;
+    const fs::path copy = fs::path(folder) / "registry.sqlite";
+    bool copied = true;
+    for (const char* suffix : {"", "-wal"}) {
+        const fs::path to = copy.string() + suffix;
+        copied = copied && fs::copy_file(path + suffix, to, ec) && !ec;
+        fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, ec);
+    }
+    if (copied && openReadOnlyAs(copy.string(), SQLITE_OPEN_READWRITE)) {
+        m_privateCopy = folder;
+        return true;
+    }
+    fs::remove_all(folder, ec);
+    return false;
+}
+
+bool SqliteConnection::openReadOnlyAs(const std::string& name, int flags)
 {
     close();
     sqlite3* raw = nullptr;
-    int rc = sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    int rc = sqlite3_open_v2(name.c_str(), &raw, flags, nullptr);
     m_db.reset(raw);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(raw, kBusyTimeoutMs);

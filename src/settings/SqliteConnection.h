@@ -30,6 +30,7 @@ public:
     {
         int code = SQLITE_OK; // the writable open's failure; SQLITE_FULL when the disk was full
         bool newer = false;   // a newer version of the program wrote the file
+        std::string inTheWay; // a companion file held by another program that may not be written
     };
 
     // Null when the file can be neither opened nor made; refusal says why it may not be
@@ -46,6 +47,9 @@ public:
     int exec(const char* sql) { return sqlite3_exec(m_db.get(), sql, nullptr, nullptr, nullptr); }
     // Where a damaged file found on opening was kept, once; empty otherwise.
     std::string takeDamagedCopy();
+    // False when the file this connection writes is no longer the one at path (moved,
+    // deleted, or another put in its place): writes would go where no later start looks.
+    bool isFileAt(const std::string& path) const;
 
 private:
     struct Release
@@ -59,7 +63,9 @@ private:
     void close();
     int openWritable(const std::string& path, Refusal* refusal);
     bool openReadOnly(const std::string& path);
-    bool openReadOnlyAs(const std::string& name);
+    bool openReadOnlyAs(const std::string& name, int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+    bool openPrivateCopy(const std::string& path);
+    bool clearStaleCompanions(const std::string& path, Refusal* refusal);
     int createSchema(int version);
     int quickCheck();
     int prepare();
@@ -73,6 +79,11 @@ private:
     // A -shm this read-only connection made beside a file it may not write: left behind, it
     // would keep its read-only mode and stop later writes once the file is writable again.
     std::string m_madeShm;
+    // A folder of our own holding a copy of a read-only file and its log, read there because
+    // SQLite cannot read the log beside a file in a folder it may not write.
+    std::string m_privateCopy;
+    // The file a writable connection opened (device, inode), to notice it moved away.
+    std::pair<unsigned long long, unsigned long long> m_fileId{0, 0};
 };
 
 // A key or value name as lookups compare it: ASCII letters in lower case (the schema keeps

@@ -1,6 +1,7 @@
 #include "SqliteStore.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -36,6 +37,16 @@ template <typename Work> int inTransaction(SqliteConnection& db, Work&& work)
     return rc;
 }
 
+// Copies every page of the database from one connection to another.
+bool copyDatabase(sqlite3* from, sqlite3* to)
+{
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup)
+        return false;
+    const int rc = sqlite3_backup_step(backup, -1);
+    return sqlite3_backup_finish(backup) == SQLITE_OK && rc == SQLITE_DONE;
+}
+
 } // namespace
 
 SqliteStore::SqliteStore(std::string path) : m_path(std::move(path)) {}
@@ -52,6 +63,12 @@ SqliteConnection* SqliteStore::connection()
 SqliteConnection* SqliteStore::writer(StoreStatus* status)
 {
     SqliteConnection* db = connection();
+    // Moved or deleted while we ran: what we write would be lost, or shown by no later start.
+    if (db && db->writable() && !db->isFileAt(m_path) && !recreate()) {
+        *status = StoreStatus::Failed;
+        return nullptr;
+    }
+    db = m_db.get();
     if (db && db->writable())
         return db;
     if (m_refusal.code == SQLITE_FULL)
@@ -224,6 +241,34 @@ int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)
     return SQLITE_OK;
 }
 
+bool SqliteStore::recreate()
+{
+    // What the old file holds, read through the connection that still has it open.
+    sqlite3* raw = nullptr;
+    sqlite3_open(":memory:", &raw);
+    const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> held(raw, &sqlite3_close);
+    if (!raw || !copyDatabase(m_db->db(), raw))
+        return false;
+    // The old file gets its log's saves: closing would not fold them in, SQLite skipping
+    // that for a file that has moved. The log and index named after our path stay behind,
+    // emptied; without their file they would be read into the new one.
+    m_db->exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    m_db.reset();
+    std::error_code ec;
+    if (!std::filesystem::exists(m_path, ec)) {
+        for (const char* suffix : {"-wal", "-shm"})
+            std::filesystem::remove(m_path + suffix, ec);
+    }
+    const bool fresh = !std::filesystem::exists(m_path, ec);
+    if (!connection() || !m_db->writable())
+        return false;
+    // Another file put in its place is the store now; only a fresh one takes the old contents.
+    if (fresh && !copyDatabase(raw, m_db->db()))
+        return false;
+    m_recreated = true;
+    return true;
+}
+
 std::string SqliteStore::takeDamagedCopy()
 {
     SqliteConnection* db = connection();
@@ -239,4 +284,22 @@ bool SqliteStore::newerVersion()
 {
     connection();
     return m_refusal.newer;
+}
+
+StoreStatus SqliteStore::writability()
+{
+    StoreStatus status = StoreStatus::Ok;
+    writer(&status);
+    return status;
+}
+
+std::string SqliteStore::fileInTheWay()
+{
+    connection();
+    return m_refusal.inTheWay;
+}
+
+bool SqliteStore::takeRecreated()
+{
+    return std::exchange(m_recreated, false);
 }

@@ -29,11 +29,17 @@ public:
     std::string takeDamagedCopy() override;
     bool readOnly() override;
     bool newerVersion() override;
+    StoreStatus writability() override;
+    std::string fileInTheWay() override;
+    bool takeRecreated() override;
 
 private:
     SqliteConnection* connection();
     // A connection that may write, or null with why not in *status.
     SqliteConnection* writer(StoreStatus* status);
+    // Writes what the open file holds to a new file at the store's path, which the open one
+    // no longer is; false when that could not be done.
+    bool recreate();
     // The key at path (created along the way when create is set): SQLITE_ROW with its id,
     // SQLITE_DONE when missing, else the failure.
     int resolve(std::string_view path, bool create, long long* id);
@@ -42,4 +48,5 @@ private:
     std::string m_path;
     std::unique_ptr<SqliteConnection> m_db;
     SqliteConnection::Refusal m_refusal;
+    bool m_recreated = false;
 };

@@ -58,6 +58,8 @@ private slots:
     void busyStoreKeepsTheOldListAndSaysSo();
     void unwritableStoreIsReported_data();
     void unwritableStoreIsReported();
+    void whatTheUserHearsOfTheStore_data();
+    void whatTheUserHearsOfTheStore();
     void damagedStoreIsReportedOnceShown();
     void newerStoreIsReadNeverWritten_data();
     void newerStoreIsReadNeverWritten();
@@ -92,7 +94,8 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     const ScriptedPrompter::Call& call = fx.prompter.calls[0];
     QCOMPARE(call.title, MainWindowTexts::oops());
     QCOMPARE(call.icon, Prompter::Icon::Warning);
-    QCOMPARE(call.prompt, MainWindowTexts::notSaved().arg(MainWindowTexts::storeBusy(), hivePath()));
+    QCOMPARE(call.kind, ScriptedPrompter::Call::Question); // the list differs from the stored one
+    QCOMPARE(call.prompt, MainWindowTexts::exportInstead().arg(MainWindowTexts::storeBusy(), hivePath()));
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
 
@@ -131,7 +134,8 @@ void TestExitSave::unwritableStoreIsReported()
 
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::notSaved().arg(reason, path));
+    QCOMPARE(fx.prompter.calls[0].kind, ScriptedPrompter::Call::Question);
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::exportInstead().arg(reason, path));
     if (kind == QLatin1String("folder"))
         return;
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
@@ -146,6 +150,98 @@ void TestExitSave::unwritableStoreIsReported()
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2", "kept"}));
+}
+
+void TestExitSave::whatTheUserHearsOfTheStore_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("changeList");
+    QTest::addColumn<int>("answer"); // to the export question: 0 none asked, 1 Yes, 2 No
+    QTest::addColumn<QString>("atStart");
+    QTest::addColumn<QString>("atExit");
+    QTest::addColumn<QStringList>("stored"); // at the store's path afterwards
+
+    const QString path = QStringLiteral("@store"); // the store's path, known once the test runs
+    const QString readOnly = MainWindowTexts::storeNotKept().arg(MainWindowTexts::storeReadOnly(), path);
+    const QString exportIt = MainWindowTexts::exportInstead().arg(MainWindowTexts::storeReadOnly(), path);
+    const QStringList old{"old 1", "old 2"}, changed{"old 1", "old 2", "new"};
+    QTest::newRow("read-only file, list changed, exported")
+        << "read-only file" << true << 1 << readOnly << exportIt << old;
+    QTest::newRow("read-only folder, list changed, not exported")
+        << "read-only folder" << true << 2 << readOnly << exportIt << old;
+    QTest::newRow("read-only file, list unchanged") << "read-only file" << false << 0 << readOnly << "" << old;
+    QTest::newRow("file deleted while running")
+        << "rm" << true << 0 << "" << MainWindowTexts::storeRecreated().arg(path) << changed;
+    QTest::newRow("file moved while running")
+        << "mv" << true << 0 << "" << MainWindowTexts::storeRecreated().arg(path) << changed;
+}
+
+void TestExitSave::whatTheUserHearsOfTheStore()
+{
+    QFETCH(QString, setup);
+    QFETCH(bool, changeList);
+    QFETCH(int, answer);
+    QFETCH(QString, atStart);
+    QFETCH(QString, atExit);
+    QFETCH(QStringList, stored);
+    const bool permissions = setup.startsWith(QLatin1String("read-only"));
+    if (permissions && geteuid() == 0)
+        QSKIP("root writes to read-only files and folders; run as a normal user to check this case");
+    MainWindowFixture fx;
+    storeOldList(fx);
+    const QString path = hivePath();
+    atStart.replace(QLatin1String("@store"), path);
+    atExit.replace(QLatin1String("@store"), path);
+    const QString folder = QFileInfo(path).path();
+    const auto writable = [&] {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    };
+    const auto restore = qScopeGuard(writable);
+    if (permissions)
+        QVERIFY(QFile::setPermissions(setup.endsWith(QLatin1String("file")) ? path : folder,
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    MainWindow& f = fx.open();
+    if (!atStart.isEmpty())
+        fx.prompter.expectMessage();
+    f.show();
+    if (atStart.isEmpty()) {
+        QTest::qWait(20);
+        QCOMPARE(fx.prompter.calls.size(), 0);
+    } else {
+        QTRY_COMPARE(fx.prompter.calls.size(), 1);
+        QCOMPARE(fx.prompter.calls[0].prompt, atStart);
+    }
+    const qsizetype before = fx.prompter.calls.size();
+    if (changeList)
+        f.nameList()->append(QStringLiteral("new"));
+    if (setup == QLatin1String("rm"))
+        QVERIFY(QFile::remove(path));
+    else if (setup == QLatin1String("mv"))
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".moved")));
+    const QString exported = fx.appDir.filePath(QStringLiteral("kept.txt"));
+    if (answer == 1) {
+        fx.prompter.answer(Prompter::Answer::Yes);
+        fx.prompter.choose(exported);
+    } else if (answer == 2) {
+        fx.prompter.answer(Prompter::Answer::No);
+    } else if (!atExit.isEmpty()) {
+        fx.prompter.expectMessage();
+    }
+    fx.close();
+    QCOMPARE(fx.prompter.pending(), 0);
+    const QList<ScriptedPrompter::Call> exitCalls = fx.prompter.calls.mid(before);
+    QCOMPARE(exitCalls.size(), atExit.isEmpty() ? 0 : answer == 1 ? 2 : 1);
+    if (!atExit.isEmpty())
+        QCOMPARE(exitCalls[0].prompt, atExit);
+    QCOMPARE(QFile::exists(exported), answer == 1);
+    QFile file(exported);
+    if (answer == 1)
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                 QByteArray("old 1\r\n\r\nold 2\r\n\r\nnew\r\n\r\n"));
+    writable();
+    QCOMPARE(storedNames(), stored);
 }
 
 void TestExitSave::damagedStoreIsReportedOnceShown()

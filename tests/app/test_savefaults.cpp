@@ -143,7 +143,7 @@ void TestSaveFaults::everyFailureLeavesOneWholeList()
             ++commits;
             // A sync's failure does not say why (SQLite keeps no errno for it).
             if (t.fired == "write")
-                QCOMPARE(t.message, MainWindowTexts::notSaved().arg(reason, t.path));
+                QCOMPARE(t.message, MainWindowTexts::exportInstead().arg(reason, t.path));
         }
     }
     qInfo("%ld failing calls walked: the new list stored %d times, the old one kept and said so %d times, "
@@ -171,7 +171,7 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
     fx.prompter.expectMessage();
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::notSaved().arg(MainWindowTexts::diskFull(), path));
+    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::exportInstead().arg(MainWindowTexts::diskFull(), path));
 }
 
 QTEST_MAIN(TestSaveFaults)

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "platform/StoreLocation.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -16,6 +18,8 @@ private slots:
     void exportAndImportBack();
     void failedExportIsReported_data();
     void failedExportIsReported();
+    void settingsFileIsRefused_data();
+    void settingsFileIsRefused();
 };
 
 namespace {
@@ -214,6 +218,80 @@ void TestImportExport::failedExportIsReported()
     QCOMPARE(fx.prompter.calls[1].prompt, message.arg(path));
     QCOMPARE(QFileInfo(path).exists(), pipe);
     QVERIFY(!QFileInfo(path).isFile());
+}
+
+void TestImportExport::settingsFileIsRefused_data()
+{
+    QTest::addColumn<bool>("exporting"); // else importing
+    QTest::addColumn<QString>("reach");  // how the chosen path reaches the store's folder
+    QTest::addColumn<QString>("name");   // the file chosen there
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("export onto the file") << true << "folder"
+                                          << "registry.sqlite" << true;
+    QTest::newRow("export onto its -wal") << true << "folder"
+                                          << "registry.sqlite-wal" << true;
+    QTest::newRow("export onto its -shm") << true << "folder"
+                                          << "registry.sqlite-shm" << true;
+    QTest::newRow("export through a link to the file") << true << "link to file"
+                                                       << "" << true;
+    QTest::newRow("export through a dotted folder") << true << "dotted"
+                                                    << "registry.sqlite" << true;
+    QTest::newRow("export to the same name elsewhere") << true << "elsewhere"
+                                                       << "registry.sqlite" << false;
+    QTest::newRow("import of the file") << false << "folder"
+                                        << "registry.sqlite" << true;
+    QTest::newRow("import through a link to the file") << false << "link to file"
+                                                       << "" << true;
+}
+
+// The settings file is no list: written over, the options and names would be gone; read,
+// the program would lose its locks on it.
+void TestImportExport::settingsFileIsRefused()
+{
+    QFETCH(bool, exporting);
+    QFETCH(QString, reach);
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    MainWindowFixture fx;
+    const QStringList list{QStringLiteral("Ann"), QStringLiteral("Bob")};
+    fx.open().nameList()->append(list);
+    fx.close();
+    MainWindow& f = fx.open(); // the store is open again, as in any run
+    const QString store = QString::fromStdString(userStorePath());
+    const QString folder = QFileInfo(store).path();
+    QString path = folder + QLatin1Char('/') + name;
+    if (reach == QLatin1String("link to file")) {
+        path = fx.appDir.filePath(QStringLiteral("names.txt"));
+        QVERIFY(QFile::link(store, path));
+    } else if (reach == QLatin1String("dotted")) {
+        path = folder + QStringLiteral("/../nimbrel/./") + name;
+    } else if (reach == QLatin1String("elsewhere")) {
+        path = fx.appDir.filePath(name);
+        writeBytes(path, "Cy\n");
+    }
+
+    if (!exporting)
+        fx.prompter.answer(Prompter::Answer::Yes);
+    fx.prompter.choose(path);
+    if (refused)
+        fx.prompter.expectMessage();
+    if (exporting)
+        f.exportList();
+    else
+        f.importList();
+    QCOMPARE(fx.prompter.pending(), 0);
+    if (refused) {
+        const QString why = QStringLiteral("It is the program's settings file");
+        QCOMPARE(
+            fx.prompter.calls.last().prompt,
+            exporting
+                ? QStringLiteral("Could not export to \"%1\".\n%2.\nA file already there is unchanged.").arg(path, why)
+                : QStringLiteral("Could not import \"%1\".\n%2.\nThe list is unchanged.").arg(path, why));
+    }
+    QCOMPARE(MainWindowFixture::names(f), list);
+    fx.close();
+    QCOMPARE(fx.store().names(), list);
+    QVERIFY(fx.store().takeDamagedCopy().isEmpty());
 }
 
 QTEST_MAIN(TestImportExport)

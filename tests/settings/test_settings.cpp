@@ -79,6 +79,8 @@ class TestSettings : public QObject
 private slots:
     void text_data();
     void text();
+    void reducedMotionChangesOnlyTheDefault_data();
+    void reducedMotionChangesOnlyTheDefault();
     void namesCompareCaseInsensitively();
     void saveNames_data();
     void saveNames();
@@ -115,6 +117,33 @@ void TestSettings::text()
     QVERIFY(f.setRaw(u"Options"_s, "Number", 4, QByteArray("123\0", 4)));
 
     QCOMPARE(f.store.text(key), expected);
+}
+
+void TestSettings::reducedMotionChangesOnlyTheDefault_data()
+{
+    QTest::addColumn<bool>("reduced");         // the desktop asks for less motion
+    QTest::addColumn<QString>("stored");       // "Flashy Color Thing" as Options stored it, "" for never
+    QTest::addColumn<QList<bool>>("expected"); // Flash, Shake, Sound
+
+    QTest::newRow("usual desktop, first run") << false << "" << QList<bool>{true, true, true};
+    QTest::newRow("less motion, first run") << true << "" << QList<bool>{false, false, true};
+    QTest::newRow("less motion, flash chosen") << true << "1" << QList<bool>{true, false, true};
+    QTest::newRow("usual desktop, flash turned off") << false << "0" << QList<bool>{false, true, true};
+}
+
+void TestSettings::reducedMotionChangesOnlyTheDefault()
+{
+    QFETCH(bool, reduced);
+    QFETCH(QString, stored);
+    QFETCH(QList<bool>, expected);
+
+    Fixture f;
+    if (!stored.isEmpty())
+        QVERIFY(f.store.setText(Flash, stored));
+    f.store.setReducedMotion(reduced);
+    QCOMPARE(QList<bool>({f.store.flag(Flash), f.store.flag(Shake), f.store.flag(Sound)}), expected);
+    // Only the default changed: nothing was written.
+    QCOMPARE(f.sqlite->value(kAppKey.toStdString() + "\\Options", "Shaky Window Thing"), std::nullopt);
 }
 
 void TestSettings::namesCompareCaseInsensitively()

@@ -10,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -42,7 +43,12 @@ private slots:
     void corruptStoreIsKeptAside();
     void unusableLocationFailsQuietly_data();
     void unusableLocationFailsQuietly();
+    void readOnlyStoreCanOnlyBeRead_data();
     void readOnlyStoreCanOnlyBeRead();
+    void storeMovedAwayIsWrittenAnew_data();
+    void storeMovedAwayIsWrittenAnew();
+    void readOnlyShmOfAnotherReader_data();
+    void readOnlyShmOfAnotherReader();
     void storeOfVersion15OpensWhole();
 };
 
@@ -178,28 +184,176 @@ void TestSqliteStore::unusableLocationFailsQuietly()
     QCOMPARE(QFileInfo(storeFile(home)).isDir(), !configIsFile);
 }
 
+void TestSqliteStore::readOnlyStoreCanOnlyBeRead_data()
+{
+    QTest::addColumn<bool>("fileReadOnly");
+    QTest::addColumn<bool>("folderReadOnly");
+    QTest::addColumn<bool>("lastSaveInLog"); // the last save is still in the -wal, not yet in the file
+
+    QTest::newRow("read-only file") << true << false << false;
+    QTest::newRow("read-only folder") << false << true << false;
+    QTest::newRow("read-only file and folder") << true << true << false;
+    QTest::newRow("read-only file, last save in the log") << true << false << true;
+    QTest::newRow("read-only folder, last save in the log") << false << true << true;
+    QTest::newRow("read-only file and folder, last save in the log") << true << true << true;
+}
+
 void TestSqliteStore::readOnlyStoreCanOnlyBeRead()
 {
+    QFETCH(bool, fileReadOnly);
+    QFETCH(bool, folderReadOnly);
+    QFETCH(bool, lastSaveInLog);
     if (geteuid() == 0)
         QSKIP("file permissions do not bind root");
     TestHome home;
+    const QString path = storeFile(home);
     QVERIFY(userSettings().setFlag(SettingsKeys::Sound, false));
     QCOMPARE(userSettings().saveNames({u"Ann"_s}), StoreStatus::Ok);
+    QStringList last{u"Ann"_s};
+    if (lastSaveInLog) {
+        // Copied while the saving copy still runs: the file as it was, the save in its log.
+        Settings saving = userSettings();
+        last = QStringList{u"Ann"_s, u"Bob"_s};
+        QCOMPARE(saving.saveNames(last), StoreStatus::Ok);
+        QVERIFY(QFileInfo(path + u"-wal"_s).size() > 0);
+        for (const QString& suffix : {u""_s, u"-wal"_s})
+            QVERIFY(QFile::copy(path + suffix, path + suffix + u".kept"_s));
+    }
+    if (lastSaveInLog) {
+        for (const QString& suffix : {u""_s, u"-wal"_s}) {
+            QFile::remove(path + suffix);
+            QVERIFY(QFile::rename(path + suffix + u".kept"_s, path + suffix));
+        }
+        QFile::remove(path + u"-shm"_s);
+    }
     const QString dir = home.configHome() + u"/nimbrel"_s;
     const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ExeOwner | QFile::ExeUser;
-    QVERIFY(QFile::setPermissions(storeFile(home), QFile::ReadOwner | QFile::ReadUser));
-    QVERIFY(QFile::setPermissions(dir, readOnly));
+    const QStringList before = QDir(dir).entryList(QDir::Files);
+    if (fileReadOnly)
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser));
+    if (folderReadOnly)
+        QVERIFY(QFile::setPermissions(dir, readOnly));
     const auto restore = qScopeGuard([&] {
         QFile::setPermissions(dir, readOnly | QFile::WriteOwner | QFile::WriteUser);
-        QFile::setPermissions(storeFile(home), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     });
 
+    {
+        Settings store = userSettings();
+        QCOMPARE(store.names(), last);
+        QCOMPARE(store.writability(), StoreStatus::ReadOnly);
+        // Reading a value opens its key for writing, so the value reads as absent.
+        QVERIFY(store.flag(SettingsKeys::Sound));
+        QVERIFY(!store.setFlag(SettingsKeys::Sound, true));
+        QCOMPARE(store.saveNames({}), StoreStatus::ReadOnly);
+    }
+    // Nothing made beside the store is left there.
+    QCOMPARE(QDir(dir).entryList(QDir::Files), before);
+}
+
+void TestSqliteStore::storeMovedAwayIsWrittenAnew_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("optionsKept"); // the options come along into the new file
+
+    QTest::newRow("file deleted") << "rm" << true;
+    QTest::newRow("file moved") << "mv" << true;
+    QTest::newRow("folder deleted") << "rm -r" << true;
+    QTest::newRow("another file put in its place") << "replaced" << false;
+}
+
+void TestSqliteStore::storeMovedAwayIsWrittenAnew()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, optionsKept);
+    TestHome home;
+    const QString path = storeFile(home);
+    const QString moved = home.path() + u"/moved.sqlite"_s;
+    auto sqlite = std::make_shared<SqliteStore>(userStorePath());
+    Settings store(sqlite);
+    QVERIFY(store.setFlag(SettingsKeys::Sound, false));
+    QCOMPARE(store.saveNames({u"Ann"_s}), StoreStatus::Ok);
+
+    if (how == u"rm"_s) {
+        QVERIFY(QFile::remove(path));
+    } else if (how == u"mv"_s) {
+        QVERIFY(QFile::rename(path, moved));
+    } else if (how == u"rm -r"_s) {
+        QVERIFY(QDir(QFileInfo(path).path()).removeRecursively());
+    } else {
+        QVERIFY(QFile::rename(path, moved));
+        QCOMPARE(Settings(std::make_shared<SqliteStore>(moved.toStdString() + ".other")).saveNames({u"Zed"_s}),
+                 StoreStatus::Ok);
+        QVERIFY(QFile::rename(moved + u".other"_s, path));
+    }
+    QVERIFY(!store.takeRecreated());
+    QCOMPARE(store.saveNames({u"Ann"_s, u"Bob"_s}), StoreStatus::Ok);
+    QVERIFY(store.takeRecreated());
+    QVERIFY(!store.takeRecreated()); // once
+    QCOMPARE(store.saveNames({u"Ann"_s, u"Bob"_s, u"Cy"_s}), StoreStatus::Ok);
+    QVERIFY(!store.takeRecreated());
+
+    // A later start finds the last list, and the options with it, at the store's path.
+    sqlite.reset();
+    Settings later = userSettings();
+    QCOMPARE(later.names(), QStringList({u"Ann"_s, u"Bob"_s, u"Cy"_s}));
+    QCOMPARE(later.flag(SettingsKeys::Sound), !optionsKept);
+    QVERIFY(later.takeDamagedCopy().isEmpty());
+    if (how == u"mv"_s) // the moved file keeps what it held, whole
+        QCOMPARE(Settings(std::make_shared<SqliteStore>(moved.toStdString())).names(), QStringList{u"Ann"_s});
+}
+
+void TestSqliteStore::readOnlyShmOfAnotherReader_data()
+{
+    QTest::addColumn<bool>("readerStays"); // the other reader still has the file open
+    QTest::newRow("reader gone: made anew") << false;
+    QTest::newRow("reader still there: named") << true;
+}
+
+// A reader that opened the file while it was read-only leaves a -shm of that mode behind.
+void TestSqliteStore::readOnlyShmOfAnotherReader()
+{
+    QFETCH(bool, readerStays);
+    if (geteuid() == 0)
+        QSKIP("file permissions do not bind root");
+    TestHome home;
+    const QString path = storeFile(home);
+    QCOMPARE(userSettings().saveNames({u"Ann"_s}), StoreStatus::Ok);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    // The reader is another process: a process never sees its own locks.
+    int ready[2], done[2];
+    QVERIFY(pipe(ready) == 0 && pipe(done) == 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        sqlite3* reader = nullptr;
+        sqlite3_open_v2(qPrintable(path), &reader, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_exec(reader, "SELECT count(*) FROM reg_values", nullptr, nullptr, nullptr);
+        if (!readerStays)
+            sqlite3_close(std::exchange(reader, nullptr));
+        char byte = 1;
+        ::close(done[1]);
+        (void)!write(ready[1], &byte, 1);
+        (void)!read(done[0], &byte, 1); // until the test closes its end
+        sqlite3_close(reader);
+        _exit(0);
+    }
+    ::close(done[0]);
+    char byte = 0;
+    QCOMPARE(read(ready[0], &byte, 1), ssize_t(1));
+    const auto endReader = qScopeGuard([&] {
+        ::close(done[1]);
+        waitpid(child, nullptr, 0);
+    });
+    const QString shm = path + u"-shm"_s;
+    QVERIFY(QFileInfo::exists(shm) && !QFileInfo(shm).isWritable());
+    QVERIFY(QFileInfo::exists(path + u"-wal"_s) && !QFileInfo(path + u"-wal"_s).isWritable());
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+
     Settings store = userSettings();
-    QCOMPARE(store.names(), QStringList{u"Ann"_s});
-    // Reading a value opens its key for writing, so the value reads as absent.
-    QVERIFY(store.flag(SettingsKeys::Sound));
-    QVERIFY(!store.setFlag(SettingsKeys::Sound, true));
-    QCOMPARE(store.saveNames({}), StoreStatus::ReadOnly);
+    const StoreStatus expected = readerStays ? StoreStatus::ReadOnly : StoreStatus::Ok;
+    QCOMPARE(store.saveNames({u"Bob"_s}), expected);
+    QCOMPARE(store.fileInTheWay(), readerStays ? shm : QString());
+    QCOMPARE(store.names(), readerStays ? QStringList{u"Ann"_s} : QStringList{u"Bob"_s});
 }
 
 // A store written by version 1.5 (flash, sound and the help message off, a folder, twelve

@@ -26,6 +26,9 @@ public:
     std::string takeDamagedCopy() override { return m_real->takeDamagedCopy(); }
     bool readOnly() override { return m_real->readOnly(); }
     bool newerVersion() override { return m_real->newerVersion(); }
+    StoreStatus writability() override { return m_real->writability(); }
+    std::string fileInTheWay() override { return m_real->fileInTheWay(); }
+    bool takeRecreated() override { return m_real->takeRecreated(); }
 
 protected:
     std::shared_ptr<SettingsStore> m_real;
