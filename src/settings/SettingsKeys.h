@@ -23,12 +23,18 @@ struct Key
 
 inline const QString OptionsSection = QStringLiteral("Options");
 inline const QString NamesSection = QStringLiteral("Last Used Names");
+// The draws' records: Draw1, Draw2, ... in the order they were made, each the text of the
+// record's file (DrawRecordFile::write). A version that does not know the section never
+// reads it.
+inline const QString DrawsSection = QStringLiteral("Draws");
 
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag};
 inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag};
 inline const Key Sound{OptionsSection, QStringLiteral("Sound"), QStringLiteral("1"), Form::Flag};
 inline const Key SaveNames{OptionsSection, QStringLiteral("Save Names"), QStringLiteral("1"), Form::Flag};
 inline const Key ShowHelpMessage{OptionsSection, QStringLiteral("Show Help Message"), QStringLiteral("1"), Form::Flag};
+// Whether each draw, and the names set aside or brought back, are recorded in DrawsSection.
+inline const Key KeepDraws{OptionsSection, QStringLiteral("Keep a Record of Draws"), QStringLiteral("1"), Form::Flag};
 // Full path of the file last chosen for import or export.
 inline const Key LastUsedFolder{OptionsSection, QStringLiteral("Last Used Folder"), QString(), Form::Folder};
 
@@ -36,6 +42,12 @@ inline const Key LastUsedFolder{OptionsSection, QStringLiteral("Last Used Folder
 inline QString nameKey(int position)
 {
     return QStringLiteral("Name") + QString::number(position);
+}
+
+// A record of DrawsSection by its sequence number (from 1).
+inline QString drawKey(qint64 sequence)
+{
+    return QStringLiteral("Draw") + QString::number(sequence);
 }
 
 } // namespace SettingsKeys
