@@ -238,6 +238,11 @@ Decoded readFile(const QString& path)
 
 Written writeFile(const QString& path, const QStringList& names)
 {
+    return writeBytes(path, encode(names));
+}
+
+Written writeBytes(const QString& path, const QByteArray& bytes)
+{
     Written result;
     const QFileInfo info(path);
     if (info.isDir()) {
@@ -260,7 +265,6 @@ Written writeFile(const QString& path, const QStringList& names)
         return result;
     }
     result.partlyWritten = writesInPlace(file, path);
-    const QByteArray bytes = encode(names);
     // A write cut short (the disk filled up) says why only when the rest is tried.
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);

@@ -67,5 +67,7 @@ struct Written
 // only then can a failure leave it part written. A path that is not an ordinary file (a
 // pipe, a device, a folder) is refused.
 Written writeFile(const QString& path, const QStringList& names);
+// The same for bytes of any kind (a draw's record file).
+Written writeBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace NameListCodec
