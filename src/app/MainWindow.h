@@ -2,6 +2,7 @@
 
 #include "MainLayout.h"
 #include "draw/DrawOrder.h"
+#include "draw/DrawRecord.h"
 #include "settings/OptionsDialog.h"
 #include "settings/Settings.h"
 
@@ -10,9 +11,14 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 class ContextHelp;
+class DrawHistory;
+class DrawsWindow;
+class QAction;
 class ListBox;
 class PrinterDevice;
 class Prompter;
@@ -142,6 +148,22 @@ public:
     const ContextHelp* contextHelp() const { return m_contextHelp; }
     // Printing (MainWindowPrint.cpp).
     void printList();
+    // The record selected in the Draws window, as Print List prints the list.
+    void printDraw();
+    // The draws' records (MainWindowDraws.cpp).
+    // Opens the Draws window (Ctrl+H), or brings it to the front.
+    void showDraws();
+    // Ctrl+H's action, for menus that offer the Draws window too.
+    QAction* drawsAction() const { return m_drawsAction; }
+    DrawsWindow* drawsWindow() const { return m_drawsWindow; }
+    DrawHistory& drawHistory() const { return *m_drawHistory; }
+    bool keepDraws() const { return m_keepDraws; }
+    void setKeepDraws(bool on);
+    // Names set aside from the next rounds or brought back, recorded between the draws.
+    void recordRoundEvent(DrawRecord::Kind kind, const QStringList& names);
+    void exportDraw();
+    // Asks first; the records go, the list stays.
+    void forgetDraws();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -163,6 +185,12 @@ private:
     void shiftContents(int pixels);
     // Writes the list in one batch, or leaves the stored one whole; why not, or empty.
     QString saveNames();
+    // What Shuffle takes for the draw's record (the list cannot change while it runs), and
+    // what Stop adds to it.
+    void startDrawRecord(std::uint64_t seed);
+    void recordDraw();
+    // Prints lines as Print List prints names, or says it could not.
+    void printLines(const QStringList& lines);
 
     MainWindowServices m_services;
     Settings& m_settings;
@@ -204,4 +232,18 @@ private:
     QPushButton* m_importButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QTimer* m_shuffleTimer = nullptr; // one re-order every 10 ms while shuffling
+
+    // The draw being shuffled, as its record needs it; none when it is not to be recorded.
+    struct DrawStart
+    {
+        QStringList before;
+        QByteArray fingerprint;
+        std::uint64_t seed = 0;
+    };
+    std::optional<DrawStart> m_drawStart;
+    std::int64_t m_reorders = 0; // re-orders since Shuffle
+    bool m_keepDraws = true;
+    std::unique_ptr<DrawHistory> m_drawHistory;
+    DrawsWindow* m_drawsWindow = nullptr; // made when first opened
+    QAction* m_drawsAction = nullptr;
 };
