@@ -287,6 +287,7 @@ void MainWindow::unload()
     // No re-order after the one stored. The window keeps its look (Stop, the side buttons
     // locked) while the save and its message go on in front of it.
     m_shuffleTimer->stop();
+    storeDrawRecord();
 
     QString failure;
     {
@@ -304,6 +305,7 @@ void MainWindow::unload()
 
 bool MainWindow::saveNamesNow()
 {
+    storeDrawRecord();
     return m_unloaded || saveNames().isEmpty();
 }
 

@@ -189,6 +189,9 @@ private:
     // what Stop adds to it.
     void startDrawRecord(std::uint64_t seed);
     void recordDraw();
+    // Stores the draw recorded at the last Stop, if it is not yet: before anything that
+    // would list or follow it, and before the program ends.
+    void storeDrawRecord();
     // Prints lines as Print List prints names, or says it could not.
     void printLines(const QStringList& lines);
 
@@ -241,7 +244,13 @@ private:
         std::uint64_t seed = 0;
     };
     std::optional<DrawStart> m_drawStart;
-    std::int64_t m_reorders = 0; // re-orders since Shuffle
+    struct UnstoredDraw
+    {
+        DrawRecord record;
+        QStringList before;
+    };
+    std::optional<UnstoredDraw> m_unstoredDraw; // from Stop until stored
+    std::int64_t m_reorders = 0;                // re-orders since Shuffle
     bool m_keepDraws = true;
     std::unique_ptr<DrawHistory> m_drawHistory;
     DrawsWindow* m_drawsWindow = nullptr; // made when first opened

@@ -11,12 +11,20 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QPushButton>
+#include <QTimer>
 
 // The draws' records: each Stop, and the names set aside or brought back, kept in the
 // settings; the Draws window lists them.
 
+namespace {
+
+constexpr int kStoreDrawDelayMs = 100;
+
+} // namespace
+
 void MainWindow::startDrawRecord(std::uint64_t seed)
 {
+    storeDrawRecord();
     m_reorders = 0;
     m_drawStart.reset();
     if (!m_keepDraws)
@@ -32,16 +40,27 @@ void MainWindow::startDrawRecord(std::uint64_t seed)
 void MainWindow::recordDraw()
 {
     // Not when recording was switched off (or on) while the shuffle ran.
-    const std::optional<DrawStart> start = std::exchange(m_drawStart, std::nullopt);
+    std::optional<DrawStart> start = std::exchange(m_drawStart, std::nullopt);
     if (!start || !m_keepDraws)
         return;
     QStringList first;
     for (int i = 0; i < std::min(m_nameList->count(), DrawRecord::kShownNames); ++i)
         first.append(m_nameList->nameAt(i));
-    const DrawRecord record = DrawRecord::ofDraw(int(start->before.size()), start->fingerprint, first, m_reorders,
-                                                 start->seed, QDateTime::currentDateTime());
+    m_unstoredDraw = UnstoredDraw{DrawRecord::ofDraw(int(start->before.size()), start->fingerprint, first, m_reorders,
+                                                     start->seed, QDateTime::currentDateTime()),
+                                  std::move(start->before)};
+    // Stored once the window shows the draw: the file of a long list takes longer to write
+    // than Stop may (about 20 ms for 32,767 names).
+    QTimer::singleShot(kStoreDrawDelayMs, this, &MainWindow::storeDrawRecord);
+}
+
+void MainWindow::storeDrawRecord()
+{
+    const std::optional<UnstoredDraw> draw = std::exchange(m_unstoredDraw, std::nullopt);
+    if (!draw)
+        return;
     // A record the store does not take is not kept; the draw itself stands.
-    m_drawHistory->add(record, start->before);
+    m_drawHistory->add(draw->record, draw->before);
     if (m_drawsWindow)
         m_drawsWindow->refresh();
 }
@@ -50,6 +69,7 @@ void MainWindow::recordRoundEvent(DrawRecord::Kind kind, const QStringList& name
 {
     if (!m_keepDraws || kind == DrawRecord::Kind::Draw || names.isEmpty())
         return;
+    storeDrawRecord(); // the draw before it first
     m_drawHistory->add(DrawRecord::ofRoundEvent(kind, names, QDateTime::currentDateTime()));
     if (m_drawsWindow)
         m_drawsWindow->refresh();
@@ -65,6 +85,7 @@ void MainWindow::setKeepDraws(bool on)
 
 void MainWindow::showDraws()
 {
+    storeDrawRecord();
     if (!m_drawsWindow) {
         m_drawsWindow = new DrawsWindow(*m_drawHistory, this);
         m_drawsWindow->keepBox()->setChecked(m_keepDraws);
