@@ -153,7 +153,7 @@ void NameListFiles::exportDrawRecord(const QByteArray& file, const QString& file
     const QString folder = last.isDir() ? last.absoluteFilePath() : last.absolutePath();
     //: Title of the file dialog that chooses the file a draw's record is exported to.
     const QString path =
-        m_prompter.chooseFileToSave(m_owner, filters(), tr("Export Draw"), QDir(folder).filePath(fileName));
+        m_prompter.chooseFileToSaveAs(m_owner, filters(), tr("Export Draw"), QDir(folder).filePath(fileName));
     if (path.isEmpty())
         return;
     exportBytes(path, file,
