@@ -238,10 +238,10 @@ Decoded readFile(const QString& path)
 
 Written writeFile(const QString& path, const QStringList& names)
 {
-    return writeBytes(path, encode(names));
+    return writeBytesToFile(path, encode(names));
 }
 
-Written writeBytes(const QString& path, const QByteArray& bytes)
+Written writeBytesToFile(const QString& path, const QByteArray& bytes)
 {
     Written result;
     const QFileInfo info(path);

@@ -68,6 +68,6 @@ struct Written
 // pipe, a device, a folder) is refused.
 Written writeFile(const QString& path, const QStringList& names);
 // The same for bytes of any kind (a draw's record file).
-Written writeBytes(const QString& path, const QByteArray& bytes);
+Written writeBytesToFile(const QString& path, const QByteArray& bytes);
 
 } // namespace NameListCodec

@@ -165,7 +165,7 @@ void NameListFiles::exportBytes(const QString& path, const QByteArray& bytes, co
     rememberFile(path);
     const QFileInfo before(path);
     const bool fileThere = before.exists() && !before.isDir();
-    const NameListCodec::Written written = NameListCodec::writeBytes(path, bytes);
+    const NameListCodec::Written written = NameListCodec::writeBytesToFile(path, bytes);
     if (written.ok())
         return;
     QString outcome;
