@@ -158,12 +158,72 @@ The options and the remembered list are kept in %1.</source>
         <source>file</source>
         <translation>ملف</translation>
     </message>
+    <message>
+        <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawHistory</name>
+    <message>
+        <source>%1   Draw of %2 names, first drawn: %3</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   Set aside: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1   Brought back: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DrawView</name>
     <message>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawsWindow</name>
+    <message>
+        <source>Draws</source>
+        <extracomment>Title of the window that lists the recorded draws.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recorded draws</source>
+        <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep a Record of Draws</source>
+        <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the Draws window: prints the selected record.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -532,6 +592,29 @@ The settings file is:
         <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Draws...</source>
+        <extracomment>Opens the window that lists the recorded draws.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw? The list of names stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -693,6 +776,15 @@ The list is unchanged.</source>
         <source>The list can hold at most %1 names: %2, %3.</source>
         <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
         <translation>لا تتسع القائمة لأكثر من %1 من الأسماء: %2، و%3.</translation>
+    </message>
+    <message>
+        <source>Export Draw</source>
+        <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the record.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,28 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <source>file</source>
         <translation>Datei</translation>
     </message>
+    <message>
+        <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
+        <translation>Dort werden auch die Protokolle der letzten 1.000 Ziehungen gespeichert, jedes mit der Liste, aus der gezogen wurde; das Fenster „Ziehungen“ (Strg+H) zeigt sie, und seine Schaltfläche „Alle Ziehungen vergessen“ entfernt sie.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawHistory</name>
+    <message>
+        <source>%1   Draw of %2 names, first drawn: %3</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
+        <translation>%1   Ziehung aus %2 Namen, zuerst gezogen: %3</translation>
+    </message>
+    <message>
+        <source>%1   Set aside: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
+        <translation>%1   Beiseitegelegt: %2</translation>
+    </message>
+    <message>
+        <source>%1   Brought back: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
+        <translation>%1   Zurückgeholt: %2</translation>
+    </message>
 </context>
 <context>
     <name>DrawView</name>
@@ -165,6 +187,44 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Danach: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrawsWindow</name>
+    <message>
+        <source>Draws</source>
+        <extracomment>Title of the window that lists the recorded draws.</extracomment>
+        <translation>Ziehungen</translation>
+    </message>
+    <message>
+        <source>Recorded draws</source>
+        <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
+        <translation>Protokollierte Ziehungen</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Keep a Record of Draws</source>
+        <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
+        <translation>Ziehungen protokollieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the Draws window: prints the selected record.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
+        <translation>Alle Ziehungen vergessen</translation>
     </message>
 </context>
 <context>
@@ -529,6 +589,29 @@ Die Einstellungsdatei ist:
         <translation>Die Einstellungsdatei wurde verschoben oder gelöscht, während Nimbrel lief. Eine neue mit den Optionen und der Namensliste wurde geschrieben, unter:
 %1</translation>
     </message>
+    <message>
+        <source>Draws...</source>
+        <extracomment>Opens the window that lists the recorded draws.</extracomment>
+        <translation>Ziehungen...</translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
+        <translation>Alle Ziehungen vergessen</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw? The list of names stays as it is.</source>
+        <translation>Die Protokolle aller Ziehungen vergessen? Die Namensliste bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <translation>Nicht alle Protokolle ließen sich aus %1 entfernen.</translation>
+    </message>
+    <message>
+        <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
+        <translation>Die Ziehung kann nicht beginnen: Das System liefert keine Zufallszahlen, um sie zu starten. Versuchen Sie es noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -678,6 +761,15 @@ Die Liste bleibt unverändert.</translation>
         <source>The list can hold at most %1 names: %2, %3.</source>
         <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
         <translation>Die Liste fasst höchstens %1 Namen: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Export Draw</source>
+        <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
+        <translation>Ziehung exportieren</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the record.</source>
+        <translation>Die Datei ließ sich nur an Ort und Stelle überschreiben und enthält jetzt vielleicht nur einen Teil des Protokolls.</translation>
     </message>
 </context>
 <context>

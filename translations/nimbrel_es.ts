@@ -158,6 +158,28 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <source>file</source>
         <translation>archivo</translation>
     </message>
+    <message>
+        <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
+        <translation>Allí se guardan también las actas de los últimos 1.000 sorteos, cada una con la lista de la que se sacó; la ventana Sorteos (Ctrl+H) las muestra y su botón «Olvidar todos los sorteos» las borra.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawHistory</name>
+    <message>
+        <source>%1   Draw of %2 names, first drawn: %3</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
+        <translation>%1   Sorteo de %2 nombres, primero en salir: %3</translation>
+    </message>
+    <message>
+        <source>%1   Set aside: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
+        <translation>%1   Apartados: %2</translation>
+    </message>
+    <message>
+        <source>%1   Brought back: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
+        <translation>%1   Devueltos: %2</translation>
+    </message>
 </context>
 <context>
     <name>DrawView</name>
@@ -165,6 +187,44 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Después: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrawsWindow</name>
+    <message>
+        <source>Draws</source>
+        <extracomment>Title of the window that lists the recorded draws.</extracomment>
+        <translation>Sorteos</translation>
+    </message>
+    <message>
+        <source>Recorded draws</source>
+        <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
+        <translation>Sorteos registrados</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
+        <translation>Acta</translation>
+    </message>
+    <message>
+        <source>Keep a Record of Draws</source>
+        <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
+        <translation>Guardar un acta de los sorteos</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the Draws window: prints the selected record.</extracomment>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
+        <translation>Olvidar todos los sorteos</translation>
     </message>
 </context>
 <context>
@@ -529,6 +589,29 @@ El archivo de configuración es:
         <translation>El archivo de configuración se movió o se eliminó mientras Nimbrel estaba en ejecución. Se escribió uno nuevo con las opciones y la lista de nombres en:
 %1</translation>
     </message>
+    <message>
+        <source>Draws...</source>
+        <extracomment>Opens the window that lists the recorded draws.</extracomment>
+        <translation>Sorteos...</translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
+        <translation>Olvidar todos los sorteos</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw? The list of names stays as it is.</source>
+        <translation>¿Olvidar las actas de todos los sorteos? La lista de nombres se queda como está.</translation>
+    </message>
+    <message>
+        <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <translation>No se pudieron borrar todas las actas de %1.</translation>
+    </message>
+    <message>
+        <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
+        <translation>El sorteo no puede empezar: el sistema no da números aleatorios con los que iniciarlo. Inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -678,6 +761,15 @@ La lista no ha cambiado.</translation>
         <source>The list can hold at most %1 names: %2, %3.</source>
         <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
         <translation>La lista puede contener como máximo %1 nombres: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Export Draw</source>
+        <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
+        <translation>Exportar el sorteo</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the record.</source>
+        <translation>El archivo solo se podía sobrescribir en su sitio, así que puede que ahora contenga solo parte del acta.</translation>
     </message>
 </context>
 <context>

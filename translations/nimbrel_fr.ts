@@ -158,6 +158,28 @@ Les options et la liste gardée sont conservées dans %1.</translation>
         <source>file</source>
         <translation>fichier</translation>
     </message>
+    <message>
+        <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
+        <translation>Les procès-verbaux des 1&#xa0;000 derniers tirages y sont aussi conservés, chacun avec la liste dont il est issu&#xa0;; la fenêtre Tirages (Ctrl+H) les affiche, et son bouton «&#xa0;Oublier tous les tirages&#xa0;» les supprime.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawHistory</name>
+    <message>
+        <source>%1   Draw of %2 names, first drawn: %3</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
+        <translation>%1   Tirage de %2 noms, premier tiré&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1   Set aside: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
+        <translation>%1   Mis de côté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1   Brought back: %2</source>
+        <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
+        <translation>%1   Remis en jeu&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>DrawView</name>
@@ -165,6 +187,44 @@ Les options et la liste gardée sont conservées dans %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Ensuite&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DrawsWindow</name>
+    <message>
+        <source>Draws</source>
+        <extracomment>Title of the window that lists the recorded draws.</extracomment>
+        <translation>Tirages</translation>
+    </message>
+    <message>
+        <source>Recorded draws</source>
+        <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
+        <translation>Tirages enregistrés</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
+        <translation>Procès-verbal</translation>
+    </message>
+    <message>
+        <source>Keep a Record of Draws</source>
+        <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
+        <translation>Garder un procès-verbal des tirages</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the Draws window: prints the selected record.</extracomment>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
+        <translation>Oublier tous les tirages</translation>
     </message>
 </context>
 <context>
@@ -529,6 +589,29 @@ Le fichier de configuration est&#xa0;:
         <translation>Le fichier de configuration a été déplacé ou supprimé pendant que Nimbrel fonctionnait. Un nouveau fichier contenant les options et la liste de noms a été écrit ici&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>Draws...</source>
+        <extracomment>Opens the window that lists the recorded draws.</extracomment>
+        <translation>Tirages...</translation>
+    </message>
+    <message>
+        <source>Forget All Draws</source>
+        <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
+        <translation>Oublier tous les tirages</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw? The list of names stays as it is.</source>
+        <translation>Oublier les procès-verbaux de tous les tirages&#xa0;? La liste des noms reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <translation>Certains procès-verbaux n’ont pas pu être supprimés de %1.</translation>
+    </message>
+    <message>
+        <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
+        <translation>Le tirage ne peut pas commencer&#xa0;: le système ne fournit aucun nombre aléatoire pour le lancer. Réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -678,6 +761,15 @@ La liste n’a pas changé.</translation>
         <source>The list can hold at most %1 names: %2, %3.</source>
         <extracomment>Pasted or dropped names beyond the list&apos;s room. %1 is the most names the list holds (32,767), %2 and %3 how many of the new names were added and left out (&quot;none of the new names were added&quot;, &quot;2 were left out&quot;).</extracomment>
         <translation>La liste peut contenir au plus %1 noms&#xa0;: %2, %3.</translation>
+    </message>
+    <message>
+        <source>Export Draw</source>
+        <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
+        <translation>Exporter le tirage</translation>
+    </message>
+    <message>
+        <source>The file could only be written over in place, so it may now hold only part of the record.</source>
+        <translation>Le fichier n’a pu être réécrit que sur place&#xa0;: il ne contient peut-être plus qu’une partie du procès-verbal.</translation>
     </message>
 </context>
 <context>

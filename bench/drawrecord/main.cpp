@@ -1,10 +1,13 @@
-// Cost of a draw's record for the largest list: making it at Stop, and checking it as
-// --check-draw does. Printed as "name: value unit" lines.
+// Cost of a draw's record for the largest list: making it at Stop, storing it, what Stop
+// costs with recording on and off, and checking it as --check-draw does. Printed as
+// "name: value unit" lines.
 #include "BenchSupport.h"
+#include "app/ListBox.h"
 #include "draw/DrawRecordFile.h"
 #include "draw/DrawReplay.h"
+#include "history/DrawHistory.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -64,7 +67,9 @@ QStringList listOf(const QString& pattern)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    QTemporaryDir home; // the settings store the window and the history write to
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
     // Names of about 32 bytes, as the shuffle benchmark has them: 1 MB to fingerprint.
     const QStringList before = listOf(QStringLiteral("Entrant number %1 of the draw"));
     const std::uint64_t seed = 0x5eed5eed5eed5eedu;
@@ -72,11 +77,50 @@ int main(int argc, char* argv[])
     for (int position : replayDraw(kNames, seed, kReorders))
         drawn << before[position];
 
-    // What the window does at Stop: the list's fingerprint and the first names.
+    // What the window does at Stop: the first names drawn, read from the list, beside the
+    // fingerprint taken at Shuffle.
+    BenchServices services;
+    MainWindow form(services.withFolder(home.path()));
+    form.setEffects(false, false, false);
+    form.nameList()->append(drawn);
+    const QByteArray fingerprint = listFingerprint(before);
+    print("fingerprint_at_shuffle_32767", medianMs(100, [&] { listFingerprint(before); }));
     DrawRecord record;
     print("record_draw_32767", medianMs(100, [&] {
-              record = DrawRecord::ofDraw(before, drawn, kReorders, seed, QDateTime::currentDateTime());
+              QStringList first;
+              for (int i = 0; i < DrawRecord::kShownNames; ++i)
+                  first.append(form.nameList()->nameAt(i));
+              record = DrawRecord::ofDraw(kNames, fingerprint, first, kReorders, seed, QDateTime::currentDateTime());
           }));
+    // As before: the fingerprint taken at Stop.
+    print("record_draw_32767_fingerprint_at_stop",
+          medianMs(100, [&] { DrawRecord::ofDraw(before, drawn, kReorders, seed, QDateTime::currentDateTime()); }));
+
+    // The record kept in the settings store (the file's text as one value), as at Stop.
+    {
+        Settings settings(openUserStore());
+        DrawHistory history(settings);
+        print("store_draw_32767", medianMs(20, [&] { history.add(record, before); }));
+        settings.forgetDrawRecords();
+    }
+
+    // Stop as a whole, one tick after Shuffle, with recording off and on (the store write
+    // included).
+    for (const bool keep : {false, true}) {
+        form.setKeepDraws(keep);
+        std::vector<double> wall;
+        std::vector<double> cpu;
+        for (int i = 0; i < 20; ++i) {
+            form.toggleShuffle();
+            form.shuffleTick();
+            const Times stop = medianMs(1, [&] { form.toggleShuffle(); });
+            wall.push_back(stop.wall);
+            cpu.push_back(stop.cpu);
+        }
+        print(keep ? "stop_32767_recording_on" : "stop_32767_recording_off",
+              {median(std::move(wall)), median(std::move(cpu))});
+    }
+
     // Names of about 12 bytes, as people's names are: 0.4 MB.
     const QStringList shortNames = listOf(QStringLiteral("Ann Lee %1"));
     print("record_draw_32767_short_names", medianMs(100, [&] {

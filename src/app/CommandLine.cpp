@@ -123,7 +123,12 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
         //: %1 is the full path of the settings file.
         CommandLine::tr("Draws names out of a hat: keep a list of names, shuffle it and stop at random.\n"
                         "The options and the remembered list are kept in %1.")
-            .arg(QString::fromStdString(userStorePath())));
+            .arg(QString::fromStdString(userStorePath())) +
+        QLatin1Char('\n') +
+        //: Follows the sentence that says where the settings file is.
+        CommandLine::tr("The records of the last 1,000 draws are kept there too, each with the list it was drawn "
+                        "from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes "
+                        "them."));
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit.")});
     parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit.")});
     parser.addOption({QStringLiteral("check-draw"),

@@ -6,12 +6,14 @@
 #include "Translation.h"
 #include "draw/FreshSeed.h"
 #include "draw/RandomSource.h"
+#include "history/DrawHistory.h"
 #include "ui/BackColor.h"
 #include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 #include "ui/TextLocale.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFile>
@@ -51,7 +53,8 @@ QString helpFileFor(const QString& folder, const QString& language)
 } // namespace
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_settings(*services.settings)
+    : QWidget(parent), m_services(services), m_settings(*services.settings),
+      m_drawHistory(std::make_unique<DrawHistory>(*services.settings))
 {
     setWindowTitle(MainWindowTexts::Caption);
     QIcon icon;
@@ -184,6 +187,14 @@ void MainWindow::createControls()
     connect(m_nameList, &ListBox::deletePressed, m_removeButton, &QPushButton::click);
     // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
+    // Ctrl+H opens the Draws window from anywhere in this window.
+    //: Opens the window that lists the recorded draws.
+    m_drawsAction = new QAction(tr("Draws..."), this);
+    m_drawsAction->setObjectName(QStringLiteral("drawsAction"));
+    m_drawsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_drawsAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_drawsAction);
+    connect(m_drawsAction, &QAction::triggered, this, &MainWindow::showDraws);
     // Files and text dropped anywhere on the window, the list included.
     setAcceptDrops(true);
 
@@ -267,6 +278,7 @@ void MainWindow::load()
     m_shaky = m_settings.flag(Shake);
     m_sound = m_settings.flag(Sound);
     m_rememberNames = m_settings.flag(SaveNames);
+    m_keepDraws = m_settings.flag(KeepDraws);
 
     if (m_rememberNames) {
         const QStringList remembered = m_settings.names();
@@ -293,6 +305,7 @@ void MainWindow::unload()
     // No re-order after the one stored. The window keeps its look (Stop, the side buttons
     // locked) while the save and its message go on in front of it.
     m_shuffleTimer->stop();
+    storeDrawRecord();
 
     QString failure;
     {
@@ -329,6 +342,7 @@ void MainWindow::unload()
 
 bool MainWindow::saveNamesNow()
 {
+    storeDrawRecord();
     return m_unloaded || saveNames().isEmpty();
 }
 

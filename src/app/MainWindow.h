@@ -4,6 +4,7 @@
 #include "ListHistory.h"
 #include "MainLayout.h"
 #include "draw/DrawOrder.h"
+#include "draw/DrawRecord.h"
 #include "settings/OptionsDialog.h"
 #include "settings/Settings.h"
 
@@ -13,9 +14,14 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <optional>
 
 class ContextHelp;
+class DrawHistory;
+class DrawsWindow;
+class QAction;
 class ListBox;
 class PrinterDevice;
 class Prompter;
@@ -162,6 +168,22 @@ public:
     void undo();
     void redo();
     const ListHistory& history() const { return *m_history; }
+    // The record selected in the Draws window, as Print List prints the list.
+    void printDraw();
+    // The draws' records (MainWindowDraws.cpp).
+    // Opens the Draws window (Ctrl+H), or brings it to the front.
+    void showDraws();
+    // Ctrl+H's action, for menus that offer the Draws window too.
+    QAction* drawsAction() const { return m_drawsAction; }
+    DrawsWindow* drawsWindow() const { return m_drawsWindow; }
+    DrawHistory& drawHistory() const { return *m_drawHistory; }
+    bool keepDraws() const { return m_keepDraws; }
+    void setKeepDraws(bool on);
+    // Names set aside from the next rounds or brought back, recorded between the draws.
+    void recordRoundEvent(DrawRecord::Kind kind, const QStringList& names);
+    void exportDraw();
+    // Asks first; the records go, the list stays.
+    void forgetDraws();
 
 signals:
     // Names moved between the list and the set-aside ones, or the set-aside ones were erased.
@@ -194,6 +216,15 @@ private:
     QString saveNames();
     // Why a write to the store failed, as the messages complete their sentence.
     QString failureReason(StoreStatus status);
+    // What Shuffle takes for the draw's record (the list cannot change while it runs), and
+    // what Stop adds to it.
+    void startDrawRecord(std::uint64_t seed);
+    void recordDraw();
+    // Stores the draw recorded at the last Stop, if it is not yet: before anything that
+    // would list or follow it, and before the program ends.
+    void storeDrawRecord();
+    // Prints lines as Print List prints names, or says it could not.
+    void printLines(const QStringList& lines);
 
     MainWindowServices m_services;
     Settings& m_settings;
@@ -246,4 +277,24 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     QPointer<DrawView> m_drawView;
+
+    // The draw being shuffled, as its record needs it; none when it is not to be recorded.
+    struct DrawStart
+    {
+        QStringList before;
+        QByteArray fingerprint;
+        std::uint64_t seed = 0;
+    };
+    std::optional<DrawStart> m_drawStart;
+    struct UnstoredDraw
+    {
+        DrawRecord record;
+        QStringList before;
+    };
+    std::optional<UnstoredDraw> m_unstoredDraw; // from Stop until stored
+    std::int64_t m_reorders = 0;                // re-orders since Shuffle
+    bool m_keepDraws = true;
+    std::unique_ptr<DrawHistory> m_drawHistory;
+    DrawsWindow* m_drawsWindow = nullptr; // made when first opened
+    QAction* m_drawsAction = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "ListBox.h"
 #include "MainWindowTexts.h"
+#include "history/DrawsWindow.h"
 #include "print/PrintText.h"
 #include "print/QtPrinterDevice.h"
 #include "ui/DesignUnits.h"
@@ -9,7 +10,8 @@
 
 #include <QApplication>
 
-// Print List: the names, one a line, with one-inch margins on the default printer.
+// Print List: the names, one a line, with one-inch margins on the default printer; a draw's
+// record from the Draws window the same way.
 
 namespace {
 
@@ -47,7 +49,23 @@ bool printNames(PrinterDevice* printer, const QStringList& names)
 
 void MainWindow::printList()
 {
-    if (printNames(m_services.printer, m_nameList->names()))
+    printLines(m_nameList->names());
+}
+
+void MainWindow::printDraw()
+{
+    if (!m_drawsWindow || !m_drawsWindow->selected())
+        return;
+    // The record as the window shows it, a line of the printout a line of its text.
+    QStringList lines = m_drawsWindow->selectedText().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    printLines(lines);
+}
+
+void MainWindow::printLines(const QStringList& lines)
+{
+    if (printNames(m_services.printer, lines))
         return;
     // Whatever was printed of a failed run is thrown away rather than left open to reach the
     // printer with the next document.

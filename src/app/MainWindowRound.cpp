@@ -49,6 +49,15 @@ void MainWindow::createListMenu()
     m_redoAction =
         add("redoAction", tr("Redo"),
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &MainWindow::redo);
+    m_listMenu->addSeparator();
+    m_listMenu->addAction(m_drawsAction);
+
+    // The round's moves are lines of the draws' record, between the draws.
+    connect(this, &MainWindow::roundChanged, this, [this](RoundChange change, const QStringList& names) {
+        if (change != RoundChange::Cleared)
+            recordRoundEvent(
+                change == RoundChange::SetAside ? DrawRecord::Kind::SetAside : DrawRecord::Kind::BroughtBack, names);
+    });
 
     // A right click on the list, and the Menu key and Shift+F10 anywhere in the window.
     m_nameList->setContextMenuPolicy(Qt::CustomContextMenu);

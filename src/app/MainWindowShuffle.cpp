@@ -2,6 +2,8 @@
 
 #include "ListBox.h"
 #include "MainWindowTexts.h"
+#include "draw/FreshSeed.h"
+#include "draw/RandomSource.h"
 #include "platform/SoundPlayer.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
@@ -41,6 +43,18 @@ void MainWindow::toggleShuffle()
     }
 
     if (!isShuffling()) {
+        // Each draw runs from a seed of its own, which its record keeps so anyone can do it
+        // again; a seed that could be guessed would make neither a fair draw nor a proof.
+        const std::optional<std::uint64_t> seed = freshSeed();
+        if (!seed) {
+            m_services.prompter->tell(
+                MainWindowTexts::oops(),
+                tr("The draw cannot start: the system gives no random numbers to start it from. Try again."),
+                Prompter::Icon::Warning);
+            return;
+        }
+        m_services.random->seed(*seed);
+        startDrawRecord(*seed);
         // The order before the shuffle is what Undo brings back.
         m_beforeShuffle = m_nameList->names();
         m_shuffleTimer->start();
@@ -57,6 +71,7 @@ void MainWindow::toggleShuffle()
             shiftContents(0);
             m_shifted = false;
         }
+        recordDraw();
     }
     enableButtons();
     if (!isShuffling() && m_showEachDrawAction->isChecked())
@@ -68,6 +83,7 @@ void MainWindow::shuffleTick()
     // 1. Re-order. The list shows the new order from its first name and from the names'
     // start, as a list box emptied and filled again does, however it was scrolled.
     m_nameList->permute(m_draw.draw(m_nameList->count(), *m_services.random));
+    ++m_reorders;
     m_nameList->verticalScrollBar()->setValue(0);
     m_nameList->horizontalScrollBar()->setValue(0);
 

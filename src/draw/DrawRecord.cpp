@@ -48,13 +48,20 @@ QByteArray listFingerprint(const QStringList& names)
 DrawRecord DrawRecord::ofDraw(const QStringList& before, const QStringList& drawnOrder, std::int64_t reorders,
                               std::uint64_t seed, const QDateTime& when)
 {
+    return ofDraw(int(before.size()), ::listFingerprint(before),
+                  drawnOrder.first(std::min<qsizetype>(drawnOrder.size(), kShownNames)), reorders, seed, when);
+}
+
+DrawRecord DrawRecord::ofDraw(int nameCount, const QByteArray& listFingerprint, const QStringList& drawnFirst,
+                              std::int64_t reorders, std::uint64_t seed, const QDateTime& when)
+{
     DrawRecord record;
     record.kind = Kind::Draw;
     record.when = recordTime(when);
-    record.nameCount = int(before.size());
-    record.listFingerprint = ::listFingerprint(before);
-    record.drawn = drawnOrder.first(std::min<qsizetype>(drawnOrder.size(), kShownNames));
-    record.notShown = int(drawnOrder.size() - record.drawn.size());
+    record.nameCount = nameCount;
+    record.listFingerprint = listFingerprint;
+    record.drawn = drawnFirst.first(std::min<qsizetype>(drawnFirst.size(), kShownNames));
+    record.notShown = nameCount - int(record.drawn.size());
     record.reorders = reorders;
     record.seed = seed;
     return record;

@@ -31,6 +31,11 @@ struct DrawRecord
     // The record of a shuffle of before that ended in drawnOrder (the same names).
     static DrawRecord ofDraw(const QStringList& before, const QStringList& drawnOrder, std::int64_t reorders,
                              std::uint64_t seed, const QDateTime& when);
+    // The same from what the window keeps: the list's size and fingerprint, taken when the
+    // shuffle started, and the drawn order's first names (the rest are counted), so that
+    // Stop does no work a name.
+    static DrawRecord ofDraw(int nameCount, const QByteArray& listFingerprint, const QStringList& drawnFirst,
+                             std::int64_t reorders, std::uint64_t seed, const QDateTime& when);
     // Names set aside (kind SetAside) or brought back (BroughtBack).
     static DrawRecord ofRoundEvent(Kind kind, const QStringList& names, const QDateTime& when);
 

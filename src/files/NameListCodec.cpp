@@ -269,6 +269,11 @@ Decoded readFile(const QString& path, const QString& storePath)
 
 Written writeFile(const QString& path, const QStringList& names, const QString& storePath)
 {
+    return writeBytesToFile(path, encode(names), storePath);
+}
+
+Written writeBytesToFile(const QString& path, const QByteArray& bytes, const QString& storePath)
+{
     Written result;
     const QFileInfo info(path);
     if (info.isDir()) {
@@ -296,7 +301,6 @@ Written writeFile(const QString& path, const QStringList& names, const QString& 
         return result;
     }
     result.partlyWritten = writesInPlace(file, path);
-    const QByteArray bytes = encode(names);
     // A write cut short (the disk filled up) says why only when the rest is tried.
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);

@@ -78,5 +78,7 @@ struct Written
 // only then can a failure leave it part written. A path that is not an ordinary file (a
 // pipe, a device, a folder) is refused, and so is the settings file at storePath.
 Written writeFile(const QString& path, const QStringList& names, const QString& storePath = QString());
+// The same for bytes of any kind (a draw's record file).
+Written writeBytesToFile(const QString& path, const QByteArray& bytes, const QString& storePath = QString());
 
 } // namespace NameListCodec

@@ -5,6 +5,7 @@
 #include "ui/Prompter.h"
 #include "ui/TextLocale.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -141,15 +142,35 @@ void NameListFiles::exportList(const QStringList& names)
     const QString path = m_prompter.chooseFileToSave(m_owner, filters(), tr("Select export file..."), lastUsedFolder());
     if (path.isEmpty())
         return;
+    exportBytes(path, NameListCodec::encode(names),
+                tr("The file could only be written over in place, so it may now hold only part of the list."));
+}
+
+void NameListFiles::exportDrawRecord(const QByteArray& file, const QString& fileName)
+{
+    // The name offered in the folder of the file last chosen (the program's folder at first).
+    const QFileInfo last(lastUsedFolder());
+    const QString folder = last.isDir() ? last.absoluteFilePath() : last.absolutePath();
+    //: Title of the file dialog that chooses the file a draw's record is exported to.
+    const QString path =
+        m_prompter.chooseFileToSaveAs(m_owner, filters(), tr("Export Draw"), QDir(folder).filePath(fileName));
+    if (path.isEmpty())
+        return;
+    exportBytes(path, file,
+                tr("The file could only be written over in place, so it may now hold only part of the record."));
+}
+
+void NameListFiles::exportBytes(const QString& path, const QByteArray& bytes, const QString& partly)
+{
     rememberFile(path);
     const QFileInfo before(path);
     const bool fileThere = before.exists() && !before.isDir();
-    const NameListCodec::Written written = NameListCodec::writeFile(path, names, m_settings.storeFile());
+    const NameListCodec::Written written = NameListCodec::writeBytesToFile(path, bytes, m_settings.storeFile());
     if (written.ok())
         return;
     QString outcome;
     if (written.partlyWritten)
-        outcome = tr("The file could only be written over in place, so it may now hold only part of the list.");
+        outcome = partly;
     else if (fileThere)
         outcome = tr("A file already there is unchanged.");
     else

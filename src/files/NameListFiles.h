@@ -39,6 +39,9 @@ public:
     void addNames(const QString& text, int listCount, const std::function<void(const QStringList&)>& appendNames);
     // Lets the user choose a file and writes names to it, all or nothing.
     void exportList(const QStringList& names);
+    // Lets the user choose a file, offering fileName in the folder last used, and writes a
+    // draw's record file to it, all or nothing.
+    void exportDrawRecord(const QByteArray& file, const QString& fileName);
 
 private:
     // The file type choices of both dialogs.
@@ -48,6 +51,8 @@ private:
     bool confirmReplace(bool listHasNames);
     // Remembers path and reads it; the rest of the import once a file is chosen.
     void importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList);
+    // Writes bytes to path; partly tells what a file written over in place may now hold.
+    void exportBytes(const QString& path, const QByteArray& bytes, const QString& partly);
     QString lastUsedFolder();
     void rememberFile(const QString& path);
     void oops(const QString& text);

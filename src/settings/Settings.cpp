@@ -97,6 +97,47 @@ StoreStatus Settings::saveNames(const QStringList& names, const QStringList& set
     return m_store->replaceSections(sections, kSavePatienceMs);
 }
 
+QList<std::pair<QString, QByteArray>> Settings::drawRecords()
+{
+    QList<std::pair<QString, QByteArray>> records;
+    for (const SettingsStore::Row& row : m_store->rows(keyPath(SettingsKeys::DrawsSection)))
+        records.append({QString::fromStdString(row.first), QByteArray::fromStdString(row.second)});
+    return records;
+}
+
+QByteArray Settings::drawRecord(qint64 sequence)
+{
+    const std::optional<std::string> file =
+        m_store->value(keyPath(SettingsKeys::DrawsSection), SettingsKeys::drawKey(sequence).toStdString());
+    return file ? QByteArray::fromStdString(*file) : QByteArray();
+}
+
+StoreStatus Settings::storeDrawRecord(qint64 sequence, const QByteArray& file)
+{
+    return m_store->setValue(keyPath(SettingsKeys::DrawsSection), SettingsKeys::drawKey(sequence).toStdString(),
+                             std::string_view(file.constData(), std::size_t(file.size())));
+}
+
+StoreStatus Settings::forgetDrawRecord(qint64 sequence)
+{
+    return m_store->deleteValue(keyPath(SettingsKeys::DrawsSection), SettingsKeys::drawKey(sequence).toStdString());
+}
+
+StoreStatus Settings::forgetDrawRecords()
+{
+    // Values one by one where the section cannot go as a whole (a section below it).
+    const std::string section = keyPath(SettingsKeys::DrawsSection);
+    StoreStatus status = m_store->replaceRows(section, {}, kSavePatienceMs);
+    if (status == StoreStatus::Ok)
+        return status;
+    status = StoreStatus::Ok;
+    for (const SettingsStore::Row& row : m_store->rows(section)) {
+        if (const StoreStatus deleted = m_store->deleteValue(section, row.first); deleted != StoreStatus::Ok)
+            status = deleted;
+    }
+    return status;
+}
+
 QList<Settings::Row> Settings::rows(const QString& section)
 {
     QList<Row> rows;

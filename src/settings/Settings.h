@@ -3,6 +3,7 @@
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,17 @@ public:
     // section, all or nothing (waiting for another copy that holds the store), so they are
     // the old ones or these, never a mix. An empty one leaves no section.
     StoreStatus saveNames(const QStringList& names, const QStringList& setAside = {});
+
+    // The draws' records as stored: (value name, the record file's bytes), in the order
+    // first written.
+    QList<std::pair<QString, QByteArray>> drawRecords();
+    // One record's file, or empty when there is none.
+    QByteArray drawRecord(qint64 sequence);
+    // Writes one record (one value: the cap never rewrites the others).
+    StoreStatus storeDrawRecord(qint64 sequence, const QByteArray& file);
+    StoreStatus forgetDrawRecord(qint64 sequence);
+    // Every record goes, and whatever else the section holds; the list stays.
+    StoreStatus forgetDrawRecords();
 
     // Where the store lives, for messages: a file path, or the registry key.
     QString location() const;

@@ -27,6 +27,10 @@ inline const QString NamesSection = QStringLiteral("Last Used Names");
 // The names set aside from the list in the round being drawn, Name0.. in the order they were
 // set aside; a section of its own, so a version that does not know it reads the rest as before.
 inline const QString SetAsideSection = QStringLiteral("Set-Aside Names");
+// The draws' records: Draw1, Draw2, ... in the order they were made, each the text of the
+// record's file (DrawRecordFile::write). A version that does not know the section never
+// reads it.
+inline const QString DrawsSection = QStringLiteral("Draws");
 
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag, true};
@@ -35,6 +39,8 @@ inline const Key SaveNames{OptionsSection, QStringLiteral("Save Names"), QString
 inline const Key ShowHelpMessage{OptionsSection, QStringLiteral("Show Help Message"), QStringLiteral("1"), Form::Flag};
 // Whether the drawn name is shown over the whole screen after every Stop.
 inline const Key ShowDrawLarge{OptionsSection, QStringLiteral("Show Draw Large"), QStringLiteral("0"), Form::Flag};
+// Whether each draw, and the names set aside or brought back, are recorded in DrawsSection.
+inline const Key KeepDraws{OptionsSection, QStringLiteral("Keep a Record of Draws"), QStringLiteral("1"), Form::Flag};
 // Full path of the file last chosen for import or export.
 inline const Key LastUsedFolder{OptionsSection, QStringLiteral("Last Used Folder"), QString(), Form::Folder};
 
@@ -42,6 +48,12 @@ inline const Key LastUsedFolder{OptionsSection, QStringLiteral("Last Used Folder
 inline QString nameKey(int position)
 {
     return QStringLiteral("Name") + QString::number(position);
+}
+
+// A record of DrawsSection by its sequence number (from 1).
+inline QString drawKey(qint64 sequence)
+{
+    return QStringLiteral("Draw") + QString::number(sequence);
 }
 
 } // namespace SettingsKeys

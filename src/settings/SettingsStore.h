@@ -39,6 +39,9 @@ public:
     // up to maxWaitMs for another copy's write lock (Busy when it is still held); the
     // registry, which has no transactions here, may stop part way.
     virtual StoreStatus replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs) = 0;
+    // Deletes one value; a value or section that is not there is no failure. The section
+    // stays, even when it is left empty.
+    virtual StoreStatus deleteValue(std::string_view section, std::string_view name) = 0;
 
     // One section's new rows, for replaceSections.
     struct SectionRows

@@ -184,6 +184,34 @@ StoreStatus SqliteStore::replaceSections(std::span<const SectionRows> sections, 
     return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
 }
 
+StoreStatus SqliteStore::deleteValue(std::string_view section, std::string_view name)
+{
+    StoreStatus status = StoreStatus::Ok;
+    SqliteConnection* db = writer(&status);
+    if (!db)
+        return status;
+    const int rc = inTransaction(*db, [&] {
+        long long id = 0;
+        int rc = resolve(section, false, &id);
+        if (rc != SQLITE_ROW)
+            return rc == SQLITE_DONE ? SQLITE_OK : rc; // no section, so no value either
+        // Prepared here rather than with the connection's statements: values are deleted
+        // one at a time and seldom (the oldest draw record, once there are enough).
+        sqlite3_stmt* raw = nullptr;
+        rc =
+            sqlite3_prepare_v2(db->db(), "DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2", -1, &raw, nullptr);
+        const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
+        if (rc != SQLITE_OK)
+            return rc;
+        const std::string folded = foldedName(name);
+        sqlite3_bind_int64(raw, 1, id);
+        sqlite3_bind_blob(raw, 2, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(raw);
+        return rc == SQLITE_DONE ? SQLITE_OK : rc;
+    });
+    return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
+}
+
 int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)
 {
     long long id = 0;

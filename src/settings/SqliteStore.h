@@ -24,6 +24,7 @@ public:
     std::vector<Row> rows(std::string_view section) override;
     StoreStatus replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs) override;
     StoreStatus replaceSections(std::span<const SectionRows> sections, std::uint32_t maxWaitMs) override;
+    StoreStatus deleteValue(std::string_view section, std::string_view name) override;
 
     std::string location() const override { return m_path; }
     std::string takeDamagedCopy() override;

@@ -129,3 +129,13 @@ StoreStatus Win32Store::replaceRows(std::string_view section, std::span<const Ro
         rc = setText(key.get(), rows[i].first, rows[i].second);
     return status(rc);
 }
+
+StoreStatus Win32Store::deleteValue(std::string_view section, std::string_view name)
+{
+    LONG rc = ERROR_SUCCESS;
+    const Key key = openKey(section, KEY_SET_VALUE, &rc);
+    if (!key)
+        return rc == ERROR_FILE_NOT_FOUND ? StoreStatus::Ok : status(rc);
+    rc = RegDeleteValueW(key.get(), utf8ToAnsiWide(name).c_str());
+    return status(rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc);
+}

@@ -15,4 +15,5 @@ public:
     StoreStatus setValue(std::string_view section, std::string_view name, std::string_view text) override;
     std::vector<Row> rows(std::string_view section) override;
     StoreStatus replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs) override;
+    StoreStatus deleteValue(std::string_view section, std::string_view name) override;
 };

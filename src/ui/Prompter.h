@@ -39,4 +39,12 @@ public:
     // creating a new one before a path is returned.
     virtual QString chooseFileToSave(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
                                      const QString& initialFolder) = 0;
+    // Save dialog opened in the folder of suggestedPath with its file name filled in, for a
+    // file the program names (a draw's record). A prompter that cannot fill in a name opens
+    // the folder.
+    virtual QString chooseFileToSaveAs(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                                       const QString& suggestedPath)
+    {
+        return chooseFileToSave(owner, filters, title, suggestedPath);
+    }
 };

@@ -144,3 +144,11 @@ QString QtPrompter::chooseFileToSave(QWidget* owner, const QList<FileFilter>& fi
     FileDialog dialog(owner ? owner : m_owner.data(), filters, title, initialFolder, true);
     return dialog.choose();
 }
+
+QString QtPrompter::chooseFileToSaveAs(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                                       const QString& suggestedPath)
+{
+    FileDialog dialog(owner ? owner : m_owner.data(), filters, title, suggestedPath, true);
+    dialog.selectFile(suggestedPath);
+    return dialog.choose();
+}

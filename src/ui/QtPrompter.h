@@ -20,6 +20,8 @@ public:
                              const QString& initialFolder) override;
     QString chooseFileToSave(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
                              const QString& initialFolder) override;
+    QString chooseFileToSaveAs(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
+                               const QString& suggestedPath) override;
 
 private:
     QPointer<QWidget> m_owner;

@@ -163,6 +163,18 @@ struct Case
     bool (*run)(Context&);
 };
 
+inline bool deleteTakesOneValue(Context& c)
+{
+    if (!c.set("\\S", "A", "1") || !c.set("\\S", "B", "2") || !c.set("\\S\\Below", "A", "3"))
+        return c.fail("could not write");
+    // In any spelling; a value or section that is not there is no failure.
+    for (const auto& [section, name] : {std::pair{"\\S", "a"}, {"\\S", "A"}, {"\\Missing", "A"}}) {
+        if (c.store.deleteValue(c.root + section, name) != StoreStatus::Ok)
+            return c.fail(std::string("deleting ") + section + " " + name + " failed");
+    }
+    return c.holds("\\S", {"B=2"}) && c.holds("\\S\\Below", {"A=3"});
+}
+
 inline const std::vector<Case>& cases()
 {
     static const std::vector<Case> all{
@@ -172,6 +184,7 @@ inline const std::vector<Case>& cases()
         {"names compare case-insensitively", namesCompareCaseInsensitively},
         {"replace makes the section hold exactly the rows", replaceMakesTheSectionHoldExactlyTheRows},
         {"replace leaves other sections alone", replaceLeavesOtherSectionsAlone},
+        {"delete takes one value", deleteTakesOneValue},
     };
     return all;
 }

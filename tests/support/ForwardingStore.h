@@ -22,6 +22,7 @@ public:
     {
         return m_real->replaceRows(s, r, ms);
     }
+    StoreStatus deleteValue(std::string_view s, std::string_view n) override { return m_real->deleteValue(s, n); }
     std::string location() const override { return m_real->location(); }
     std::string takeDamagedCopy() override { return m_real->takeDamagedCopy(); }
     bool readOnly() override { return m_real->readOnly(); }

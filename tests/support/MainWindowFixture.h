@@ -53,6 +53,7 @@ struct MainWindowFixture
     RecordingUrlLauncher launcher;
     RecordingPrinter recorder;
     PrinterDevice* printer = &recorder; // the window's printer; set before open()
+    RandomSource* source = &random;     // the window's random source; set before open()
     bool windowPlacesItself = true;     // false: as in a Wayland session; set before open()
     std::unique_ptr<MainWindow> form;
     std::shared_ptr<SettingsStore> registry; // the main window's store; the user's when null
@@ -64,7 +65,7 @@ struct MainWindowFixture
         form.reset();
         settings.reset(); // the store closes before it is opened again, as between two runs
         settings = std::make_unique<Settings>(registry ? registry : openUserStore(), folder);
-        MainWindowServices services{&prompter, &player, &random, folder, settings.get()};
+        MainWindowServices services{&prompter, &player, source, folder, settings.get()};
         services.launcher = &launcher;
         services.printer = printer;
         services.windowPlacesItself = windowPlacesItself;
