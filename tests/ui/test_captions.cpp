@@ -50,6 +50,14 @@ QWidget* openWindow(const QString& name, MainWindowFixture& fx, std::unique_ptr<
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
+// A named control of one of our windows, opened over fx.
+QWidget* controlIn(const QString& window, const QString& control, MainWindowFixture& fx,
+                   std::unique_ptr<QWidget>& dialog)
+{
+    QWidget* w = openWindow(window, fx, dialog);
+    return w ? w->findChild<QWidget*>(control) : nullptr;
+}
+
 bool captioned(const QWidget* w)
 {
     if (const auto* label = qobject_cast<const QLabel*>(w))
@@ -117,9 +125,7 @@ void TestCaptions::everyCaptionFits()
     QFETCH(QString, control);
     MainWindowFixture fx;
     std::unique_ptr<QWidget> dialog;
-    QWidget* w = openWindow(window, fx, dialog);
-    QVERIFY(w);
-    auto* c = w->findChild<QWidget*>(control);
+    QWidget* c = controlIn(window, control, fx, dialog);
     QVERIFY(c);
     QStyle* style = c->style();
     const QFontMetricsF fm(c->font());
@@ -135,19 +141,15 @@ void TestCaptions::everyCaptionFits()
         option.initFrom(button);
         option.text = button->text();
         const QSizeF need = fm.size(Qt::TextShowMnemonic, button->text());
-        if (qobject_cast<QCheckBox*>(button)) {
-            const QRect text =
-                style->subElementRect(QStyle::SE_CheckBoxContents, &option, button).intersected(button->rect());
-            QVERIFY2(fitsIn(need, text), qPrintable(describe(need, text)));
-            const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, button);
-            QVERIFY2(button->rect().contains(indicator), "the indicator is cut");
-            QVERIFY2(!text.intersects(indicator), "the caption is drawn over the indicator");
-        } else {
-            // Inside the button's frame.
-            const QRect text =
-                style->subElementRect(QStyle::SE_PushButtonContents, &option, button).intersected(button->rect());
-            QVERIFY2(fitsIn(need, text), qPrintable(describe(need, text)));
-        }
+        const bool box = qobject_cast<QCheckBox*>(button);
+        // A push button's caption inside its frame.
+        const QRect text =
+            style->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button)
+                .intersected(button->rect());
+        QVERIFY2(fitsIn(need, text), qPrintable(describe(need, text)));
+        const QRect indicator = style->subElementRect(QStyle::SE_CheckBoxIndicator, &option, button);
+        QVERIFY2(!box || button->rect().contains(indicator), "the indicator is cut");
+        QVERIFY2(!box || !text.intersects(indicator), "the caption is drawn over the indicator");
     } else if (auto* label = qobject_cast<QLabel*>(c)) {
         const QRect room = label->contentsRect();
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
@@ -207,9 +209,7 @@ void TestCaptions::fittingCaptionKeepsItsFont()
     QFETCH(qreal, points);
     MainWindowFixture fx;
     std::unique_ptr<QWidget> dialog;
-    QWidget* w = openWindow(window, fx, dialog);
-    QVERIFY(w);
-    auto* c = w->findChild<QWidget*>(control);
+    QWidget* c = controlIn(window, control, fx, dialog);
     QVERIFY(c);
     QCOMPARE(c->font().pointSizeF(), points);
 }
