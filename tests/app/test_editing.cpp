@@ -262,15 +262,11 @@ void TestEditing::markupShownAsTyped_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("question: bold name") << "askYesNo"
                                          << "Remove <b>Ann</b> from the list?";
-    QTest::newRow("question: italic name alone") << "askYesNo"
-                                                 << "<i>Ann</i>";
     QTest::newRow("message: a path with a tag")
         << "tell"
         << "Could not import \"/tmp/<u>x</u>.txt\".\nIt is a folder, not a file.";
     QTest::newRow("message: an entity") << "tell"
                                         << "&lt;Ann&gt; & Bob";
-    QTest::newRow("message: a line break tag") << "tell"
-                                               << "Ann<br>Bob";
     QTest::newRow("input prompt: bold") << "askText"
                                         << "Enter a name for <b>Ann</b>.";
 }
