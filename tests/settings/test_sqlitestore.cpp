@@ -192,10 +192,8 @@ void TestSqliteStore::readOnlyStoreCanOnlyBeRead_data()
 
     QTest::newRow("read-only file") << true << false << false;
     QTest::newRow("read-only folder") << false << true << false;
-    QTest::newRow("read-only file and folder") << true << true << false;
     QTest::newRow("read-only file, last save in the log") << true << false << true;
     QTest::newRow("read-only folder, last save in the log") << false << true << true;
-    QTest::newRow("read-only file and folder, last save in the log") << true << true << true;
 }
 
 void TestSqliteStore::readOnlyStoreCanOnlyBeRead()
