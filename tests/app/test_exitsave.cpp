@@ -172,8 +172,6 @@ void TestExitSave::whatTheUserHearsOfTheStore_data()
     QTest::newRow("read-only file, list unchanged") << "read-only file" << false << 0 << readOnly << "" << old;
     QTest::newRow("file deleted while running")
         << "rm" << true << 0 << "" << MainWindowTexts::storeRecreated().arg(path) << changed;
-    QTest::newRow("file moved while running")
-        << "mv" << true << 0 << "" << MainWindowTexts::storeRecreated().arg(path) << changed;
 }
 
 void TestExitSave::whatTheUserHearsOfTheStore()
