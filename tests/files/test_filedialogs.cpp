@@ -235,38 +235,21 @@ void TestFileDialogs::savedNameFitsTheFilter_data()
     QTest::addColumn<int>("filter"); // 0: Text Files, 1: All Files
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("existing"); // a file there before, "" for none
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("question"); // answered Yes
-    const QString create("%1 does not exist.\nDo you want to create it?");
-    const QString replace("%1 already exists.\nDo you want to replace it?");
-    QTest::newRow("text, no extension: .txt added") << 0 << "names"
-                                                    << ""
-                                                    << "names.txt" << create.arg("names.txt");
-    QTest::newRow("text, no extension, the .txt file there: replace it") << 0 << "names"
-                                                                         << "names.txt"
-                                                                         << "names.txt" << replace.arg("names.txt");
-    QTest::newRow("text, no extension, a file without one there: still .txt") << 0 << "names"
-                                                                              << "names"
-                                                                              << "names.txt" << create.arg("names.txt");
-    QTest::newRow("text, .txt typed") << 0 << "names.txt"
-                                      << ""
-                                      << "names.txt" << create.arg("names.txt");
-    QTest::newRow("text, another extension kept") << 0 << "names.lst"
-                                                  << ""
-                                                  << "names.lst" << create.arg("names.lst");
-    QTest::newRow("all files: as typed") << 1 << "names"
-                                         << ""
-                                         << "names" << create.arg("names");
-    QTest::newRow("all files, the file there: replace it") << 1 << "names"
-                                                           << "names"
-                                                           << "names" << replace.arg("names");
+    QTest::addColumn<QString>("chosen");   // asked to replace it when it is there, to create it otherwise
+    const auto row = [](const char* name, int filter, const char* typed, const char* existing, const char* chosen) {
+        QTest::newRow(name) << filter << QString::fromUtf8(typed) << QString::fromUtf8(existing)
+                            << QString::fromUtf8(chosen);
+    };
+    row("text, no extension: .txt added", 0, "names", "", "names.txt");
+    row("text, no extension, the .txt file there: replace it", 0, "names", "names.txt", "names.txt");
+    row("text, no extension, a file without one there: still .txt", 0, "names", "names", "names.txt");
+    row("text, .txt typed", 0, "names.txt", "", "names.txt");
+    row("text, another extension kept", 0, "names.lst", "", "names.lst");
+    row("all files: as typed", 1, "names", "", "names");
+    row("all files, the file there: replace it", 1, "names", "names", "names");
     // A name is shown as typed, never read as markup, in our question and in Qt's.
-    QTest::newRow("markup in a new name") << 0 << "<i>Ann"
-                                          << ""
-                                          << "<i>Ann.txt" << create.arg("<i>Ann.txt");
-    QTest::newRow("markup in a name there") << 0 << "<b>Bob"
-                                            << "<b>Bob.txt"
-                                            << "<b>Bob.txt" << replace.arg("<b>Bob.txt");
+    row("markup in a new name", 0, "<i>Ann", "", "<i>Ann.txt");
+    row("markup in a name there", 0, "<b>Bob", "<b>Bob.txt", "<b>Bob.txt");
 }
 
 void TestFileDialogs::savedNameFitsTheFilter()
@@ -275,7 +258,8 @@ void TestFileDialogs::savedNameFitsTheFilter()
     QFETCH(QString, typed);
     QFETCH(QString, existing);
     QFETCH(QString, chosen);
-    QFETCH(QString, question);
+    const QString question = existing == chosen ? QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                                : QStringLiteral("%1 does not exist.\nDo you want to create it?");
     TestHome home;
     QTemporaryDir dir;
     if (!existing.isEmpty())
@@ -287,7 +271,7 @@ void TestFileDialogs::savedNameFitsTheFilter()
     QCOMPARE(prompter.chooseFileToSave(&owner, kFilter, QStringLiteral("Select export file..."), dir.path()),
              dir.filePath(chosen));
     QVERIFY(closer.done());
-    QCOMPARE(asked, question);
+    QCOMPARE(asked, question.arg(chosen));
 }
 
 QTEST_MAIN(TestFileDialogs)
