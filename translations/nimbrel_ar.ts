@@ -160,7 +160,7 @@ The options and the remembered list are kept in %1.</source>
     </message>
     <message>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
-        <translation type="unfinished"></translation>
+        <translation>وتُحفظ هناك أيضًا سجلات آخر 1000 سحب، كلٌّ منها مع القائمة التي سُحب منها؛ تعرضها نافذة «السحوبات» (Ctrl+H)، ويحذفها زر «نسيان كل السحوبات» فيها.</translation>
     </message>
 </context>
 <context>
@@ -168,17 +168,17 @@ The options and the remembered list are kept in %1.</source>
     <message>
         <source>%1   Draw of %2 names, first drawn: %3</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   سحب من %2 من الأسماء، أول اسم مسحوب: %3</translation>
     </message>
     <message>
         <source>%1   Set aside: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   نُحّيت جانبًا: %2</translation>
     </message>
     <message>
         <source>%1   Brought back: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   أُعيدت: %2</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@ The options and the remembered list are kept in %1.</source>
     <message>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التالي: %1</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@ The options and the remembered list are kept in %1.</source>
     <message>
         <source>Draws</source>
         <extracomment>Title of the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السحوبات</translation>
     </message>
     <message>
         <source>Recorded draws</source>
         <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السحوبات المسجلة</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السجل</translation>
     </message>
     <message>
         <source>Keep a Record of Draws</source>
         <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل السحوبات</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>Button of the Draws window: prints the selected record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسيان كل السحوبات</translation>
     </message>
 </context>
 <context>
@@ -512,61 +512,61 @@ The settings file is:
     <message numerus="yes">
         <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
         <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>سيؤدي هذا إلى مسح جميع الأسماء في القائمة، ومعها الأسماء المنحّاة جانبًا (%n). هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى مسح جميع الأسماء في القائمة، ومعها الاسم المنحّى جانبًا (%n). هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى مسح جميع الأسماء في القائمة، ومعها الاسمان المنحّيان جانبًا (%n). هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى مسح جميع الأسماء في القائمة، ومعها %n أسماء منحّاة جانبًا. هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى مسح جميع الأسماء في القائمة، ومعها %n اسمًا منحّى جانبًا. هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى مسح جميع الأسماء في القائمة، ومعها %n اسم منحّى جانبًا. هل تريد المتابعة؟</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Bring Back %n Set-Aside Names</source>
         <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>إرجاع الأسماء المنحّاة جانبًا (%n)</numerusform>
+            <numerusform>إرجاع الاسم المنحّى جانبًا (%n)</numerusform>
+            <numerusform>إرجاع الاسمين المنحّيين جانبًا (%n)</numerusform>
+            <numerusform>إرجاع %n أسماء منحّاة جانبًا</numerusform>
+            <numerusform>إرجاع %n اسمًا منحّى جانبًا</numerusform>
+            <numerusform>إرجاع %n اسم منحّى جانبًا</numerusform>
         </translation>
     </message>
     <message>
         <source>Bring Back Set-Aside Names</source>
         <extracomment>List menu, when no name is set aside (disabled).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إرجاع الأسماء المنحّاة جانبًا</translation>
     </message>
     <message>
         <source>Show the Draw</source>
         <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عرض السحب</translation>
     </message>
     <message>
         <source>Show Each Draw Large</source>
         <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عرض كل سحب بحجم كبير</translation>
     </message>
     <message>
         <source>Set Aside the Drawn Name</source>
         <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تنحية الاسم المسحوب جانبًا</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>List menu: takes back the last change to the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <source>another program holds the file %1, which cannot be written</source>
         <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج آخر يُبقي الملف %1 مفتوحًا، ولا يمكن الكتابة فيه</translation>
     </message>
     <message>
         <source>Your list of names could not be saved: %1.
@@ -576,7 +576,12 @@ The settings file is:
 
 Do you want to export the names to a file before Nimbrel closes?</source>
         <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟</translation>
     </message>
     <message>
         <source>Changes to the options and the list of names will not be kept: %1.
@@ -584,36 +589,40 @@ Do you want to export the names to a file before Nimbrel closes?</source>
 The settings file is:
 %2</source>
         <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لن تُحفظ التغييرات على الخيارات وقائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2</translation>
     </message>
     <message>
         <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
 %1</source>
         <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نُقل ملف الإعدادات أو حُذف أثناء تشغيل Nimbrel. كُتب ملف جديد بالخيارات وقائمة الأسماء في:
+%1</translation>
     </message>
     <message>
         <source>Draws...</source>
         <extracomment>Opens the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>السحوبات...</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نسيان كل السحوبات</translation>
     </message>
     <message>
         <source>Forget the records of every draw? The list of names stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد نسيان سجلات جميع السحوبات؟ ستبقى قائمة الأسماء كما هي.</translation>
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
         <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حذف كل السجلات من %1.</translation>
     </message>
     <message>
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن بدء السحب: لا يوفّر النظام أرقامًا عشوائية يبدأ منها. حاول مرة أخرى.</translation>
     </message>
 </context>
 <context>
@@ -648,7 +657,7 @@ The settings file is:
     </message>
     <message>
         <source>It is the program&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ملف إعدادات البرنامج</translation>
     </message>
 </context>
 <context>
@@ -780,11 +789,11 @@ The list is unchanged.</source>
     <message>
         <source>Export Draw</source>
         <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تصدير السحب</translation>
     </message>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تكن الكتابة فوق الملف ممكنة إلا في مكانه، لذا قد لا يحتوي الآن إلا على جزء من السجل.</translation>
     </message>
 </context>
 <context>

@@ -160,7 +160,7 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
     </message>
     <message>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lì sono conservati anche i registri delle ultime 1.000 estrazioni, ognuno con la lista da cui è stata fatta l’estrazione; la finestra Estrazioni (Ctrl+H) li mostra, e il suo pulsante «Dimentica tutte le estrazioni» li rimuove.</translation>
     </message>
 </context>
 <context>
@@ -168,17 +168,17 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
     <message>
         <source>%1   Draw of %2 names, first drawn: %3</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Estrazione tra %2 nomi, primo estratto: %3</translation>
     </message>
     <message>
         <source>%1   Set aside: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Messi da parte: %2</translation>
     </message>
     <message>
         <source>%1   Brought back: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Ripresi: %2</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
     <message>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seguono: %1</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
     <message>
         <source>Draws</source>
         <extracomment>Title of the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estrazioni</translation>
     </message>
     <message>
         <source>Recorded draws</source>
         <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estrazioni registrate</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Keep a Record of Draws</source>
         <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Registra le estrazioni</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>Button of the Draws window: prints the selected record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica tutte le estrazioni</translation>
     </message>
 </context>
 <context>
@@ -508,53 +508,53 @@ Il file delle impostazioni è:
     <message numerus="yes">
         <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
         <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tutti i nomi della lista verranno cancellati, insieme a %n nome messo da parte. Vuole continuare?</numerusform>
+            <numerusform>Tutti i nomi della lista verranno cancellati, insieme ai %n nomi messi da parte. Vuole continuare?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Bring Back %n Set-Aside Names</source>
         <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Riprendi %n nome messo da parte</numerusform>
+            <numerusform>Riprendi %n nomi messi da parte</numerusform>
         </translation>
     </message>
     <message>
         <source>Bring Back Set-Aside Names</source>
         <extracomment>List menu, when no name is set aside (disabled).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi i nomi messi da parte</translation>
     </message>
     <message>
         <source>Show the Draw</source>
         <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l’estrazione</translation>
     </message>
     <message>
         <source>Show Each Draw Large</source>
         <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra in grande ogni estrazione</translation>
     </message>
     <message>
         <source>Set Aside the Drawn Name</source>
         <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Metti da parte il nome estratto</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>List menu: takes back the last change to the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>another program holds the file %1, which cannot be written</source>
         <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un altro programma tiene aperto il file %1, che non è scrivibile</translation>
     </message>
     <message>
         <source>Your list of names could not be saved: %1.
@@ -564,7 +564,12 @@ The settings file is:
 
 Do you want to export the names to a file before Nimbrel closes?</source>
         <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la sua lista di nomi: %1.
+
+Il file delle impostazioni è:
+%2
+
+Vuole esportare i nomi in un file prima che Nimbrel si chiuda?</translation>
     </message>
     <message>
         <source>Changes to the options and the list of names will not be kept: %1.
@@ -572,36 +577,40 @@ Do you want to export the names to a file before Nimbrel closes?</source>
 The settings file is:
 %2</source>
         <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche alle opzioni e alla lista di nomi non verranno conservate: %1.
+
+Il file delle impostazioni è:
+%2</translation>
     </message>
     <message>
         <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
 %1</source>
         <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni è stato spostato o eliminato mentre Nimbrel era in esecuzione. Ne è stato scritto uno nuovo con le opzioni e la lista di nomi, in:
+%1</translation>
     </message>
     <message>
         <source>Draws...</source>
         <extracomment>Opens the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estrazioni...</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica tutte le estrazioni</translation>
     </message>
     <message>
         <source>Forget the records of every draw? The list of names stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimenticare i registri di tutte le estrazioni? La lista di nomi resta com’è.</translation>
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
         <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile rimuovere tutti i registri da %1.</translation>
     </message>
     <message>
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’estrazione non può iniziare: il sistema non fornisce numeri casuali da cui partire. Riprovi.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +645,7 @@ The settings file is:
     </message>
     <message>
         <source>It is the program&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>È il file delle impostazioni del programma</translation>
     </message>
 </context>
 <context>
@@ -756,11 +765,11 @@ La lista non è cambiata.</translation>
     <message>
         <source>Export Draw</source>
         <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esporta estrazione</translation>
     </message>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file poteva essere sovrascritto solo sul posto, quindi ora potrebbe contenere solo una parte del registro.</translation>
     </message>
 </context>
 <context>

@@ -160,7 +160,7 @@ The options and the remembered list are kept in %1.</source>
     </message>
     <message>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 1,000 回分の抽選記録もそこに保存され、それぞれに抽選元のリストが含まれます。「抽選記録」ウィンドウ (Ctrl+H) で表示でき、その「すべての抽選記録を消去」ボタンで削除できます。</translation>
     </message>
 </context>
 <context>
@@ -168,17 +168,17 @@ The options and the remembered list are kept in %1.</source>
     <message>
         <source>%1   Draw of %2 names, first drawn: %3</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   %2 個の名前から抽選、最初に引かれた名前: %3</translation>
     </message>
     <message>
         <source>%1   Set aside: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   取り置き: %2</translation>
     </message>
     <message>
         <source>%1   Brought back: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   戻した名前: %2</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@ The options and the remembered list are kept in %1.</source>
     <message>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次: %1</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@ The options and the remembered list are kept in %1.</source>
     <message>
         <source>Draws</source>
         <extracomment>Title of the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽選記録</translation>
     </message>
     <message>
         <source>Recorded draws</source>
         <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>記録された抽選</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <source>Keep a Record of Draws</source>
         <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽選を記録する</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>Button of the Draws window: prints the selected record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべての抽選記録を消去</translation>
     </message>
 </context>
 <context>
@@ -507,51 +507,51 @@ The settings file is:
     <message numerus="yes">
         <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
         <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>リストのすべての名前と、取り置いた %n 個の名前が消去されます。続行しますか？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Bring Back %n Set-Aside Names</source>
         <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>取り置いた %n 個の名前を戻す</numerusform>
         </translation>
     </message>
     <message>
         <source>Bring Back Set-Aside Names</source>
         <extracomment>List menu, when no name is set aside (disabled).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>取り置いた名前を戻す</translation>
     </message>
     <message>
         <source>Show the Draw</source>
         <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽選結果を大きく表示</translation>
     </message>
     <message>
         <source>Show Each Draw Large</source>
         <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>毎回の抽選結果を大きく表示</translation>
     </message>
     <message>
         <source>Set Aside the Drawn Name</source>
         <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>引いた名前を取り置く</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>List menu: takes back the last change to the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>another program holds the file %1, which cannot be written</source>
         <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムがファイル %1 を開いているため、書き込めません</translation>
     </message>
     <message>
         <source>Your list of names could not be saved: %1.
@@ -561,7 +561,12 @@ The settings file is:
 
 Do you want to export the names to a file before Nimbrel closes?</source>
         <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前のリストを保存できませんでした: %1。
+
+設定ファイル:
+%2
+
+Nimbrel を終了する前に、名前をファイルにエクスポートしますか？</translation>
     </message>
     <message>
         <source>Changes to the options and the list of names will not be kept: %1.
@@ -569,36 +574,40 @@ Do you want to export the names to a file before Nimbrel closes?</source>
 The settings file is:
 %2</source>
         <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプションや名前のリストへの変更は保存されません: %1。
+
+設定ファイル:
+%2</translation>
     </message>
     <message>
         <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
 %1</source>
         <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nimbrel の実行中に設定ファイルが移動または削除されました。オプションと名前のリストを含む新しいファイルを次の場所に書き込みました:
+%1</translation>
     </message>
     <message>
         <source>Draws...</source>
         <extracomment>Opens the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽選記録...</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべての抽選記録を消去</translation>
     </message>
     <message>
         <source>Forget the records of every draw? The list of names stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての抽選の記録を消去しますか？名前のリストはそのまま残ります。</translation>
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
         <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 からすべての記録を削除することはできませんでした。</translation>
     </message>
     <message>
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>抽選を開始できません: 開始に使う乱数をシステムから得られません。もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -633,7 +642,7 @@ The settings file is:
     </message>
     <message>
         <source>It is the program&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムの設定ファイルです</translation>
     </message>
 </context>
 <context>
@@ -750,11 +759,11 @@ The list is unchanged.</source>
     <message>
         <source>Export Draw</source>
         <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>抽選記録のエクスポート</translation>
     </message>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルをその場で上書きするしかなかったため、記録の一部しか書き込まれていない可能性があります。</translation>
     </message>
 </context>
 <context>

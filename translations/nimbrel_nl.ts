@@ -160,7 +160,7 @@ De opties en de onthouden lijst staan in %1.</translation>
     </message>
     <message>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daar worden ook de verslagen van de laatste 1.000 trekkingen bewaard, elk met de lijst waaruit getrokken is; het venster Trekkingen (Ctrl+H) toont ze, en de knop “Alle trekkingen vergeten” daarin verwijdert ze.</translation>
     </message>
 </context>
 <context>
@@ -168,17 +168,17 @@ De opties en de onthouden lijst staan in %1.</translation>
     <message>
         <source>%1   Draw of %2 names, first drawn: %3</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Trekking uit %2 namen, als eerste getrokken: %3</translation>
     </message>
     <message>
         <source>%1   Set aside: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Opzijgezet: %2</translation>
     </message>
     <message>
         <source>%1   Brought back: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Teruggehaald: %2</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@ De opties en de onthouden lijst staan in %1.</translation>
     <message>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daarna: %1</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@ De opties en de onthouden lijst staan in %1.</translation>
     <message>
         <source>Draws</source>
         <extracomment>Title of the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trekkingen</translation>
     </message>
     <message>
         <source>Recorded draws</source>
         <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vastgelegde trekkingen</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verslag</translation>
     </message>
     <message>
         <source>Keep a Record of Draws</source>
         <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trekkingen vastleggen</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>Button of the Draws window: prints the selected record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle trekkingen vergeten</translation>
     </message>
 </context>
 <context>
@@ -508,53 +508,53 @@ Het instellingenbestand is:
     <message numerus="yes">
         <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
         <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hiermee worden alle namen in de lijst gewist, en ook de %n opzijgezette naam. Wilt u doorgaan?</numerusform>
+            <numerusform>Hiermee worden alle namen in de lijst gewist, en ook de %n opzijgezette namen. Wilt u doorgaan?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Bring Back %n Set-Aside Names</source>
         <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opzijgezette naam terughalen</numerusform>
+            <numerusform>%n opzijgezette namen terughalen</numerusform>
         </translation>
     </message>
     <message>
         <source>Bring Back Set-Aside Names</source>
         <extracomment>List menu, when no name is set aside (disabled).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opzijgezette namen terughalen</translation>
     </message>
     <message>
         <source>Show the Draw</source>
         <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trekking groot tonen</translation>
     </message>
     <message>
         <source>Show Each Draw Large</source>
         <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elke trekking groot tonen</translation>
     </message>
     <message>
         <source>Set Aside the Drawn Name</source>
         <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Getrokken naam opzijzetten</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>List menu: takes back the last change to the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw</translation>
     </message>
     <message>
         <source>another program holds the file %1, which cannot be written</source>
         <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>een ander programma houdt het bestand %1 open, dat niet beschrijfbaar is</translation>
     </message>
     <message>
         <source>Your list of names could not be saved: %1.
@@ -564,7 +564,12 @@ The settings file is:
 
 Do you want to export the names to a file before Nimbrel closes?</source>
         <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uw namenlijst kon niet worden opgeslagen: %1.
+
+Het instellingenbestand is:
+%2
+
+Wilt u de namen naar een bestand exporteren voordat Nimbrel wordt afgesloten?</translation>
     </message>
     <message>
         <source>Changes to the options and the list of names will not be kept: %1.
@@ -572,36 +577,40 @@ Do you want to export the names to a file before Nimbrel closes?</source>
 The settings file is:
 %2</source>
         <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in de opties en de namenlijst worden niet bewaard: %1.
+
+Het instellingenbestand is:
+%2</translation>
     </message>
     <message>
         <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
 %1</source>
         <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het instellingenbestand is verplaatst of verwijderd terwijl Nimbrel draaide. Er is een nieuw bestand met de opties en de namenlijst geschreven, in:
+%1</translation>
     </message>
     <message>
         <source>Draws...</source>
         <extracomment>Opens the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trekkingen...</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle trekkingen vergeten</translation>
     </message>
     <message>
         <source>Forget the records of every draw? The list of names stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verslagen van alle trekkingen vergeten? De namenlijst blijft zoals hij is.</translation>
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
         <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niet alle verslagen konden uit %1 worden verwijderd.</translation>
     </message>
     <message>
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De trekking kan niet beginnen: het systeem geeft geen willekeurige getallen om mee te beginnen. Probeer het opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -636,7 +645,7 @@ The settings file is:
     </message>
     <message>
         <source>It is the program&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>Het is het instellingenbestand van het programma</translation>
     </message>
 </context>
 <context>
@@ -756,11 +765,11 @@ De lijst is niet gewijzigd.</translation>
     <message>
         <source>Export Draw</source>
         <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trekking exporteren</translation>
     </message>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kon alleen ter plekke worden overschreven en bevat nu misschien maar een deel van het verslag.</translation>
     </message>
 </context>
 <context>

@@ -160,7 +160,7 @@ Opcje i zapamiętana lista są przechowywane w %1.</translation>
     </message>
     <message>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przechowywane są tam też protokoły ostatnich 1000 losowań, każdy z listą, z której losowano; okno Losowania (Ctrl+H) je pokazuje, a jego przycisk „Zapomnij wszystkie losowania” je usuwa.</translation>
     </message>
 </context>
 <context>
@@ -168,17 +168,17 @@ Opcje i zapamiętana lista są przechowywane w %1.</translation>
     <message>
         <source>%1   Draw of %2 names, first drawn: %3</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 how many names took part, %3 the first name drawn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Losowanie spośród %2 nazwisk, pierwsze wylosowane: %3</translation>
     </message>
     <message>
         <source>%1   Set aside: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names set aside from the next rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Odłożone: %2</translation>
     </message>
     <message>
         <source>%1   Brought back: %2</source>
         <extracomment>A line of the Draws window. %1 is the time, %2 the names brought back into the rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1   Przywrócone: %2</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@ Opcje i zapamiętana lista są przechowywane w %1.</translation>
     <message>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następne: %1</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@ Opcje i zapamiętana lista są przechowywane w %1.</translation>
     <message>
         <source>Draws</source>
         <extracomment>Title of the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Losowania</translation>
     </message>
     <message>
         <source>Recorded draws</source>
         <extracomment>What a screen reader calls the list of recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisane losowania</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>What a screen reader calls the text of the selected draw&apos;s record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Protokół</translation>
     </message>
     <message>
         <source>Keep a Record of Draws</source>
         <extracomment>Check box of the Draws window: whether draws are recorded from now on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Protokołowanie losowań</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>Button of the Draws window: prints the selected record.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>Button of the Draws window: saves the selected draw&apos;s record as a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapomnij wszystkie losowania</translation>
     </message>
 </context>
 <context>
@@ -509,55 +509,55 @@ Plik ustawień:
     <message numerus="yes">
         <source>This will erase all names in the list, and the %n set-aside names. Do you wish to continue?</source>
         <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wszystkie nazwiska zostaną usunięte z listy, a wraz z nimi %n odłożone nazwisko. Czy kontynuować?</numerusform>
+            <numerusform>Wszystkie nazwiska zostaną usunięte z listy, a wraz z nimi %n odłożone nazwiska. Czy kontynuować?</numerusform>
+            <numerusform>Wszystkie nazwiska zostaną usunięte z listy, a wraz z nimi %n odłożonych nazwisk. Czy kontynuować?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Bring Back %n Set-Aside Names</source>
         <extracomment>List menu: puts the %n names set aside back at the end of the list.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Przywróć %n odłożone nazwisko</numerusform>
+            <numerusform>Przywróć %n odłożone nazwiska</numerusform>
+            <numerusform>Przywróć %n odłożonych nazwisk</numerusform>
         </translation>
     </message>
     <message>
         <source>Bring Back Set-Aside Names</source>
         <extracomment>List menu, when no name is set aside (disabled).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć odłożone nazwiska</translation>
     </message>
     <message>
         <source>Show the Draw</source>
         <extracomment>List menu (right click on the list): shows the first name over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż losowanie</translation>
     </message>
     <message>
         <source>Show Each Draw Large</source>
         <extracomment>List menu, a check mark: after every Stop the drawn name is shown over the whole screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuj każde losowanie na pełnym ekranie</translation>
     </message>
     <message>
         <source>Set Aside the Drawn Name</source>
         <extracomment>List menu: takes the first name out of the list, so the next shuffle draws from the rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Odłóż wylosowane nazwisko</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>List menu: takes back the last change to the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>List menu: makes the change Undo took back again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>another program holds the file %1, which cannot be written</source>
         <extracomment>Completes &quot;Your list of names could not be saved: %1.&quot; %1 is the path of a file beside the settings file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inny program blokuje plik %1, w którym nie można zapisywać</translation>
     </message>
     <message>
         <source>Your list of names could not be saved: %1.
@@ -567,7 +567,12 @@ The settings file is:
 
 Do you want to export the names to a file before Nimbrel closes?</source>
         <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać listy nazwisk: %1.
+
+Plik ustawień:
+%2
+
+Czy wyeksportować nazwiska do pliku przed zamknięciem programu Nimbrel?</translation>
     </message>
     <message>
         <source>Changes to the options and the list of names will not be kept: %1.
@@ -575,36 +580,40 @@ Do you want to export the names to a file before Nimbrel closes?</source>
 The settings file is:
 %2</source>
         <extracomment>%1 is one of the reasons &quot;the settings file or its folder cannot be written&quot;, ...; %2 the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zmiany opcji i listy nazwisk nie zostaną zachowane: %1.
+
+Plik ustawień:
+%2</translation>
     </message>
     <message>
         <source>The settings file had been moved or deleted while Nimbrel was running. A new one was written with the options and the list of names, at:
 %1</source>
         <extracomment>Told at exit; %1 is the settings file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plik ustawień został przeniesiony lub usunięty podczas działania programu Nimbrel. Zapisano nowy plik z opcjami i listą nazwisk w:
+%1</translation>
     </message>
     <message>
         <source>Draws...</source>
         <extracomment>Opens the window that lists the recorded draws.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Losowania...</translation>
     </message>
     <message>
         <source>Forget All Draws</source>
         <extracomment>Title of the question before every draw&apos;s record is removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapomnij wszystkie losowania</translation>
     </message>
     <message>
         <source>Forget the records of every draw? The list of names stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapomnieć protokoły wszystkich losowań? Lista nazwisk pozostanie bez zmian.</translation>
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
         <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się usunąć wszystkich protokołów z %1.</translation>
     </message>
     <message>
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można rozpocząć losowania: system nie dostarcza liczb losowych, od których można by zacząć. Proszę spróbować ponownie.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +648,7 @@ The settings file is:
     </message>
     <message>
         <source>It is the program&apos;s settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>To plik ustawień programu</translation>
     </message>
 </context>
 <context>
@@ -762,11 +771,11 @@ Lista pozostała bez zmian.</translation>
     <message>
         <source>Export Draw</source>
         <extracomment>Title of the file dialog that chooses the file a draw&apos;s record is exported to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eksport losowania</translation>
     </message>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik dało się nadpisać tylko w miejscu, więc może teraz zawierać tylko część protokołu.</translation>
     </message>
 </context>
 <context>
