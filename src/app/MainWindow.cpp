@@ -187,14 +187,6 @@ void MainWindow::createControls()
     connect(m_nameList, &ListBox::deletePressed, m_removeButton, &QPushButton::click);
     // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
-    // Ctrl+H opens the Draws window from anywhere in this window.
-    //: Opens the window that lists the recorded draws.
-    m_drawsAction = new QAction(tr("Draws..."), this);
-    m_drawsAction->setObjectName(QStringLiteral("drawsAction"));
-    m_drawsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    m_drawsAction->setShortcutContext(Qt::WindowShortcut);
-    addAction(m_drawsAction);
-    connect(m_drawsAction, &QAction::triggered, this, &MainWindow::showDraws);
     // Files and text dropped anywhere on the window, the list included.
     setAcceptDrops(true);
 
@@ -203,29 +195,6 @@ void MainWindow::createControls()
     placeInTwips(m_nameList, m_nameListBounds);
     placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
     fitCaptions(this);
-}
-
-float MainWindow::leftTwips() const
-{
-    // The twips the shake set stand while the window is at one of the places it asked for
-    // last: a window manager answers a move a little later, so x() can still show the place
-    // before, and a move made from there would creep. Anywhere else, the window was moved
-    // by other means (the user, the window manager), and that place counts.
-    if (m_leftTwips && (x() == m_askedLeft[0] || x() == m_askedLeft[1]))
-        return *m_leftTwips;
-    return float(x()) * kTwipsPerPixel;
-}
-
-void MainWindow::setLeftTwips(float twips)
-{
-    m_askedLeft = {twipsToPixels(leftTwips()), twipsToPixels(twips)};
-    m_leftTwips = twips;
-    // Straight to the window system: a widget skips a move to where it thinks it stands,
-    // and while an answer is late it may think it stands there already.
-    if (QWindow* window = windowHandle())
-        window->setFramePosition({m_askedLeft[1], y()});
-    else
-        move(m_askedLeft[1], y());
 }
 
 // Start-up and shut-down.

@@ -50,7 +50,9 @@ void MainWindow::createListMenu()
         add("redoAction", tr("Redo"),
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, &MainWindow::redo);
     m_listMenu->addSeparator();
-    m_listMenu->addAction(m_drawsAction);
+    // Ctrl+H opens the Draws window from anywhere in this window.
+    //: Opens the window that lists the recorded draws.
+    m_drawsAction = add("drawsAction", tr("Draws..."), {QKeySequence(Qt::CTRL | Qt::Key_H)}, &MainWindow::showDraws);
 
     // The round's moves are lines of the draws' record, between the draws.
     connect(this, &MainWindow::roundChanged, this, [this](RoundChange change, const QStringList& names) {

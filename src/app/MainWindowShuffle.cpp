@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <iterator>
@@ -125,4 +126,27 @@ void MainWindow::shuffleTick()
         m_flashColour = at == std::end(kFlashCycle) || at + 1 == std::end(kFlashCycle) ? kFlashCycle[0] : at[1];
         update();
     }
+}
+
+float MainWindow::leftTwips() const
+{
+    // The twips the shake set stand while the window is at one of the places it asked for
+    // last: a window manager answers a move a little later, so x() can still show the place
+    // before, and a move made from there would creep. Anywhere else, the window was moved
+    // by other means (the user, the window manager), and that place counts.
+    if (m_leftTwips && (x() == m_askedLeft[0] || x() == m_askedLeft[1]))
+        return *m_leftTwips;
+    return float(x()) * kTwipsPerPixel;
+}
+
+void MainWindow::setLeftTwips(float twips)
+{
+    m_askedLeft = {twipsToPixels(leftTwips()), twipsToPixels(twips)};
+    m_leftTwips = twips;
+    // Straight to the window system: a widget skips a move to where it thinks it stands,
+    // and while an answer is late it may think it stands there already.
+    if (QWindow* window = windowHandle())
+        window->setFramePosition({m_askedLeft[1], y()});
+    else
+        move(m_askedLeft[1], y());
 }
