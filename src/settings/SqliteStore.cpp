@@ -224,16 +224,23 @@ int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)
         rc = Query(*m_db, SqliteConnection::DeleteLeafKey).bind(id).step();
         return rc == SQLITE_DONE ? SQLITE_OK : rc;
     }
+    // The old rows in their order, their names and data one after the other in one buffer:
+    // a list of 32,767 names read back without an allocation a name.
     struct Old
     {
         long long ord, type;
-        std::string name, data;
+        std::size_t nameSize, dataSize;
     };
     std::vector<Old> old;
+    std::string bytes;
     old.reserve(rows.size()); // the list saved last time is most often as long as this one
     Query list(*m_db, SqliteConnection::ListRows);
-    for (list.bind(id); (rc = list.step()) == SQLITE_ROW;)
-        old.push_back({list.integer(0), list.integer(2), std::string(list.bytes(1)), std::string(list.bytes(3))});
+    for (list.bind(id); (rc = list.step()) == SQLITE_ROW;) {
+        const std::string_view name = list.bytes(1);
+        const std::string_view data = list.bytes(3);
+        old.push_back({list.integer(0), list.integer(2), name.size(), data.size()});
+        bytes.append(name).append(data);
+    }
     if (rc != SQLITE_DONE)
         return rc;
     // A list saved over the one saved last time mostly has the same names in the same
@@ -241,18 +248,23 @@ int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)
     // the first name out of place on, the old rows go and the rest is added after them, so
     // the order is the one given.
     std::size_t i = 0;
-    for (; i < rows.size() && i < old.size(); ++i) {
+    for (std::size_t at = 0; i < rows.size() && i < old.size(); ++i) {
         const std::string& name = rows[i].first;
-        const std::string data = withNul(rows[i].second);
-        if (name == old[i].name && old[i].type == kText && data == old[i].data)
+        const std::string_view text = rows[i].second;
+        const std::string_view oldName = std::string_view(bytes).substr(at, old[i].nameSize);
+        const std::string_view oldData = std::string_view(bytes).substr(at + old[i].nameSize, old[i].dataSize);
+        at += old[i].nameSize + old[i].dataSize;
+        // Text is stored with its NUL.
+        if (name == oldName && old[i].type == kText && oldData.size() == text.size() + 1 && oldData.back() == '\0' &&
+            oldData.substr(0, text.size()) == text)
             continue;
-        if (foldedName(name) != foldedName(old[i].name))
+        if (foldedName(name) != foldedName(oldName))
             break;
         if ((rc = Query(*m_db, SqliteConnection::ReuseValue)
                       .bind(old[i].ord)
                       .bind(name)
                       .bind(kText)
-                      .bind(data)
+                      .bind(withNul(text))
                       .step()) != SQLITE_DONE)
             return rc;
     }
