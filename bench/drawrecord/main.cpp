@@ -81,15 +81,15 @@ int main(int argc, char* argv[])
     // fingerprint taken at Shuffle.
     BenchServices services;
     MainWindow form(services.withFolder(home.path()));
-    form.setEffects(false, false, false);
-    form.nameList()->append(drawn);
+    form.effects().setEffects(false, false, false);
+    form.hat().append(drawn);
     const QByteArray fingerprint = listFingerprint(before);
     print("fingerprint_at_shuffle_32767", medianMs(100, [&] { listFingerprint(before); }));
     DrawRecord record;
     print("record_draw_32767", medianMs(100, [&] {
               QStringList first;
               for (int i = 0; i < DrawRecord::kShownNames; ++i)
-                  first.append(form.nameList()->nameAt(i));
+                  first.append(form.hat().nameAt(i));
               record = DrawRecord::ofDraw(kNames, fingerprint, first, kReorders, seed, QDateTime::currentDateTime());
           }));
     // As before: the fingerprint taken at Stop.
@@ -107,12 +107,12 @@ int main(int argc, char* argv[])
     // Stop as a whole, one tick after Shuffle, with recording off and on (the store write
     // included).
     for (const bool keep : {false, true}) {
-        form.setKeepDraws(keep);
+        form.hat().setKeepDraws(keep);
         std::vector<double> wall;
         std::vector<double> cpu;
         for (int i = 0; i < 20; ++i) {
             form.toggleShuffle();
-            form.shuffleTick();
+            form.hat().reorder();
             const Times stop = medianMs(1, [&] { form.toggleShuffle(); });
             wall.push_back(stop.wall);
             cpu.push_back(stop.cpu);

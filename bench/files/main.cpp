@@ -73,32 +73,32 @@ int main(int argc, char* argv[])
     std::vector<double> imports;
     std::vector<double> pastes;
     for (int run = 0; run < kRuns; ++run) {
-        form.nameList()->clear();
-        form.nameList()->append(names);
+        form.hat().clear();
+        form.hat().append(names);
         QFile::remove(path);
         QElapsedTimer clock;
         clock.start();
         form.exportList();
         exports.push_back(double(clock.nsecsElapsed()) / 1e6);
 
-        form.nameList()->clear();
-        form.nameList()->append(QStringLiteral("to be replaced"));
+        form.hat().clear();
+        form.hat().append(QStringLiteral("to be replaced"));
         clock.restart();
         form.importList();
         imports.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form.nameList()->count() != kNames || form.nameList()->nameAt(kNames - 1) != names.last()) {
-            std::fprintf(stderr, "imported %d names, expected %d\n", form.nameList()->count(), kNames);
+        if (form.hat().count() != kNames || form.hat().nameAt(kNames - 1) != names.last()) {
+            std::fprintf(stderr, "imported %d names, expected %d\n", form.hat().count(), kNames);
             return 1;
         }
 
         // One name a line, as a column copied from a spreadsheet.
         QGuiApplication::clipboard()->setText(names.join(u'\n'));
-        form.nameList()->clear();
+        form.hat().clear();
         clock.restart();
         form.pasteNames();
         pastes.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form.nameList()->names() != names) {
-            std::fprintf(stderr, "pasted %d names, expected %d\n", form.nameList()->count(), kNames);
+        if (form.hat().names() != names) {
+            std::fprintf(stderr, "pasted %d names, expected %d\n", form.hat().count(), kNames);
             return 1;
         }
     }

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
     BenchServices services;
     MainWindow form(services.withFolder(QApplication::applicationDirPath()));
     for (int i = 0; i < 100; ++i)
-        form.nameList()->append(QStringLiteral("Name %1").arg(i));
+        form.hat().append(QStringLiteral("Name %1").arg(i));
     form.show();
     // Let start-up settle before measuring.
     QEventLoop settle;

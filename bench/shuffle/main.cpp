@@ -38,7 +38,7 @@ template <typename F> double medianMs(F&& run)
 // (valgrind --tool=callgrind --toggle-collect=tickAndPaint*).
 [[gnu::noinline]] void tickAndPaint(MainWindow& form)
 {
-    form.shuffleTick();
+    form.hat().reorder();
     QApplication::processEvents();
 }
 
@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     QStringList names;
     for (int i = 0; i < kNames; ++i)
         names << QStringLiteral("Entrant number %1 of the draw").arg(i);
-    form.nameList()->append(names);
+    form.hat().append(names);
     form.show();
     QApplication::processEvents();
 

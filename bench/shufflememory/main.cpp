@@ -58,11 +58,11 @@ int main(int argc, char* argv[])
     wav.close();
     BenchServices services;
     MainWindow form(services.withFolder(home.path()));
-    form.setEffects(true, true, true);
+    form.effects().setEffects(true, true, true);
     // A class: short names and one long enough to need the horizontal scroll bar.
     for (char c = 'A'; c <= 'Z'; ++c)
-        form.nameList()->append(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
-    form.nameList()->append(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
+        form.hat().append(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));
+    form.hat().append(QStringLiteral("Maximiliana Wilhelmina Bartholomew-Fitzgerald"));
     form.show();
     runEvents(200);
 

@@ -201,8 +201,8 @@ int main(int argc, char* argv[])
         while (!paint.painted)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         startup.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (form->nameList()->count() != kNames) {
-            std::fprintf(stderr, "restored %d names, expected %d\n", form->nameList()->count(), kNames);
+        if (form->hat().count() != kNames) {
+            std::fprintf(stderr, "restored %d names, expected %d\n", form->hat().count(), kNames);
             return 1;
         }
 

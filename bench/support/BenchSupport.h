@@ -2,7 +2,9 @@
 
 // Shared by the benchmarks: the window's real services, but silent, and a median.
 #include "app/MainWindow.h"
+#include "app/ShuffleEffects.h"
 #include "draw/SeededRandomSource.h"
+#include "hat/Hat.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UrlLauncher.h"
 #include "print/QtPrinterDevice.h"

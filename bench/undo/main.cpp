@@ -3,7 +3,10 @@
 // 32,767 names (as 50 imports of different files), within the history's bound.
 #include "BenchSupport.h"
 #include "app/ListBox.h"
-#include "app/ListHistory.h"
+#include "hat/Hat.h"
+#include "hat/NameListModel.h"
+
+#include <QTemporaryDir>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,31 +42,35 @@ QStringList names(int round)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    ListBox box(QApplication::font());
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    Settings settings(openUserStore());
+    SeededRandomSource random;
+    Hat hat(settings, random, QApplication::font());
+    ListBox box(hat.model());
     box.resize(300, 300);
     box.show();
-    ListHistory history(box);
 
     std::vector<double> ms;
     for (int run = 0; run < 5; ++run) {
-        history.replace(names(run), false);
-        history.replace({}, true);
+        hat.replaceWith(names(run));
+        hat.clear();
         QApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
-        history.undo();
+        hat.undo();
         QApplication::processEvents(); // the view's layout, as the user waits for it
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("undo_clear_32767: %.1f ms\n", median(ms));
 
     // What the steps hold: the memory given back when the history goes.
-    ListBox quiet(QApplication::font()); // not shown: the view's cost is not the history's
-    auto steps = std::make_unique<ListHistory>(quiet);
+    auto steps =
+        std::make_unique<Hat>(settings, random, QApplication::font()); // no view: its cost is not the history's
     for (int i = 0; i < 50; ++i)
-        steps->replace(names(100 + i), false);
-    const int kept = steps->steps();
-    const qsizetype held = steps->held();
+        steps->replaceWith(names(100 + i));
+    const int kept = steps->history().steps();
+    const qsizetype held = steps->history().held();
     malloc_trim(0);
     const double with = residentKb();
     steps.reset();

@@ -1,6 +1,6 @@
 #include "ListBox.h"
 
-#include "NameListModel.h"
+#include "hat/NameListModel.h"
 #include "ui/TextDirection.h"
 
 #include <QAccessible>
@@ -36,10 +36,10 @@ protected:
     }
 };
 
-ListBox::ListBox(const QFont& font, QWidget* parent)
-    : QListView(parent), m_model(new NameListModel(font, this)), m_delegate(new ExtentDelegate(this))
+ListBox::ListBox(NameListModel* model, QWidget* parent)
+    : QListView(parent), m_model(model), m_delegate(new ExtentDelegate(this))
 {
-    setFont(font);
+    setFont(model->font());
     setModel(m_model);
     setItemDelegate(m_delegate);
     setUniformItemSizes(true);
@@ -61,16 +61,6 @@ int ListBox::count() const
     return m_model->count();
 }
 
-QString ListBox::nameAt(int row) const
-{
-    return row >= 0 && row < m_model->count() ? m_model->text(row) : QString();
-}
-
-QStringList ListBox::names() const
-{
-    return m_model->texts();
-}
-
 int ListBox::currentRow() const
 {
     const QModelIndex current = currentIndex();
@@ -83,59 +73,6 @@ void ListBox::setCurrentRow(int row)
         selectionModel()->clear();
     else
         setCurrentIndex(m_model->index(row));
-}
-
-bool ListBox::append(const QString& name)
-{
-    return append(QStringList{name}) == 1;
-}
-
-int ListBox::append(const QStringList& names)
-{
-    const int room = kMaxNames - count();
-    const QStringList fitting = names.size() > room ? names.first(room) : names;
-    m_model->append(fitting);
-    return int(fitting.size());
-}
-
-void ListBox::removeAt(int row)
-{
-    m_model->remove(row);
-}
-
-void ListBox::clear()
-{
-    m_model->clear();
-}
-
-QStringList ListBox::names(int row, int count) const
-{
-    QStringList out;
-    out.reserve(count);
-    for (int r = row; r < row + count && r < this->count(); ++r)
-        out.append(m_model->text(r));
-    return out;
-}
-
-void ListBox::insert(int row, const QStringList& names)
-{
-    if (row >= count()) {
-        m_model->append(names);
-        return;
-    }
-    for (qsizetype i = 0; i < names.size(); ++i)
-        m_model->insert(row + int(i), names[i]);
-}
-
-void ListBox::remove(int row, int count)
-{
-    m_model->remove(row, count);
-}
-
-void ListBox::replace(const QStringList& names)
-{
-    m_model->clear();
-    m_model->append(names);
 }
 
 int ListBox::rowHeight(int row) const

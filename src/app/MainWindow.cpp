@@ -1,36 +1,44 @@
 #include "MainWindow.h"
 
-#include "DrawView.h"
 #include "ListBox.h"
+#include "ListMenu.h"
+#include "MainLayout.h"
 #include "MainWindowTexts.h"
+#include "ShuffleEffects.h"
 #include "Translation.h"
-#include "draw/FreshSeed.h"
-#include "draw/RandomSource.h"
-#include "history/DrawHistory.h"
+#include "about/AboutBox.h"
+#include "files/NameListFiles.h"
+#include "hat/Hat.h"
+#include "hat/NameListModel.h"
+#include "hat/StoreTexts.h"
+#include "help/ContextHelp.h"
+#include "help/HelpMessageDialog.h"
+#include "print/PrintLines.h"
+#include "settings/OptionsDialog.h"
+#include "settings/Settings.h"
 #include "ui/BackColor.h"
 #include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
 #include "ui/Prompter.h"
 #include "ui/TextLocale.h"
 
-#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QPaintEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
-#include <QWindow>
+#include <QWhatsThis>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -50,11 +58,23 @@ QString helpFileFor(const QString& folder, const QString& language)
     return folder + QStringLiteral("nimbrel.hlp");
 }
 
+// The local files of a drop, or none when it holds anything else.
+QStringList localFiles(const QMimeData* mime)
+{
+    QStringList paths;
+    for (const QUrl& url : mime->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_settings(*services.settings),
-      m_drawHistory(std::make_unique<DrawHistory>(*services.settings))
+    : QWidget(parent), m_services(services),
+      m_hat(new Hat(*services.settings, *services.random, designFont(9.75, true), this))
 {
     setWindowTitle(MainWindowTexts::Caption);
     QIcon icon;
@@ -81,13 +101,21 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    load();
+    QString folder = m_services.appPath;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    m_effects = new ShuffleEffects(this, {m_nameList, m_buttonPanel, m_shuffleButton},
+                                   {services.prompter, services.sound, services.settings, services.windowPlacesItself},
+                                   readFileData(folder + QStringLiteral("shuffle.wav")));
+    m_startNotices = m_hat->load();
+    m_effects->load();
+    m_helpFile = helpFileFor(folder, m_services.language);
+    loadHelpTopics();
+    // The list buttons in line with the names remembered, or with none.
+    enableButtons();
 }
 
-MainWindow::~MainWindow()
-{
-    delete m_drawView;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls()
 {
@@ -103,105 +131,104 @@ void MainWindow::createControls()
     m_buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
     //: What a screen reader calls the column of buttons beside the list.
     m_buttonPanel->setAccessibleName(tr("Buttons"));
-    m_buttonPanelBounds = {3390, 120, 1365, 3975};
+    m_bounds = {TwipsRect{90, 120, 3195, 3030}, TwipsRect{3390, 120, 1365, 3975}, TwipsRect{90, 3240, 3225, 735}};
     // Sized before the buttons go in: right to left they are placed from its right edge.
-    placeInTwips(m_buttonPanel, m_buttonPanelBounds);
-
-    m_shuffleTimer = new QTimer(this);
-    m_shuffleTimer->setObjectName(QStringLiteral("shuffleTimer"));
-    m_shuffleTimer->setInterval(10);
-    m_shuffleTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_shuffleTimer, &QTimer::timeout, this, &MainWindow::shuffleTick);
+    placeInTwips(m_buttonPanel, m_bounds[1]);
 
     m_shuffleButton = button(MainWindowTexts::shuffle(), this, "shuffleButton", 2);
     m_shuffleButton->setDefault(true);
     m_shuffleButton->setFont(designFont(9.75, true));
-    m_shuffleButtonBounds = {90, 3240, 3225, 735};
 
-    m_nameList = new ListBox(designFont(9.75, true), this);
+    m_nameList = new ListBox(m_hat->model(), this);
     m_nameList->setObjectName(QStringLiteral("nameList"));
     //: What a screen reader calls the list of names.
     m_nameList->setAccessibleName(tr("Names"));
     m_nameList->setProperty("WhatsThisHelpID", 1);
-    m_nameListBounds = {90, 120, 3195, 3030};
-    connect(m_nameList, &ListBox::countChanged, this, &MainWindow::enableButtons);
+    // A re-order is shown by repainting the rows where their sizes allow.
+    m_hat->setPermute([list = m_nameList](const std::vector<int>& order) { list->permute(order); });
+    connect(m_hat, &Hat::changed, this, &MainWindow::enableButtons);
+    connect(m_hat, &Hat::shufflingChanged, this, &MainWindow::shufflingChanged);
+    connect(m_hat, &Hat::reordered, this, &MainWindow::reordered);
 
     // The side buttons, top to bottom. Their captions must fit buttons of 87 x 23 pixels.
     struct Side
     {
-        QPushButton** control;
+        Button index;
         const char* name;
         const char* caption;
         float top;
         int helpId;
+        void (MainWindow::*handler)();
     };
     const Side sides[] = {
         //: Side button (small: about 87 x 23 pixels); also the title of the box that asks for the name.
-        {&m_addButton, "addButton", QT_TR_NOOP("Add Name"), 0, 3},
+        {Add, "addButton", QT_TR_NOOP("Add Name"), 0, 3, &MainWindow::addName},
         //: Side button (small): removes the selected name.
-        {&m_removeButton, "removeButton", QT_TR_NOOP("Remove Name"), 390, 4},
+        {Remove, "removeButton", QT_TR_NOOP("Remove Name"), 390, 4, &MainWindow::removeName},
         //: Side button (small): replaces the list with the names in a text file.
-        {&m_importButton, "importButton", QT_TR_NOOP("Import from File"), 780, 11},
+        {Import, "importButton", QT_TR_NOOP("Import from File"), 780, 11, &MainWindow::importList},
         //: Side button (small): saves the list to a text file.
-        {&m_exportButton, "exportButton", QT_TR_NOOP("Export to File"), 1170, 12},
+        {Export, "exportButton", QT_TR_NOOP("Export to File"), 1170, 12, &MainWindow::exportList},
         //: Side button (small): removes every name.
-        {&m_clearButton, "clearButton", QT_TR_NOOP("Clear All Names"), 1545, 5},
+        {Clear, "clearButton", QT_TR_NOOP("Clear All Names"), 1545, 5, &MainWindow::clearNames},
         //: Side button (small): prints the list.
-        {&m_printButton, "printButton", QT_TR_NOOP("Print List"), 1935, 6},
+        {Print, "printButton", QT_TR_NOOP("Print List"), 1935, 6, &MainWindow::printList},
         //: Side button (small): opens the Options window.
-        {&m_optionsButton, "optionsButton", QT_TR_NOOP("Options"), 2325, 7},
+        {Options, "optionsButton", QT_TR_NOOP("Options"), 2325, 7, &MainWindow::showOptions},
         //: Side button (small): starts the help mode (click a part of the window to learn about it).
-        {&m_helpButton, "helpButton", QT_TR_NOOP("Help"), 2715, 8},
+        {Help, "helpButton", QT_TR_NOOP("Help"), 2715, 8, &MainWindow::showHelp},
         //: Side button (small): opens the About box (version, maker).
-        {&m_aboutButton, "aboutButton", QT_TR_NOOP("About"), 3105, 9},
+        {About, "aboutButton", QT_TR_NOOP("About"), 3105, 9, &MainWindow::showAbout},
         //: Side button (small): ends the program.
-        {&m_exitButton, "exitButton", QT_TR_NOOP("Exit"), 3495, 10},
+        {Exit, "exitButton", QT_TR_NOOP("Exit"), 3495, 10, &MainWindow::exitProgram},
     };
     for (const Side& side : sides) {
-        *side.control = button(tr(side.caption), m_buttonPanel, side.name, side.helpId);
-        placeInTwips(*side.control, {0, side.top, 1305, 345});
+        QPushButton* b = m_buttons[side.index] = button(tr(side.caption), m_buttonPanel, side.name, side.helpId);
+        placeInTwips(b, {0, side.top, 1305, 345});
+        connect(b, &QPushButton::clicked, this, side.handler);
     }
     // F1 on a file button shows the same topic as a click on it in help mode.
-    m_importButton->setProperty("HelpContextID", 11);
-    m_exportButton->setProperty("HelpContextID", 12);
+    m_buttons[Import]->setProperty("HelpContextID", 11);
+    m_buttons[Export]->setProperty("HelpContextID", 12);
 
     // Keyboard order: the list, Shuffle, then the column from Export up to Add Name.
-    QWidget* const tabOrder[] = {m_nameList,      m_shuffleButton, m_exportButton, m_importButton,
-                                 m_optionsButton, m_aboutButton,   m_printButton,  m_helpButton,
-                                 m_exitButton,    m_clearButton,   m_removeButton, m_addButton};
-    for (size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    QWidget* previous = m_shuffleButton;
+    setTabOrder(m_nameList, m_shuffleButton);
+    for (Button b : {Export, Import, Options, About, Print, Help, Exit, Clear, Remove, Add})
+        setTabOrder(std::exchange(previous, m_buttons[b]), m_buttons[b]);
 
-    connect(m_addButton, &QPushButton::clicked, this, &MainWindow::addName);
     connect(m_shuffleButton, &QPushButton::clicked, this, &MainWindow::toggleShuffle);
-    connect(m_removeButton, &QPushButton::clicked, this, &MainWindow::removeName);
-    connect(m_clearButton, &QPushButton::clicked, this, &MainWindow::clearNames);
-    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(m_helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
-    connect(m_printButton, &QPushButton::clicked, this, &MainWindow::printList);
-    connect(m_optionsButton, &QPushButton::clicked, this, &MainWindow::showOptions);
-    connect(m_importButton, &QPushButton::clicked, this, &MainWindow::importList);
-    connect(m_exportButton, &QPushButton::clicked, this, &MainWindow::exportList);
-    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     // Delete is a click on Remove: nothing while Remove is disabled (an empty list, a shuffle).
-    connect(m_nameList, &ListBox::deletePressed, m_removeButton, &QPushButton::click);
+    connect(m_nameList, &ListBox::deletePressed, m_buttons[Remove], &QPushButton::click);
     // Ctrl+V and Shift+Insert (the platform's paste keys) wherever the focus is in the window.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::pasteNames);
     // Files and text dropped anywhere on the window, the list included.
     setAcceptDrops(true);
 
-    createListMenu();
+    m_listMenu = new ListMenu(*m_hat, m_nameList, {m_services.prompter, m_services.settings, m_services.printer}, this);
 
-    placeInTwips(m_nameList, m_nameListBounds);
-    placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
+    placeInTwips(m_nameList, m_bounds[0]);
+    placeInTwips(m_shuffleButton, m_bounds[2]);
     fitCaptions(this);
+}
+
+void MainWindow::enableButtons()
+{
+    const bool shuffling = m_hat->isShuffling();
+    m_shuffleButton->setText(shuffling ? MainWindowTexts::stop() : MainWindowTexts::shuffle());
+    // Nothing changes or uses the list while it is being shuffled.
+    m_buttons[Add]->setEnabled(!shuffling);
+    m_buttons[Import]->setEnabled(!shuffling);
+    const bool any = !shuffling && m_hat->count() != 0;
+    for (Button b : {Remove, Clear, Print, Export})
+        m_buttons[b]->setEnabled(any);
 }
 
 // Start-up and shut-down.
 
-QByteArray MainWindow::readFileData(const QString& Path)
+QByteArray MainWindow::readFileData(const QString& path)
 {
-    QFile file(Path);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray data = file.readAll();
@@ -216,137 +243,48 @@ QByteArray MainWindow::readFileData(const QString& Path)
     return data.mid(first, last - first);
 }
 
-void MainWindow::load()
-{
-    using namespace SettingsKeys;
-
-    // One seed for the run, from the system's entropy; the clock only where the system gives
-    // none, as the program did before. (A draw with a record takes a fresh seed at Shuffle.)
-    m_services.random->seed(freshSeed().value_or(std::uint64_t(QDateTime::currentMSecsSinceEpoch())));
-
-    QString folder = m_services.appPath;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-
-    m_shuffleSound = readFileData(folder + QStringLiteral("shuffle.wav"));
-
-    // Opening the store moves a damaged one aside; the user hears of it once the window is up.
-    const QString damagedCopy = m_settings.takeDamagedCopy();
-    if (!damagedCopy.isEmpty())
-        m_startNotices.append(MainWindowTexts::storeDamaged().arg(damagedCopy));
-    m_storeIsNewer = m_settings.newerVersion();
-    if (m_storeIsNewer) {
-        m_startNotices.append(MainWindowTexts::storeNewer().arg(m_settings.location()));
-    } else if (const StoreStatus status = m_settings.writability(); status == StoreStatus::ReadOnly) {
-        // Said now, while the user can still choose to keep the names some other way.
-        m_storeIsReadOnly = true;
-        m_startNotices.append(MainWindowTexts::storeNotKept().arg(failureReason(status), m_settings.location()));
-    }
-
-    m_flashy = m_settings.flag(Flash);
-    m_shaky = m_settings.flag(Shake);
-    m_sound = m_settings.flag(Sound);
-    m_rememberNames = m_settings.flag(SaveNames);
-    m_keepDraws = m_settings.flag(KeepDraws);
-
-    if (m_rememberNames) {
-        const QStringList remembered = m_settings.names();
-        const qsizetype leftOut = remembered.size() - m_nameList->append(remembered);
-        if (leftOut > 0) {
-            const QLocale numbers = textLocale();
-            m_startNotices.append(
-                MainWindowTexts::namesLeftOut(leftOut).arg(numbers.toString(kMaxNames), numbers.toString(leftOut)));
-        }
-        // A round drawn over several runs goes on with the names set aside before.
-        m_history->restoreSetAside(m_settings.setAsideNames());
-    }
-    m_showEachDrawAction->setChecked(m_settings.flag(ShowDrawLarge));
-
-    m_helpFile = helpFileFor(folder, m_services.language);
-    loadHelpTopics();
-
-    // The list buttons in line with the names remembered, or with none.
-    enableButtons();
-}
-
 void MainWindow::unload()
 {
-    // No re-order after the one stored. The window keeps its look (Stop, the side buttons
-    // locked) while the save and its message go on in front of it.
-    m_shuffleTimer->stop();
-    storeDrawRecord();
-
-    QString failure;
+    Hat::Finished finished;
     {
         // The save may wait for another copy that holds the store.
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        failure = saveNames();
+        finished = m_hat->finish();
         QGuiApplication::restoreOverrideCursor();
     }
-    if (failure.isEmpty()) {
-        if (m_settings.takeRecreated())
-            m_services.prompter->tell(MainWindowTexts::Caption,
-                                      MainWindowTexts::storeRecreated().arg(m_settings.location()),
-                                      Prompter::Icon::Information);
-        return;
-    }
-    // A newer version's store is never written, as the user was told at start-up.
-    if (m_storeIsNewer)
-        return;
-    // Names the store does not hold would be lost with the window: they can go to a file.
-    const QStringList names = m_nameList->names();
-    if (names != m_settings.names()) {
-        if (m_services.prompter->askYesNo(MainWindowTexts::oops(),
-                                          MainWindowTexts::exportInstead().arg(failure, m_settings.location()),
-                                          Prompter::Icon::Warning) == Prompter::Answer::Yes)
+    Prompter& prompter = *m_services.prompter;
+    const QString location = m_services.settings->location();
+    switch (finished.outcome) {
+    case Hat::Finished::Outcome::Recreated:
+        prompter.tell(MainWindowTexts::Caption, StoreTexts::storeRecreated().arg(location),
+                      Prompter::Icon::Information);
+        break;
+    case Hat::Finished::Outcome::NamesAtRisk:
+        if (prompter.askYesNo(MainWindowTexts::oops(), StoreTexts::exportInstead().arg(finished.reason, location),
+                              Prompter::Icon::Warning) == Prompter::Answer::Yes)
             exportList();
-        return;
+        break;
+    case Hat::Finished::Outcome::NotSaved:
+        prompter.tell(MainWindowTexts::oops(), StoreTexts::notSaved().arg(finished.reason, location),
+                      Prompter::Icon::Warning);
+        break;
+    case Hat::Finished::Outcome::Saved:
+    case Hat::Finished::Outcome::Quiet:
+        break;
     }
-    // The store holds this list: only a failure the user has not heard of is worth a word.
-    if (!m_storeIsReadOnly)
-        m_services.prompter->tell(MainWindowTexts::oops(),
-                                  MainWindowTexts::notSaved().arg(failure, m_settings.location()),
-                                  Prompter::Icon::Warning);
 }
 
 bool MainWindow::saveNamesNow()
 {
-    storeDrawRecord();
-    return m_unloaded || saveNames().isEmpty();
-}
-
-QString MainWindow::saveNames()
-{
-    return failureReason(m_settings.saveNames(m_nameList->names(), m_history->setAside()));
-}
-
-QString MainWindow::failureReason(StoreStatus status)
-{
-    switch (status) {
-    case StoreStatus::Ok:
-        return {};
-    case StoreStatus::Busy:
-        return MainWindowTexts::storeBusy();
-    case StoreStatus::ReadOnly:
-        if (const QString file = m_settings.fileInTheWay(); !file.isEmpty())
-            return MainWindowTexts::storeInTheWay().arg(file);
-        return MainWindowTexts::storeReadOnly();
-    case StoreStatus::DiskFull:
-        return MainWindowTexts::diskFull();
-    case StoreStatus::Failed:
-        break;
-    }
-    return MainWindowTexts::storeFailed();
+    return m_hat->saveNow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_drawView)
-        m_drawView->close();
-    if (!m_unloaded) {
-        m_unloaded = true;
+    if (DrawView* view = m_listMenu->drawView())
+        view->close();
+    if (!m_hat->finished())
         unload();
-    }
     event->accept();
 }
 
@@ -362,48 +300,35 @@ void MainWindow::showEvent(QShowEvent* event)
     });
 }
 
-// Layout.
+// Layout and looks.
 
 void MainWindow::layOut()
 {
-    m_minimizedOrMaximized = isMinimized() || isMaximized();
     if (isMinimized())
         return;
-
-    const MainLayout layout =
-        layOutMainWindow(float(width()) * kTwipsPerPixel, float(height()) * kTwipsPerPixel, m_nameListBounds,
-                         m_buttonPanelBounds.width, m_shuffleButtonBounds.height);
-    m_nameListBounds = layout.list;
-    placeInTwips(m_nameList, m_nameListBounds);
-    m_buttonPanelBounds.left = layout.buttonPanelLeft;
-    m_buttonPanelBounds.top = layout.buttonPanelTop;
-    placeInTwips(m_buttonPanel, m_buttonPanelBounds);
-    m_shuffleButtonBounds.left = layout.shuffleLeft;
-    m_shuffleButtonBounds.top = layout.shuffleTop;
-    m_shuffleButtonBounds.width = layout.shuffleWidth;
-    placeInTwips(m_shuffleButton, m_shuffleButtonBounds);
-    // Contents the shake moved aside stay aside until it brings them back.
-    const int shift = std::exchange(m_contentShift, 0);
-    shiftContents(shift);
-}
-
-void MainWindow::shiftContents(int pixels)
-{
-    // Right to left, the contents move the mirrored way, as the whole form is mirrored.
-    const int by = (pixels - m_contentShift) * (isRightToLeft() ? -1 : 1);
-    m_contentShift = pixels;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_nameList, m_buttonPanel, m_shuffleButton})
-        w->move(w->x() + by, w->y());
+    const MainLayout layout = layOutMainWindow(float(width()) * kTwipsPerPixel, float(height()) * kTwipsPerPixel,
+                                               m_bounds[0], m_bounds[1].width, m_bounds[2].height);
+    m_bounds[0] = layout.list;
+    m_bounds[1].left = layout.buttonPanelLeft;
+    m_bounds[1].top = layout.buttonPanelTop;
+    m_bounds[2].left = layout.shuffleLeft;
+    m_bounds[2].top = layout.shuffleTop;
+    m_bounds[2].width = layout.shuffleWidth;
+    placeInTwips(m_nameList, m_bounds[0]);
+    placeInTwips(m_buttonPanel, m_bounds[1]);
+    placeInTwips(m_shuffleButton, m_bounds[2]);
+    if (m_effects)
+        m_effects->laidOut();
 }
 
 QColor MainWindow::restColour() const
 {
-    return backColor(m_addButton);
+    return backColor(m_buttons[Add]);
 }
 
 void MainWindow::paintEvent(QPaintEvent* event)
 {
-    QPainter(this).fillRect(event->rect(), m_flashColour.value_or(restColour()));
+    QPainter(this).fillRect(event->rect(), m_effects->flashColour().value_or(restColour()));
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -429,9 +354,229 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
         m_shuffleButton->click();
         return;
     case Qt::Key_Escape:
-        m_optionsButton->click();
+        m_buttons[Options]->click();
         return;
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+// The shuffle.
+
+void MainWindow::toggleShuffle()
+{
+    if (m_hat->isShuffling()) {
+        m_hat->stop();
+        return;
+    }
+    switch (m_hat->shuffle()) {
+    case Hat::Start::Started:
+        break;
+    case Hat::Start::TooFewNames:
+        m_services.prompter->tell(MainWindowTexts::oops(), tr("You must add at least two names to the list first."),
+                                  Prompter::Icon::Warning);
+        break;
+    case Hat::Start::NoRandomness:
+        m_services.prompter->tell(
+            MainWindowTexts::oops(),
+            tr("The draw cannot start: the system gives no random numbers to start it from. Try again."),
+            Prompter::Icon::Warning);
+        break;
+    }
+}
+
+void MainWindow::reordered()
+{
+    // The list shows the new order from its first name and from the names' start, as a list
+    // box emptied and filled again does, however it was scrolled; then the effects.
+    m_nameList->verticalScrollBar()->setValue(0);
+    m_nameList->horizontalScrollBar()->setValue(0);
+    m_effects->step();
+}
+
+void MainWindow::shufflingChanged(bool shuffling)
+{
+    if (shuffling)
+        return;
+    // The drawn order is read from the names' start, even if the list was scrolled sideways
+    // after the last re-order.
+    m_nameList->horizontalScrollBar()->setValue(0);
+    m_effects->rest();
+    enableButtons();
+}
+
+// The buttons.
+
+void MainWindow::addName()
+{
+    const QString name = m_services.prompter->askText(tr("Add Name"), tr("Enter a name to add to the list."));
+    if (!name.isEmpty() && m_hat->append(name) == 0)
+        m_services.prompter->tell(MainWindowTexts::oops(),
+                                  MainWindowTexts::listFull().arg(textLocale().toString(kMaxNames)),
+                                  Prompter::Icon::Warning);
+}
+
+void MainWindow::pasteNames()
+{
+    if (m_buttons[Add]->isEnabled())
+        addNames(QGuiApplication::clipboard()->text());
+}
+
+void MainWindow::addNames(const QString& text)
+{
+    // Read as the import reads a file's lines, and added in one go: the extent and the
+    // buttons follow once.
+    NameListFiles files(*m_services.prompter, this, *m_services.settings);
+    files.addNames(text, m_hat->count(), [this](const QStringList& names) { m_hat->append(names); });
+}
+
+void MainWindow::removeName()
+{
+    const int selected = m_nameList->currentRow();
+    if (selected == -1) {
+        m_services.prompter->tell(MainWindowTexts::oops(), tr("A name must be selected to perform this action."),
+                                  Prompter::Icon::Warning);
+        return;
+    }
+    //: %1 is the selected name.
+    const QString prompt = tr("Remove \"%1\" from the list?").arg(m_hat->nameAt(selected));
+    if (m_services.prompter->askYesNo(MainWindowTexts::pleaseConfirm(), prompt, Prompter::Icon::Question) ==
+        Prompter::Answer::Yes)
+        m_hat->removeAt(selected);
+}
+
+void MainWindow::clearNames()
+{
+    // The names set aside go too, and the question says so.
+    const int setAside = int(m_hat->setAside().size());
+    QString question = tr("This will erase all names in the list. Do you wish to continue?");
+    if (setAside > 0)
+        //: %n is the number of names set aside from the list (the plural form's number).
+        question = tr("This will erase all names in the list, and the %n set-aside names. Do you wish to continue?",
+                      nullptr, setAside);
+    if (m_services.prompter->askYesNo(MainWindowTexts::pleaseConfirm(), question, Prompter::Icon::Question) ==
+        Prompter::Answer::Yes)
+        m_hat->clear();
+}
+
+void MainWindow::exitProgram()
+{
+    close();
+}
+
+void MainWindow::showOptions()
+{
+    OptionsDialog dialog(this, *m_effects, *m_services.settings);
+    dialog.exec();
+}
+
+void MainWindow::showAbout()
+{
+    AboutBox box(this, *m_services.launcher, *m_services.prompter);
+    box.exec();
+}
+
+// The Help button: the help message (unless the user turned it off), then What's-This
+// mode, in which the next click on a control shows its topic. Esc or a click where there
+// is no topic leaves the mode.
+void MainWindow::showHelp()
+{
+    if (m_services.settings->flag(SettingsKeys::ShowHelpMessage)) {
+        HelpMessageDialog dialog(this, *m_services.settings);
+        dialog.exec();
+    }
+    // A help file put in place (or mended) since start-up counts from now on.
+    loadHelpTopics();
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void MainWindow::loadHelpTopics()
+{
+    if (!m_contextHelp)
+        m_contextHelp = new ContextHelp(this);
+    m_contextHelp->load(m_helpFile);
+}
+
+void MainWindow::printList()
+{
+    printLines(m_services.printer, m_hat->names(), *m_services.prompter);
+}
+
+// Files: Import from File, Export to File, and files and text dropped on the window.
+
+void MainWindow::importList()
+{
+    NameListFiles files(*m_services.prompter, this, *m_services.settings);
+    files.importList(m_hat->count() > 0, [this](const QStringList& names) { m_hat->replaceWith(names); });
+}
+
+void MainWindow::exportList()
+{
+    NameListFiles files(*m_services.prompter, this, *m_services.settings);
+    files.exportList(m_hat->names());
+}
+
+void MainWindow::dropNames(const QStringList& files, const QString& text)
+{
+    if (files.isEmpty()) {
+        if (m_buttons[Add]->isEnabled())
+            addNames(text);
+        return;
+    }
+    if (!m_buttons[Import]->isEnabled())
+        return;
+    NameListFiles names(*m_services.prompter, this, *m_services.settings);
+    names.importDropped(m_hat->count() > 0, files, [this](const QStringList& names) { m_hat->replaceWith(names); });
+}
+
+void MainWindow::openFiles(const QStringList& files)
+{
+    if (files.isEmpty())
+        return;
+    // Dialogs run in their own event loop; an import started from there would put its
+    // question over theirs and change the list under them.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        connect(
+            modal, &QObject::destroyed, this,
+            [this, files] { QTimer::singleShot(0, this, [this, files] { openFiles(files); }); },
+            Qt::SingleShotConnection);
+        return;
+    }
+    dropNames(files, QString());
+}
+
+bool MainWindow::takeDrag(QDropEvent* event)
+{
+    const QMimeData* mime = event->mimeData();
+    const bool files = !localFiles(mime).isEmpty();
+    const QPushButton* way = m_buttons[files ? Import : Add];
+    // Only ever a copy: a move would have the source delete the dropped file or text.
+    if (!(files || mime->hasText()) || !way->isEnabled() || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    takeDrag(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    takeDrag(event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (!takeDrag(event))
+        return;
+    const QStringList files = localFiles(event->mimeData());
+    const QString text = files.isEmpty() ? event->mimeData()->text() : QString();
+    // The drag's source waits until the drop returns: the question and the messages come
+    // after it has.
+    QTimer::singleShot(0, this, [this, files, text] { dropNames(files, text); });
 }

@@ -1,6 +1,10 @@
 #include "DrawsWindow.h"
 
 #include "DrawHistory.h"
+#include "files/NameListFiles.h"
+#include "print/PrintLines.h"
+#include "settings/Settings.h"
+#include "ui/Prompter.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -17,7 +21,8 @@ constexpr int kSequenceRole = Qt::UserRole;
 
 } // namespace
 
-DrawsWindow::DrawsWindow(DrawHistory& history, QWidget* owner) : QWidget(owner, Qt::Window), m_history(history)
+DrawsWindow::DrawsWindow(DrawHistory& history, const Services& services, QWidget* owner)
+    : QWidget(owner, Qt::Window), m_history(history), m_services(services)
 {
     setObjectName(QStringLiteral("drawsWindow"));
     //: Title of the window that lists the recorded draws.
@@ -64,6 +69,9 @@ DrawsWindow::DrawsWindow(DrawHistory& history, QWidget* owner) : QWidget(owner, 
     resize(760, 420);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &DrawsWindow::showSelected);
+    connect(m_print, &QPushButton::clicked, this, &DrawsWindow::printSelected);
+    connect(m_export, &QPushButton::clicked, this, &DrawsWindow::exportSelected);
+    connect(m_forget, &QPushButton::clicked, this, &DrawsWindow::forgetAll);
     refresh();
 }
 
@@ -105,4 +113,44 @@ void DrawsWindow::showSelected()
     // Only a draw's file can be checked: a round event has nothing to do again.
     m_export->setEnabled(entry && entry->record.kind == DrawRecord::Kind::Draw);
     m_forget->setEnabled(m_list->count() > 0);
+}
+
+void DrawsWindow::printSelected()
+{
+    if (!selected())
+        return;
+    QStringList lines = selectedText().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    printLines(m_services.printer, lines, *m_services.prompter);
+}
+
+void DrawsWindow::exportSelected()
+{
+    const std::optional<qint64> sequence = selected();
+    const std::optional<DrawHistory::Entry> entry = sequence ? m_history.entry(*sequence) : std::nullopt;
+    if (!entry || entry->record.kind != DrawRecord::Kind::Draw)
+        return;
+    NameListFiles files(*m_services.prompter, this, *m_services.settings);
+    files.exportDrawRecord(m_history.file(entry->sequence), DrawHistory::fileName(entry->record));
+}
+
+void DrawsWindow::forgetAll()
+{
+    Prompter& prompter = *m_services.prompter;
+    if (prompter.askYesNo(
+            //: Title of the question before every draw's record is removed.
+            QCoreApplication::translate("MainWindow", "Forget All Draws"),
+            QCoreApplication::translate("MainWindow",
+                                        "Forget the records of every draw? The list of names stays as it is."),
+            Prompter::Icon::Question) != Prompter::Answer::Yes)
+        return;
+    if (m_history.forgetAll() != StoreStatus::Ok) {
+        //: %1 is where the settings are kept (a file path, or the registry key).
+        prompter.tell(QCoreApplication::translate("MainWindow", "Oops!"),
+                      QCoreApplication::translate("MainWindow", "Not every record could be removed from %1.")
+                          .arg(m_services.settings->location()),
+                      Prompter::Icon::Warning);
+    }
+    refresh();
 }

@@ -5,19 +5,28 @@
 #include <optional>
 
 class DrawHistory;
+class PrinterDevice;
+class Prompter;
 class QCheckBox;
+class Settings;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
 // The Draws window: the recorded draws and round events, newest first, and the whole record
-// of the one selected beside them. Its buttons' work is its owner's (printing, the save
-// dialog, the question before forgetting), so the window only shows.
+// of the one selected beside them; it prints and exports that one, and forgets them all.
+// Whether draws are recorded is its owner's to say (keepBox()).
 class DrawsWindow : public QWidget
 {
     Q_OBJECT
 public:
-    DrawsWindow(DrawHistory& history, QWidget* owner);
+    struct Services
+    {
+        Prompter* prompter = nullptr;
+        Settings* settings = nullptr;
+        PrinterDevice* printer = nullptr;
+    };
+    DrawsWindow(DrawHistory& history, const Services& services, QWidget* owner);
 
     // Lists the history afresh, keeping the selected record selected while it is there.
     void refresh();
@@ -33,10 +42,18 @@ public:
     QPushButton* exportButton() const { return m_export; }
     QPushButton* forgetButton() const { return m_forget; }
 
+    // Prints the selected record as the list is printed, a line of the printout a line of its text.
+    void printSelected();
+    // Saves the selected draw's record as a file, through the save dialog.
+    void exportSelected();
+    // Asks first; the records go, the list stays.
+    void forgetAll();
+
 private:
     void showSelected();
 
     DrawHistory& m_history;
+    Services m_services;
     QListWidget* m_list = nullptr;
     QPlainTextEdit* m_record = nullptr;
     QCheckBox* m_keep = nullptr;

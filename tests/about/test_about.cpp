@@ -220,7 +220,7 @@ void TestAbout::aboutButtonShowsItModally()
         QTest::keyClick(box, Qt::Key(key));
     });
     closer.start();
-    f.aboutButton()->click();
+    button(f, "aboutButton")->click();
     closer.stop();
 
     QVERIFY(opened);

@@ -30,10 +30,10 @@ void TestDrawView::nameFitsTheScreen()
     QFETCH(double, capShare);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({name, QStringLiteral("Bob")});
+    f.hat().append({name, QStringLiteral("Bob")});
     f.showMinimized(); // it opens on the screen of a minimised window too
-    f.showDraw();
-    DrawView* view = f.drawView();
+    f.findChild<ListMenu*>()->showDraw();
+    DrawView* view = f.findChild<ListMenu*>()->drawView();
     QVERIFY(view);
     QVERIFY(QTest::qWaitForWindowExposed(view));
     QCOMPARE(view->size(), view->screen()->size());
@@ -43,11 +43,11 @@ void TestDrawView::nameFitsTheScreen()
     QVERIFY(QFontMetricsF(view->nameFont()).capHeight() >= capShare * view->height());
 
     QTest::keyClick(view, Qt::Key_Escape);
-    QTRY_VERIFY(!f.drawView());
+    QTRY_VERIFY(!f.findChild<ListMenu*>()->drawView());
     // Refused with a shuffle running.
     f.toggleShuffle();
-    f.showDraw();
-    QVERIFY(!f.drawView());
+    f.findChild<ListMenu*>()->showDraw();
+    QVERIFY(!f.findChild<ListMenu*>()->drawView());
     f.toggleShuffle();
 }
 

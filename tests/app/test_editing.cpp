@@ -35,9 +35,10 @@ namespace {
 
 bool listButtonsEnabled(const MainWindow& f)
 {
-    const bool on = f.removeButton()->isEnabled();
+    const bool on = button(f, "removeButton")->isEnabled();
     // The four always move together.
-    if (f.clearButton()->isEnabled() != on || f.printButton()->isEnabled() != on || f.exportButton()->isEnabled() != on)
+    if (button(f, "clearButton")->isEnabled() != on || button(f, "printButton")->isEnabled() != on ||
+        button(f, "exportButton")->isEnabled() != on)
         qFatal("list-dependent buttons out of step");
     return on;
 }
@@ -49,18 +50,18 @@ void TestEditing::listButtonsFollowTheList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     QVERIFY(!listButtonsEnabled(f));
-    QVERIFY(f.addButton()->isEnabled());
+    QVERIFY(button(f, "addButton")->isEnabled());
 
     fx.prompter.type(QStringLiteral("Ann"));
     f.addName();
     QVERIFY(listButtonsEnabled(f));
 
     // Removing the last name empties the extent and disables the buttons again.
-    f.nameList()->setCurrentRow(0);
+    nameList(f)->setCurrentRow(0);
     fx.prompter.answer(Prompter::Answer::Yes);
     f.removeName();
-    QCOMPARE(f.nameList()->count(), 0);
-    QCOMPARE(f.nameList()->horizontalExtent(), 0);
+    QCOMPARE(f.hat().count(), 0);
+    QCOMPARE(nameList(f)->horizontalExtent(), 0);
     QVERIFY(!listButtonsEnabled(f));
 
     fx.prompter.type(QStringLiteral("Bob"));
@@ -90,20 +91,20 @@ void TestEditing::addName()
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("Ann"));
-    f.nameList()->setCurrentRow(0);
-    const int extentBefore = f.nameList()->horizontalExtent();
+    f.hat().append(QStringLiteral("Ann"));
+    nameList(f)->setCurrentRow(0);
+    const int extentBefore = nameList(f)->horizontalExtent();
     fx.prompter.type(typed);
     f.addName();
-    QCOMPARE(f.nameList()->currentRow(), 0); // the new name is not selected
+    QCOMPARE(nameList(f)->currentRow(), 0); // the new name is not selected
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].kind, ScriptedPrompter::Call::Input);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("Enter a name to add to the list."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Add Name"));
     QCOMPARE(MainWindowFixture::names(f), after);
-    const QFontMetrics metrics(f.nameList()->font());
-    QVERIFY(f.nameList()->horizontalExtent() >= extentBefore);
-    QVERIFY(f.nameList()->horizontalExtent() > metrics.horizontalAdvance(after.last()));
+    const QFontMetrics metrics(nameList(f)->font());
+    QVERIFY(nameList(f)->horizontalExtent() >= extentBefore);
+    QVERIFY(nameList(f)->horizontalExtent() > metrics.horizontalAdvance(after.last()));
 }
 
 void TestEditing::addToAFullList()
@@ -113,12 +114,12 @@ void TestEditing::addToAFullList()
     QStringList many;
     for (int i = 0; i < kMaxNames; ++i)
         many << QString::number(i);
-    QCOMPARE(f.nameList()->append(many + QStringList{QStringLiteral("one too many")}), kMaxNames);
+    QCOMPARE(f.hat().append(many + QStringList{QStringLiteral("one too many")}), kMaxNames);
 
     fx.prompter.type(QStringLiteral("late"));
     fx.prompter.expectMessage();
     f.addName();
-    QCOMPARE(f.nameList()->count(), kMaxNames);
+    QCOMPARE(f.hat().count(), kMaxNames);
     QCOMPARE(fx.prompter.calls.size(), 2);
     QCOMPARE(fx.prompter.calls[1].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[1].icon, Prompter::Icon::Warning);
@@ -129,14 +130,14 @@ void TestEditing::removeWithoutSelection()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("Ann"));
+    f.hat().append(QStringLiteral("Ann"));
     fx.prompter.expectMessage();
     f.removeName();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("A name must be selected to perform this action."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Warning);
-    QCOMPARE(f.nameList()->count(), 1);
+    QCOMPARE(f.hat().count(), 1);
 }
 
 void TestEditing::removeAnswered_data()
@@ -154,8 +155,8 @@ void TestEditing::removeAnswered()
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
-    f.nameList()->setCurrentRow(1);
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bo \"B\" Bo"), QStringLiteral("Cy")});
+    nameList(f)->setCurrentRow(1);
     fx.prompter.answer(answer);
     f.removeName();
     QCOMPARE(fx.prompter.calls.size(), 1);
@@ -163,7 +164,7 @@ void TestEditing::removeAnswered()
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
     QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Question);
     QCOMPARE(MainWindowFixture::names(f), after);
-    QVERIFY(f.nameList()->horizontalExtent() > 0);
+    QVERIFY(nameList(f)->horizontalExtent() > 0);
 }
 
 void TestEditing::deleteKeyActsAsRemove_data()
@@ -178,19 +179,19 @@ void TestEditing::deleteKeyActsAsRemove()
     QFETCH(bool, shuffling);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
-    f.nameList()->setCurrentRow(1);
+    f.effects().setEffects(false, false, false);
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    nameList(f)->setCurrentRow(1);
     if (shuffling)
         f.toggleShuffle();
     else
         fx.prompter.answer(Prompter::Answer::Yes);
-    QTest::keyClick(f.nameList(), Qt::Key_Delete);
+    QTest::keyClick(nameList(f), Qt::Key_Delete);
     if (shuffling) {
         QCOMPARE(fx.prompter.calls.size(), 0);
-        QCOMPARE(f.nameList()->count(), 2);
+        QCOMPARE(f.hat().count(), 2);
         f.toggleShuffle();
-        QCOMPARE(f.shuffleButton()->text(), QStringLiteral("Shuffle"));
+        QCOMPARE(button(f, "shuffleButton")->text(), QStringLiteral("Shuffle"));
         return;
     }
     QCOMPARE(fx.prompter.calls.size(), 1);
@@ -201,26 +202,35 @@ void TestEditing::deleteKeyActsAsRemove()
 void TestEditing::clearAnswered_data()
 {
     QTest::addColumn<Prompter::Answer>("answer");
+    QTest::addColumn<bool>("setAside"); // the first name set aside before
     QTest::addColumn<int>("count");
-    QTest::newRow("yes") << Prompter::Answer::Yes << 0;
-    QTest::newRow("no") << Prompter::Answer::No << 2;
+    QTest::newRow("yes") << Prompter::Answer::Yes << false << 0;
+    QTest::newRow("no") << Prompter::Answer::No << false << 2;
+    QTest::newRow("a name set aside, yes") << Prompter::Answer::Yes << true << 0;
 }
 
 void TestEditing::clearAnswered()
 {
     QFETCH(Prompter::Answer, answer);
+    QFETCH(bool, setAside);
     QFETCH(int, count);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    if (!setAside)
+        f.hat().removeAt(2);
+    else
+        f.hat().setAsideFirst();
     fx.prompter.answer(answer);
     f.clearNames();
     QCOMPARE(fx.prompter.calls[0].prompt,
-             QStringLiteral("This will erase all names in the list. Do you wish to continue?"));
+             setAside ? QStringLiteral("This will erase all names in the list, and the 1 set-aside name. Do you wish "
+                                       "to continue?")
+                      : QStringLiteral("This will erase all names in the list. Do you wish to continue?"));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Please Confirm"));
     QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Question);
-    QCOMPARE(f.nameList()->count(), count);
-    QCOMPARE(f.nameList()->horizontalExtent() == 0, count == 0);
+    QCOMPARE(f.hat().count(), count);
+    QCOMPARE(nameList(f)->horizontalExtent() == 0, count == 0);
 }
 
 void TestEditing::realDialogs()

@@ -1,12 +1,12 @@
 // The program's exit seen from outside, with real processes: signals close it like the
 // close box; a save killed at any moment leaves the old or the new list whole; two copies
 // saving and restoring at once never see a mix. The test runs itself as the child program.
+#include "MainWindowFixture.h"
 #include "QueuedRandomSource.h"
 #include "RecordingSoundPlayer.h"
 #include "TestHome.h"
 #include "app/ExitGuard.h"
 #include "app/ListBox.h"
-#include "app/MainWindow.h"
 #include "draw/SeededRandomSource.h"
 #include "platform/StoreLocation.h"
 #include "settings/Settings.h"
@@ -95,7 +95,7 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     const QString mode = args.value(0);
     if (mode == QLatin1String("save")) {
         // The whole list, then the close, killed somewhere in its save.
-        form.nameList()->append(listOf(args.value(1), kFullList));
+        form.hat().append(listOf(args.value(1), kFullList));
         QTimer::singleShot(0, &form, [&form] {
             say("closing");
             form.close();
@@ -103,13 +103,14 @@ int runWindow(int& argc, char** argv, const QStringList& args)
         return app.exec();
     }
 
-    form.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
+    form.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
     QTimer ready;
     ready.setInterval(5);
     QObject::connect(&ready, &QTimer::timeout, &form, [&] {
-        const bool up = mode == QLatin1String("dialog")    ? QApplication::activeModalWidget() != nullptr
-                        : mode == QLatin1String("shuffle") ? form.shuffleButton()->text() == QLatin1String("Stop")
-                                                           : form.isVisible();
+        const bool up = mode == QLatin1String("dialog") ? QApplication::activeModalWidget() != nullptr
+                        : mode == QLatin1String("shuffle")
+                            ? button(form, "shuffleButton")->text() == QLatin1String("Stop")
+                            : form.isVisible();
         if (up) {
             ready.stop();
             say("ready");
@@ -117,9 +118,9 @@ int runWindow(int& argc, char** argv, const QStringList& args)
     });
     ready.start();
     if (mode == QLatin1String("dialog"))
-        QTimer::singleShot(0, form.addButton(), &QPushButton::click); // the Add Name input box
+        QTimer::singleShot(0, button(form, "addButton"), &QPushButton::click); // the Add Name input box
     else if (mode == QLatin1String("shuffle"))
-        QTimer::singleShot(0, form.shuffleButton(), &QPushButton::click);
+        QTimer::singleShot(0, button(form, "shuffleButton"), &QPushButton::click);
     return app.exec();
 }
 

@@ -44,8 +44,8 @@ QStringList storedNames()
 void storeOldList(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("old 1"));
-    f.nameList()->append(QStringLiteral("old 2"));
+    f.hat().append(QStringLiteral("old 1"));
+    f.hat().append(QStringLiteral("old 2"));
     fx.close();
 }
 
@@ -82,8 +82,8 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     fx.registry = store;
     MainWindow& f = fx.open();
     QCOMPARE(MainWindowFixture::names(f), QStringList({"old 1", "old 2"}));
-    f.nameList()->append(QStringLiteral("new"));
-    f.nameList()->removeAt(0);
+    f.hat().append(QStringLiteral("new"));
+    f.hat().removeAt(0);
     fx.prompter.expectMessage();
     fx.close();
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -95,7 +95,7 @@ void TestExitSave::busyStoreKeepsTheOldListAndSaysSo()
     QCOMPARE(call.title, MainWindowTexts::oops());
     QCOMPARE(call.icon, Prompter::Icon::Warning);
     QCOMPARE(call.kind, ScriptedPrompter::Call::Question); // the list differs from the stored one
-    QCOMPARE(call.prompt, MainWindowTexts::exportInstead().arg(MainWindowTexts::storeBusy(), hivePath()));
+    QCOMPARE(call.prompt, StoreTexts::exportInstead().arg(StoreTexts::storeBusy(), hivePath()));
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
 }
 
@@ -103,9 +103,9 @@ void TestExitSave::unwritableStoreIsReported_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder at the file's path") << "folder" << MainWindowTexts::storeFailed();
-    QTest::newRow("read-only folder") << "read-only folder" << MainWindowTexts::storeReadOnly();
-    QTest::newRow("read-only file") << "read-only file" << MainWindowTexts::storeReadOnly();
+    QTest::newRow("a folder at the file's path") << "folder" << StoreTexts::storeFailed();
+    QTest::newRow("read-only folder") << "read-only folder" << StoreTexts::storeReadOnly();
+    QTest::newRow("read-only file") << "read-only file" << StoreTexts::storeReadOnly();
 }
 
 void TestExitSave::unwritableStoreIsReported()
@@ -126,7 +126,7 @@ void TestExitSave::unwritableStoreIsReported()
     }
 
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("new"));
+    f.hat().append(QStringLiteral("new"));
     fx.prompter.expectMessage();
     fx.close();
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -135,7 +135,7 @@ void TestExitSave::unwritableStoreIsReported()
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
     QCOMPARE(fx.prompter.calls[0].kind, ScriptedPrompter::Call::Question);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::exportInstead().arg(reason, path));
+    QCOMPARE(fx.prompter.calls[0].prompt, StoreTexts::exportInstead().arg(reason, path));
     if (kind == QLatin1String("folder"))
         return;
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2"}));
@@ -146,7 +146,7 @@ void TestExitSave::unwritableStoreIsReported()
     const QStringList left = QDir(folder).entryList(QDir::Files);
     QVERIFY2(left == QStringList{QFileInfo(path).fileName()}, qPrintable(left.join(u' ')));
     MainWindow& again = fx.open();
-    again.nameList()->append(QStringLiteral("kept"));
+    again.hat().append(QStringLiteral("kept"));
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(storedNames(), QStringList({"old 1", "old 2", "kept"}));
@@ -162,8 +162,8 @@ void TestExitSave::whatTheUserHearsOfTheStore_data()
     QTest::addColumn<QStringList>("stored"); // at the store's path afterwards
 
     const QString path = QStringLiteral("@store"); // the store's path, known once the test runs
-    const QString readOnly = MainWindowTexts::storeNotKept().arg(MainWindowTexts::storeReadOnly(), path);
-    const QString exportIt = MainWindowTexts::exportInstead().arg(MainWindowTexts::storeReadOnly(), path);
+    const QString readOnly = StoreTexts::storeNotKept().arg(StoreTexts::storeReadOnly(), path);
+    const QString exportIt = StoreTexts::exportInstead().arg(StoreTexts::storeReadOnly(), path);
     const QStringList old{"old 1", "old 2"}, changed{"old 1", "old 2", "new"};
     QTest::newRow("read-only file, list changed, exported")
         << "read-only file" << true << 1 << readOnly << exportIt << old;
@@ -171,7 +171,7 @@ void TestExitSave::whatTheUserHearsOfTheStore_data()
         << "read-only folder" << true << 2 << readOnly << exportIt << old;
     QTest::newRow("read-only file, list unchanged") << "read-only file" << false << 0 << readOnly << "" << old;
     QTest::newRow("file deleted while running")
-        << "rm" << true << 0 << "" << MainWindowTexts::storeRecreated().arg(path) << changed;
+        << "rm" << true << 0 << "" << StoreTexts::storeRecreated().arg(path) << changed;
 }
 
 void TestExitSave::whatTheUserHearsOfTheStore()
@@ -213,7 +213,7 @@ void TestExitSave::whatTheUserHearsOfTheStore()
     }
     const qsizetype before = fx.prompter.calls.size();
     if (changeList)
-        f.nameList()->append(QStringLiteral("new"));
+        f.hat().append(QStringLiteral("new"));
     if (setup == QLatin1String("rm"))
         QVERIFY(QFile::remove(path));
     else if (setup == QLatin1String("mv"))
@@ -254,7 +254,7 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
     }
 
     MainWindow& f = fx.open();
-    QCOMPARE(f.nameList()->count(), 0);
+    QCOMPARE(f.hat().count(), 0);
     QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
     fx.prompter.expectMessage();
     f.show();
@@ -263,7 +263,7 @@ void TestExitSave::damagedStoreIsReportedOnceShown()
         QDir(QFileInfo(path).path()).entryList({QFileInfo(path).fileName() + QStringLiteral(".corrupt-*")});
     QCOMPARE(copies.size(), 1);
     const QString copy = QFileInfo(path).path() + QLatin1Char('/') + copies[0];
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeDamaged().arg(copy));
+    QCOMPARE(fx.prompter.calls[0].prompt, StoreTexts::storeDamaged().arg(copy));
     QCOMPARE(fx.prompter.calls[0].title, MainWindowTexts::oops());
     QCOMPARE(QFile(copy).size(), 4096);
 
@@ -307,8 +307,8 @@ void TestExitSave::newerStoreIsReadNeverWritten()
     fx.prompter.expectMessage();
     f.show();
     QTRY_COMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::storeNewer().arg(path));
-    f.nameList()->append(QStringLiteral("new"));
+    QCOMPARE(fx.prompter.calls[0].prompt, StoreTexts::storeNewer().arg(path));
+    f.hat().append(QStringLiteral("new"));
     f.hide();
     f.show();
     fx.close(); // told once: nothing more at exit
@@ -342,8 +342,8 @@ void TestExitSave::namesBeyondTheLimitAreCounted()
     QCOMPARE(MainWindowFixture::store().saveNames(names), StoreStatus::Ok);
 
     MainWindow& f = fx.open();
-    QCOMPARE(f.nameList()->count(), kMaxNames);
-    QCOMPARE(f.nameList()->nameAt(kMaxNames - 1), names[kMaxNames - 1]);
+    QCOMPARE(f.hat().count(), kMaxNames);
+    QCOMPARE(f.hat().nameAt(kMaxNames - 1), names[kMaxNames - 1]);
     QVERIFY(fx.prompter.calls.isEmpty()); // not before the window is up
     fx.prompter.expectMessage();
     f.show();
@@ -363,7 +363,7 @@ void TestExitSave::sessionEndSavesTheList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     ExitGuard guard(&f);
-    f.nameList()->append(QStringLiteral("kept at logout"));
+    f.hat().append(QStringLiteral("kept at logout"));
     // Our handler never touches the manager, which only the toolkit can make.
     alignas(QSessionManager) unsigned char manager[sizeof(QSessionManager)] = {};
     emit qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));

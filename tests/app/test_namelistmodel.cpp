@@ -1,4 +1,4 @@
-#include "app/NameListModel.h"
+#include "hat/NameListModel.h"
 
 #include <QTest>
 

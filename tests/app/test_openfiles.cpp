@@ -46,7 +46,7 @@ void TestOpenFiles::openFiles()
     QFETCH(bool, dialogOpen);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("Old"));
+    f.hat().append(QStringLiteral("Old"));
     QFile file(fx.appDir.filePath("names.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Ann\nBob\n") == 8);
     file.close();
@@ -57,7 +57,7 @@ void TestOpenFiles::openFiles()
         QTimer::singleShot(0, &dialog, [&] {
             f.openFiles({file.fileName()});
             QTest::qWait(50);
-            waited = fx.prompter.calls.isEmpty() && f.nameList()->names() == QStringList{"Old"};
+            waited = fx.prompter.calls.isEmpty() && f.hat().names() == QStringList{"Old"};
             dialog.reject();
         });
         dialog.exec();
@@ -68,7 +68,7 @@ void TestOpenFiles::openFiles()
     QTRY_COMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt,
              "This will overwrite any names you currently have in the list. Do you wish to continue?");
-    QTRY_COMPARE(f.nameList()->names(), (QStringList{"Ann", "Bob"}));
+    QTRY_COMPARE(f.hat().names(), (QStringList{"Ann", "Bob"}));
 }
 
 QTEST_MAIN(TestOpenFiles)

@@ -57,8 +57,8 @@ void TestPasteDrop::paste()
 
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
-    f.nameList()->append(QStringList(before, QStringLiteral("Old")));
+    f.effects().setEffects(false, false, false);
+    f.hat().append(QStringList(before, QStringLiteral("Old")));
     f.show();
     f.activateWindow(); // the shortcut is the active window's
     QVERIFY(QTest::qWaitForWindowActive(&f));
@@ -66,13 +66,13 @@ void TestPasteDrop::paste()
         f.toggleShuffle();
     if (!message.isEmpty())
         fx.prompter.expectMessage();
-    const QSignalSpy steps(f.nameList(), &ListBox::countChanged);
+    const QSignalSpy steps(nameList(f), &ListBox::countChanged);
     // Ctrl+V on the list, Shift+Insert on a button: both paste once.
-    QTest::keyClick(f.nameList(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(nameList(f), Qt::Key_V, Qt::ControlModifier);
     if (message.isEmpty())
-        QTest::keyClick(f.exitButton(), Qt::Key_Insert, Qt::ShiftModifier);
+        QTest::keyClick(button(f, "exitButton"), Qt::Key_Insert, Qt::ShiftModifier);
     const int pastes = message.isEmpty() ? 2 : 1;
-    QCOMPARE(f.nameList()->names().mid(before), pastes == 2 ? added + added : added);
+    QCOMPARE(f.hat().names().mid(before), pastes == 2 ? added + added : added);
     QCOMPARE(steps.size(), added.isEmpty() ? 0 : pastes); // one step a paste
     QCOMPARE(fx.prompter.calls.size(), int(!message.isEmpty()));
     if (!message.isEmpty())
@@ -114,11 +114,11 @@ void TestPasteDrop::drop()
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    f.effects().setEffects(false, false, false);
     const QStringList before = QTest::currentDataTag() == QLatin1String("file, empty list: no question")
                                    ? QStringList()
                                    : QStringList{"Old", "Older"};
-    f.nameList()->append(before);
+    f.hat().append(before);
     if (shuffling)
         f.toggleShuffle();
     const QString names = fx.appDir.filePath("names.txt");
@@ -148,7 +148,7 @@ void TestPasteDrop::drop()
     QTRY_COMPARE(fx.prompter.calls.size(), int(!answer.isEmpty()));
     if (!answer.isEmpty())
         QCOMPARE(fx.prompter.calls[0].prompt, prompt.contains("%1") ? prompt.arg(urls[0].toLocalFile()) : prompt);
-    QTRY_COMPARE(f.nameList()->names(), after);
+    QTRY_COMPARE(f.hat().names(), after);
     const bool imported = after != before && !files.isEmpty();
     QCOMPARE(MainWindowFixture::stored(SettingsKeys::LastUsedFolder), imported ? names : "unset");
 }
@@ -198,7 +198,7 @@ void TestPasteDrop::dropActions()
     for (const QDropEvent* event : {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop})
         if (event->isAccepted())
             QCOMPARE(event->dropAction(), Qt::CopyAction);
-    QTRY_COMPARE(f.nameList()->names(), taken ? QStringList{file ? "Ann" : "Kim"} : QStringList());
+    QTRY_COMPARE(f.hat().names(), taken ? QStringList{file ? "Ann" : "Kim"} : QStringList());
     QVERIFY(QFile::exists(names));
 }
 

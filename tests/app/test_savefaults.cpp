@@ -66,15 +66,15 @@ Trial saveWithFault(long k, const QByteArray& error)
     Trial t;
     MainWindowFixture fx;
     MainWindow& before = fx.open();
-    before.nameList()->append(kOld);
+    before.hat().append(kOld);
     fx.close();
     fx.settings.reset(); // closes the store, which then has no -wal or -shm
 
     auto watch = std::make_shared<CommitWatch>();
     fx.registry = watch;
     MainWindow& f = fx.open();
-    f.nameList()->clear();
-    f.nameList()->append(kNew);
+    f.hat().clear();
+    f.hat().append(kNew);
     fx.prompter.expectMessage();
     const QString path = QString::fromStdString(userStorePath());
     FaultInjection::arm(kCalls, path + QLatin1Char('*'), k, error);
@@ -113,8 +113,8 @@ void TestSaveFaults::everyFailureLeavesOneWholeList_data()
 {
     QTest::addColumn<QByteArray>("error");
     QTest::addColumn<QString>("reason"); // the reason a failed commit gives
-    QTest::newRow("EIO") << QByteArray("EIO") << MainWindowTexts::storeFailed();
-    QTest::newRow("ENOSPC") << QByteArray("ENOSPC") << MainWindowTexts::diskFull();
+    QTest::newRow("EIO") << QByteArray("EIO") << StoreTexts::storeFailed();
+    QTest::newRow("ENOSPC") << QByteArray("ENOSPC") << StoreTexts::diskFull();
 }
 
 void TestSaveFaults::everyFailureLeavesOneWholeList()
@@ -143,7 +143,7 @@ void TestSaveFaults::everyFailureLeavesOneWholeList()
             ++commits;
             // A sync's failure does not say why (SQLite keeps no errno for it).
             if (t.fired == "write")
-                QCOMPARE(t.message, MainWindowTexts::exportInstead().arg(reason, t.path));
+                QCOMPARE(t.message, StoreTexts::exportInstead().arg(reason, t.path));
         }
     }
     qInfo("%ld failing calls walked: the new list stored %d times, the old one kept and said so %d times, "
@@ -156,7 +156,7 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
 {
     MainWindowFixture fx;
     MainWindow& before = fx.open();
-    before.nameList()->append(kOld);
+    before.hat().append(kOld);
     fx.close();
     fx.settings.reset(); // closes the store, which then has no -wal or -shm
 
@@ -167,11 +167,11 @@ void TestSaveFaults::fullDiskAtStartUpIsNamedAtExit()
     const QByteArray fired = FaultInjection::fired();
     FaultInjection::disarm();
     QVERIFY2(!fired.isEmpty(), "opening the store wrote nothing");
-    f.nameList()->append(kNew);
+    f.hat().append(kNew);
     fx.prompter.expectMessage();
     fx.close();
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QCOMPARE(fx.prompter.calls[0].prompt, MainWindowTexts::exportInstead().arg(MainWindowTexts::diskFull(), path));
+    QCOMPARE(fx.prompter.calls[0].prompt, StoreTexts::exportInstead().arg(StoreTexts::diskFull(), path));
 }
 
 QTEST_MAIN(TestSaveFaults)

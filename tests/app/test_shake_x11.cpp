@@ -13,8 +13,8 @@ namespace {
 MainWindow& showShakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.setEffects(true, false, false);
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.effects().setEffects(true, false, false);
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.show();
     return f;
 }
@@ -40,13 +40,13 @@ void TestShakeX11::windowMoves()
 
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
-    f.shuffleTick();
+    f.hat().reorder();
     // 100 twips is 6.67 logical pixels.
     QTRY_COMPARE(f.windowHandle()->position(), rest + QPoint(7, 0));
 
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
-    f.shuffleTick();
+    f.hat().reorder();
     QTRY_COMPARE(f.windowHandle()->position(), rest);
 }
 
@@ -75,21 +75,21 @@ void TestShakeX11::endsWhereItStartedUnderAWindowManager()
     QTRY_VERIFY(f.windowHandle()->frameMargins().top() > 0); // framed by the manager
     QTest::qWait(200);
     const QPoint rest = f.pos();
-    const float restTwips = f.leftTwips();
+    const float restTwips = f.effects().leftTwips();
 
     // Shuffles of one to four ticks, 10 ms apart as the timer makes them.
     for (int shuffle = 0; shuffle < 40; ++shuffle) {
         for (int tick = 0; tick <= shuffle % 4; ++tick) {
             fx.random.enqueue(0.f);
             fx.random.enqueue(0.f);
-            f.shuffleTick();
+            f.hat().reorder();
             QTest::qWait(10);
         }
         QTest::qWait(shuffle % 3 * 20);
     }
-    const int shift = f.shifted() ? 7 : 0;
+    const int shift = f.effects().shifted() ? 7 : 0;
     QTRY_COMPARE(f.pos(), rest + QPoint(shift, 0));
-    QCOMPARE(f.leftTwips(), restTwips + (f.shifted() ? 100 : 0));
+    QCOMPARE(f.effects().leftTwips(), restTwips + (f.effects().shifted() ? 100 : 0));
 }
 
 QTEST_MAIN(TestShakeX11)

@@ -12,8 +12,6 @@ private slots:
     void tooFewNames_data();
     void tooFewNames();
     void startAndStopStates();
-    void tickOrders_data();
-    void tickOrders();
     void soundPlayedEveryTick();
     void missingSoundWarnsOnceAndSwitchesOff();
     void shakeAlternatesAcrossShuffles();
@@ -34,13 +32,13 @@ private:
 void TestShuffle::addNames(MainWindow& f, int n)
 {
     for (int i = 0; i < n; ++i)
-        f.nameList()->append(QString(QLatin1Char('A' + i)));
+        f.hat().append(QString(QLatin1Char('A' + i)));
 }
 
 MainWindow& TestShuffle::shakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.setEffects(true, false, false);
+    f.effects().setEffects(true, false, false);
     f.show();
     addNames(f, 2);
     return f;
@@ -50,7 +48,7 @@ void TestShuffle::tick(MainWindowFixture& fx, const QList<float>& r)
 {
     for (float v : r)
         fx.random.enqueue(v);
-    fx.form->shuffleTick();
+    fx.form->hat().reorder();
     QCOMPARE(fx.random.remaining(), 0);
 }
 
@@ -73,26 +71,26 @@ void TestShuffle::tooFewNames()
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("You must add at least two names to the list first."));
     QCOMPARE(fx.prompter.calls[0].title, QStringLiteral("Oops!"));
     QCOMPARE(fx.prompter.calls[0].icon, Prompter::Icon::Warning);
-    QCOMPARE(f.shuffleButton()->text(), QStringLiteral("Shuffle"));
-    QVERIFY(!f.isShuffling());
-    QVERIFY(f.addButton()->isEnabled());
+    QCOMPARE(button(f, "shuffleButton")->text(), QStringLiteral("Shuffle"));
+    QVERIFY(!f.hat().isShuffling());
+    QVERIFY(button(f, "addButton")->isEnabled());
 }
 
 void TestShuffle::startAndStopStates()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    f.effects().setEffects(false, false, false);
     addNames(f, 3);
-    QVERIFY(f.removeButton()->isEnabled());
-    QList<QPushButton*> six = {f.addButton(),   f.removeButton(), f.clearButton(),
-                               f.printButton(), f.importButton(), f.exportButton()};
-    QList<QPushButton*> others = {f.shuffleButton(), f.exitButton(), f.helpButton(), f.aboutButton(),
-                                  f.optionsButton()};
+    QVERIFY(button(f, "removeButton")->isEnabled());
+    QList<QPushButton*> six = {button(f, "addButton"),   button(f, "removeButton"), button(f, "clearButton"),
+                               button(f, "printButton"), button(f, "importButton"), button(f, "exportButton")};
+    QList<QPushButton*> others = {button(f, "shuffleButton"), button(f, "exitButton"), button(f, "helpButton"),
+                                  button(f, "aboutButton"), button(f, "optionsButton")};
 
     f.toggleShuffle();
-    QVERIFY(f.isShuffling());
-    QCOMPARE(f.shuffleButton()->text(), QStringLiteral("Stop"));
+    QVERIFY(f.hat().isShuffling());
+    QCOMPARE(button(f, "shuffleButton")->text(), QStringLiteral("Stop"));
     for (QPushButton* b : six)
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
     for (QPushButton* b : others)
@@ -103,42 +101,10 @@ void TestShuffle::startAndStopStates()
     QVERIFY(QTest::qWaitFor([&] { return MainWindowFixture::names(f) != QStringList({"A", "B", "C"}); }));
 
     f.toggleShuffle();
-    QVERIFY(!f.isShuffling());
-    QCOMPARE(f.shuffleButton()->text(), QStringLiteral("Shuffle"));
+    QVERIFY(!f.hat().isShuffling());
+    QCOMPARE(button(f, "shuffleButton")->text(), QStringLiteral("Shuffle"));
     for (QPushButton* b : six + others)
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-}
-
-void TestShuffle::tickOrders_data()
-{
-    // The draw order itself is tested on its own; here: the window's list follows it.
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QList<float>>("r");
-    QTest::addColumn<QStringList>("order");
-    const QStringList ab = {QStringLiteral("A"), QStringLiteral("B")};
-    const QStringList abc = ab + QStringList{QStringLiteral("C")};
-    QTest::newRow("two names, 0.5 keeps (tie to even)") << ab << QList<float>{0.5f, 0.f} << ab;
-    QTest::newRow("two names, 0.75 swaps") << ab << QList<float>{0.75f, 0.f} << QStringList{ab[1], ab[0]};
-    QTest::newRow("three names, 0.74 takes the middle")
-        << abc << QList<float>{0.74f, 0.9f, 0.f} << QStringList{abc[1], abc[2], abc[0]};
-    const QStringList sam = {QStringLiteral("Sam"), QStringLiteral("Sam"), QStringLiteral("Kim")};
-    QTest::newRow("equal names stay two entries")
-        << sam << QList<float>{0.9f, 0.9f, 0.f} << QStringList{sam[2], sam[0], sam[0]};
-}
-
-void TestShuffle::tickOrders()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QList<float>, r);
-    QFETCH(QStringList, order);
-    MainWindowFixture fx;
-    MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
-    f.nameList()->append(names);
-    f.nameList()->setCurrentRow(0);
-    tick(fx, r);
-    QCOMPARE(MainWindowFixture::names(f), order);
-    QCOMPARE(f.nameList()->currentRow(), -1); // the selection is lost
 }
 
 void TestShuffle::soundPlayedEveryTick()
@@ -147,13 +113,13 @@ void TestShuffle::soundPlayedEveryTick()
     const QByteArray wav("RIFF....WAVEfmt  sound bytes");
     fx.writeSound(wav);
     MainWindow& f = fx.open();
-    f.setEffects(false, false, true);
+    f.effects().setEffects(false, false, true);
     addNames(f, 2);
     f.toggleShuffle();
     tick(fx, {0.1f, 0.f});
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls(), (QList<QByteArray>{wav, wav}));
-    f.setEffects(false, false, false); // read afresh on every tick
+    f.effects().setEffects(false, false, false); // read afresh on every tick
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls().size(), 2);
 }
@@ -162,7 +128,7 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
 {
     MainWindowFixture fx; // no shuffle.wav in the program folder
     MainWindow& f = fx.open();
-    f.setEffects(false, false, true);
+    f.effects().setEffects(false, false, true);
     addNames(f, 2);
     f.toggleShuffle();
 
@@ -181,9 +147,9 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
                             "\"shuffle.wav\" should be in the same folder as the program file. It might have been "
                             "deleted. You should replace the file or reinstall the program if you wish to play sound "
                             "while shuffling. Sound will be disabled."));
-    QVERIFY(!f.sound());
+    QVERIFY(!f.effects().sound());
     QCOMPARE(MainWindowFixture::stored(Sound), QStringLiteral("0"));
-    QCOMPARE(f.shuffleButton()->text(), QStringLiteral("Stop")); // the shuffle goes on, silently
+    QCOMPARE(button(f, "shuffleButton")->text(), QStringLiteral("Stop")); // the shuffle goes on, silently
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.prompter.calls.size(), 1);
     QVERIFY(fx.player.calls().isEmpty());
@@ -194,22 +160,22 @@ void TestShuffle::shakeAlternatesAcrossShuffles()
     MainWindowFixture fx;
     MainWindow& f = shakingWindow(fx);
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    const float rest = f.leftTwips();
+    const float rest = f.effects().leftTwips();
 
     f.toggleShuffle();
     tick(fx, {0.f, 0.f});
-    QCOMPARE(f.leftTwips(), rest + 100);
-    QVERIFY(f.shifted());
+    QCOMPARE(f.effects().leftTwips(), rest + 100);
+    QVERIFY(f.effects().shifted());
     tick(fx, {0.f, 0.f});
-    QCOMPARE(f.leftTwips(), rest);
+    QCOMPARE(f.effects().leftTwips(), rest);
     tick(fx, {0.f, 0.f});
     f.toggleShuffle(); // stopped after an odd number: stays to the right
-    QCOMPARE(f.leftTwips(), rest + 100);
+    QCOMPARE(f.effects().leftTwips(), rest + 100);
 
     f.toggleShuffle();
     tick(fx, {0.f, 0.f}); // the next shuffle's first shake moves it back
-    QCOMPARE(f.leftTwips(), rest);
-    QVERIFY(!f.shifted());
+    QCOMPARE(f.effects().leftTwips(), rest);
+    QVERIFY(!f.effects().shifted());
     f.toggleShuffle();
 }
 
@@ -220,11 +186,11 @@ void TestShuffle::noShakeWhileMinimisedOrMaximised()
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     for (auto state : {Qt::WindowMinimized, Qt::WindowMaximized}) {
         f.setWindowState(state);
-        QTRY_VERIFY(f.minimizedOrMaximized());
-        const float left = f.leftTwips();
+        QTRY_VERIFY((f.isMinimized() || f.isMaximized()));
+        const float left = f.effects().leftTwips();
         tick(fx, {0.f, 0.f});
-        QCOMPARE(f.leftTwips(), left);
-        QVERIFY(!f.shifted());
+        QCOMPARE(f.effects().leftTwips(), left);
+        QVERIFY(!f.effects().shifted());
     }
 }
 
@@ -235,7 +201,7 @@ void TestShuffle::shakeMovesContentsWhereTheWindowCannotMove()
     MainWindow& f = shakingWindow(fx);
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QPoint window = f.pos();
-    const QList<QWidget*> contents = {f.nameList(), f.buttonPanel(), f.shuffleButton()};
+    const QList<QWidget*> contents = {nameList(f), f.findChild<QFrame*>("buttonPanel"), button(f, "shuffleButton")};
     QList<QPoint> rest;
     for (QWidget* w : contents)
         rest << w->pos();
@@ -244,7 +210,7 @@ void TestShuffle::shakeMovesContentsWhereTheWindowCannotMove()
             if (contents[i]->pos() != rest[i] + QPoint(dx, 0))
                 return false;
         }
-        return f.contentShift() == dx && f.pos() == window;
+        return f.effects().contentShift() == dx && f.pos() == window;
     };
 
     f.toggleShuffle();
@@ -257,42 +223,42 @@ void TestShuffle::shakeMovesContentsWhereTheWindowCannotMove()
     QVERIFY(shiftedBy(7));
     f.toggleShuffle(); // Stop brings them back
     QVERIFY(shiftedBy(0));
-    QVERIFY(!f.shifted());
+    QVERIFY(!f.effects().shifted());
 }
 
 void TestShuffle::flashCycle()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    f.effects().setEffects(false, true, false);
     addNames(f, 2);
-    const QColor rest = backColor(f.addButton());
+    const QColor rest = backColor(button(f, "addButton"));
     QCOMPARE(MainWindowFixture::shown(&f), rest);
     const QList<QColor> cycle = {Qt::red, Qt::blue, Qt::green, Qt::yellow, Qt::red, Qt::blue};
     for (const QColor& expected : cycle) {
         tick(fx, {0.f, 0.f});
         QCOMPARE(MainWindowFixture::shown(&f), expected);
-        QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), expected);
+        QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), expected);
     }
     f.toggleShuffle();
     f.toggleShuffle(); // stop
     QCOMPARE(MainWindowFixture::shown(&f), rest);
-    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), rest);
+    QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), rest);
 }
 
 void TestShuffle::stopRestoresColourWithFlashingOff()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    f.effects().setEffects(false, true, false);
     addNames(f, 2);
     f.toggleShuffle();
     tick(fx, {0.f, 0.f});
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    f.setEffects(false, false, false);
+    f.effects().setEffects(false, false, false);
     f.toggleShuffle();
-    QCOMPARE(MainWindowFixture::shown(&f), backColor(f.addButton()));
-    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), backColor(f.addButton()));
+    QCOMPARE(MainWindowFixture::shown(&f), backColor(button(f, "addButton")));
+    QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), backColor(button(f, "addButton")));
 }
 
 void TestShuffle::restColourIgnoresDisabledLook()
@@ -301,7 +267,7 @@ void TestShuffle::restColourIgnoresDisabledLook()
     DisabledButtonsLookDifferent look;
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    f.effects().setEffects(false, true, false);
     addNames(f, 2);
     QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
     f.toggleShuffle();
@@ -309,14 +275,14 @@ void TestShuffle::restColourIgnoresDisabledLook()
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
     f.toggleShuffle();
     QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
-    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), look.restColour());
+    QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), look.restColour());
 }
 
 void TestShuffle::closingMidShuffleStoresLastOrder()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    f.effects().setEffects(false, false, false);
     addNames(f, 3);
     f.toggleShuffle();
     tick(fx, {0.76f, 0.1f, 0.f}); // C A B

@@ -1,5 +1,5 @@
 #include "MainWindowFixture.h"
-#include "app/NameListModel.h"
+#include "hat/NameListModel.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
@@ -32,8 +32,8 @@ private:
 MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QStringList& names)
 {
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
-    f.nameList()->append(names);
+    f.effects().setEffects(false, true, false);
+    f.hat().append(names);
     f.resize(400, 300);
     f.show();
     if (!QTest::qWaitForWindowExposed(&f))
@@ -53,25 +53,25 @@ void TestShuffleView::viewShowsNewOrder()
 {
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy")});
-    f.nameList()->setCurrentRow(1);
+    nameList(f)->setCurrentRow(1);
     screen(f);
     for (float r : {0.f, 0.f, 0.f}) // takes the first name left each time: Ann, Bob, Cy
         fx.random.enqueue(r);
     for (float r : {0.9f, 0.9f, 0.f}) // the last left each time: Cy, Bob, Ann
         fx.random.enqueue(r);
-    f.shuffleTick();
-    f.shuffleTick();
+    f.hat().reorder();
+    f.hat().reorder();
     screen(f);
 
     // Read back the way assistive tools read the list.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.nameList());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(nameList(f));
     QVERIFY(list && list->tableInterface());
     QStringList shown;
     for (int row = 0; row < list->tableInterface()->rowCount(); ++row)
         shown << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
     QCOMPARE(shown, QStringList({QStringLiteral("Cy"), QStringLiteral("Bob"), QStringLiteral("Ann")}));
-    QCOMPARE(f.nameList()->currentRow(), -1);
-    QVERIFY(f.nameList()->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(nameList(f)->currentRow(), -1);
+    QVERIFY(nameList(f)->selectionModel()->selectedIndexes().isEmpty());
 }
 
 void TestShuffleView::ticksLookAsAfterARelayout_data()
@@ -94,14 +94,14 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         MainWindow& f = probe.open();
         const QStringList candidates = {QStringLiteral("𝔄"),  QStringLiteral("∰"), QStringLiteral("ༀ"),
                                         QStringLiteral("漢"), QStringLiteral("ก"), QStringLiteral("Ǻ̂̃")};
-        f.nameList()->append(plain);
+        f.hat().append(plain);
         for (const QString& c : candidates) {
-            f.nameList()->append(plain + c);
-            const QAbstractItemModel* m = f.nameList()->model();
-            if (f.nameList()->sizeHintForIndex(m->index(1, 0)).height() >
-                f.nameList()->sizeHintForIndex(m->index(0, 0)).height())
+            f.hat().append(plain + c);
+            const QAbstractItemModel* m = nameList(f)->model();
+            if (nameList(f)->sizeHintForIndex(m->index(1, 0)).height() >
+                nameList(f)->sizeHintForIndex(m->index(0, 0)).height())
                 tall = plain + c;
-            f.nameList()->removeAt(1);
+            f.hat().removeAt(1);
             if (!tall.isEmpty())
                 break;
         }
@@ -115,29 +115,29 @@ void TestShuffleView::ticksLookAsAfterARelayout()
     MainWindowFixture oldWay;
     MainWindow& f = flashingWindow(fx, names);
     MainWindow& g = flashingWindow(oldWay, names);
-    f.setEffects(false, flashy, false);
-    g.setEffects(false, flashy, false);
-    f.nameList()->scrollToBottom();
-    g.nameList()->scrollToBottom();
+    f.effects().setEffects(false, flashy, false);
+    g.effects().setEffects(false, flashy, false);
+    nameList(f)->scrollToBottom();
+    nameList(g)->scrollToBottom();
     QCOMPARE(screen(f), screen(g));
 
     std::mt19937 engine(5);
     bool heightChanged = false;
     bool heightKept = false;
     for (int tick = 1; tick <= 5; ++tick) {
-        const QAbstractItemModel* m = f.nameList()->model();
-        const int lastBefore = f.nameList()->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        const QAbstractItemModel* m = nameList(f)->model();
+        const int lastBefore = nameList(f)->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         for (int i = 0; i < names.size(); ++i) {
             const float r = static_cast<float>(engine() >> 8) / 16777216.0f;
             fx.random.enqueue(r);
             oldWay.random.enqueue(r);
         }
-        f.shuffleTick();
-        g.shuffleTick();
+        f.hat().reorder();
+        g.hat().reorder();
         // Every re-order reported as a changed layout, as it once always was.
-        emit g.nameList()->nameModel()->layoutAboutToBeChanged();
-        emit g.nameList()->nameModel()->layoutChanged();
-        const int lastAfter = f.nameList()->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
+        emit nameList(g)->nameModel()->layoutAboutToBeChanged();
+        emit nameList(g)->nameModel()->layoutChanged();
+        const int lastAfter = nameList(f)->sizeHintForIndex(m->index(m->rowCount() - 1, 0)).height();
         (lastAfter == lastBefore ? heightKept : heightChanged) = true;
 
         QCOMPARE(MainWindowFixture::names(f), MainWindowFixture::names(g));
@@ -171,10 +171,10 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
         counter.paints.clear();
         for (int i = 0; i < names.size(); ++i)
             fx.random.enqueue(0.5f);
-        f.shuffleTick();
+        f.hat().reorder();
         screen(f);
-        QVERIFY(counter.paints[f.nameList()->viewport()] == 1);
-        QVERIFY(counter.paints[f.buttonPanel()] == 1);
+        QVERIFY(counter.paints[nameList(f)->viewport()] == 1);
+        QVERIFY(counter.paints[f.findChild<QFrame*>("buttonPanel")] == 1);
         for (const auto& [widget, count] : counter.paints)
             QVERIFY2(
                 count == 1,
@@ -202,15 +202,15 @@ void TestShuffleView::drawnOrderShownFromItsStart()
     names << QStringLiteral("A name far too long to be seen whole in the list without scrolling sideways");
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, names);
-    f.setEffects(false, false, false);
-    QScrollBar* sideways = f.nameList()->horizontalScrollBar();
-    QScrollBar* upDown = f.nameList()->verticalScrollBar();
-    f.nameList()->setFocus();
+    f.effects().setEffects(false, false, false);
+    QScrollBar* sideways = nameList(f)->horizontalScrollBar();
+    QScrollBar* upDown = nameList(f)->verticalScrollBar();
+    nameList(f)->setFocus();
     if (action == QStringLiteral("stop")) {
         for (int i = 0; i < 3 * names.size(); ++i) // this tick, and those of the timer until Stop
             fx.random.enqueue(0.f);
         f.toggleShuffle();
-        f.shuffleTick();
+        f.hat().reorder();
     }
     screen(f);
     QVERIFY(sideways->maximum() > 0);
@@ -220,12 +220,12 @@ void TestShuffleView::drawnOrderShownFromItsStart()
     if (action == QStringLiteral("tick")) {
         for (int i = 0; i < names.size(); ++i)
             fx.random.enqueue(0.f);
-        f.shuffleTick();
+        f.hat().reorder();
     } else if (action == QStringLiteral("stop")) {
         f.toggleShuffle();
     } else {
-        QTest::keyClick(f.nameList(), Qt::Key_Home);
-        QCOMPARE(f.nameList()->currentIndex().row(), 0);
+        QTest::keyClick(nameList(f), Qt::Key_Home);
+        QCOMPARE(nameList(f)->currentIndex().row(), 0);
     }
     screen(f);
     QCOMPARE(sideways->value(), 0);

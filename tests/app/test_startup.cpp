@@ -67,12 +67,11 @@ void TestStartup::emptyStoreStartsWithEverythingOn()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    QVERIFY(f.flashy());
-    QVERIFY(f.shaky());
-    QVERIFY(f.sound());
-    QVERIFY(f.rememberNames());
-    QCOMPARE(f.nameList()->count(), 0);
-    QCOMPARE(f.nameList()->horizontalExtent(), 0);
+    QVERIFY(f.effects().flashy());
+    QVERIFY(f.effects().shaky());
+    QVERIFY(f.effects().sound());
+    QCOMPARE(f.hat().count(), 0);
+    QCOMPARE(nameList(f)->horizontalExtent(), 0);
     QCOMPARE(f.helpFile(), fx.appDir.path() + QStringLiteral("/nimbrel.hlp"));
     QCOMPARE(fx.random.seeds().size(), qsizetype(1));
     QCOMPARE(f.windowTitle(), QStringLiteral("Nimbrel"));
@@ -100,10 +99,9 @@ void TestStartup::flagReading()
     for (const Key* key : {&Flash, &Shake, &Sound, &SaveNames})
         QVERIFY(s.setText(*key, stored));
     MainWindow& f = fx.open();
-    QCOMPARE(f.flashy(), on);
-    QCOMPARE(f.shaky(), on);
-    QCOMPARE(f.sound(), on);
-    QCOMPARE(f.rememberNames(), on);
+    QCOMPARE(f.effects().flashy(), on);
+    QCOMPARE(f.effects().shaky(), on);
+    QCOMPARE(f.effects().sound(), on);
 }
 
 void TestStartup::namesComeBackInOrder_data()
@@ -126,7 +124,7 @@ void TestStartup::namesComeBackInOrder()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     for (const QString& n : names)
-        f.nameList()->append(n);
+        f.hat().append(n);
     fx.close();
 
     QCOMPARE(MainWindowFixture::store().names(), names);
@@ -135,20 +133,20 @@ void TestStartup::namesComeBackInOrder()
         fx.registry = std::make_shared<SortedStore>();
     MainWindow& again = fx.open();
     QCOMPARE(MainWindowFixture::names(again), names);
-    QVERIFY(again.nameList()->horizontalExtent() > 0);
+    QVERIFY(nameList(again)->horizontalExtent() > 0);
 }
 
 void TestStartup::namesNotRestoredWhenSaveNamesIsOff()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("kept"));
+    f.hat().append(QStringLiteral("kept"));
     fx.close();
     MainWindowFixture::store().setFlag(SaveNames, false);
 
     MainWindow& g = fx.open();
-    QCOMPARE(g.nameList()->count(), 0);
-    g.nameList()->append(QStringLiteral("new"));
+    QCOMPARE(g.hat().count(), 0);
+    g.hat().append(QStringLiteral("new"));
     fx.close();
     // Written at exit all the same, replacing what was stored.
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"new"}));
@@ -158,10 +156,10 @@ void TestStartup::emptyListLeavesNoSection()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("x"));
+    f.hat().append(QStringLiteral("x"));
     fx.close();
     MainWindow& g = fx.open();
-    g.nameList()->clear();
+    g.hat().clear();
     fx.close();
     sqlite3* db = nullptr;
     QCOMPARE(sqlite3_open(userStorePath().c_str(), &db), SQLITE_OK);
@@ -179,11 +177,11 @@ void TestStartup::shorterListLeavesNoStaleNames()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     for (const char* n : {"one", "two", "three"})
-        f.nameList()->append(QString::fromLatin1(n));
+        f.hat().append(QString::fromLatin1(n));
     fx.close();
     MainWindow& g = fx.open();
-    g.nameList()->removeAt(2);
-    g.nameList()->removeAt(1);
+    g.hat().removeAt(2);
+    g.hat().removeAt(1);
     fx.close();
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"one"}));
 }
@@ -205,7 +203,7 @@ void TestStartup::soundFileIsTrimmedOfSpaces()
     QFETCH(QByteArray, held);
     MainWindowFixture fx;
     fx.writeSound(file);
-    QCOMPARE(fx.open().shuffleSound(), held);
+    QCOMPARE(fx.open().effects().shuffleSound(), held);
 }
 
 void TestStartup::programFolderAtRoot()
@@ -213,7 +211,7 @@ void TestStartup::programFolderAtRoot()
     MainWindowFixture fx;
     MainWindow& f = fx.open(QStringLiteral("/"));
     QCOMPARE(f.helpFile(), QStringLiteral("/nimbrel.hlp"));
-    QVERIFY(f.shuffleSound().isEmpty());
+    QVERIFY(f.effects().shuffleSound().isEmpty());
     QCOMPARE(MainWindow::readFileData(QStringLiteral("/no/such/file")), QByteArray());
     QCOMPARE(MainWindow::readFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
 }
@@ -223,9 +221,9 @@ void TestStartup::exitButtonStoresTheList()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     f.show();
-    f.nameList()->append(QStringLiteral("Ann"));
-    f.nameList()->append(QStringLiteral("Bob"));
-    QTest::mouseClick(f.exitButton(), Qt::LeftButton);
+    f.hat().append(QStringLiteral("Ann"));
+    f.hat().append(QStringLiteral("Bob"));
+    QTest::mouseClick(button(f, "exitButton"), Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QCOMPARE(fx.prompter.calls.size(), 0); // Exit asks nothing
     QCOMPARE(MainWindowFixture::store().names().size(), 2);
@@ -234,19 +232,19 @@ void TestStartup::exitButtonStoresTheList()
 void TestStartup::failedSaveKeepsTheOldList()
 {
     MainWindowFixture fx;
-    fx.open().nameList()->append({QStringLiteral("old 1"), QStringLiteral("old 2")});
+    fx.open().hat().append({QStringLiteral("old 1"), QStringLiteral("old 2")});
     fx.close();
 
     // The disk fills up after the second of three names.
     fx.registry = std::make_shared<FailingStore>(2);
     MainWindow& f = fx.open();
-    f.nameList()->clear();
-    f.nameList()->append({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
+    f.hat().clear();
+    f.hat().append({QStringLiteral("new 1"), QStringLiteral("new 2"), QStringLiteral("new 3")});
     fx.prompter.expectMessage();
     fx.close();
     // The user is told before the window goes.
     QCOMPARE(fx.prompter.calls.size(), 1);
-    QVERIFY(fx.prompter.calls[0].prompt.contains(MainWindowTexts::diskFull()));
+    QVERIFY(fx.prompter.calls[0].prompt.contains(StoreTexts::diskFull()));
 
     QCOMPARE(MainWindowFixture::store().names(), QStringList({"old 1", "old 2"}));
 }

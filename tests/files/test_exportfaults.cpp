@@ -40,7 +40,7 @@ Trial exportWithFault(bool fileThere, bool readOnlyFolder, long k, const QByteAr
     Trial t;
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     const QString folder = fx.appDir.filePath(QStringLiteral("export"));
     const QString path = folder + QStringLiteral("/names.txt");
     QDir().mkpath(folder);

@@ -74,7 +74,7 @@ void TestImportExport::importAsks()
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     if (listHasNames)
-        f.nameList()->append(QStringLiteral("Old"));
+        f.hat().append(QStringLiteral("Old"));
     const QString file = fx.appDir.filePath(QStringLiteral("names.txt"));
     writeBytes(file, "Ann\r\n\r\nBob\r\n\r\n");
 
@@ -100,7 +100,7 @@ void TestImportExport::importAsks()
                      f);
     QCOMPARE(MainWindowFixture::names(f), after);
     QCOMPARE(lastUsedFolder(), chooses ? file : QStringLiteral("<absent>"));
-    QCOMPARE(f.nameList()->horizontalExtent() > 0, !after.isEmpty()); // fitted to the names shown
+    QCOMPARE(nameList(f)->horizontalExtent() > 0, !after.isEmpty()); // fitted to the names shown
 }
 
 void TestImportExport::importOutcome_data()
@@ -124,7 +124,7 @@ void TestImportExport::importOutcome()
     QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Old"), QStringLiteral("List")});
+    f.hat().append({QStringLiteral("Old"), QStringLiteral("List")});
     const QString file = fx.appDir.filePath(QStringLiteral("in.txt"));
     writeBytes(file, bytes);
 
@@ -135,8 +135,7 @@ void TestImportExport::importOutcome()
         fx.prompter.expectMessage();
         // The message comes once the list is what it will stay (the third question).
         fx.prompter.duringNext([&] {
-            fx.prompter.duringNext(
-                [&] { fx.prompter.duringNext([&] { countDuringMessage = f.nameList()->count(); }); });
+            fx.prompter.duringNext([&] { fx.prompter.duringNext([&] { countDuringMessage = f.hat().count(); }); });
         });
     }
     f.importList();
@@ -152,7 +151,7 @@ void TestImportExport::importOutcome()
     } else {
         QCOMPARE(fx.prompter.calls.size(), 2);
     }
-    QCOMPARE(f.nameList()->count(), count);
+    QCOMPARE(f.hat().count(), count);
     if (count == 2)
         QCOMPARE(MainWindowFixture::names(f), (QStringList{QStringLiteral("Old"), QStringLiteral("List")}));
     // The choice is remembered whether or not the file could be read.
@@ -163,7 +162,7 @@ void TestImportExport::exportAndImportBack()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     const QString file = fx.appDir.filePath(QStringLiteral("out.txt"));
     fx.prompter.choose(file);
     f.exportList();
@@ -175,8 +174,8 @@ void TestImportExport::exportAndImportBack()
     QCOMPARE(lastUsedFolder(), file);
 
     // The next dialog starts at the file just chosen; the import brings the list back.
-    f.nameList()->clear();
-    f.nameList()->append(QStringLiteral("Other"));
+    f.hat().clear();
+    f.hat().append(QStringLiteral("Other"));
     fx.prompter.calls.clear();
     fx.prompter.answer(Prompter::Answer::Yes);
     fx.prompter.choose(file);
@@ -205,7 +204,7 @@ void TestImportExport::failedExportIsReported()
     QFETCH(QString, message);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append(QStringLiteral("Ann"));
+    f.hat().append(QStringLiteral("Ann"));
     const QString path = fx.appDir.filePath(target);
     if (pipe)
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -254,7 +253,7 @@ void TestImportExport::settingsFileIsRefused()
     QFETCH(bool, refused);
     MainWindowFixture fx;
     const QStringList list{QStringLiteral("Ann"), QStringLiteral("Bob")};
-    fx.open().nameList()->append(list);
+    fx.open().hat().append(list);
     fx.close();
     MainWindow& f = fx.open(); // the store is open again, as in any run
     const QString store = QString::fromStdString(userStorePath());

@@ -153,7 +153,7 @@ void TestHelpMode::showsTheControlsTopic()
         f.showHelp();
         QCOMPARE(target->whatsThis(), topicText(topic));
         // A click on the list lands on its viewport, inside the list.
-        QTest::mouseClick(target == f.nameList() ? f.nameList()->viewport() : target, Qt::LeftButton);
+        QTest::mouseClick(target == nameList(f) ? nameList(f)->viewport() : target, Qt::LeftButton);
     }
     QTRY_VERIFY(whatsThisPopup());
     QVERIFY(!QWhatsThis::inWhatsThisMode());

@@ -62,10 +62,10 @@ void TestCupsPrint::noPrintServerShowsTheError()
     QtPrinterDevice printer;
     fx.printer = &printer;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann")});
+    f.hat().append({QStringLiteral("Ann")});
     fx.prompter.expectMessage();
-    QTRY_VERIFY(f.printButton()->isEnabled());
-    f.printButton()->click();
+    QTRY_VERIFY(button(f, "printButton")->isEnabled());
+    button(f, "printButton")->click();
 
     QCOMPARE(fx.prompter.calls.size(), 1);
     QCOMPARE(fx.prompter.calls[0].prompt, QStringLiteral("The was an error printing the list."));
@@ -82,9 +82,9 @@ void TestCupsPrint::printsOnTheDefaultPrinter()
     QStringList names;
     for (int i = 1; i <= 50; ++i)
         names << QStringLiteral("Name%1").arg(i);
-    f.nameList()->append(names);
-    QTRY_VERIFY(f.printButton()->isEnabled());
-    f.printButton()->click();
+    f.hat().append(names);
+    QTRY_VERIFY(button(f, "printButton")->isEnabled());
+    button(f, "printButton")->click();
     QVERIFY(fx.prompter.calls.isEmpty());
 
     const QString job = m_server.filePath(QStringLiteral("out/job.pdf"));

@@ -55,9 +55,9 @@ void TestPrintList::printsTheListWithOneInchMargins()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral(" Bob"), QString()});
-    QTRY_VERIFY(f.printButton()->isEnabled());
-    f.printButton()->click();
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral(" Bob"), QString()});
+    QTRY_VERIFY(button(f, "printButton")->isEnabled());
+    button(f, "printButton")->click();
 
     QVERIFY(fx.prompter.calls.isEmpty());
     const RecordingPrinter& p = fx.recorder;
@@ -98,7 +98,7 @@ void TestPrintList::failureShowsTheMessage()
     fx.recorder.linesBeforeFailure = linesBeforeFailure;
     fx.recorder.refuseFinish = refuseFinish;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     fx.prompter.expectMessage();
     f.printList();
 

@@ -36,7 +36,7 @@ void TestOptions::looksAsDesigned()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, f.effects(), *fx.settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(dialog.size(), QSize(226, 143));
     QCOMPARE(dialog.effectsGroup->title(), QStringLiteral("Special Effects While Shuffling:"));
@@ -58,7 +58,7 @@ void TestOptions::freshStoreChecksEverything()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, f.effects(), *fx.settings);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QVERIFY2(box->isChecked(), qPrintable(box->text()));
 }
@@ -82,7 +82,7 @@ void TestOptions::showsWhatIsStored()
     Settings s = MainWindowFixture::store();
     for (const Key* key : kFlags)
         s.setText(*key, stored);
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, f.effects(), *fx.settings);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QCOMPARE(box->isChecked(), checked);
 }
@@ -106,10 +106,10 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, remember);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
-    f.shuffleTick(); // no names to draw from; a flash colour, red
+    f.effects().setEffects(false, true, false);
+    f.hat().reorder(); // no names to draw from; a flash colour, red
 
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, f.effects(), *fx.settings);
     dialog.flashBox->setChecked(flash);
     dialog.shakeBox->setChecked(shake);
     dialog.soundBox->setChecked(play);
@@ -122,13 +122,12 @@ void TestOptions::saveStoresAndApplies()
     QCOMPARE(MainWindowFixture::stored(Shake), stored(shake));
     QCOMPARE(MainWindowFixture::stored(Sound), stored(play));
     QCOMPARE(MainWindowFixture::stored(SaveNames), stored(remember));
-    QCOMPARE(f.flashy(), flash);
-    QCOMPARE(f.shaky(), shake);
-    QCOMPARE(f.sound(), play);
-    QVERIFY(f.rememberNames()); // only read at start-up
-    const QColor expected = flash ? QColor(Qt::red) : backColor(f.addButton());
+    QCOMPARE(f.effects().flashy(), flash);
+    QCOMPARE(f.effects().shaky(), shake);
+    QCOMPARE(f.effects().sound(), play);
+    const QColor expected = flash ? QColor(Qt::red) : backColor(button(f, "addButton"));
     QCOMPARE(MainWindowFixture::shown(&f), expected);
-    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), expected);
+    QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), expected);
 }
 
 void TestOptions::cancelChangesNothing()
@@ -136,9 +135,9 @@ void TestOptions::cancelChangesNothing()
     MainWindowFixture fx;
     fx.writeSound("RIFF");
     MainWindow& f = fx.open();
-    f.shuffleTick(); // no names to draw from; a flash colour, red
+    f.hat().reorder(); // no names to draw from; a flash colour, red
     {
-        OptionsDialog dialog(&f, f, *fx.settings);
+        OptionsDialog dialog(&f, f.effects(), *fx.settings);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
             box->setChecked(false);
         dialog.cancel();
@@ -146,9 +145,9 @@ void TestOptions::cancelChangesNothing()
     }
     for (const Key* key : kFlags)
         QCOMPARE(MainWindowFixture::stored(*key), kUnset);
-    QVERIFY(f.flashy() && f.shaky() && f.sound() && f.rememberNames());
+    QVERIFY(f.effects().flashy() && f.effects().shaky() && f.effects().sound());
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    OptionsDialog again(&f, f, *fx.settings);
+    OptionsDialog again(&f, f.effects(), *fx.settings);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
 
@@ -156,30 +155,29 @@ void TestOptions::rememberNamesMattersAtNextStart()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
-        OptionsDialog dialog(&f, f, *fx.settings);
+        OptionsDialog dialog(&f, f.effects(), *fx.settings);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
-    QVERIFY(f.rememberNames());
-    QCOMPARE(f.nameList()->count(), 2);
+    QCOMPARE(f.hat().count(), 2);
     fx.close();
-    QCOMPARE(fx.open().nameList()->count(), 0);
+    QCOMPARE(fx.open().hat().count(), 0);
 }
 
 void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
 {
     MainWindowFixture fx; // no sound file
     MainWindow& f = fx.open();
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.toggleShuffle();
     fx.random.enqueue(0.f);
     fx.random.enqueue(0.f);
     fx.prompter.expectMessage(); // the sound error
-    f.shuffleTick();
+    f.hat().reorder();
     f.toggleShuffle();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, f.effects(), *fx.settings);
     QVERIFY(!dialog.soundBox->isChecked());
     QVERIFY(dialog.flashBox->isChecked());
 }
@@ -192,30 +190,30 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     MainWindow& f = fx.open();
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.toggleShuffle();
     auto tick = [&] {
         fx.random.enqueue(0.f);
         fx.random.enqueue(0.f);
-        f.shuffleTick();
+        f.hat().reorder();
     };
     tick();
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    QVERIFY(f.shifted());
+    QVERIFY(f.effects().shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
-        OptionsDialog dialog(&f, f, *fx.settings);
+        OptionsDialog dialog(&f, f.effects(), *fx.settings);
         dialog.flashBox->setChecked(false);
         dialog.shakeBox->setChecked(false);
         dialog.soundBox->setChecked(false);
         dialog.save();
     }
     QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
-    QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), look.restColour());
-    const float left = f.leftTwips();
+    QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), look.restColour());
+    const float left = f.effects().leftTwips();
     tick();
     QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
-    QCOMPARE(f.leftTwips(), left);
+    QCOMPARE(f.effects().leftTwips(), left);
     QCOMPARE(fx.player.calls().size(), 1);
     f.toggleShuffle();
 }
@@ -240,7 +238,7 @@ void TestOptions::escapeOpensItAndEscapeCancels()
     closer.start();
     QTest::keyClick(&f, Qt::Key_Escape);
     QCOMPARE(seen, QStringLiteral("Options"));
-    QVERIFY(f.flashy());
+    QVERIFY(f.effects().flashy());
     QCOMPARE(MainWindowFixture::stored(Flash), kUnset);
 }
 
@@ -259,7 +257,7 @@ void TestOptions::enterPressesFocusedButton()
     QFETCH(bool, saved);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, f.effects(), *fx.settings);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.flashBox->setChecked(false);
@@ -269,7 +267,7 @@ void TestOptions::enterPressesFocusedButton()
     QTest::keyClick(target, Qt::Key_Return);
     QCOMPARE(dialog.result(), saved ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(MainWindowFixture::stored(Flash), saved ? QStringLiteral("0") : kUnset);
-    QCOMPARE(f.flashy(), !saved);
+    QCOMPARE(f.effects().flashy(), !saved);
 }
 
 QTEST_MAIN(TestOptions)

@@ -35,6 +35,7 @@ class TestSqliteStore : public QObject
     Q_OBJECT
 
 private slots:
+    void replacingSeveralSectionsIsAllOrNothing();
     void storePath_data();
     void storePath();
     void conformance_data();
@@ -371,6 +372,18 @@ void TestSqliteStore::storeOfVersion15OpensWhole()
              QStringList({u"Ann"_s, u"Bob"_s, u"Zoë"_s, u"Jürgen"_s, u"Åsa"_s, u"Łukasz"_s, u"Nguyễn Văn An"_s,
                           u"Søren"_s, u"Chloé"_s, u"Dmitri Иванов"_s, u"Eve"_s, u"Fiona"_s}));
     QVERIFY(store.takeDamagedCopy().isEmpty() && !store.newerVersion());
+}
+
+void TestSqliteStore::replacingSeveralSectionsIsAllOrNothing()
+{
+    TestHome home;
+    SqliteStore store(QDir(home.path()).filePath(QStringLiteral("store.sqlite")).toStdString());
+    // A section with one below it is refused: the first section must not change either.
+    QCOMPARE(store.setValue("Nimbrel\\Aside\\Below", "x", "1"), StoreStatus::Ok);
+    const std::vector<SettingsStore::Row> rows = {{"Name0", "Ann"}};
+    const SettingsStore::SectionRows sections[] = {{"Nimbrel\\List", rows}, {"Nimbrel\\Aside", rows}};
+    QVERIFY(store.replaceSections(sections, 100) != StoreStatus::Ok);
+    QVERIFY(store.rows("Nimbrel\\List").empty());
 }
 
 QTEST_GUILESS_MAIN(TestSqliteStore)

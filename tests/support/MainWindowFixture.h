@@ -7,21 +7,38 @@
 #include "ScriptedPrompter.h"
 #include "TestHome.h"
 #include "app/ListBox.h"
+#include "app/ListMenu.h"
 #include "app/MainWindow.h"
+#include "app/ShuffleEffects.h"
 #include "app/Translation.h"
+#include "hat/Hat.h"
+#include "hat/StoreTexts.h"
+#include "history/DrawsWindow.h"
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
 #include "ui/BackColor.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QListWidget>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
+
+// The main window's controls, found as a user finds them: by their names.
+inline ListBox* nameList(const QWidget& f)
+{
+    return f.findChild<ListBox*>(QStringLiteral("nameList"));
+}
+inline QPushButton* button(const QWidget& f, const char* name)
+{
+    return f.findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
 // While alive, disabled buttons are drawn in another face colour than enabled ones, as
 // under styles and palettes that grey out disabled controls.
@@ -98,7 +115,7 @@ struct MainWindowFixture
         return store().text(key);
     }
 
-    static QStringList names(const MainWindow& f) { return f.nameList()->names(); }
+    static QStringList names(const MainWindow& f) { return f.hat().names(); }
     // The colour the user sees at the top right corner of w, drawn with what lies under it.
     static QColor shown(const QWidget* w)
     {

@@ -2,7 +2,7 @@
 // self, and a caption or a name reads in its own direction wherever it stands.
 #include "MainWindowFixture.h"
 #include "about/AboutBox.h"
-#include "app/NameListModel.h"
+#include "hat/NameListModel.h"
 #include "help/HelpMessageDialog.h"
 #include "settings/OptionsDialog.h"
 #include "ui/DesignStyle.h"
@@ -39,7 +39,7 @@ Places placesIn(const QString& window, const QString& scene, Qt::LayoutDirection
         f.resize(f.width() + 67, f.height() + 40);
     std::unique_ptr<QWidget> dialog;
     if (window == QLatin1String("Options"))
-        dialog = std::make_unique<OptionsDialog>(&f, f, *fx.settings);
+        dialog = std::make_unique<OptionsDialog>(&f, f.effects(), *fx.settings);
     else if (window == QLatin1String("Help"))
         dialog = std::make_unique<HelpMessageDialog>(&f, *fx.settings);
     else if (window == QLatin1String("About"))
@@ -49,18 +49,18 @@ Places placesIn(const QString& window, const QString& scene, Qt::LayoutDirection
     if (!QTest::qWaitForWindowExposed(shown))
         return {};
     if (scene == QLatin1String("shaken")) {
-        f.setEffects(true, false, false);
-        f.nameList()->append(QStringList{QStringLiteral("A"), QStringLiteral("B")});
+        f.effects().setEffects(true, false, false);
+        f.hat().append(QStringList{QStringLiteral("A"), QStringLiteral("B")});
         f.toggleShuffle();
         fx.random.enqueue(0.f);
         fx.random.enqueue(0.f);
-        f.shuffleTick();
+        f.hat().reorder();
     }
     Places places;
     for (const QWidget* w : shown->findChildren<QWidget*>())
         if (!w->isWindow() && !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
             places.insert(w->objectName(), {w->geometry(), w->parentWidget()->width()});
-    if (f.isShuffling())
+    if (f.hat().isShuffling())
         f.toggleShuffle();
     return places;
 }
@@ -92,9 +92,10 @@ QImage drawnText(const QString& control, const QString& text, Qt::LayoutDirectio
     parent.setFont(font);
     parent.resize(600, 100);
     if (control == QLatin1String("list")) {
-        ListBox list(font, &parent);
+        NameListModel names(font);
+        ListBox list(&names, &parent);
         list.resize(600, 100);
-        list.append(text);
+        names.append({text});
         parent.show();
         const QRect row = list.visualRect(list.nameModel()->index(0, 0));
         return inkIn(list.viewport(), row);

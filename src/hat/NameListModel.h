@@ -40,6 +40,8 @@ public:
     // relayout of every row).
     void permute(const std::vector<int>& order, Layout layout = Layout::Changed);
 
+    // The font the names are measured in.
+    QFont font() const { return m_font; }
     // Widest measured name, 0 for an empty list.
     int widestWidth() const { return m_widest; }
     // Width of text as the list draws it (an ampersand is drawn, not a mnemonic).

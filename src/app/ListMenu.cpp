@@ -1,0 +1,139 @@
+#include "ListMenu.h"
+
+#include "ListBox.h"
+#include "MainWindowTexts.h"
+#include "hat/Hat.h"
+#include "history/DrawsWindow.h"
+#include "settings/Settings.h"
+#include "ui/Prompter.h"
+#include "ui/TextLocale.h"
+
+#include <QCheckBox>
+#include <QShortcut>
+
+ListMenu::ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* window)
+    : QMenu(window), m_hat(hat), m_list(list), m_services(services)
+{
+    setObjectName(QStringLiteral("listMenu"));
+    auto add = [this, window](Action index, const char* name, const QString& caption, const QList<QKeySequence>& keys,
+                              auto handler) {
+        QAction* action = m_actions[index] = addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        window->addAction(action); // the shortcut works wherever the focus is in the window
+    };
+    //: List menu (right click on the list): shows the first name over the whole screen.
+    add(ShowDraw, "showDrawAction", QCoreApplication::translate("MainWindow", "Show the Draw"), {Qt::Key_F11},
+        &ListMenu::showDraw);
+    //: List menu, a check mark: after every Stop the drawn name is shown over the whole screen.
+    add(ShowEachDraw, "showEachDrawAction", QCoreApplication::translate("MainWindow", "Show Each Draw Large"), {},
+        [this](bool on) { m_services.settings->setFlag(SettingsKeys::ShowDrawLarge, on); });
+    m_actions[ShowEachDraw]->setCheckable(true);
+    m_actions[ShowEachDraw]->setChecked(m_services.settings->flag(SettingsKeys::ShowDrawLarge));
+    addSeparator();
+    //: List menu: takes the first name out of the list, so the next shuffle draws from the rest.
+    add(SetAside, "setAsideAction", QCoreApplication::translate("MainWindow", "Set Aside the Drawn Name"),
+        {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { m_hat.setAsideFirst(); });
+    add(BringBack, "bringBackAction", QString(), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
+        &ListMenu::bringBack);
+    addSeparator();
+    //: List menu: takes back the last change to the list.
+    add(Undo, "undoAction", QCoreApplication::translate("MainWindow", "Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        [this] { m_hat.undo(); });
+    //: List menu: makes the change Undo took back again.
+    add(Redo, "redoAction", QCoreApplication::translate("MainWindow", "Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { m_hat.redo(); });
+    addSeparator();
+    //: Opens the window that lists the recorded draws.
+    add(Draws, "drawsAction", QCoreApplication::translate("MainWindow", "Draws..."),
+        {QKeySequence(Qt::CTRL | Qt::Key_H)}, &ListMenu::showDraws);
+
+    connect(&m_hat, &Hat::changed, this, &ListMenu::enableActions);
+    // After every Stop, the draw large when the user asked for it.
+    connect(&m_hat, &Hat::shufflingChanged, this, [this](bool shuffling) {
+        if (!shuffling && m_actions[ShowEachDraw]->isChecked())
+            showDraw();
+    });
+
+    // A right click on the list, and the Menu key and Shift+F10 anywhere in the window.
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup(m_list->viewport()->mapToGlobal(at)); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, &ListMenu::popupFromKeyboard);
+    enableActions();
+}
+
+ListMenu::~ListMenu()
+{
+    delete m_drawView;
+}
+
+void ListMenu::popupFromKeyboard()
+{
+    // Beside the current name where it shows, else at the list's top.
+    QRect at = m_list->visualRect(m_list->currentIndex());
+    if (!at.isValid() || !m_list->viewport()->rect().intersects(at))
+        at = QRect(0, 0, 1, 1);
+    popup(m_list->viewport()->mapToGlobal(at.bottomLeft()));
+}
+
+void ListMenu::enableActions()
+{
+    const bool any = m_hat.mayChange() && m_hat.count() != 0;
+    m_actions[ShowDraw]->setEnabled(any);
+    m_actions[SetAside]->setEnabled(any);
+    const int setAside = int(m_hat.setAside().size());
+    m_actions[BringBack]->setEnabled(m_hat.mayChange() && setAside > 0);
+    if (setAside > 0)
+        //: List menu: puts the %n names set aside back at the end of the list.
+        m_actions[BringBack]->setText(
+            QCoreApplication::translate("MainWindow", "Bring Back %n Set-Aside Names", nullptr, setAside));
+    else
+        //: List menu, when no name is set aside (disabled).
+        m_actions[BringBack]->setText(QCoreApplication::translate("MainWindow", "Bring Back Set-Aside Names"));
+    m_actions[Undo]->setEnabled(m_hat.canUndo());
+    m_actions[Redo]->setEnabled(m_hat.canRedo());
+}
+
+void ListMenu::showDraw()
+{
+    if (!m_hat.mayChange() || m_hat.count() == 0)
+        return;
+    if (m_drawView)
+        m_drawView->close();
+    // A window of its own, not one the main window owns: the desktop would hide it with a
+    // minimised main window. It opens on the screen that holds the main window.
+    m_drawView = new DrawView(m_hat.names(0, DrawView::kNextShown + 1));
+    m_drawView->showOn(parentWidget()->screen());
+}
+
+void ListMenu::bringBack()
+{
+    if (!m_hat.mayChange())
+        return;
+    m_hat.bringBack();
+    // Those that do not fit in a full list stay set aside.
+    if (!m_hat.setAside().isEmpty())
+        m_services.prompter->tell(MainWindowTexts::oops(),
+                                  MainWindowTexts::listFull().arg(textLocale().toString(kMaxNames)),
+                                  Prompter::Icon::Warning);
+}
+
+void ListMenu::showDraws()
+{
+    m_hat.storeDraw();
+    if (!m_drawsWindow) {
+        m_drawsWindow = new DrawsWindow(m_hat.draws(), {m_services.prompter, m_services.settings, m_services.printer},
+                                        parentWidget());
+        m_drawsWindow->keepBox()->setChecked(m_hat.keepDraws());
+        connect(m_drawsWindow->keepBox(), &QCheckBox::toggled, &m_hat, &Hat::setKeepDraws);
+        connect(&m_hat, &Hat::drawsChanged, m_drawsWindow, &DrawsWindow::refresh);
+    } else {
+        m_drawsWindow->refresh();
+    }
+    m_drawsWindow->show();
+    m_drawsWindow->raise();
+    m_drawsWindow->activateWindow();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "DrawView.h"
+
+#include <QMenu>
+#include <QPointer>
+
+#include <array>
+
+class DrawsWindow;
+class Hat;
+class ListBox;
+class PrinterDevice;
+class Prompter;
+class Settings;
+
+// The list's context menu: the draw shown large, the round of names set aside, Undo and
+// Redo, and the Draws window. Each action has a shortcut that works anywhere in the window
+// that shows the list, and follows the rule that nothing changes the list while shuffling.
+class ListMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        Prompter* prompter = nullptr;
+        Settings* settings = nullptr;
+        PrinterDevice* printer = nullptr;
+    };
+    // window: where the shortcuts work (the Menu key and Shift+F10 open the menu there).
+    ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* window);
+    ~ListMenu() override;
+
+    // The actions enabled as the hat allows now.
+    void enableActions();
+    // The list's first name over the whole screen that holds the window; nothing while
+    // shuffling or with an empty list.
+    void showDraw();
+    DrawView* drawView() const { return m_drawView; }
+    // Puts the set-aside names back at the end of the list; says so when they do not all fit.
+    void bringBack();
+    // Opens the Draws window (Ctrl+H), or brings it to the front.
+    void showDraws();
+
+private:
+    enum Action { ShowDraw, ShowEachDraw, SetAside, BringBack, Undo, Redo, Draws, ActionCount };
+    // Opens the menu at the current name, for the Menu key and Shift+F10.
+    void popupFromKeyboard();
+
+    Hat& m_hat;
+    ListBox* m_list;
+    Services m_services;
+    std::array<QAction*, ActionCount> m_actions{};
+    QPointer<DrawView> m_drawView;
+    DrawsWindow* m_drawsWindow = nullptr; // made when first opened
+};
