@@ -624,6 +624,53 @@ The settings file is:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>لا يمكن بدء السحب: لا يوفّر النظام أرقامًا عشوائية يبدأ منها. حاول مرة أخرى.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟ وتُكتب الأسماء المنحّاة جانبًا (%n) بعد القائمة.</numerusform>
+            <numerusform>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟ ويُكتب الاسم المنحّى جانبًا (%n) بعد القائمة.</numerusform>
+            <numerusform>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟ ويُكتب الاسمان المنحّيان جانبًا (%n) بعد القائمة.</numerusform>
+            <numerusform>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟ وتُكتب %n أسماء منحّاة جانبًا بعد القائمة.</numerusform>
+            <numerusform>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟ ويُكتب %n اسمًا منحّى جانبًا بعد القائمة.</numerusform>
+            <numerusform>تعذّر حفظ قائمة الأسماء: %1.
+
+ملف الإعدادات هو:
+%2
+
+هل تريد تصدير الأسماء إلى ملف قبل أن يُغلق Nimbrel؟ ويُكتب %n اسم منحّى جانبًا بعد القائمة.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -794,6 +841,18 @@ The list is unchanged.</source>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>لم تكن الكتابة فوق الملف ممكنة إلا في مكانه، لذا قد لا يحتوي الآن إلا على جزء من السجل.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها الأسماء المنحّاة جانبًا (%n). هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها الاسم المنحّى جانبًا (%n). هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها الاسمان المنحّيان جانبًا (%n). هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها %n أسماء منحّاة جانبًا. هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها %n اسمًا منحّى جانبًا. هل تريد المتابعة؟</numerusform>
+            <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها %n اسم منحّى جانبًا. هل تريد المتابعة؟</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -612,6 +612,29 @@ Die Einstellungsdatei ist:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>Die Ziehung kann nicht beginnen: Das System liefert keine Zufallszahlen, um sie zu starten. Versuchen Sie es noch einmal.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Ihre Namensliste konnte nicht gespeichert werden: %1.
+
+Die Einstellungsdatei ist:
+%2
+
+Möchten Sie die Namen in eine Datei exportieren, bevor Nimbrel schließt? Der %n beiseitegelegte Name wird nach der Liste geschrieben.</numerusform>
+            <numerusform>Ihre Namensliste konnte nicht gespeichert werden: %1.
+
+Die Einstellungsdatei ist:
+%2
+
+Möchten Sie die Namen in eine Datei exportieren, bevor Nimbrel schließt? Die %n beiseitegelegten Namen werden nach der Liste geschrieben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -770,6 +793,14 @@ Die Liste bleibt unverändert.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>Die Datei ließ sich nur an Ort und Stelle überschreiben und enthält jetzt vielleicht nur einen Teil des Protokolls.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Damit werden alle Namen ersetzt, die jetzt in der Liste stehen, dazu der %n beiseitegelegte Name. Möchten Sie fortfahren?</numerusform>
+            <numerusform>Damit werden alle Namen ersetzt, die jetzt in der Liste stehen, dazu die %n beiseitegelegten Namen. Möchten Sie fortfahren?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,29 @@
             <numerusform>Bring Back %n Set-Aside Names</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside name is written after the list.</numerusform>
+            <numerusform>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListFiles</name>
@@ -52,6 +75,14 @@
         <translation>
             <numerusform>%1 was left out</numerusform>
             <numerusform>%1 were left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>This will overwrite any names you currently have in the list, and the %n set-aside name. Do you wish to continue?</numerusform>
+            <numerusform>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</numerusform>
         </translation>
     </message>
 </context>

@@ -612,6 +612,29 @@ El archivo de configuración es:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>El sorteo no puede empezar: el sistema no da números aleatorios con los que iniciarlo. Inténtelo de nuevo.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>No se pudo guardar su lista de nombres: %1.
+
+El archivo de configuración es:
+%2
+
+¿Desea exportar los nombres a un archivo antes de que Nimbrel se cierre? El %n nombre apartado se escribe después de la lista.</numerusform>
+            <numerusform>No se pudo guardar su lista de nombres: %1.
+
+El archivo de configuración es:
+%2
+
+¿Desea exportar los nombres a un archivo antes de que Nimbrel se cierre? Los %n nombres apartados se escriben después de la lista.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -770,6 +793,14 @@ La lista no ha cambiado.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>El archivo solo se podía sobrescribir en su sitio, así que puede que ahora contenga solo parte del acta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Se sustituirán los nombres que hay ahora en la lista y se quitará también el %n nombre apartado. ¿Desea continuar?</numerusform>
+            <numerusform>Se sustituirán los nombres que hay ahora en la lista y se quitarán también los %n nombres apartados. ¿Desea continuar?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

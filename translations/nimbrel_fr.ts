@@ -612,6 +612,29 @@ Le fichier de configuration est&#xa0;:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>Le tirage ne peut pas commencer&#xa0;: le système ne fournit aucun nombre aléatoire pour le lancer. Réessayez.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Votre liste de noms n’a pas pu être enregistrée&#xa0;: %1.
+
+Le fichier de configuration est&#xa0;:
+%2
+
+Voulez-vous exporter les noms dans un fichier avant que Nimbrel ne se ferme&#xa0;? Le %n nom mis de côté est écrit après la liste.</numerusform>
+            <numerusform>Votre liste de noms n’a pas pu être enregistrée&#xa0;: %1.
+
+Le fichier de configuration est&#xa0;:
+%2
+
+Voulez-vous exporter les noms dans un fichier avant que Nimbrel ne se ferme&#xa0;? Les %n noms mis de côté sont écrits après la liste.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -770,6 +793,14 @@ La liste n’a pas changé.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>Le fichier n’a pu être réécrit que sur place&#xa0;: il ne contient peut-être plus qu’une partie du procès-verbal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Les noms qui sont dans la liste vont être remplacés, et le %n nom mis de côté sera retiré. Voulez-vous continuer&#xa0;?</numerusform>
+            <numerusform>Les noms qui sont dans la liste vont être remplacés, et les %n noms mis de côté seront retirés. Voulez-vous continuer&#xa0;?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

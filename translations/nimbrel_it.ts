@@ -612,6 +612,29 @@ Il file delle impostazioni è:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>L’estrazione non può iniziare: il sistema non fornisce numeri casuali da cui partire. Riprovi.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Non è stato possibile salvare la sua lista di nomi: %1.
+
+Il file delle impostazioni è:
+%2
+
+Vuole esportare i nomi in un file prima che Nimbrel si chiuda? Il %n nome messo da parte viene scritto dopo la lista.</numerusform>
+            <numerusform>Non è stato possibile salvare la sua lista di nomi: %1.
+
+Il file delle impostazioni è:
+%2
+
+Vuole esportare i nomi in un file prima che Nimbrel si chiuda? I %n nomi messi da parte vengono scritti dopo la lista.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -770,6 +793,14 @@ La lista non è cambiata.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>Il file poteva essere sovrascritto solo sul posto, quindi ora potrebbe contenere solo una parte del registro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Tutti i nomi ora presenti nella lista verranno sostituiti, e verrà tolto anche %n nome messo da parte. Vuole continuare?</numerusform>
+            <numerusform>Tutti i nomi ora presenti nella lista verranno sostituiti, e verranno tolti anche i %n nomi messi da parte. Vuole continuare?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

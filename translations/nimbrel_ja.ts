@@ -609,6 +609,23 @@ The settings file is:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>抽選を開始できません: 開始に使う乱数をシステムから得られません。もう一度お試しください。</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>名前のリストを保存できませんでした: %1。
+
+設定ファイル:
+%2
+
+Nimbrel を終了する前に、名前をファイルにエクスポートしますか？取り置いた %n 個の名前は、リストの後に書き出されます。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -764,6 +781,13 @@ The list is unchanged.</source>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>ファイルをその場で上書きするしかなかったため、記録の一部しか書き込まれていない可能性があります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>現在リストにある名前は、すべて置き換えられ、取り置いた %n 個の名前もなくなります。続行しますか？</numerusform>
+        </translation>
     </message>
 </context>
 <context>

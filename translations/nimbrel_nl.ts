@@ -612,6 +612,29 @@ Het instellingenbestand is:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>De trekking kan niet beginnen: het systeem geeft geen willekeurige getallen om mee te beginnen. Probeer het opnieuw.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Uw namenlijst kon niet worden opgeslagen: %1.
+
+Het instellingenbestand is:
+%2
+
+Wilt u de namen naar een bestand exporteren voordat Nimbrel wordt afgesloten? De %n opzijgezette naam wordt na de lijst geschreven.</numerusform>
+            <numerusform>Uw namenlijst kon niet worden opgeslagen: %1.
+
+Het instellingenbestand is:
+%2
+
+Wilt u de namen naar een bestand exporteren voordat Nimbrel wordt afgesloten? De %n opzijgezette namen worden na de lijst geschreven.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -770,6 +793,14 @@ De lijst is niet gewijzigd.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>Het bestand kon alleen ter plekke worden overschreven en bevat nu misschien maar een deel van het verslag.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Hiermee worden alle namen vervangen die nu in de lijst staan, en verdwijnt ook de %n opzijgezette naam. Wilt u doorgaan?</numerusform>
+            <numerusform>Hiermee worden alle namen vervangen die nu in de lijst staan, en verdwijnen ook de %n opzijgezette namen. Wilt u doorgaan?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

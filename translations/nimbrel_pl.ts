@@ -615,6 +615,35 @@ Plik ustawień:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>Nie można rozpocząć losowania: system nie dostarcza liczb losowych, od których można by zacząć. Proszę spróbować ponownie.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Nie udało się zapisać listy nazwisk: %1.
+
+Plik ustawień:
+%2
+
+Czy wyeksportować nazwiska do pliku przed zamknięciem programu Nimbrel? %n odłożone nazwisko zostanie zapisane po liście.</numerusform>
+            <numerusform>Nie udało się zapisać listy nazwisk: %1.
+
+Plik ustawień:
+%2
+
+Czy wyeksportować nazwiska do pliku przed zamknięciem programu Nimbrel? %n odłożone nazwiska zostaną zapisane po liście.</numerusform>
+            <numerusform>Nie udało się zapisać listy nazwisk: %1.
+
+Plik ustawień:
+%2
+
+Czy wyeksportować nazwiska do pliku przed zamknięciem programu Nimbrel? %n odłożonych nazwisk zostanie zapisanych po liście.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -776,6 +805,15 @@ Lista pozostała bez zmian.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>Plik dało się nadpisać tylko w miejscu, więc może teraz zawierać tylko część protokołu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Wszystkie nazwiska obecnie na liście zostaną zastąpione, a wraz z nimi zniknie %n odłożone nazwisko. Czy kontynuować?</numerusform>
+            <numerusform>Wszystkie nazwiska obecnie na liście zostaną zastąpione, a wraz z nimi znikną %n odłożone nazwiska. Czy kontynuować?</numerusform>
+            <numerusform>Wszystkie nazwiska obecnie na liście zostaną zastąpione, a wraz z nimi zniknie %n odłożonych nazwisk. Czy kontynuować?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -612,6 +612,29 @@ O arquivo de configurações é:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>O sorteio não pode começar: o sistema não fornece números aleatórios para iniciá-lo. Tente de novo.</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Não foi possível salvar sua lista de nomes: %1.
+
+O arquivo de configurações é:
+%2
+
+Deseja exportar os nomes para um arquivo antes que o Nimbrel feche? O %n nome separado é gravado depois da lista.</numerusform>
+            <numerusform>Não foi possível salvar sua lista de nomes: %1.
+
+O arquivo de configurações é:
+%2
+
+Deseja exportar os nomes para um arquivo antes que o Nimbrel feche? Os %n nomes separados são gravados depois da lista.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -770,6 +793,14 @@ A lista não foi alterada.</translation>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>O arquivo só pôde ser sobrescrito no lugar, por isso agora pode conter apenas parte do registro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Todos os nomes que estão agora na lista serão substituídos, e também sairá o %n nome separado. Deseja continuar?</numerusform>
+            <numerusform>Todos os nomes que estão agora na lista serão substituídos, e também sairão os %n nomes separados. Deseja continuar?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

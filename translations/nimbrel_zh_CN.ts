@@ -609,6 +609,23 @@ The settings file is:
         <source>The draw cannot start: the system gives no random numbers to start it from. Try again.</source>
         <translation>无法开始抽签：系统没有提供用于开始抽签的随机数。请重试。</translation>
     </message>
+    <message numerus="yes">
+        <source>Your list of names could not be saved: %1.
+
+The settings file is:
+%2
+
+Do you want to export the names to a file before Nimbrel closes? The %n set-aside names are written after the list.</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path; %n the number of names set aside (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>无法保存您的名单：%1。
+
+设置文件为：
+%2
+
+要在 Nimbrel 关闭前将名字导出到文件吗？%n 个被搁置的名字会写在名单之后。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NameListCodec</name>
@@ -764,6 +781,13 @@ The list is unchanged.</source>
     <message>
         <source>The file could only be written over in place, so it may now hold only part of the record.</source>
         <translation>该文件只能被原地覆盖，因此现在可能只包含记录的一部分。</translation>
+    </message>
+    <message numerus="yes">
+        <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
+        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>这将覆盖名单中现有的所有名字，并移除 %n 个被搁置的名字。您要继续吗？</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -259,11 +259,18 @@ void MainWindow::unload()
         prompter.tell(MainWindowTexts::Caption, StoreTexts::storeRecreated().arg(location),
                       Prompter::Icon::Information);
         break;
-    case Hat::Finished::Outcome::NamesAtRisk:
-        if (prompter.askYesNo(MainWindowTexts::oops(), StoreTexts::exportInstead().arg(finished.reason, location),
-                              Prompter::Icon::Warning) == Prompter::Answer::Yes)
-            exportList();
+    case Hat::Finished::Outcome::NamesAtRisk: {
+        // The set-aside names would be lost as well: they go to the file after the list.
+        const QStringList& setAside = m_hat->setAside();
+        const QString question =
+            setAside.isEmpty() ? StoreTexts::exportInstead() : StoreTexts::exportWithSetAside(setAside.size());
+        if (prompter.askYesNo(MainWindowTexts::oops(), question.arg(finished.reason, location),
+                              Prompter::Icon::Warning) == Prompter::Answer::Yes) {
+            NameListFiles files(*m_services.prompter, this, *m_services.settings);
+            files.exportList(m_hat->names() + setAside);
+        }
         break;
+    }
     case Hat::Finished::Outcome::NotSaved:
         prompter.tell(MainWindowTexts::oops(), StoreTexts::notSaved().arg(finished.reason, location),
                       Prompter::Icon::Warning);
@@ -507,7 +514,8 @@ void MainWindow::printList()
 void MainWindow::importList()
 {
     NameListFiles files(*m_services.prompter, this, *m_services.settings);
-    files.importList(m_hat->count() > 0, [this](const QStringList& names) { m_hat->replaceWith(names); });
+    files.importList(m_hat->count() > 0, int(m_hat->setAside().size()),
+                     [this](const QStringList& names) { m_hat->replaceWith(names); });
 }
 
 void MainWindow::exportList()
@@ -526,13 +534,22 @@ void MainWindow::dropNames(const QStringList& files, const QString& text)
     if (!m_buttons[Import]->isEnabled())
         return;
     NameListFiles names(*m_services.prompter, this, *m_services.settings);
-    names.importDropped(m_hat->count() > 0, files, [this](const QStringList& names) { m_hat->replaceWith(names); });
+    names.importDropped(m_hat->count() > 0, int(m_hat->setAside().size()), files,
+                        [this](const QStringList& names) { m_hat->replaceWith(names); });
 }
 
 void MainWindow::openFiles(const QStringList& files)
 {
     if (files.isEmpty())
         return;
+    // A file handed over while shuffling is imported once the draw has stopped.
+    if (m_hat->isShuffling()) {
+        connect(
+            m_hat, &Hat::shufflingChanged, this,
+            [this, files] { QTimer::singleShot(0, this, [this, files] { openFiles(files); }); },
+            Qt::SingleShotConnection);
+        return;
+    }
     // Dialogs run in their own event loop; an import started from there would put its
     // question over theirs and change the list under them.
     if (QWidget* modal = QApplication::activeModalWidget()) {

@@ -87,10 +87,12 @@ void ShuffleEffects::playSound()
 void ShuffleEffects::rest()
 {
     restoreRestColour();
-    if (m_contentShift != 0) {
+    if (m_contentShift != 0)
         shiftContents(0);
-        m_shifted = false;
-    }
+    // A shaken window goes back where it stood before the shuffle, not a shake step aside.
+    if (m_shifted && shakeMovesWindow())
+        setLeftTwips(leftTwips() - kShakeTwips);
+    m_shifted = false;
 }
 
 void ShuffleEffects::restoreRestColour()

@@ -36,8 +36,7 @@ public:
     void load();
     // One step of each effect switched on: sound, shake, flash.
     void step();
-    // After Stop: the rest colour, and shaken contents back where they were (a shaken
-    // window stays where it stands).
+    // After Stop: the rest colour, and the shaken window or contents back where they were.
     void rest();
 
     bool flashy() const { return m_flashy; }

@@ -52,19 +52,26 @@ void NameListFiles::oops(const QString& text)
     m_prompter.tell(tr("Oops!"), text, Prompter::Icon::Warning);
 }
 
-bool NameListFiles::confirmReplace(bool listHasNames)
+bool NameListFiles::confirmReplace(bool listHasNames, int setAside)
 {
-    return !listHasNames ||
-           m_prompter.askYesNo(
-               //: Title of the Yes/No question before an import replaces the list.
-               tr("Confirmation"),
-               tr("This will overwrite any names you currently have in the list. Do you wish to continue?"),
-               Prompter::Icon::Warning) == Prompter::Answer::Yes;
+    if (!listHasNames && setAside == 0)
+        return true;
+    // The import ends the round: the names set aside go with the list, and the question says so.
+    const QString question =
+        setAside == 0
+            ? tr("This will overwrite any names you currently have in the list. Do you wish to continue?")
+            //: %n is the number of names set aside from the list (the plural form's number).
+            : tr("This will overwrite any names you currently have in the list, and the %n set-aside names. Do "
+                 "you wish to continue?",
+                 nullptr, setAside);
+    //: Title of the Yes/No question before an import replaces the list.
+    return m_prompter.askYesNo(tr("Confirmation"), question, Prompter::Icon::Warning) == Prompter::Answer::Yes;
 }
 
-void NameListFiles::importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList)
+void NameListFiles::importList(bool listHasNames, int setAside,
+                               const std::function<void(const QStringList&)>& replaceList)
 {
-    if (!confirmReplace(listHasNames))
+    if (!confirmReplace(listHasNames, setAside))
         return;
     //: Title of the file dialog that chooses the file to import.
     const QString path =
@@ -74,7 +81,7 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
     importPath(path, replaceList);
 }
 
-void NameListFiles::importDropped(bool listHasNames, const QStringList& paths,
+void NameListFiles::importDropped(bool listHasNames, int setAside, const QStringList& paths,
                                   const std::function<void(const QStringList&)>& replaceList)
 {
     if (paths.size() != 1) {
@@ -87,7 +94,7 @@ void NameListFiles::importDropped(bool listHasNames, const QStringList& paths,
         oops(notImported(paths.first(), NameListCodec::isFolder()));
         return;
     }
-    if (confirmReplace(listHasNames))
+    if (confirmReplace(listHasNames, setAside))
         importPath(paths.first(), replaceList);
 }
 

@@ -25,13 +25,14 @@ public:
     // the first time).
     NameListFiles(Prompter& prompter, QWidget* owner, Settings& settings);
 
-    // Asks first when the list has names, lets the user choose a file and reads it;
-    // replaceList is called with the file's names, or not at all.
-    void importList(bool listHasNames, const std::function<void(const QStringList&)>& replaceList);
+    // Asks first when the list has names or names set aside from it (they go too), lets the
+    // user choose a file and reads it; replaceList is called with the file's names, or not
+    // at all.
+    void importList(bool listHasNames, int setAside, const std::function<void(const QStringList&)>& replaceList);
     // Files dropped on the window: one file is imported as importList() imports the file
     // chosen in its dialog, asking first when the list has names; several files, or a
     // folder, are refused with a message.
-    void importDropped(bool listHasNames, const QStringList& paths,
+    void importDropped(bool listHasNames, int setAside, const QStringList& paths,
                        const std::function<void(const QStringList&)>& replaceList);
     // Each line of text that is not empty, as the import reads the lines of a file, for the
     // end of a list of listCount names; appendNames is called with those that fit, once, or
@@ -48,7 +49,7 @@ private:
     static QList<Prompter::FileFilter> filters();
     // "Could not import ...": the path and why (a sentence without its full stop).
     static QString notImported(const QString& path, const QString& why);
-    bool confirmReplace(bool listHasNames);
+    bool confirmReplace(bool listHasNames, int setAside);
     // Remembers path and reads it; the rest of the import once a file is chosen.
     void importPath(const QString& path, const std::function<void(const QStringList&)>& replaceList);
     // Writes bytes to path; partly tells what a file written over in place may now hold.

@@ -160,7 +160,7 @@ Hat::Finished Hat::finish()
         return {Finished::Outcome::Quiet, {}};
     const QString reason = failureReason(status);
     // Names the store does not hold would be lost with the window: they can go to a file.
-    if (names() != m_settings.names())
+    if (names() != m_settings.names() || setAside() != m_settings.setAsideNames())
         return {Finished::Outcome::NamesAtRisk, reason};
     // The store holds this list: only a failure the user has not heard of is worth a word.
     return {m_storeIsReadOnly ? Finished::Outcome::Quiet : Finished::Outcome::NotSaved, reason};
@@ -187,8 +187,9 @@ void Hat::removeAt(int row)
 
 void Hat::replaceWith(const QStringList& names)
 {
+    // Another list ends the round: its set-aside names were not drawn from this one.
     if (mayChange())
-        m_history.replace(names, false);
+        m_history.replace(names, true);
 }
 
 void Hat::clear()

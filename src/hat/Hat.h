@@ -78,7 +78,7 @@ public:
     int append(const QStringList& names);
     int append(const QString& name) { return append(QStringList{name}); }
     void removeAt(int row);
-    // The list becomes names (Import); its set-aside names stay.
+    // The list becomes names (Import), and the round ends: the set-aside names go.
     void replaceWith(const QStringList& names);
     // The list and its set-aside names are erased.
     void clear();

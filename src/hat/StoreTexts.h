@@ -47,6 +47,18 @@ inline QString exportInstead()
                                                      "Do you want to export the names to a file before Nimbrel "
                                                      "closes?");
 }
+// The same, with names set aside from the list, which the export writes after the list.
+inline QString exportWithSetAside(qsizetype setAside)
+{
+    //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path; %n the
+    //: number of names set aside (the plural form's number).
+    return QCoreApplication::translate("MainWindow",
+                                       "Your list of names could not be saved: %1.\n\n"
+                                       "The settings file is:\n%2\n\n"
+                                       "Do you want to export the names to a file before Nimbrel closes? The %n "
+                                       "set-aside names are written after the list.",
+                                       nullptr, int(setAside));
+}
 // Start-up found a store that can only be read.
 inline QString storeNotKept()
 {

@@ -155,8 +155,8 @@ void TestExitSave::unwritableStoreIsReported()
 void TestExitSave::whatTheUserHearsOfTheStore_data()
 {
     QTest::addColumn<QString>("setup");
-    QTest::addColumn<bool>("changeList");
-    QTest::addColumn<int>("answer"); // to the export question: 0 none asked, 1 Yes, 2 No
+    QTest::addColumn<QString>("change"); // to the list: "add" a name, "set aside" the first
+    QTest::addColumn<int>("answer");     // to the export question: 0 none asked, 1 Yes, 2 No
     QTest::addColumn<QString>("atStart");
     QTest::addColumn<QString>("atExit");
     QTest::addColumn<QStringList>("stored"); // at the store's path afterwards
@@ -165,19 +165,24 @@ void TestExitSave::whatTheUserHearsOfTheStore_data()
     const QString readOnly = StoreTexts::storeNotKept().arg(StoreTexts::storeReadOnly(), path);
     const QString exportIt = StoreTexts::exportInstead().arg(StoreTexts::storeReadOnly(), path);
     const QStringList old{"old 1", "old 2"}, changed{"old 1", "old 2", "new"};
-    QTest::newRow("read-only file, list changed, exported")
-        << "read-only file" << true << 1 << readOnly << exportIt << old;
-    QTest::newRow("read-only folder, list changed, not exported")
-        << "read-only folder" << true << 2 << readOnly << exportIt << old;
-    QTest::newRow("read-only file, list unchanged") << "read-only file" << false << 0 << readOnly << "" << old;
+    QTest::newRow("read-only file, list changed, exported") << "read-only file"
+                                                            << "add" << 1 << readOnly << exportIt << old;
+    QTest::newRow("read-only folder, list changed, not exported") << "read-only folder"
+                                                                  << "add" << 2 << readOnly << exportIt << old;
+    QTest::newRow("read-only file, a name set aside, exported after the list")
+        << "read-only file"
+        << "set aside" << 1 << readOnly << "@set-aside" << old; // its plural once translated
+    QTest::newRow("read-only file, list unchanged") << "read-only file"
+                                                    << "" << 0 << readOnly << "" << old;
     QTest::newRow("file deleted while running")
-        << "rm" << true << 0 << "" << StoreTexts::storeRecreated().arg(path) << changed;
+        << "rm"
+        << "add" << 0 << "" << StoreTexts::storeRecreated().arg(path) << changed;
 }
 
 void TestExitSave::whatTheUserHearsOfTheStore()
 {
     QFETCH(QString, setup);
-    QFETCH(bool, changeList);
+    QFETCH(QString, change);
     QFETCH(int, answer);
     QFETCH(QString, atStart);
     QFETCH(QString, atExit);
@@ -189,6 +194,8 @@ void TestExitSave::whatTheUserHearsOfTheStore()
     storeOldList(fx);
     const QString path = hivePath();
     atStart.replace(QLatin1String("@store"), path);
+    if (atExit == QLatin1String("@set-aside"))
+        atExit = StoreTexts::exportWithSetAside(1).arg(StoreTexts::storeReadOnly(), path);
     atExit.replace(QLatin1String("@store"), path);
     const QString folder = QFileInfo(path).path();
     const auto writable = [&] {
@@ -212,8 +219,13 @@ void TestExitSave::whatTheUserHearsOfTheStore()
         QCOMPARE(fx.prompter.calls[0].prompt, atStart);
     }
     const qsizetype before = fx.prompter.calls.size();
-    if (changeList)
+    if (change == QLatin1String("add"))
         f.hat().append(QStringLiteral("new"));
+    else if (change == QLatin1String("set aside"))
+        f.hat().setAsideFirst();
+    QByteArray kept; // what an export holds: the list, then its set-aside names
+    for (const QString& name : f.hat().names() + f.hat().setAside())
+        kept += name.toUtf8() + "\r\n\r\n";
     if (setup == QLatin1String("rm"))
         QVERIFY(QFile::remove(path));
     else if (setup == QLatin1String("mv"))
@@ -236,8 +248,7 @@ void TestExitSave::whatTheUserHearsOfTheStore()
     QCOMPARE(QFile::exists(exported), answer == 1);
     QFile file(exported);
     if (answer == 1)
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
-                 QByteArray("old 1\r\n\r\nold 2\r\n\r\nnew\r\n\r\n"));
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), kept);
     writable();
     QCOMPARE(storedNames(), stored);
 }

@@ -2,8 +2,10 @@
 // which arguments are files, and their import, which is a dropped file's.
 #include "MainWindowFixture.h"
 #include "app/FileArguments.h"
+#include "draw/SeededRandomSource.h"
 
 #include <QDialog>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestOpenFiles : public QObject
@@ -36,32 +38,43 @@ void TestOpenFiles::filesToOpen()
 
 void TestOpenFiles::openFiles_data()
 {
-    QTest::addColumn<bool>("dialogOpen");
-    QTest::newRow("asked as for a dropped file") << false;
-    QTest::newRow("a dialog is open: once it has closed") << true;
+    QTest::addColumn<QString>("meanwhile"); // what the window is busy with when the file comes
+    QTest::newRow("asked as for a dropped file") << "";
+    QTest::newRow("a dialog is open: once it has closed") << "dialog";
+    QTest::newRow("shuffling: once stopped") << "shuffle";
 }
 
 void TestOpenFiles::openFiles()
 {
-    QFETCH(bool, dialogOpen);
+    QFETCH(QString, meanwhile);
     MainWindowFixture fx;
+    SeededRandomSource random; // as many re-orders as the timer makes
+    fx.source = &random;
     MainWindow& f = fx.open();
-    f.hat().append(QStringLiteral("Old"));
+    f.effects().setEffects(false, false, false);
+    f.hat().append(QStringList{"Old", "Older"});
     QFile file(fx.appDir.filePath("names.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Ann\nBob\n") == 8);
     file.close();
     fx.prompter.answer(Prompter::Answer::Yes);
-    if (dialogOpen) { // handed over while another dialog of the window waits for the user
+    if (meanwhile == "dialog") { // handed over while another dialog of the window waits for the user
         QDialog dialog(&f);
         bool waited = false;
         QTimer::singleShot(0, &dialog, [&] {
             f.openFiles({file.fileName()});
             QTest::qWait(50);
-            waited = fx.prompter.calls.isEmpty() && f.hat().names() == QStringList{"Old"};
+            waited = fx.prompter.calls.isEmpty() && f.hat().count() == 2;
             dialog.reject();
         });
         dialog.exec();
         QVERIFY(waited);
+    } else if (meanwhile == "shuffle") {
+        f.toggleShuffle();
+        f.openFiles({file.fileName()});
+        QSignalSpy reordered(&f.hat(), &Hat::reordered);
+        QVERIFY(reordered.wait() && reordered.wait());
+        QVERIFY(fx.prompter.calls.isEmpty());
+        f.toggleShuffle();
     } else {
         f.openFiles({file.fileName()});
     }

@@ -54,25 +54,32 @@ void verifyDialog(const Call& call, Call::Kind kind, const QString& title, const
 void TestImportExport::importAsks_data()
 {
     QTest::addColumn<bool>("listHasNames");
+    QTest::addColumn<bool>("setAside");           // a name set aside from the list: it goes too
     QTest::addColumn<Prompter::Answer>("answer"); // to the question, when asked
     QTest::addColumn<bool>("chooses");            // a file in the dialog, when shown
     QTest::addColumn<QStringList>("after");
     const QStringList old{QStringLiteral("Old")};
     const QStringList imported{QStringLiteral("Ann"), QStringLiteral("Bob")};
-    QTest::newRow("empty list: no question") << false << Prompter::Answer::No << true << imported;
-    QTest::newRow("No: no dialog") << true << Prompter::Answer::No << false << old;
-    QTest::newRow("Yes, then cancel") << true << Prompter::Answer::Yes << false << old;
-    QTest::newRow("Yes, then a file") << true << Prompter::Answer::Yes << true << imported;
+    QTest::newRow("empty list: no question") << false << false << Prompter::Answer::No << true << imported;
+    QTest::newRow("No: no dialog") << true << false << Prompter::Answer::No << false << old;
+    QTest::newRow("Yes, then cancel") << true << false << Prompter::Answer::Yes << false << old;
+    QTest::newRow("Yes, then a file") << true << false << Prompter::Answer::Yes << true << imported;
+    QTest::newRow("a name set aside: said, and it goes") << true << true << Prompter::Answer::Yes << true << imported;
 }
 
 void TestImportExport::importAsks()
 {
     QFETCH(bool, listHasNames);
+    QFETCH(bool, setAside);
     QFETCH(Prompter::Answer, answer);
     QFETCH(bool, chooses);
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
+    if (setAside) {
+        f.hat().append(QStringLiteral("Aside"));
+        f.hat().setAsideFirst();
+    }
     if (listHasNames)
         f.hat().append(QStringLiteral("Old"));
     const QString file = fx.appDir.filePath(QStringLiteral("names.txt"));
@@ -89,9 +96,10 @@ void TestImportExport::importAsks()
     QCOMPARE(fx.prompter.calls.size(), int(asks) + int(shows));
     if (asks) {
         const Call& q = fx.prompter.calls.first();
-        QCOMPARE(
-            q.prompt,
-            QStringLiteral("This will overwrite any names you currently have in the list. Do you wish to continue?"));
+        QCOMPARE(q.prompt, setAside ? QStringLiteral("This will overwrite any names you currently have in the list, "
+                                                     "and the 1 set-aside name. Do you wish to continue?")
+                                    : QStringLiteral("This will overwrite any names you currently have in the "
+                                                     "list. Do you wish to continue?"));
         QCOMPARE(q.title, QStringLiteral("Confirmation"));
         QCOMPARE(q.icon, Prompter::Icon::Warning);
     }
@@ -99,6 +107,7 @@ void TestImportExport::importAsks()
         verifyDialog(fx.prompter.calls.last(), Call::Open, QStringLiteral("Select file to import..."), fx.appDir.path(),
                      f);
     QCOMPARE(MainWindowFixture::names(f), after);
+    QCOMPARE(f.hat().setAside().isEmpty(), !setAside || chooses);
     QCOMPARE(lastUsedFolder(), chooses ? file : QStringLiteral("<absent>"));
     QCOMPARE(nameList(f)->horizontalExtent() > 0, !after.isEmpty()); // fitted to the names shown
 }

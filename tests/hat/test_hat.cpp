@@ -54,8 +54,8 @@ void TestHat::undoEachChange_data()
     QTest::newRow("remove the first") << abc << QStringList() << "remove 0" << abc.mid(1) << QStringList();
     QTest::newRow("clear, set-aside names too")
         << abc << QStringList{"Dee"} << "clear" << QStringList() << QStringList();
-    QTest::newRow("import keeps the set-aside")
-        << abc << QStringList{"Dee"} << "import" << QStringList{"X", "Y"} << QStringList{"Dee"};
+    QTest::newRow("import ends the round")
+        << abc << QStringList{"Dee"} << "import" << QStringList{"X", "Y"} << QStringList();
     QTest::newRow("set aside") << abc << QStringList{"Dee"} << "set aside" << abc.mid(1) << QStringList{"Dee", "Ann"};
     QTest::newRow("bring back, in their order") << QStringList{"Cy"} << QStringList{"Dee", "Ann"} << "bring back"
                                                 << QStringList{"Cy", "Dee", "Ann"} << QStringList();
@@ -129,6 +129,30 @@ void TestHat::heldNamesStayBounded()
         hat.replaceWith(whole);
     QVERIFY(hat.history().held() <= ListHistory::kMaxHeld + kMaxNames);
     QVERIFY(hat.history().steps() < 10);
+
+    // Steps thrown away by a new change no longer count: import, undo, add, again and again.
+    Settings(openUserStore()).saveNames({"Ann"});
+    Run small(random);
+    for (int round = 0; round < 8; ++round) {
+        small.hat.replaceWith(whole);
+        small.hat.undo();
+        small.hat.append(QString::number(round));
+    }
+    QCOMPARE(small.hat.history().steps(), 8);
+    QCOMPARE(small.hat.history().held(), 0);
+
+    // A full list cleared and five imports, all undone: the Clear redone can be undone.
+    Settings(openUserStore()).saveNames(whole);
+    Run full(random);
+    full.hat.clear();
+    for (int i = 0; i < 5; ++i)
+        full.hat.replaceWith(whole);
+    while (full.hat.canUndo())
+        full.hat.undo();
+    full.hat.redo();
+    QVERIFY(full.hat.names().isEmpty() && full.hat.canUndo());
+    full.hat.undo();
+    QCOMPARE(full.hat.names(), whole);
 }
 
 void TestHat::reorderFollowsTheRandomSource_data()
