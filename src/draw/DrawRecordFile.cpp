@@ -1,5 +1,6 @@
 #include "DrawRecordFile.h"
 
+#include "DrawReplay.h"
 #include "MaxNames.h"
 
 #include <QFile>
@@ -117,7 +118,7 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     if (draw) {
         const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
         if (list.size() != record.nameCount || record.drawn.size() != shown ||
-            record.notShown != record.nameCount - shown || record.reorders < 0 ||
+            record.notShown != record.nameCount - shown || record.reorders < 0 || record.reorders > kMaxReorders ||
             record.listFingerprint != listFingerprint(list))
             return std::nullopt;
     }
@@ -261,8 +262,7 @@ Parsed parse(const QByteArray& data)
             record.seed = seed.value_or(0);
         } else if (key == kReordersKey) {
             which = ReordersSeen;
-            const std::optional<std::uint64_t> reorders =
-                number(value, std::uint64_t(std::numeric_limits<std::int64_t>::max()));
+            const std::optional<std::uint64_t> reorders = number(value, std::uint64_t(kMaxReorders));
             valid = reorders.has_value();
             record.reorders = std::int64_t(reorders.value_or(0));
         } else if (key == kRestKey) {

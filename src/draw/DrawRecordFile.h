@@ -50,7 +50,8 @@ struct Parsed
 // The file of record, with list the list before the shuffle for a draw (ignored otherwise).
 // Empty when it could not be read back as written: a name holding a line break (the list
 // would split it, and the fingerprint could not tell "a\nb" from "a", "b"), a list that is
-// not the record's (count or fingerprint), an invalid time, or over kMaxBytes.
+// not the record's (count or fingerprint), an invalid time, more than kMaxReorders
+// re-orders (the reader refuses them), or over kMaxBytes.
 std::optional<QByteArray> write(const DrawRecord& record, const QStringList& list = {});
 
 // The record in data; refuses anything this version did not write, or that was edited so

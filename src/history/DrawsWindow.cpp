@@ -13,11 +13,44 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kSequenceRole = Qt::UserRole;
+
+// How a record's fields name the drawn names ("Drawn 1: Ann"), as its file writes them.
+const QString kDrawnField = QStringLiteral("Drawn ");
+
+// Shows the names of the record in view in face, which joins and shapes every script's
+// letters (a fixed-width face lacks some Arabic forms, and its fallback breaks the joining);
+// the fields stay fixed-width.
+void showNamesIn(QPlainTextEdit* view, const QFont& face)
+{
+    QTextCharFormat nameFormat;
+    nameFormat.setFontFamilies({face.family()});
+    QTextCursor cursor(view->document());
+    cursor.beginEditBlock();
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.isEmpty()) {
+            // The list follows the blank line: one name a line, to the end.
+            cursor.setPosition(block.position());
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(nameFormat);
+            break;
+        }
+        if (text.startsWith(kDrawnField)) {
+            const qsizetype name = text.indexOf(QLatin1String(": ")) + 2;
+            cursor.setPosition(block.position() + int(name));
+            cursor.setPosition(block.position() + int(text.size()), QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(nameFormat);
+        }
+    }
+    cursor.endEditBlock();
+}
 
 } // namespace
 
@@ -32,13 +65,27 @@ DrawsWindow::DrawsWindow(DrawHistory& history, const Services& services, QWidget
     m_list->setObjectName(QStringLiteral("drawList"));
     //: What a screen reader calls the list of recorded draws.
     m_list->setAccessibleName(tr("Recorded draws"));
+    // Whole lines, however narrow the pane: a line's end holds the first name drawn, which
+    // a right-to-left line puts past the pane's left edge.
+    m_list->setWordWrap(true);
+    m_list->setResizeMode(QListView::Adjust);
     m_record = new QPlainTextEdit;
     m_record->setObjectName(QStringLiteral("recordView"));
     //: What a screen reader calls the text of the selected draw's record.
     m_record->setAccessibleName(tr("Record"));
     m_record->setReadOnly(true);
+    m_record->setUndoRedoEnabled(false);
     m_record->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_record->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The record's fields are data read left to right, in a mirrored window too: laid out
+    // right to left, the view would open at the lines' far ends. Each line reads in its own
+    // direction (that of its first letter, as ownDirection() tells), so a name of the list in
+    // Arabic reads as one, all lines starting at the left edge.
+    m_record->setLayoutDirection(Qt::LeftToRight);
+    QTextOption lines = m_record->document()->defaultTextOption();
+    lines.setTextDirection(Qt::LayoutDirectionAuto);
+    lines.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    m_record->document()->setDefaultTextOption(lines);
     auto* split = new QSplitter;
     split->addWidget(m_list);
     split->addWidget(m_record);
@@ -109,6 +156,7 @@ void DrawsWindow::showSelected()
     const std::optional<qint64> sequence = selected();
     const std::optional<DrawHistory::Entry> entry = sequence ? m_history.entry(*sequence) : std::nullopt;
     m_record->setPlainText(entry ? QString::fromUtf8(m_history.file(entry->sequence)) : QString());
+    showNamesIn(m_record, font());
     m_print->setEnabled(entry.has_value());
     // Only a draw's file can be checked: a round event has nothing to do again.
     m_export->setEnabled(entry && entry->record.kind == DrawRecord::Kind::Draw);

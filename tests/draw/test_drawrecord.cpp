@@ -199,6 +199,11 @@ void TestDrawRecord::parse_data()
     row("time left empty", replaced(good, "2026-12-08T14:03:05+01:00", ""), Fault::BadField, 3);
     row("seed missing", replaced(good, "Seed: 42\n", ""), Fault::MissingField);
     row("drawn places out of order", replaced(good, "Drawn 2:", "Drawn 3:"), Fault::BadField, 9);
+    const QByteArray hex = listFingerprint(kFive).toHex();
+    row("fingerprint with a letter past f", replaced(good, hex, "g" + hex.sliced(1)), Fault::BadField, 5);
+    // More than a shuffle of 100 re-orders a second makes in a day: replaying it would take hours.
+    row("re-orders past a day", replaced(good, "Re-orders: 9", "Re-orders: 8640001"), Fault::BadField, 7);
+    row("re-orders of 2^63-1", replaced(good, "Re-orders: 9", "Re-orders: 9223372036854775807"), Fault::BadField, 7);
     row("rest count edited", replaced(good, "Rest not shown: 0", "Rest not shown: 1"), Fault::DrawnCountDiffers);
     const QByteArray setAside =
         DrawRecordFile::write(DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("Bo")}, kWhen))

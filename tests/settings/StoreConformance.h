@@ -175,6 +175,29 @@ inline bool deleteTakesOneValue(Context& c)
     return c.holds("\\S", {"B=2"}) && c.holds("\\S\\Below", {"A=3"});
 }
 
+// Each value longer than the one before, past any buffer a reader might start with, in
+// the order of writing and of their names alike.
+inline bool growingValuesReadBackWhole(Context& c)
+{
+    Rows rows;
+    for (int i = 0; i < 12; ++i)
+        rows.push_back(std::string("Value") + char('a' + i) + "=" + std::string(3000 * (i + 1), char('a' + i)));
+    return (c.replace("\\Grow", rows) == StoreStatus::Ok || c.fail("writing failed")) && c.holds("\\Grow", rows);
+}
+
+// The sections only this program keeps keep every character: "Zoë 李 😀", in UTF-8.
+inline bool ownSectionsKeepEveryCharacter(Context& c)
+{
+    const std::string text = "Zo\xc3\xab \xe6\x9d\x8e \xf0\x9f\x98\x80";
+    for (const std::string section : {"\\Draws", "\\Set-Aside Names"}) {
+        if (c.replace(section, {"Name0=" + text}) != StoreStatus::Ok || !c.holds(section, {"Name0=" + text}))
+            return c.why.empty() ? c.fail("replacing " + section + " failed") : false;
+        if (!c.set(section, "Name1", text) || c.get(section, "Name1") != text)
+            return c.fail(section + " gave back \"" + c.get(section, "Name1") + "\"");
+    }
+    return true;
+}
+
 inline const std::vector<Case>& cases()
 {
     static const std::vector<Case> all{
@@ -185,6 +208,8 @@ inline const std::vector<Case>& cases()
         {"replace makes the section hold exactly the rows", replaceMakesTheSectionHoldExactlyTheRows},
         {"replace leaves other sections alone", replaceLeavesOtherSectionsAlone},
         {"delete takes one value", deleteTakesOneValue},
+        {"growing values read back whole", growingValuesReadBackWhole},
+        {"own sections keep every character", ownSectionsKeepEveryCharacter},
     };
     return all;
 }

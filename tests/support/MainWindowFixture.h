@@ -57,11 +57,18 @@ struct DisabledButtonsLookDifferent
     static QColor restColour() { return QColor(0xef, 0xef, 0xef); }
 };
 
+// The built program's folder, for its catalogues; a test run as another user is handed a
+// copy it may read (tests/support/run-unprivileged).
+inline QString builtProgramFolder()
+{
+    return qEnvironmentVariable("NIMBREL_TEST_PROGRAM_DIR", QStringLiteral(NIMBREL_PROGRAM_DIR));
+}
+
 // A main window over scripted services, a temporary settings store and a temporary
 // program folder.
 struct MainWindowFixture
 {
-    Translation english{QStringLiteral(NIMBREL_PROGRAM_DIR), {QStringLiteral("en")}}; // as the program speaks it
+    Translation english{builtProgramFolder(), {QStringLiteral("en")}}; // as the program speaks it
     TestHome home;
     QTemporaryDir appDir;
     ScriptedPrompter prompter;

@@ -4,12 +4,17 @@
 #include "about/AboutBox.h"
 #include "hat/NameListModel.h"
 #include "help/HelpMessageDialog.h"
+#include "history/DrawHistory.h"
+#include "history/DrawsWindow.h"
 #include "settings/OptionsDialog.h"
 #include "ui/DesignStyle.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QStyleOption>
 #include <QTest>
+#include <QTimeZone>
+#include <QElapsedTimer>
 
 #include <memory>
 
@@ -91,6 +96,24 @@ QImage drawnText(const QString& control, const QString& text, Qt::LayoutDirectio
     font.setPixelSize(24);
     parent.setFont(font);
     parent.resize(600, 100);
+    if (control == QLatin1String("record")) {
+        // The Draws window's record of a draw of the name, as the window opens on it.
+        TestHome home;
+        Settings settings(openUserStore(), QString());
+        DrawHistory history(settings);
+        QStringList names{QStringLiteral("Ann"), text};
+        for (int i = 0; i < 32765; ++i) names << text + QString::number(i);
+        const QDateTime when(QDate(2026, 12, 8), QTime(14, 3, 5), QTimeZone(3600));
+        if (history.add(DrawRecord::ofDraw(names, names, 1, 1, when), names) != StoreStatus::Ok)
+            return {};
+        QElapsedTimer t; t.start();
+        DrawsWindow window(history, &parent);
+        qWarning("window %lld ms", t.elapsed());
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return {};
+        return inkIn(window.recordView()->viewport(), window.recordView()->viewport()->rect());
+    }
     if (control == QLatin1String("list")) {
         NameListModel names(font);
         ListBox list(&names, &parent);
@@ -173,6 +196,8 @@ void TestMirroring::textReadsInItsOwnDirection_data()
     QTest::newRow("list, Hebrew name with a bang") << "list" << QString::fromUtf8("שלום!");
     QTest::newRow("list, English name in brackets") << "list"
                                                     << "Bob the Builder (Jr.)";
+    // The record's fields are left-to-right data: it opens at their start in either window.
+    QTest::newRow("draw record, Arabic name") << "record" << QString::fromUtf8("عائشة");
 }
 
 void TestMirroring::textReadsInItsOwnDirection()

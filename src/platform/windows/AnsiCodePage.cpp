@@ -49,3 +49,8 @@ std::string wideToUtf8(std::wstring_view wide)
 {
     return fromWide(CP_UTF8, wide);
 }
+
+std::wstring utf8ToWide(std::string_view utf8)
+{
+    return toWide(CP_UTF8, utf8);
+}

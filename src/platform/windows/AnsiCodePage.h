@@ -13,3 +13,5 @@ std::string ansiToUtf8(std::string_view ansi);
 // For the W calls: UTF-8 text as the ANSI code page holds it, in UTF-16; and UTF-16 text in UTF-8.
 std::wstring utf8ToAnsiWide(std::string_view utf8);
 std::string wideToUtf8(std::wstring_view wide);
+// UTF-8 text in UTF-16, every character kept: for what only this program reads.
+std::wstring utf8ToWide(std::string_view utf8);
