@@ -65,6 +65,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     // What's-This help is on for this window; each control carries its topic number.
     setProperty("WhatsThisHelp", true);
     createControls();
+    connect(&m_settings, &Settings::changed, this, &MainWindow::settingChanged);
 
     // The window paints its background itself, in the flash colour or the rest colour (see
     // paintEvent), and the button panel lets it show through. What the controls draw in the

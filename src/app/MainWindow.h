@@ -5,7 +5,6 @@
 #include "MainLayout.h"
 #include "draw/DrawOrder.h"
 #include "draw/DrawRecord.h"
-#include "settings/OptionsDialog.h"
 #include "settings/Settings.h"
 
 #include <QByteArray>
@@ -58,15 +57,15 @@ struct MainWindowServices
 // The main window: the list of names, the column of buttons and the Shuffle button.
 // It owns the run: loading it reads the settings and the remembered names, closing it
 // stores the names and ends the program.
-class MainWindow : public QWidget, public EffectSwitches
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Effects and memory switches, read from the settings at start-up; the Options dialog
-    // sets the first three through setEffects().
+    // Effects and memory switches, read from the settings at start-up; the first three are
+    // read again whenever one of them is stored (Options).
     bool flashy() const { return m_flashy; }
     bool shaky() const { return m_shaky; }
     bool sound() const { return m_sound; }
@@ -133,8 +132,8 @@ public:
     void shuffleTick();
     // Options (MainWindowOptions.cpp).
     void showOptions();
-    void restoreRestColour() override;
-    void setEffects(bool shakyOn, bool flashyOn, bool soundOn) override;
+    void restoreRestColour();
+    void settingChanged(const QString& key);
     // Name list files (MainWindowFiles.cpp).
     void importList();
     void exportList();

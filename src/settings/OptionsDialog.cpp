@@ -22,10 +22,10 @@ QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent, c
 
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& settings)
+OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint),
-      m_window(window), m_settings(settings)
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     //: Title of the Options window.
@@ -88,12 +88,6 @@ void OptionsDialog::save()
     m_settings.setFlag(Shake, shakeBox->isChecked());
     m_settings.setFlag(Sound, soundBox->isChecked());
     m_settings.setFlag(SaveNames, rememberBox->isChecked());
-
-    // No flash colour may stay on screen once flashing is off.
-    if (!flashBox->isChecked())
-        m_window.restoreRestColour();
-
-    m_window.setEffects(shakeBox->isChecked(), flashBox->isChecked(), soundBox->isChecked());
     accept();
 }
 

@@ -67,7 +67,10 @@ QString Settings::text(const SettingsKeys::Key& key)
 
 bool Settings::setText(const SettingsKeys::Key& key, const QString& value)
 {
-    return m_store->setValue(keyPath(key.section), key.key.toStdString(), value.toStdString()) == StoreStatus::Ok;
+    if (m_store->setValue(keyPath(key.section), key.key.toStdString(), value.toStdString()) != StoreStatus::Ok)
+        return false;
+    emit changed(key.key);
+    return true;
 }
 
 QStringList Settings::names()

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -14,16 +15,18 @@
 
 // What the program keeps between runs, by the keys of SettingsKeys.h, below
 // HKEY_CURRENT_USER\Software\Quorvane\Nimbrel; main makes one over the user's store. A value
-// that cannot be read reads as its key's default; the writes say whether they were stored.
-class Settings
+// that cannot be read reads as its key's default; the writes say whether they were stored,
+// and a value stored is told by changed(), so whoever follows it reads it afresh.
+class Settings : public QObject
 {
+    Q_OBJECT
 public:
     // One (value name, text) pair of a section, as the store holds it.
     using Row = std::pair<QString, QString>;
 
     // store: where the values live; programFolder: the default of a Folder key.
     explicit Settings(std::shared_ptr<SettingsStore> store, QString programFolder = QString());
-    ~Settings();
+    ~Settings() override;
 
     // The desktop asks for less motion: the flash and the shake default to off. A choice
     // stored in Options still wins, and nothing is written.
@@ -72,6 +75,11 @@ public:
     QString fileInTheWay();
     // True once after a write found the store's file moved or deleted and made it anew.
     bool takeRecreated();
+
+signals:
+    // A flag or text was stored (not emitted when the store refused it); key is the key's
+    // name, as SettingsKeys::Key::key.
+    void changed(const QString& key);
 
 private:
     static std::string keyPath(const QString& section);

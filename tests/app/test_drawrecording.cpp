@@ -40,7 +40,7 @@ void TestDrawRecording::recordedAtStop()
     SeededRandomSource random; // the real sequence, so the draw can be done again from its seed
     fx.source = &random;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.setKeepDraws(keep);
     f.nameList()->append(QStringList{QStringLiteral("Ann"), QStringLiteral("<b>Bo</b>"), QStringLiteral("Cy"),
                                      QStringLiteral("Di"), QStringLiteral("Ed")});

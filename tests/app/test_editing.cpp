@@ -178,7 +178,7 @@ void TestEditing::deleteKeyActsAsRemove()
     QFETCH(bool, shuffling);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.nameList()->setCurrentRow(1);
     if (shuffling)

@@ -43,7 +43,7 @@ void TestRound::roundAcrossRuns()
     MainWindowFixture fx;
     MainWindowFixture::store().setFlag(SaveNames, remember);
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.nameList()->append({"Ann", "Bob", "Cy", "Dee"});
     QSignalSpy moves(&f, &MainWindow::roundChanged);
 

@@ -13,7 +13,7 @@ namespace {
 MainWindow& showShakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.setEffects(true, false, false);
+    fx.setEffects(true, false, false);
     f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.show();
     return f;

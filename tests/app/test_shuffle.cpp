@@ -40,7 +40,7 @@ void TestShuffle::addNames(MainWindow& f, int n)
 MainWindow& TestShuffle::shakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.setEffects(true, false, false);
+    fx.setEffects(true, false, false);
     f.show();
     addNames(f, 2);
     return f;
@@ -82,7 +82,7 @@ void TestShuffle::startAndStopStates()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     addNames(f, 3);
     QVERIFY(f.removeButton()->isEnabled());
     QList<QPushButton*> six = {f.addButton(),   f.removeButton(), f.clearButton(),
@@ -133,7 +133,7 @@ void TestShuffle::tickOrders()
     QFETCH(QStringList, order);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.nameList()->append(names);
     f.nameList()->setCurrentRow(0);
     tick(fx, r);
@@ -147,13 +147,13 @@ void TestShuffle::soundPlayedEveryTick()
     const QByteArray wav("RIFF....WAVEfmt  sound bytes");
     fx.writeSound(wav);
     MainWindow& f = fx.open();
-    f.setEffects(false, false, true);
+    fx.setEffects(false, false, true);
     addNames(f, 2);
     f.toggleShuffle();
     tick(fx, {0.1f, 0.f});
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls(), (QList<QByteArray>{wav, wav}));
-    f.setEffects(false, false, false); // read afresh on every tick
+    fx.setEffects(false, false, false); // read afresh on every tick
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls().size(), 2);
 }
@@ -162,7 +162,7 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
 {
     MainWindowFixture fx; // no shuffle.wav in the program folder
     MainWindow& f = fx.open();
-    f.setEffects(false, false, true);
+    fx.setEffects(false, false, true);
     addNames(f, 2);
     f.toggleShuffle();
 
@@ -264,7 +264,7 @@ void TestShuffle::flashCycle()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     addNames(f, 2);
     const QColor rest = backColor(f.addButton());
     QCOMPARE(MainWindowFixture::shown(&f), rest);
@@ -284,12 +284,12 @@ void TestShuffle::stopRestoresColourWithFlashingOff()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     addNames(f, 2);
     f.toggleShuffle();
     tick(fx, {0.f, 0.f});
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.toggleShuffle();
     QCOMPARE(MainWindowFixture::shown(&f), backColor(f.addButton()));
     QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), backColor(f.addButton()));
@@ -301,7 +301,7 @@ void TestShuffle::restColourIgnoresDisabledLook()
     DisabledButtonsLookDifferent look;
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     addNames(f, 2);
     QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
     f.toggleShuffle();
@@ -316,7 +316,7 @@ void TestShuffle::closingMidShuffleStoresLastOrder()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     addNames(f, 3);
     f.toggleShuffle();
     tick(fx, {0.76f, 0.1f, 0.f}); // C A B

@@ -36,7 +36,7 @@ void TestOptions::looksAsDesigned()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(dialog.size(), QSize(226, 143));
     QCOMPARE(dialog.effectsGroup->title(), QStringLiteral("Special Effects While Shuffling:"));
@@ -58,7 +58,7 @@ void TestOptions::freshStoreChecksEverything()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QVERIFY2(box->isChecked(), qPrintable(box->text()));
 }
@@ -82,7 +82,7 @@ void TestOptions::showsWhatIsStored()
     Settings s = MainWindowFixture::store();
     for (const Key* key : kFlags)
         s.setText(*key, stored);
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QCOMPARE(box->isChecked(), checked);
 }
@@ -106,10 +106,10 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, remember);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     f.shuffleTick(); // no names to draw from; a flash colour, red
 
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings);
     dialog.flashBox->setChecked(flash);
     dialog.shakeBox->setChecked(shake);
     dialog.soundBox->setChecked(play);
@@ -117,15 +117,11 @@ void TestOptions::saveStoresAndApplies()
     dialog.save();
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    const auto stored = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    QCOMPARE(MainWindowFixture::stored(Flash), stored(flash));
-    QCOMPARE(MainWindowFixture::stored(Shake), stored(shake));
-    QCOMPARE(MainWindowFixture::stored(Sound), stored(play));
-    QCOMPARE(MainWindowFixture::stored(SaveNames), stored(remember));
-    QCOMPARE(f.flashy(), flash);
-    QCOMPARE(f.shaky(), shake);
-    QCOMPARE(f.sound(), play);
-    QVERIFY(f.rememberNames()); // only read at start-up
+    for (auto [key, on] :
+         {std::pair(&Flash, flash), std::pair(&Shake, shake), std::pair(&Sound, play), std::pair(&SaveNames, remember)})
+        QCOMPARE(MainWindowFixture::stored(*key), on ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(std::tuple(f.flashy(), f.shaky(), f.sound()), std::tuple(flash, shake, play)); // the window follows
+    QVERIFY(f.rememberNames());                                                             // only read at start-up
     const QColor expected = flash ? QColor(Qt::red) : backColor(f.addButton());
     QCOMPARE(MainWindowFixture::shown(&f), expected);
     QCOMPARE(MainWindowFixture::shown(f.buttonPanel()), expected);
@@ -138,7 +134,7 @@ void TestOptions::cancelChangesNothing()
     MainWindow& f = fx.open();
     f.shuffleTick(); // no names to draw from; a flash colour, red
     {
-        OptionsDialog dialog(&f, f, *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
             box->setChecked(false);
         dialog.cancel();
@@ -148,7 +144,7 @@ void TestOptions::cancelChangesNothing()
         QCOMPARE(MainWindowFixture::stored(*key), kUnset);
     QVERIFY(f.flashy() && f.shaky() && f.sound() && f.rememberNames());
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    OptionsDialog again(&f, f, *fx.settings);
+    OptionsDialog again(&f, *fx.settings);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
 
@@ -158,7 +154,7 @@ void TestOptions::rememberNamesMattersAtNextStart()
     MainWindow& f = fx.open();
     f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
-        OptionsDialog dialog(&f, f, *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
@@ -179,7 +175,7 @@ void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
     fx.prompter.expectMessage(); // the sound error
     f.shuffleTick();
     f.toggleShuffle();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings);
     QVERIFY(!dialog.soundBox->isChecked());
     QVERIFY(dialog.flashBox->isChecked());
 }
@@ -204,7 +200,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     QVERIFY(f.shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
-        OptionsDialog dialog(&f, f, *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings);
         dialog.flashBox->setChecked(false);
         dialog.shakeBox->setChecked(false);
         dialog.soundBox->setChecked(false);
@@ -259,7 +255,7 @@ void TestOptions::enterPressesFocusedButton()
     QFETCH(bool, saved);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.flashBox->setChecked(false);

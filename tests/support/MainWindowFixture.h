@@ -81,6 +81,14 @@ struct MainWindowFixture
         settings.reset();
     }
 
+    // The shuffle's effects, stored as Options stores them: the window follows its settings.
+    void setEffects(bool shake, bool flash, bool sound)
+    {
+        settings->setFlag(SettingsKeys::Shake, shake);
+        settings->setFlag(SettingsKeys::Flash, flash);
+        settings->setFlag(SettingsKeys::Sound, sound);
+    }
+
     void writeSound(const QByteArray& bytes)
     {
         QFile f(appDir.filePath(QStringLiteral("shuffle.wav")));
