@@ -5,7 +5,7 @@
 // The main window's Options button (and Esc there): the dialog, loaded afresh each time.
 void MainWindow::showOptions()
 {
-    OptionsDialog dialog(this, m_settings);
+    OptionsDialog dialog(this, m_settings, *m_services.prompter);
     dialog.exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/StoreTexts.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -8,6 +10,14 @@
 namespace MainWindowTexts {
 // The program's name, the same in every language.
 inline const QString Caption = QStringLiteral("Nimbrel");
+// Shared with the dialogs that write settings.
+using StoreTexts::diskFull;
+using StoreTexts::oops;
+using StoreTexts::storeBusy;
+using StoreTexts::storeFailed;
+using StoreTexts::storeInTheWay;
+using StoreTexts::storeNotKept;
+using StoreTexts::storeReadOnly;
 inline QString shuffle()
 {
     //: The big button that starts the draw; while the draw runs it reads "Stop".
@@ -17,11 +27,6 @@ inline QString stop()
 {
     //: The big button while the draw runs: pressing it ends the draw.
     return QCoreApplication::translate("MainWindow", "Stop");
-}
-inline QString oops()
-{
-    //: Title of the message boxes that report a mistake or a failure.
-    return QCoreApplication::translate("MainWindow", "Oops!");
 }
 inline QString pleaseConfirm()
 {
@@ -40,31 +45,6 @@ inline QString notSaved()
     return QCoreApplication::translate("MainWindow", "Your list of names could not be saved: %1.\n\n"
                                                      "The names stay as they were last saved, in:\n%2");
 }
-inline QString storeBusy()
-{
-    //: Completes "Your list of names could not be saved: %1."
-    return QCoreApplication::translate("MainWindow", "another program kept the settings file busy");
-}
-inline QString storeReadOnly()
-{
-    //: Completes "Your list of names could not be saved: %1."
-    return QCoreApplication::translate("MainWindow", "the settings file or its folder cannot be written");
-}
-inline QString diskFull()
-{
-    //: Completes "Your list of names could not be saved: %1."
-    return QCoreApplication::translate("MainWindow", "the disk is full");
-}
-inline QString storeFailed()
-{
-    //: Completes "Your list of names could not be saved: %1."
-    return QCoreApplication::translate("MainWindow", "the settings file could not be opened or written");
-}
-inline QString storeInTheWay()
-{
-    //: Completes "Your list of names could not be saved: %1." %1 is the path of a file beside the settings file.
-    return QCoreApplication::translate("MainWindow", "another program holds the file %1, which cannot be written");
-}
 // The exit save failed and the list is not the one stored: the names can go to a file instead.
 inline QString exportInstead()
 {
@@ -73,13 +53,6 @@ inline QString exportInstead()
                                                      "The settings file is:\n%2\n\n"
                                                      "Do you want to export the names to a file before Nimbrel "
                                                      "closes?");
-}
-// Start-up found a store that can only be read.
-inline QString storeNotKept()
-{
-    //: %1 is one of the reasons "the settings file or its folder cannot be written", ...; %2 the settings file's path.
-    return QCoreApplication::translate("MainWindow", "Changes to the options and the list of names will not be "
-                                                     "kept: %1.\n\nThe settings file is:\n%2");
 }
 inline QString storeRecreated()
 {

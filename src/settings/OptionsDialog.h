@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class Prompter;
 class QCheckBox;
 class Settings;
 class QGroupBox;
@@ -9,13 +10,15 @@ class QPushButton;
 
 // The Options dialog: the three shuffle effects and the remembering of names. It shows
 // what is stored (read afresh each time it opens); Save stores the boxes (the main window
-// follows the settings, so the effects change at once), Cancel changes nothing.
+// follows the settings, so the effects change at once) or says why it could not, Cancel
+// changes nothing.
 class OptionsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // owner: the window the dialog is modal to; settings: where the boxes are stored.
-    OptionsDialog(QWidget* owner, Settings& settings);
+    // owner: the window the dialog is modal to; settings: where the boxes are stored;
+    // prompter: tells a Save that could not be stored.
+    OptionsDialog(QWidget* owner, Settings& settings, Prompter& prompter);
 
     QGroupBox* effectsGroup;
     QCheckBox* flashBox;       // Flash different colors
@@ -31,4 +34,5 @@ public:
 
 private:
     Settings& m_settings;
+    Prompter& m_prompter;
 };

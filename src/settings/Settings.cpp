@@ -51,9 +51,9 @@ bool Settings::flag(const SettingsKeys::Key& key)
     return flagIsOn(text(key), defaultOf(key));
 }
 
-bool Settings::setFlag(const SettingsKeys::Key& key, bool on)
+bool Settings::setFlag(const SettingsKeys::Key& key, bool on, StoreStatus* status)
 {
-    return setText(key, on ? QStringLiteral("1") : QStringLiteral("0"));
+    return setText(key, on ? QStringLiteral("1") : QStringLiteral("0"), status);
 }
 
 QString Settings::text(const SettingsKeys::Key& key)
@@ -65,9 +65,12 @@ QString Settings::text(const SettingsKeys::Key& key)
     return stored ? QString::fromStdString(*stored) : fallback;
 }
 
-bool Settings::setText(const SettingsKeys::Key& key, const QString& value)
+bool Settings::setText(const SettingsKeys::Key& key, const QString& value, StoreStatus* status)
 {
-    if (m_store->setValue(keyPath(key.section), key.key.toStdString(), value.toStdString()) != StoreStatus::Ok)
+    const StoreStatus written = m_store->setValue(keyPath(key.section), key.key.toStdString(), value.toStdString());
+    if (status)
+        *status = written;
+    if (written != StoreStatus::Ok)
         return false;
     emit changed(key.key);
     return true;

@@ -35,11 +35,12 @@ public:
     // On exactly when the stored text reads as the number 1, rounded half to even ("1.5"
     // is off); text that is not a number counts as the key's default. Stored as "1" or "0".
     bool flag(const SettingsKeys::Key& key);
-    bool setFlag(const SettingsKeys::Key& key, bool on);
+    // True when stored; *status (when given) says how the write went.
+    bool setFlag(const SettingsKeys::Key& key, bool on, StoreStatus* status = nullptr);
     // The stored text, or the key's default when there is none. Values are read as by a
     // writer, so a store that may only be read gives the defaults.
     QString text(const SettingsKeys::Key& key);
-    bool setText(const SettingsKeys::Key& key, const QString& value);
+    bool setText(const SettingsKeys::Key& key, const QString& value, StoreStatus* status = nullptr);
 
     // The remembered names in list order; empty when there are none.
     QStringList names();

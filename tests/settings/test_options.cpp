@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "settings/OptionsDialog.h"
+#include "settings/StoreTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,7 +37,7 @@ void TestOptions::looksAsDesigned()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(dialog.size(), QSize(226, 143));
     QCOMPARE(dialog.effectsGroup->title(), QStringLiteral("Special Effects While Shuffling:"));
@@ -58,7 +59,7 @@ void TestOptions::freshStoreChecksEverything()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QVERIFY2(box->isChecked(), qPrintable(box->text()));
 }
@@ -82,7 +83,7 @@ void TestOptions::showsWhatIsStored()
     Settings s = MainWindowFixture::store();
     for (const Key* key : kFlags)
         s.setText(*key, stored);
-    OptionsDialog dialog(&f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QCOMPARE(box->isChecked(), checked);
 }
@@ -93,9 +94,11 @@ void TestOptions::saveStoresAndApplies_data()
     QTest::addColumn<bool>("shake");
     QTest::addColumn<bool>("play");
     QTest::addColumn<bool>("remember");
-    QTest::newRow("all off") << false << false << false << false;
-    QTest::newRow("only flashing") << true << false << false << true;
-    QTest::newRow("all but flashing") << false << true << true << true;
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("all off") << false << false << false << false << true;
+    QTest::newRow("only flashing") << true << false << false << true << true;
+    QTest::newRow("all but flashing") << false << true << true << true << true;
+    QTest::newRow("store's folder gone: said, nothing changes") << false << false << false << false << false;
 }
 
 void TestOptions::saveStoresAndApplies()
@@ -104,12 +107,18 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, shake);
     QFETCH(bool, play);
     QFETCH(bool, remember);
+    QFETCH(bool, storable);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
     fx.setEffects(false, true, false);
     f.shuffleTick(); // no names to draw from; a flash colour, red
+    const QString folder = QFileInfo(fx.settings->storeFile()).path();
+    if (!storable) { // moved away while the program runs, a file in its place: the store cannot be made anew
+        QVERIFY(QDir().rename(folder, folder + "-moved") && QFile(folder).open(QIODevice::WriteOnly));
+        fx.prompter.expectMessage();
+    }
 
-    OptionsDialog dialog(&f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     dialog.flashBox->setChecked(flash);
     dialog.shakeBox->setChecked(shake);
     dialog.soundBox->setChecked(play);
@@ -119,7 +128,13 @@ void TestOptions::saveStoresAndApplies()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     for (auto [key, on] :
          {std::pair(&Flash, flash), std::pair(&Shake, shake), std::pair(&Sound, play), std::pair(&SaveNames, remember)})
-        QCOMPARE(MainWindowFixture::stored(*key), on ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(MainWindowFixture::stored(*key), !storable ? kUnset : on ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(fx.prompter.calls.size(), int(!storable));
+    if (!storable) { // said when it happens, and the effects stay as they were
+        QCOMPARE(fx.prompter.calls[0].prompt,
+                 StoreTexts::storeNotKept().arg(StoreTexts::storeFailed(), folder + "/registry.sqlite"));
+        std::tie(flash, shake, play) = std::tuple(true, false, false);
+    }
     QCOMPARE(std::tuple(f.flashy(), f.shaky(), f.sound()), std::tuple(flash, shake, play)); // the window follows
     QVERIFY(f.rememberNames());                                                             // only read at start-up
     const QColor expected = flash ? QColor(Qt::red) : backColor(f.addButton());
@@ -134,7 +149,7 @@ void TestOptions::cancelChangesNothing()
     MainWindow& f = fx.open();
     f.shuffleTick(); // no names to draw from; a flash colour, red
     {
-        OptionsDialog dialog(&f, *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings, fx.prompter);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
             box->setChecked(false);
         dialog.cancel();
@@ -144,7 +159,7 @@ void TestOptions::cancelChangesNothing()
         QCOMPARE(MainWindowFixture::stored(*key), kUnset);
     QVERIFY(f.flashy() && f.shaky() && f.sound() && f.rememberNames());
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    OptionsDialog again(&f, *fx.settings);
+    OptionsDialog again(&f, *fx.settings, fx.prompter);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
 
@@ -154,7 +169,7 @@ void TestOptions::rememberNamesMattersAtNextStart()
     MainWindow& f = fx.open();
     f.nameList()->append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
-        OptionsDialog dialog(&f, *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings, fx.prompter);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
@@ -175,7 +190,7 @@ void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
     fx.prompter.expectMessage(); // the sound error
     f.shuffleTick();
     f.toggleShuffle();
-    OptionsDialog dialog(&f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     QVERIFY(!dialog.soundBox->isChecked());
     QVERIFY(dialog.flashBox->isChecked());
 }
@@ -200,7 +215,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     QVERIFY(f.shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
-        OptionsDialog dialog(&f, *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings, fx.prompter);
         dialog.flashBox->setChecked(false);
         dialog.shakeBox->setChecked(false);
         dialog.soundBox->setChecked(false);
@@ -255,7 +270,7 @@ void TestOptions::enterPressesFocusedButton()
     QFETCH(bool, saved);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.flashBox->setChecked(false);

@@ -39,7 +39,7 @@ Places placesIn(const QString& window, const QString& scene, Qt::LayoutDirection
         f.resize(f.width() + 67, f.height() + 40);
     std::unique_ptr<QWidget> dialog;
     if (window == QLatin1String("Options"))
-        dialog = std::make_unique<OptionsDialog>(&f, *fx.settings);
+        dialog = std::make_unique<OptionsDialog>(&f, *fx.settings, fx.prompter);
     else if (window == QLatin1String("Help"))
         dialog = std::make_unique<HelpMessageDialog>(&f, *fx.settings);
     else if (window == QLatin1String("About"))
