@@ -12,9 +12,14 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include "platform/windows/UserPipe.h"
 #endif
 
 namespace {
@@ -34,8 +39,7 @@ QString lockPathFor(const QString& socketPath)
     return QFileInfo(name).isAbsolute() ? name : QDir::temp().filePath(name);
 }
 
-// A file another user made where ours belong (in a shared temporary folder): not ours to
-// talk to, wait for or remove.
+// A file another user made where ours belong: not ours to talk to, wait for or remove.
 bool someoneElses(const QString& path)
 {
 #ifdef Q_OS_UNIX
@@ -47,6 +51,18 @@ bool someoneElses(const QString& path)
 #endif
 }
 
+#ifdef Q_OS_UNIX
+// A folder only this user can reach: a folder, not a link to one, of the user's, closed to
+// everyone else, that the user may write in.
+bool usersOwnFolder(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    return ::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+           (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 && ::access(name.constData(), W_OK) == 0;
+}
+#endif
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& socketPath, QObject* parent) : QObject(parent), m_path(socketPath) {}
@@ -55,6 +71,8 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Role SingleInstance::start(const Request& request)
 {
+    if (m_path.isEmpty())
+        return Role::Alone; // no place only this user can reach
     // Looking for the running copy and taking its place is one step: two copies started at
     // once must not both find the place free, nor remove the socket the other just made.
     QLockFile lock(lockPathFor(m_path));
@@ -67,6 +85,11 @@ SingleInstance::Role SingleInstance::start(const Request& request)
         socket.connectToServer(m_path);
         if (socket.waitForConnected(1000)) {
             lock.unlock();
+#ifdef Q_OS_WIN
+            // Anyone may make a pipe of any name: nothing goes to one another user made.
+            if (!UserPipe::ownedByUser(reinterpret_cast<void*>(socket.socketDescriptor())))
+                return Role::Alone;
+#endif
             const Role role = deliver(socket, request);
             if (role != Role::First)
                 return role;
@@ -118,6 +141,19 @@ bool SingleInstance::listen()
     m_server = new QLocalServer(this);
     // Only this user may hand requests over.
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+#ifdef Q_OS_WIN
+    // Qt adds its instances to a pipe of that name that someone else made first; the first
+    // instance made here keeps the name ours, and Qt's join it (the lock keeps our own
+    // later starts away meanwhile).
+    const UserPipe::Reservation name(m_path.startsWith(QLatin1String("\\\\.\\pipe\\"))
+                                         ? m_path.toStdWString()
+                                         : (QStringLiteral("\\\\.\\pipe\\") + m_path).toStdWString());
+    if (!name.held()) {
+        delete m_server;
+        m_server = nullptr;
+        return false;
+    }
+#endif
     if (!m_server->listen(m_path)) {
         delete m_server;
         m_server = nullptr;
@@ -215,12 +251,19 @@ QString SingleInstance::socketPath(const QString& storePath, const QString& user
 QString SingleInstance::socketFolder()
 {
 #ifdef Q_OS_UNIX
-    // Private to the user and emptied at logout, unlike the shared temporary folder.
+    // Private to the user and emptied at logout. Not QStandardPaths::RuntimeLocation: it
+    // warns on every start where XDG_RUNTIME_DIR is unset and then falls back to a folder in
+    // the shared temporary folder, and it makes or changes the permissions of a runtime
+    // folder that is missing or open to others.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo info(runtime);
-    if (info.isAbsolute() && info.isDir() && info.isWritable())
+    if (QDir::isAbsolutePath(runtime) && usersOwnFolder(runtime))
         return runtime;
-    return QDir::tempPath();
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.startsWith(QLatin1Char('/')) || !QDir().mkpath(cache))
+        return {};
+    const QString folder = cache + QStringLiteral("/nimbrel");
+    ::mkdir(QFile::encodeName(folder).constData(), 0700); // or there already: checked below
+    return usersOwnFolder(folder) ? folder : QString();
 #else
     return {}; // local server names are the system's own (named pipes)
 #endif
@@ -229,10 +272,15 @@ QString SingleInstance::socketFolder()
 QString SingleInstance::userStoreSocketPath()
 {
 #ifdef Q_OS_UNIX
-    return socketPath(QFile::decodeName(userStorePath().c_str()), QString::number(getuid()), socketFolder());
+    const QString folder = socketFolder();
+    if (folder.isEmpty())
+        return {};
+    return socketPath(QFile::decodeName(userStorePath().c_str()), QString::number(getuid()), folder);
 #else
-    // The store is the user's part of the registry.
-    return socketPath(QString(), qEnvironmentVariable("USERNAME"), socketFolder());
+    // The store is the user's part of the registry; the user is the SID, which no other
+    // account shares (unlike USERNAME, which anyone may set).
+    const QString user = QString::fromStdWString(UserPipe::userSid());
+    return user.isEmpty() ? QString() : socketPath(QString(), user, socketFolder());
 #endif
 }
 

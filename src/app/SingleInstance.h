@@ -11,7 +11,8 @@ class QLocalSocket;
 // their own list at exit, and the last one to end would silently replace the other's, so a
 // later start hands what it was given to the running copy, which comes to the front, and
 // ends. Copies over other stores (another user, another XDG_CONFIG_HOME) never meet: the
-// local socket they meet at is named after the user and the store's real path.
+// local socket they meet at is named after the user and the store's real path, and lies in
+// a folder only the user can reach (on Windows: a pipe only the user may use).
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -30,7 +31,8 @@ public:
         Alone,      // could not take part (no socket): runs as before, on its own
     };
 
-    // socketPath: where the copies of one store meet (socketPath() below).
+    // socketPath: where the copies of one store meet (socketPath() below); empty where there
+    // is no place only the user can reach (start() then says Alone).
     explicit SingleInstance(const QString& socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -46,7 +48,10 @@ public:
 
     // The meeting place in folder for the store at storePath and the user.
     static QString socketPath(const QString& storePath, const QString& user, const QString& folder);
-    // The folder for it: the user's private runtime folder, else the temporary folder.
+    // The folder for it, one only the user can reach: the user's runtime folder, else a
+    // folder of the program's own in the user's cache folder; empty when neither is such a
+    // folder (never one of the shared temporary folder, where anyone may put a file or a
+    // link in the place of ours).
     static QString socketFolder();
     // The store's path with every link resolved, as far as it exists yet.
     static QString realPath(const QString& path);

@@ -1,6 +1,7 @@
 // One running copy per settings store, with real local sockets and processes: the test is
 // the first copy (or leaves a dead one's socket behind) and runs itself as the later start.
 #include "app/SingleInstance.h"
+#include "platform/StoreLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +12,11 @@
 #include <QTimer>
 
 #include <cstring>
+#include <list>
+#include <optional>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -23,6 +27,16 @@ QString socketFor(const QString& folder, const QString& copy)
 {
     return SingleInstance::socketPath(folder + '/' + copy.section(':', 1), copy.section(':', 0, 0), folder);
 }
+
+// An environment variable set (unset for a null value) for as long as it lives.
+struct Env
+{
+    const char* name;
+    const std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    Env(const char* n, const QByteArray& value) : name(n) { value.isNull() ? qunsetenv(n) : qputenv(n, value); }
+    ~Env() { saved ? qputenv(name, *saved) : qunsetenv(name); }
+};
 
 } // namespace
 
@@ -39,16 +53,23 @@ void TestSingleInstance::laterStart_data()
     QTest::addColumn<QString>("first"); // the copy already there: running, crashed or ending
     QTest::addColumn<QString>("later"); // the later start's user:store
     QTest::addColumn<int>("exitCode");  // of the later start: 0 handed over, 10 + its role otherwise
+    // XDG_RUNTIME_DIR, where both find the place as the program does: "unset" or "open" to
+    // all; empty: they meet in the test's folder.
+    QTest::addColumn<QString>("runtime");
     const QString store = "1000:real/registry.sqlite";
-    QTest::newRow("same store: hands over, ends with 0") << "running" << store << 0;
+    QTest::newRow("same store: hands over, ends with 0") << "running" << store << 0 << "";
     QTest::newRow("same store through a link, with . and ..") << "running"
-                                                              << "1000:link/.././link/registry.sqlite" << 0;
+                                                              << "1000:link/.././link/registry.sqlite" << 0 << "";
     QTest::newRow("another XDG_CONFIG_HOME: both run") << "running"
-                                                       << "1000:other/registry.sqlite" << 10;
+                                                       << "1000:other/registry.sqlite" << 10 << "";
     QTest::newRow("another user: both run") << "running"
-                                            << "1001:real/registry.sqlite" << 10;
-    QTest::newRow("crashed, its socket left: starts") << "crashed" << store << 10;
-    QTest::newRow("saving at its end: starts once it has gone") << "ending" << store << 10;
+                                            << "1001:real/registry.sqlite" << 10 << "";
+    QTest::newRow("crashed, its socket left: starts") << "crashed" << store << 10 << "";
+    QTest::newRow("saving at its end: starts once it has gone") << "ending" << store << 10 << "";
+    QTest::newRow("no runtime folder, a link where the shared one was: hands over") << "running"
+                                                                                    << "" << 0 << "unset";
+    QTest::newRow("runtime folder open to all: not used") << "running"
+                                                          << "" << 0 << "open";
 }
 
 void TestSingleInstance::laterStart()
@@ -56,9 +77,25 @@ void TestSingleInstance::laterStart()
     QFETCH(QString, first);
     QFETCH(QString, later);
     QFETCH(int, exitCode);
+    QFETCH(QString, runtime);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("real") && QFile::link(dir.filePath("real"), dir.filePath("link")));
-    const QString socket = socketFor(dir.path(), "1000:real/registry.sqlite");
+    QString socket = socketFor(dir.path(), "1000:real/registry.sqlite");
+    std::list<Env> folders;
+    if (!runtime.isEmpty()) { // the user's folders below dir
+        QVERIFY(QDir(dir.path()).mkpath("tmp") && QDir(dir.path()).mkpath("open") &&
+                ::chmod(qPrintable(dir.filePath("open")), 0777) == 0);
+        folders.emplace_back("XDG_RUNTIME_DIR", runtime == "open" ? QFile::encodeName(dir.filePath("open")) : QByteArray());
+        folders.emplace_back("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        folders.emplace_back("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
+        folders.emplace_back("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
+        // Anyone can make a file in the shared temporary folder: a dangling link at the lock
+        // held every start up there.
+        const QString store = QFile::decodeName(userStorePath().c_str());
+        const QString shared = SingleInstance::socketPath(store, QString::number(getuid()), QDir::tempPath());
+        QVERIFY(QFile::link(dir.filePath("nowhere"), shared + ".lock"));
+        socket = SingleInstance::userStoreSocketPath();
+    }
     SingleInstance running(socket);
     QList<SingleInstance::Request> received;
     connect(&running, &SingleInstance::requested, this, [&](const SingleInstance::Request& r) { received << r; });
@@ -84,7 +121,8 @@ void TestSingleInstance::laterStart()
     copy.setProcessEnvironment(env);
     QElapsedTimer clock;
     clock.start();
-    copy.start(QCoreApplication::applicationFilePath(), QStringList{"--copy", socketFor(dir.path(), later)} + files);
+    const QString laterSocket = later.isEmpty() ? QString() : socketFor(dir.path(), later);
+    copy.start(QCoreApplication::applicationFilePath(), QStringList{"--copy", laterSocket} + files);
     QTRY_VERIFY_WITH_TIMEOUT(copy.state() == QProcess::NotRunning, 30000);
     QCOMPARE(copy.exitCode(), exitCode);
     QCOMPARE(received.size(), int(exitCode == 0));
@@ -93,6 +131,10 @@ void TestSingleInstance::laterStart()
     if (first == "ending")
         QVERIFY2(clock.elapsed() >= 900, "started while the running copy was still saving");
     QVERIFY(socket.size() < 100); // a socket's address holds 108 bytes
+    struct stat folder = {};
+    QVERIFY(::lstat(QFile::encodeName(QFileInfo(socket).path()), &folder) == 0 && S_ISDIR(folder.st_mode));
+    if (!runtime.isEmpty()) // the user's own, closed to everyone else
+        QVERIFY(folder.st_uid == getuid() && (folder.st_mode & 077) == 0 && !socket.startsWith(QDir::tempPath()));
 }
 
 // The later start: `--copy SOCKET FILE...`.
@@ -104,8 +146,9 @@ int main(int argc, char** argv)
         return QTest::qExec(&test, argc, argv);
     }
     const QStringList args = QCoreApplication::arguments();
+    const QString socket = args[2].isEmpty() ? SingleInstance::userStoreSocketPath() : args[2];
     const SingleInstance::Role role =
-        SingleInstance(args[2]).start({args.mid(3), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")});
+        SingleInstance(socket).start({args.mid(3), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")});
     return role == SingleInstance::Role::HandedOver ? 0 : 10 + int(role);
 }
 
