@@ -13,8 +13,10 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #ifdef Q_OS_UNIX
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -63,6 +65,21 @@ bool usersOwnFolder(const QString& path)
 }
 #endif
 
+// The process at the other end of socket, the running copy; 0 when the system does not say.
+qint64 peerProcess(const QLocalSocket& socket)
+{
+#if defined(Q_OS_LINUX)
+    ucred peer = {};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0)
+        return peer.pid;
+#elif defined(Q_OS_WIN)
+    return qint64(UserPipe::serverProcess(reinterpret_cast<void*>(socket.socketDescriptor())));
+#endif
+    Q_UNUSED(socket);
+    return 0;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& socketPath, QObject* parent) : QObject(parent), m_path(socketPath) {}
@@ -71,6 +88,7 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Role SingleInstance::start(const Request& request)
 {
+    m_holder = 0;
     if (m_path.isEmpty())
         return Role::Alone; // no place only this user can reach
     // Looking for the running copy and taking its place is one step: two copies started at
@@ -79,8 +97,16 @@ SingleInstance::Role SingleInstance::start(const Request& request)
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (someoneElses(lockPathFor(m_path)) || someoneElses(m_path))
             return Role::Alone;
-        if (!lock.tryLock(kAnswerMs))
-            return lock.error() == QLockFile::LockFailedError ? Role::Unanswered : Role::Alone;
+        if (!lock.tryLock(kAnswerMs)) {
+            if (lock.error() != QLockFile::LockFailedError)
+                return Role::Alone;
+            // Another start holds the place and does not let go: stopped or hung there.
+            QString host, application;
+            if (!lock.getLockInfo(&m_holder, &host, &application) ||
+                host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) != 0)
+                m_holder = 0; // not known to be a process of this machine
+            return Role::Unanswered;
+        }
         QLocalSocket socket;
         socket.connectToServer(m_path);
         if (socket.waitForConnected(1000)) {
@@ -90,6 +116,7 @@ SingleInstance::Role SingleInstance::start(const Request& request)
             if (!UserPipe::ownedByUser(reinterpret_cast<void*>(socket.socketDescriptor())))
                 return Role::Alone;
 #endif
+            m_holder = peerProcess(socket);
             const Role role = deliver(socket, request);
             if (role != Role::First)
                 return role;
@@ -284,9 +311,21 @@ QString SingleInstance::userStoreSocketPath()
 #endif
 }
 
-QString SingleInstance::unansweredText()
+QString SingleInstance::unansweredText(qint64 holder)
 {
-    //: A second start of the program while the first one does not respond.
-    return tr("Nimbrel is already running, but it does not answer.\n"
-              "Your names stay with it; try again once it has ended.");
+    if (holder <= 0) {
+        //: A second start of the program while the first one does not respond.
+        return tr("Nimbrel is already running, but it does not answer.\n"
+                  "Your names stay with it; try again once it has ended.");
+    }
+    //: A second start of the program while the first one does not respond; %1 is the first one's process number.
+    return tr("Nimbrel is already running as process %1, but it does not answer.\n"
+              "Your names stay with it: continue or end process %1, then start Nimbrel again.")
+        .arg(holder);
+}
+
+QString SingleInstance::startAnywayText()
+{
+    //: Asked below "Nimbrel is already running, but it does not answer."
+    return tr("Start anyway? Nothing you change will be kept.");
 }

@@ -27,7 +27,7 @@ public:
     enum class Role {
         First,      // no copy runs: this one does, and answers later starts
         HandedOver, // the running copy took the request: this one ends
-        Unanswered, // a copy runs but did not answer (hung or busy ending)
+        Unanswered, // a copy runs but did not answer within kAnswerMs (stopped, hung or busy ending)
         Alone,      // could not take part (no socket): runs as before, on its own
     };
 
@@ -45,6 +45,8 @@ public:
     void stopAnsweringWhenClosed(QObject* window) { window->installEventFilter(this); }
     // Gives up the meeting place, for the next start to take.
     void close();
+    // The process that holds the place when start() said Unanswered; 0 when not known.
+    qint64 holder() const { return m_holder; }
 
     // The meeting place in folder for the store at storePath and the user.
     static QString socketPath(const QString& storePath, const QString& user, const QString& folder);
@@ -57,11 +59,15 @@ public:
     static QString realPath(const QString& path);
     // socketPath() for the program's own store and the user running it.
     static QString userStoreSocketPath();
-    // What a later start says when the running copy does not answer.
-    static QString unansweredText();
+    // What a later start says when the running copy does not answer; holder: its process
+    // (holder()), named when known.
+    static QString unansweredText(qint64 holder = 0);
+    // Asked after unansweredText(): this copy may still run, over a store it does not write.
+    static QString startAnywayText();
 
-    // How long a later start waits for the running copy's answer.
-    static constexpr int kAnswerMs = 20000;
+    // How long a later start waits for the running copy's answer, or for another start to
+    // let go of the place: a copy busy ending answers by then, a stopped one never does.
+    static constexpr int kAnswerMs = 3000;
 
 signals:
     void requested(const SingleInstance::Request& request);
@@ -79,4 +85,5 @@ private:
     QString m_path;
     QLocalServer* m_server = nullptr;
     bool m_answering = true;
+    qint64 m_holder = 0;
 };

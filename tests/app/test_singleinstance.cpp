@@ -6,11 +6,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <list>
 #include <optional>
@@ -50,7 +53,7 @@ private slots:
 
 void TestSingleInstance::laterStart_data()
 {
-    QTest::addColumn<QString>("first"); // the copy already there: running, crashed or ending
+    QTest::addColumn<QString>("first"); // the copy already there: running, crashed, ending, stopped or locked
     QTest::addColumn<QString>("later"); // the later start's user:store
     QTest::addColumn<int>("exitCode");  // of the later start: 0 handed over, 10 + its role otherwise
     // XDG_RUNTIME_DIR, where both find the place as the program does: "unset" or "open" to
@@ -66,6 +69,8 @@ void TestSingleInstance::laterStart_data()
                                             << "1001:real/registry.sqlite" << 10 << "";
     QTest::newRow("crashed, its socket left: starts") << "crashed" << store << 10 << "";
     QTest::newRow("saving at its end: starts once it has gone") << "ending" << store << 10 << "";
+    QTest::newRow("stopped: said within seconds, naming it") << "stopped" << store << 12 << "";
+    QTest::newRow("its lock held by a live process: said within seconds, naming it") << "locked" << store << 12 << "";
     QTest::newRow("no runtime folder, a link where the shared one was: hands over") << "running"
                                                                                     << "" << 0 << "unset";
     QTest::newRow("runtime folder open to all: not used") << "running"
@@ -85,7 +90,8 @@ void TestSingleInstance::laterStart()
     if (!runtime.isEmpty()) { // the user's folders below dir
         QVERIFY(QDir(dir.path()).mkpath("tmp") && QDir(dir.path()).mkpath("open") &&
                 ::chmod(qPrintable(dir.filePath("open")), 0777) == 0);
-        folders.emplace_back("XDG_RUNTIME_DIR", runtime == "open" ? QFile::encodeName(dir.filePath("open")) : QByteArray());
+        folders.emplace_back("XDG_RUNTIME_DIR",
+                             runtime == "open" ? QFile::encodeName(dir.filePath("open")) : QByteArray());
         folders.emplace_back("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         folders.emplace_back("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
         folders.emplace_back("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
@@ -99,7 +105,13 @@ void TestSingleInstance::laterStart()
     SingleInstance running(socket);
     QList<SingleInstance::Request> received;
     connect(&running, &SingleInstance::requested, this, [&](const SingleInstance::Request& r) { received << r; });
-    if (first == "crashed") { // a dead copy's socket: there, with nobody listening
+    QProcess elsewhere; // a running copy of its own, to stop or to hold the lock
+    if (first == "stopped" || first == "locked") {
+        elsewhere.start(QCoreApplication::applicationFilePath(), {"--first", socket, first});
+        QVERIFY(elsewhere.waitForReadyRead(30000));
+        if (first == "stopped")
+            QCOMPARE(::kill(pid_t(elsewhere.processId()), SIGSTOP), 0);
+    } else if (first == "crashed") { // a dead copy's socket: there, with nobody listening
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::strncpy(address.sun_path, QFile::encodeName(socket).constData(), sizeof address.sun_path - 1);
@@ -130,6 +142,12 @@ void TestSingleInstance::laterStart()
         QVERIFY(received[0].files == files && received[0].activationToken == "token-42");
     if (first == "ending")
         QVERIFY2(clock.elapsed() >= 900, "started while the running copy was still saving");
+    if (elsewhere.state() == QProcess::Running) { // said well before the 20 s it took, naming the copy
+        QVERIFY(clock.elapsed() < 15000);
+        QCOMPARE(copy.readAllStandardOutput(), QByteArray::number(elsewhere.processId()));
+        elsewhere.kill();
+        elsewhere.waitForFinished();
+    }
     QVERIFY(socket.size() < 100); // a socket's address holds 108 bytes
     struct stat folder = {};
     QVERIFY(::lstat(QFile::encodeName(QFileInfo(socket).path()), &folder) == 0 && S_ISDIR(folder.st_mode));
@@ -137,18 +155,27 @@ void TestSingleInstance::laterStart()
         QVERIFY(folder.st_uid == getuid() && (folder.st_mode & 077) == 0 && !socket.startsWith(QDir::tempPath()));
 }
 
-// The later start: `--copy SOCKET FILE...`.
+// The later start: `--copy SOCKET FILE...` (SOCKET empty: found as the program finds it).
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2 || qstrcmp(argv[1], "--copy") != 0) {
+    if (argc < 3 || (qstrcmp(argv[1], "--copy") != 0 && qstrcmp(argv[1], "--first") != 0)) {
         TestSingleInstance test;
         return QTest::qExec(&test, argc, argv);
     }
     const QStringList args = QCoreApplication::arguments();
     const QString socket = args[2].isEmpty() ? SingleInstance::userStoreSocketPath() : args[2];
-    const SingleInstance::Role role =
-        SingleInstance(socket).start({args.mid(3), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")});
+    SingleInstance instance(socket);
+    if (args[1] == "--first") { // `--first SOCKET stopped|locked`: the running copy, holding the lock for "locked"
+        QLockFile lock(socket + ".lock");
+        if (instance.start({}) != SingleInstance::Role::First || (args[3] == "locked" && !lock.lock()))
+            return 1;
+        std::puts("ready");
+        std::fflush(stdout);
+        return app.exec();
+    }
+    const SingleInstance::Role role = instance.start({args.mid(3), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")});
+    std::printf("%lld", instance.holder());
     return role == SingleInstance::Role::HandedOver ? 0 : 10 + int(role);
 }
 
