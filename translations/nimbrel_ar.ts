@@ -907,5 +907,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>‏Nimbrel يعمل بالفعل، لكنه لا يستجيب.
 تبقى أسماؤك معه؛ حاول مرة أخرى بعد أن ينتهي.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel قيد التشغيل بالفعل بوصفه العملية %1، لكنه لا يستجيب.
+تبقى أسماؤك معه: تابِع العملية %1 أو أنهِها، ثم شغّل Nimbrel من جديد.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>هل تريد البدء على أي حال؟ لن يُحفظ أي شيء تغيّره.</translation>
+    </message>
 </context>
 </TS>

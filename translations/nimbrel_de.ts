@@ -855,5 +855,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel läuft bereits, antwortet aber nicht.
 Ihre Namen bleiben dort; versuchen Sie es erneut, wenn es beendet ist.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel läuft bereits als Prozess %1, antwortet aber nicht.
+Ihre Namen bleiben dort: Setzen Sie Prozess %1 fort oder beenden Sie ihn, und starten Sie Nimbrel dann erneut.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>Trotzdem starten? Nichts, was Sie ändern, wird gespeichert.</translation>
+    </message>
 </context>
 </TS>

@@ -855,5 +855,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel ya está abierto, pero no responde.
 Sus nombres se quedan en él; vuelva a intentarlo cuando se haya cerrado.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel ya se está ejecutando como proceso %1, pero no responde.
+Sus nombres siguen en él: reanude o termine el proceso %1 y vuelva a iniciar Nimbrel.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>¿Iniciar de todos modos? No se guardará nada de lo que cambie.</translation>
+    </message>
 </context>
 </TS>

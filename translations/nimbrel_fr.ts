@@ -855,5 +855,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel est déjà ouvert, mais ne répond pas.
 Vos noms y restent&#xa0;; réessayez une fois qu’il sera fermé.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel est déjà lancé (processus %1), mais il ne répond pas.
+Vos noms restent avec lui&#xa0;: relancez ou arrêtez le processus %1, puis démarrez Nimbrel à nouveau.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>Démarrer quand même&#xa0;? Rien de ce que vous modifiez ne sera conservé.</translation>
+    </message>
 </context>
 </TS>

@@ -855,5 +855,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel è già in esecuzione, ma non risponde.
 I Suoi nomi restano lì; riprovi quando sarà terminato.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel è già in esecuzione come processo %1, ma non risponde.
+I suoi nomi restano lì: riprenda o termini il processo %1, poi avvii di nuovo Nimbrel.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>Avviare comunque? Nulla di ciò che cambia verrà conservato.</translation>
+    </message>
 </context>
 </TS>

@@ -842,5 +842,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel はすでに起動していますが、応答しません。
 名前はそちらに残っています。終了してからもう一度お試しください。</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel はプロセス %1 としてすでに実行中ですが、応答しません。
+名前はそちらに残っています。プロセス %1 を再開するか終了してから、Nimbrel をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>それでも起動しますか？変更した内容は保存されません。</translation>
+    </message>
 </context>
 </TS>

@@ -855,5 +855,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel draait al, maar reageert niet.
 Uw namen blijven daar; probeer het opnieuw zodra het is afgesloten.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel draait al als proces %1, maar reageert niet.
+Uw namen blijven daar: laat proces %1 verdergaan of beëindig het, en start Nimbrel dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>Toch starten? Niets wat u wijzigt wordt bewaard.</translation>
+    </message>
 </context>
 </TS>

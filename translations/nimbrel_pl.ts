@@ -868,5 +868,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel jest już uruchomiony, ale nie odpowiada.
 Nazwiska pozostają w nim; proszę spróbować ponownie, gdy zostanie zamknięty.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel już działa jako proces %1, ale nie odpowiada.
+Nazwiska pozostają w nim: wznów lub zakończ proces %1, a potem uruchom Nimbrel ponownie.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>Uruchomić mimo to? Żadne zmiany nie zostaną zachowane.</translation>
+    </message>
 </context>
 </TS>

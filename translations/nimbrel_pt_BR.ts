@@ -855,5 +855,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>O Nimbrel já está em execução, mas não responde.
 Os nomes ficam com ele; tente de novo quando ele tiver terminado.</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>O Nimbrel já está em execução como processo %1, mas não responde.
+Seus nomes continuam nele: retome ou encerre o processo %1 e inicie o Nimbrel de novo.</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>Iniciar mesmo assim? Nada do que você mudar será mantido.</translation>
+    </message>
 </context>
 </TS>

@@ -842,5 +842,17 @@ Your names stay with it; try again once it has ended.</source>
         <translation>Nimbrel 已在运行，但没有响应。
 您的名字仍保留在其中；请在它结束后再试。</translation>
     </message>
+    <message>
+        <source>Nimbrel is already running as process %1, but it does not answer.
+Your names stay with it: continue or end process %1, then start Nimbrel again.</source>
+        <extracomment>A second start of the program while the first one does not respond; %1 is the first one&apos;s process number.</extracomment>
+        <translation>Nimbrel 已作为进程 %1 在运行，但没有响应。
+您的名字仍在其中：请让进程 %1 继续或结束它，然后再次启动 Nimbrel。</translation>
+    </message>
+    <message>
+        <source>Start anyway? Nothing you change will be kept.</source>
+        <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
+        <translation>仍要启动吗？您所做的任何更改都不会被保存。</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "DrawGolden.h"
 #include "StoreConformance.h"
 #include "draw/FreshSeed.h"
+#include "platform/windows/UserPipe.h"
 #include "platform/windows/Win32ShellOpen.h"
 #include "platform/windows/Win32Sound.h"
 #include "settings/UserStore.h"
@@ -131,6 +132,25 @@ void freshSeedsDiffer()
     check(first && second && *first != *second, "draw: fresh seeds from BCryptGenRandom differ");
 }
 
+// A later start's pipe: the first copy alone makes the name, and a client finds it the user's.
+void userPipe()
+{
+    const std::wstring name = L"\\\\.\\pipe\\nimbrel-test-" + std::to_wstring(GetCurrentProcessId());
+    check(UserPipe::userSid().rfind(L"S-1-", 0) == 0, "pipe: the user's SID");
+    {
+        const UserPipe::Reservation first(name);
+        const UserPipe::Reservation second(name);
+        // Wine (8.0) ignores FILE_FLAG_FIRST_PIPE_INSTANCE: only Windows refuses there.
+        const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+        check(first.held() && (wine || !second.held()), "pipe: a name taken is refused");
+        HANDLE client = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        check(client != INVALID_HANDLE_VALUE && UserPipe::ownedByUser(client), "pipe: the user's own");
+        check(UserPipe::serverProcess(client) == GetCurrentProcessId(), "pipe: its process");
+        CloseHandle(client);
+    }
+    check(UserPipe::Reservation(name).held(), "pipe: free again once let go");
+}
+
 void removeTestKeys()
 {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Nimbrel Tests");
@@ -148,6 +168,7 @@ int main()
     soundReturnsAtOnce();
     goldenDraws();
     freshSeedsDiffer();
+    userPipe();
     removeTestKeys();
 
     std::printf("%d passed, %d failed\n", g_passed, g_failed);

@@ -81,7 +81,8 @@ int main(int argc, char* argv[])
     // fingerprint taken at Shuffle.
     BenchServices services;
     MainWindow form(services.withFolder(home.path()));
-    form.effects().setEffects(false, false, false);
+    for (const SettingsKeys::Key* effect : {&SettingsKeys::Shake, &SettingsKeys::Flash, &SettingsKeys::Sound})
+        services.settings->setFlag(*effect, false); // the window follows its settings
     form.hat().append(drawn);
     const QByteArray fingerprint = listFingerprint(before);
     print("fingerprint_at_shuffle_32767", medianMs(100, [&] { listFingerprint(before); }));

@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
     wav.close();
     BenchServices services;
     MainWindow form(services.withFolder(home.path()));
-    form.effects().setEffects(true, true, true);
+    for (const SettingsKeys::Key* effect : {&SettingsKeys::Shake, &SettingsKeys::Flash, &SettingsKeys::Sound})
+        services.settings->setFlag(*effect, true); // the window follows its settings
     // A class: short names and one long enough to need the horizontal scroll bar.
     for (char c = 'A'; c <= 'Z'; ++c)
         form.hat().append(QStringLiteral("%1 pupil").arg(QLatin1Char(c)));

@@ -10,7 +10,7 @@
 #include "files/NameListFiles.h"
 #include "hat/Hat.h"
 #include "hat/NameListModel.h"
-#include "hat/StoreTexts.h"
+#include "settings/StoreTexts.h"
 #include "help/ContextHelp.h"
 #include "help/HelpMessageDialog.h"
 #include "print/PrintLines.h"
@@ -473,7 +473,7 @@ void MainWindow::exitProgram()
 
 void MainWindow::showOptions()
 {
-    OptionsDialog dialog(this, *m_effects, *m_services.settings);
+    OptionsDialog dialog(this, *m_services.settings, *m_services.prompter);
     dialog.exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/StoreTexts.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -18,11 +20,7 @@ inline QString stop()
     //: The big button while the draw runs: pressing it ends the draw.
     return QCoreApplication::translate("MainWindow", "Stop");
 }
-inline QString oops()
-{
-    //: Title of the message boxes that report a mistake or a failure.
-    return QCoreApplication::translate("MainWindow", "Oops!");
-}
+using StoreTexts::oops;
 inline QString pleaseConfirm()
 {
     //: Title of the Yes/No question before a name is removed or the list is cleared.

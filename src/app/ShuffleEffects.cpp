@@ -35,6 +35,17 @@ void ShuffleEffects::load()
     m_flashy = m_services.settings->flag(Flash);
     m_shaky = m_services.settings->flag(Shake);
     m_sound = m_services.settings->flag(Sound);
+    connect(m_services.settings, &Settings::changed, this, &ShuffleEffects::settingChanged, Qt::UniqueConnection);
+}
+
+void ShuffleEffects::settingChanged(const QString& key)
+{
+    using namespace SettingsKeys;
+    if (key != Flash.key && key != Shake.key && key != Sound.key)
+        return;
+    load();
+    if (key == Flash.key && !m_flashy)
+        restoreRestColour();
 }
 
 void ShuffleEffects::step()
@@ -80,7 +91,6 @@ void ShuffleEffects::playSound()
                                     "wish to play sound while shuffling. Sound will be disabled."),
         Prompter::Icon::Warning);
     m_soundErrorOpen = false;
-    m_sound = false;
     m_services.settings->setFlag(SettingsKeys::Sound, false);
 }
 
@@ -99,13 +109,6 @@ void ShuffleEffects::restoreRestColour()
 {
     m_flashColour.reset();
     m_window->update();
-}
-
-void ShuffleEffects::setEffects(bool shaky, bool flashy, bool sound)
-{
-    m_shaky = shaky;
-    m_flashy = flashy;
-    m_sound = sound;
 }
 
 void ShuffleEffects::shiftContents(int pixels)

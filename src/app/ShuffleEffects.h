@@ -1,7 +1,5 @@
 #pragma once
 
-#include "settings/OptionsDialog.h"
-
 #include <QByteArray>
 #include <QColor>
 #include <QList>
@@ -18,7 +16,7 @@ class SoundPlayer;
 // What a shuffle looks and sounds like, a step every re-order: the shaker sound, the window
 // shaken sideways (or, where a window cannot place itself, what it holds), and the window
 // flashing through its colours. Each is switched on or off by the settings.
-class ShuffleEffects : public QObject, public EffectSwitches
+class ShuffleEffects : public QObject
 {
     Q_OBJECT
 public:
@@ -32,7 +30,7 @@ public:
     // window: the one shaken and flashed; contents: what is shaken inside it instead.
     ShuffleEffects(QWidget* window, QList<QWidget*> contents, const Services& services, QByteArray sound);
 
-    // Reads the switches from the settings.
+    // Reads the switches from the settings; they follow the settings from then on.
     void load();
     // One step of each effect switched on: sound, shake, flash.
     void step();
@@ -59,11 +57,14 @@ public:
     float leftTwips() const;
     void setLeftTwips(float twips);
 
-    void restoreRestColour() override;
-    void setEffects(bool shaky, bool flashy, bool sound) override;
+    // The window and its button panel back to their rest colour.
+    void restoreRestColour();
 
 private:
     void playSound();
+    // The effects follow what is chosen, whoever chose it (Options, or the shuffle switching
+    // off a sound that cannot play); no flash colour stays once flashing is off.
+    void settingChanged(const QString& key);
 
     QWidget* m_window;
     QList<QWidget*> m_contents;

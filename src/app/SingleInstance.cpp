@@ -12,9 +12,16 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QStandardPaths>
+#include <QSysInfo>
 
 #ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include "platform/windows/UserPipe.h"
 #endif
 
 namespace {
@@ -34,8 +41,7 @@ QString lockPathFor(const QString& socketPath)
     return QFileInfo(name).isAbsolute() ? name : QDir::temp().filePath(name);
 }
 
-// A file another user made where ours belong (in a shared temporary folder): not ours to
-// talk to, wait for or remove.
+// A file another user made where ours belong: not ours to talk to, wait for or remove.
 bool someoneElses(const QString& path)
 {
 #ifdef Q_OS_UNIX
@@ -47,6 +53,33 @@ bool someoneElses(const QString& path)
 #endif
 }
 
+#ifdef Q_OS_UNIX
+// A folder only this user can reach: a folder, not a link to one, of the user's, closed to
+// everyone else, that the user may write in.
+bool usersOwnFolder(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    return ::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
+           (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 && ::access(name.constData(), W_OK) == 0;
+}
+#endif
+
+// The process at the other end of socket, the running copy; 0 when the system does not say.
+qint64 peerProcess(const QLocalSocket& socket)
+{
+#if defined(Q_OS_LINUX)
+    ucred peer = {};
+    socklen_t size = sizeof peer;
+    if (::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0)
+        return peer.pid;
+#elif defined(Q_OS_WIN)
+    return qint64(UserPipe::serverProcess(reinterpret_cast<void*>(socket.socketDescriptor())));
+#endif
+    Q_UNUSED(socket);
+    return 0;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& socketPath, QObject* parent) : QObject(parent), m_path(socketPath) {}
@@ -55,18 +88,35 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Role SingleInstance::start(const Request& request)
 {
+    m_holder = 0;
+    if (m_path.isEmpty())
+        return Role::Alone; // no place only this user can reach
     // Looking for the running copy and taking its place is one step: two copies started at
     // once must not both find the place free, nor remove the socket the other just made.
     QLockFile lock(lockPathFor(m_path));
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (someoneElses(lockPathFor(m_path)) || someoneElses(m_path))
             return Role::Alone;
-        if (!lock.tryLock(kAnswerMs))
-            return lock.error() == QLockFile::LockFailedError ? Role::Unanswered : Role::Alone;
+        if (!lock.tryLock(kAnswerMs)) {
+            if (lock.error() != QLockFile::LockFailedError)
+                return Role::Alone;
+            // Another start holds the place and does not let go: stopped or hung there.
+            QString host, application;
+            if (!lock.getLockInfo(&m_holder, &host, &application) ||
+                host.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) != 0)
+                m_holder = 0; // not known to be a process of this machine
+            return Role::Unanswered;
+        }
         QLocalSocket socket;
         socket.connectToServer(m_path);
         if (socket.waitForConnected(1000)) {
             lock.unlock();
+#ifdef Q_OS_WIN
+            // Anyone may make a pipe of any name: nothing goes to one another user made.
+            if (!UserPipe::ownedByUser(reinterpret_cast<void*>(socket.socketDescriptor())))
+                return Role::Alone;
+#endif
+            m_holder = peerProcess(socket);
             const Role role = deliver(socket, request);
             if (role != Role::First)
                 return role;
@@ -118,6 +168,19 @@ bool SingleInstance::listen()
     m_server = new QLocalServer(this);
     // Only this user may hand requests over.
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+#ifdef Q_OS_WIN
+    // Qt adds its instances to a pipe of that name that someone else made first; the first
+    // instance made here keeps the name ours, and Qt's join it (the lock keeps our own
+    // later starts away meanwhile).
+    const UserPipe::Reservation name(m_path.startsWith(QLatin1String("\\\\.\\pipe\\"))
+                                         ? m_path.toStdWString()
+                                         : (QStringLiteral("\\\\.\\pipe\\") + m_path).toStdWString());
+    if (!name.held()) {
+        delete m_server;
+        m_server = nullptr;
+        return false;
+    }
+#endif
     if (!m_server->listen(m_path)) {
         delete m_server;
         m_server = nullptr;
@@ -215,12 +278,19 @@ QString SingleInstance::socketPath(const QString& storePath, const QString& user
 QString SingleInstance::socketFolder()
 {
 #ifdef Q_OS_UNIX
-    // Private to the user and emptied at logout, unlike the shared temporary folder.
+    // Private to the user and emptied at logout. Not QStandardPaths::RuntimeLocation: it
+    // warns on every start where XDG_RUNTIME_DIR is unset and then falls back to a folder in
+    // the shared temporary folder, and it makes or changes the permissions of a runtime
+    // folder that is missing or open to others.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo info(runtime);
-    if (info.isAbsolute() && info.isDir() && info.isWritable())
+    if (QDir::isAbsolutePath(runtime) && usersOwnFolder(runtime))
         return runtime;
-    return QDir::tempPath();
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.startsWith(QLatin1Char('/')) || !QDir().mkpath(cache))
+        return {};
+    const QString folder = cache + QStringLiteral("/nimbrel");
+    ::mkdir(QFile::encodeName(folder).constData(), 0700); // or there already: checked below
+    return usersOwnFolder(folder) ? folder : QString();
 #else
     return {}; // local server names are the system's own (named pipes)
 #endif
@@ -229,16 +299,33 @@ QString SingleInstance::socketFolder()
 QString SingleInstance::userStoreSocketPath()
 {
 #ifdef Q_OS_UNIX
-    return socketPath(QFile::decodeName(userStorePath().c_str()), QString::number(getuid()), socketFolder());
+    const QString folder = socketFolder();
+    if (folder.isEmpty())
+        return {};
+    return socketPath(QFile::decodeName(userStorePath().c_str()), QString::number(getuid()), folder);
 #else
-    // The store is the user's part of the registry.
-    return socketPath(QString(), qEnvironmentVariable("USERNAME"), socketFolder());
+    // The store is the user's part of the registry; the user is the SID, which no other
+    // account shares (unlike USERNAME, which anyone may set).
+    const QString user = QString::fromStdWString(UserPipe::userSid());
+    return user.isEmpty() ? QString() : socketPath(QString(), user, socketFolder());
 #endif
 }
 
-QString SingleInstance::unansweredText()
+QString SingleInstance::unansweredText(qint64 holder)
 {
-    //: A second start of the program while the first one does not respond.
-    return tr("Nimbrel is already running, but it does not answer.\n"
-              "Your names stay with it; try again once it has ended.");
+    if (holder <= 0) {
+        //: A second start of the program while the first one does not respond.
+        return tr("Nimbrel is already running, but it does not answer.\n"
+                  "Your names stay with it; try again once it has ended.");
+    }
+    //: A second start of the program while the first one does not respond; %1 is the first one's process number.
+    return tr("Nimbrel is already running as process %1, but it does not answer.\n"
+              "Your names stay with it: continue or end process %1, then start Nimbrel again.")
+        .arg(holder);
+}
+
+QString SingleInstance::startAnywayText()
+{
+    //: Asked below "Nimbrel is already running, but it does not answer."
+    return tr("Start anyway? Nothing you change will be kept.");
 }

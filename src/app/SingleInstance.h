@@ -11,7 +11,8 @@ class QLocalSocket;
 // their own list at exit, and the last one to end would silently replace the other's, so a
 // later start hands what it was given to the running copy, which comes to the front, and
 // ends. Copies over other stores (another user, another XDG_CONFIG_HOME) never meet: the
-// local socket they meet at is named after the user and the store's real path.
+// local socket they meet at is named after the user and the store's real path, and lies in
+// a folder only the user can reach (on Windows: a pipe only the user may use).
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -26,11 +27,12 @@ public:
     enum class Role {
         First,      // no copy runs: this one does, and answers later starts
         HandedOver, // the running copy took the request: this one ends
-        Unanswered, // a copy runs but did not answer (hung or busy ending)
+        Unanswered, // a copy runs but did not answer within kAnswerMs (stopped, hung or busy ending)
         Alone,      // could not take part (no socket): runs as before, on its own
     };
 
-    // socketPath: where the copies of one store meet (socketPath() below).
+    // socketPath: where the copies of one store meet (socketPath() below); empty where there
+    // is no place only the user can reach (start() then says Alone).
     explicit SingleInstance(const QString& socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -43,20 +45,29 @@ public:
     void stopAnsweringWhenClosed(QObject* window) { window->installEventFilter(this); }
     // Gives up the meeting place, for the next start to take.
     void close();
+    // The process that holds the place when start() said Unanswered; 0 when not known.
+    qint64 holder() const { return m_holder; }
 
     // The meeting place in folder for the store at storePath and the user.
     static QString socketPath(const QString& storePath, const QString& user, const QString& folder);
-    // The folder for it: the user's private runtime folder, else the temporary folder.
+    // The folder for it, one only the user can reach: the user's runtime folder, else a
+    // folder of the program's own in the user's cache folder; empty when neither is such a
+    // folder (never one of the shared temporary folder, where anyone may put a file or a
+    // link in the place of ours).
     static QString socketFolder();
     // The store's path with every link resolved, as far as it exists yet.
     static QString realPath(const QString& path);
     // socketPath() for the program's own store and the user running it.
     static QString userStoreSocketPath();
-    // What a later start says when the running copy does not answer.
-    static QString unansweredText();
+    // What a later start says when the running copy does not answer; holder: its process
+    // (holder()), named when known.
+    static QString unansweredText(qint64 holder = 0);
+    // Asked after unansweredText(): this copy may still run, over a store it does not write.
+    static QString startAnywayText();
 
-    // How long a later start waits for the running copy's answer.
-    static constexpr int kAnswerMs = 20000;
+    // How long a later start waits for the running copy's answer, or for another start to
+    // let go of the place: a copy busy ending answers by then, a stopped one never does.
+    static constexpr int kAnswerMs = 3000;
 
 signals:
     void requested(const SingleInstance::Request& request);
@@ -74,4 +85,5 @@ private:
     QString m_path;
     QLocalServer* m_server = nullptr;
     bool m_answering = true;
+    qint64 m_holder = 0;
 };

@@ -47,15 +47,13 @@ Translation::Translation(const QString& programFolder, const QStringList& uiLang
     for (const QString& uiLanguage : uiLanguages) {
         if (isEnglish(uiLanguage))
             break;
-        for (const QString& name : fallbacks(uiLanguage)) {
-            const QString file = folder + QStringLiteral("/nimbrel_") + name + QStringLiteral(".qm");
-            if (QFileInfo::exists(file) && m_program.load(file)) {
-                m_language = name;
-                break;
-            }
-        }
-        if (!m_language.isEmpty())
+        // Qt tries the language with its script and region, then with less: "de-AT" finds
+        // nimbrel_de.qm. Asked one language at a time, it cannot run past English.
+        if (m_program.load(QLocale(uiLanguage), QStringLiteral("nimbrel"), QStringLiteral("_"), folder,
+                           QStringLiteral(".qm"))) {
+            m_language = QFileInfo(m_program.filePath()).completeBaseName().section(QLatin1Char('_'), 1);
             break;
+        }
     }
     // English has its own catalogue only for the plural forms of the texts that count.
     if (m_language.isEmpty() && !m_program.load(folder + QStringLiteral("/nimbrel_en.qm")))

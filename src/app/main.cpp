@@ -9,6 +9,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/ReducedMotion.h"
 #include "print/QtPrinterDevice.h"
+#include "settings/ReadOnlyStore.h"
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
@@ -65,14 +66,23 @@ int main(int argc, char* argv[])
     // before it has read the store or shown a window.
     SingleInstance instance(SingleInstance::userStoreSocketPath());
     const QStringList files = filesToOpen(QApplication::arguments(), QDir::currentPath());
+    bool storeHeldElsewhere = false;
     switch (instance.start({files, qEnvironmentVariable("XDG_ACTIVATION_TOKEN")})) {
     case SingleInstance::Role::HandedOver:
         std::fflush(nullptr);
         std::_Exit(0);
     case SingleInstance::Role::Unanswered:
-        prompter.tell(MainWindowTexts::oops(), SingleInstance::unansweredText(), Prompter::Icon::Warning);
-        std::fflush(nullptr);
-        std::_Exit(1);
+        // Said within seconds, naming the copy to see to. This one may run all the same, as
+        // long as it leaves the store to that copy.
+        if (prompter.askYesNo(MainWindowTexts::oops(),
+                              SingleInstance::unansweredText(instance.holder()) + QStringLiteral("\n\n") +
+                                  SingleInstance::startAnywayText(),
+                              Prompter::Icon::Warning) == Prompter::Answer::No) {
+            std::fflush(nullptr);
+            std::_Exit(1);
+        }
+        storeHeldElsewhere = true;
+        break;
     case SingleInstance::Role::First:
     case SingleInstance::Role::Alone:
         break;
@@ -88,7 +98,10 @@ int main(int argc, char* argv[])
     int exitCode = 0;
     {
         // The one settings object of the run, for the main window and the dialogs it opens.
-        Settings settings(openUserStore(), QApplication::applicationDirPath());
+        std::shared_ptr<SettingsStore> store = openUserStore();
+        if (storeHeldElsewhere)
+            store = std::make_shared<ReadOnlyStore>(std::move(store));
+        Settings settings(std::move(store), QApplication::applicationDirPath());
         settings.setReducedMotion(desktopPrefersReducedMotion());
         services.settings = &settings;
         MainWindow form(services);

@@ -1,7 +1,7 @@
 #include "Hat.h"
 
 #include "NameListModel.h"
-#include "StoreTexts.h"
+#include "settings/StoreTexts.h"
 #include "draw/FreshSeed.h"
 #include "draw/RandomSource.h"
 #include "history/DrawHistory.h"
@@ -128,21 +128,7 @@ StoreStatus Hat::save()
 
 QString Hat::failureReason(StoreStatus status) const
 {
-    switch (status) {
-    case StoreStatus::Ok:
-        return {};
-    case StoreStatus::Busy:
-        return StoreTexts::storeBusy();
-    case StoreStatus::ReadOnly:
-        if (const QString file = m_settings.fileInTheWay(); !file.isEmpty())
-            return StoreTexts::storeInTheWay().arg(file);
-        return StoreTexts::storeReadOnly();
-    case StoreStatus::DiskFull:
-        return StoreTexts::diskFull();
-    case StoreStatus::Failed:
-        break;
-    }
-    return StoreTexts::storeFailed();
+    return StoreTexts::failureReason(status, m_settings.fileInTheWay());
 }
 
 Hat::Finished Hat::finish()

@@ -1,13 +1,17 @@
 #include "OptionsDialog.h"
 
 #include "Settings.h"
+#include "settings/StoreTexts.h"
 #include "ui/CaptionFit.h"
 #include "ui/DesignStyle.h"
 #include "ui/DesignUnits.h"
+#include "ui/Prompter.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -22,10 +26,10 @@ QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent, c
 
 } // namespace
 
-OptionsDialog::OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& settings)
+OptionsDialog::OptionsDialog(QWidget* owner, Settings& settings, Prompter& prompter)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::CustomizeWindowHint),
-      m_window(window), m_settings(settings)
+      m_settings(settings), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("OptionsDialog"));
     //: Title of the Options window.
@@ -84,16 +88,21 @@ void OptionsDialog::load()
 void OptionsDialog::save()
 {
     using namespace SettingsKeys;
-    m_settings.setFlag(Flash, flashBox->isChecked());
-    m_settings.setFlag(Shake, shakeBox->isChecked());
-    m_settings.setFlag(Sound, soundBox->isChecked());
-    m_settings.setFlag(SaveNames, rememberBox->isChecked());
-
-    // No flash colour may stay on screen once flashing is off.
-    if (!flashBox->isChecked())
-        m_window.restoreRestColour();
-
-    m_window.setEffects(shakeBox->isChecked(), flashBox->isChecked(), soundBox->isChecked());
+    const std::pair<const Key*, QCheckBox*> choices[] = {
+        {&Flash, flashBox}, {&Shake, shakeBox}, {&Sound, soundBox}, {&SaveNames, rememberBox}};
+    StoreStatus failure = StoreStatus::Ok;
+    for (const auto& [key, box] : choices) {
+        StoreStatus status = StoreStatus::Ok;
+        m_settings.setFlag(*key, box->isChecked(), &status);
+        if (failure == StoreStatus::Ok)
+            failure = status; // the first failure tells why
+    }
+    // A choice that is not stored would be gone at the next start without a word.
+    if (failure != StoreStatus::Ok)
+        m_prompter.tell(StoreTexts::oops(),
+                        StoreTexts::storeNotKept().arg(StoreTexts::failureReason(failure, m_settings.fileInTheWay()),
+                                                       m_settings.location()),
+                        Prompter::Icon::Warning);
     accept();
 }
 

@@ -2,32 +2,23 @@
 
 #include <QDialog>
 
+class Prompter;
 class QCheckBox;
 class Settings;
 class QGroupBox;
 class QPushButton;
 
-// What the Options dialog changes in the window that opens it.
-class EffectSwitches
-{
-public:
-    virtual ~EffectSwitches() = default;
-    // Puts the window and its button panel back to their rest colour.
-    virtual void restoreRestColour() = 0;
-    // Applied in this order: shake, flash, sound.
-    virtual void setEffects(bool shaky, bool flashy, bool sound) = 0;
-};
-
 // The Options dialog: the three shuffle effects and the remembering of names. It shows
-// what is stored (read afresh each time it opens); Save stores the boxes and applies the
-// effects to the main window at once, Cancel changes nothing.
+// what is stored (read afresh each time it opens); Save stores the boxes (the main window
+// follows the settings, so the effects change at once) or says why it could not, Cancel
+// changes nothing.
 class OptionsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // owner: the window the dialog is modal to; window: what Save switches; settings: where
-    // the boxes are stored.
-    OptionsDialog(QWidget* owner, EffectSwitches& window, Settings& settings);
+    // owner: the window the dialog is modal to; settings: where the boxes are stored;
+    // prompter: tells a Save that could not be stored.
+    OptionsDialog(QWidget* owner, Settings& settings, Prompter& prompter);
 
     QGroupBox* effectsGroup;
     QCheckBox* flashBox;       // Flash different colors
@@ -42,6 +33,6 @@ public:
     void cancel();
 
 private:
-    EffectSwitches& m_window;
     Settings& m_settings;
+    Prompter& m_prompter;
 };

@@ -51,13 +51,15 @@ bool Settings::flag(const SettingsKeys::Key& key)
     return flagIsOn(text(key), defaultOf(key));
 }
 
-bool Settings::setFlag(const SettingsKeys::Key& key, bool on)
+bool Settings::setFlag(const SettingsKeys::Key& key, bool on, StoreStatus* status)
 {
-    return setText(key, on ? QStringLiteral("1") : QStringLiteral("0"));
+    return setText(key, on ? QStringLiteral("1") : QStringLiteral("0"), status);
 }
 
 QString Settings::text(const SettingsKeys::Key& key)
 {
+    if (const auto chosen = m_unstored.constFind(key.section + u'\\' + key.key); chosen != m_unstored.cend())
+        return *chosen;
     const QString fallback = defaultOf(key);
     if (m_store->readOnly())
         return fallback;
@@ -65,9 +67,18 @@ QString Settings::text(const SettingsKeys::Key& key)
     return stored ? QString::fromStdString(*stored) : fallback;
 }
 
-bool Settings::setText(const SettingsKeys::Key& key, const QString& value)
+bool Settings::setText(const SettingsKeys::Key& key, const QString& value, StoreStatus* status)
 {
-    return m_store->setValue(keyPath(key.section), key.key.toStdString(), value.toStdString()) == StoreStatus::Ok;
+    const StoreStatus written = m_store->setValue(keyPath(key.section), key.key.toStdString(), value.toStdString());
+    if (status)
+        *status = written;
+    // A choice the store refuses still holds for this run.
+    if (written == StoreStatus::Ok)
+        m_unstored.remove(key.section + u'\\' + key.key);
+    else
+        m_unstored.insert(key.section + u'\\' + key.key, value);
+    emit changed(key.key);
+    return written == StoreStatus::Ok;
 }
 
 QStringList Settings::names()

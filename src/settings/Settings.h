@@ -4,7 +4,9 @@
 #include "SettingsStore.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -14,16 +16,19 @@
 
 // What the program keeps between runs, by the keys of SettingsKeys.h, below
 // HKEY_CURRENT_USER\Software\Quorvane\Nimbrel; main makes one over the user's store. A value
-// that cannot be read reads as its key's default; the writes say whether they were stored.
-class Settings
+// that cannot be read reads as its key's default; the writes say whether they were stored,
+// and a value written is told by changed(), so whoever follows it reads it afresh. A value
+// the store refused still reads as written until the run ends.
+class Settings : public QObject
 {
+    Q_OBJECT
 public:
     // One (value name, text) pair of a section, as the store holds it.
     using Row = std::pair<QString, QString>;
 
     // store: where the values live; programFolder: the default of a Folder key.
     explicit Settings(std::shared_ptr<SettingsStore> store, QString programFolder = QString());
-    ~Settings();
+    ~Settings() override;
 
     // The desktop asks for less motion: the flash and the shake default to off. A choice
     // stored in Options still wins, and nothing is written.
@@ -32,11 +37,12 @@ public:
     // On exactly when the stored text reads as the number 1, rounded half to even ("1.5"
     // is off); text that is not a number counts as the key's default. Stored as "1" or "0".
     bool flag(const SettingsKeys::Key& key);
-    bool setFlag(const SettingsKeys::Key& key, bool on);
+    // True when stored; *status (when given) says how the write went.
+    bool setFlag(const SettingsKeys::Key& key, bool on, StoreStatus* status = nullptr);
     // The stored text, or the key's default when there is none. Values are read as by a
     // writer, so a store that may only be read gives the defaults.
     QString text(const SettingsKeys::Key& key);
-    bool setText(const SettingsKeys::Key& key, const QString& value);
+    bool setText(const SettingsKeys::Key& key, const QString& value, StoreStatus* status = nullptr);
 
     // The remembered names in list order; empty when there are none.
     QStringList names();
@@ -73,12 +79,18 @@ public:
     // True once after a write found the store's file moved or deleted and made it anew.
     bool takeRecreated();
 
+signals:
+    // A flag or text was written (stored, or held for the run when the store refused it);
+    // key is the key's name, as SettingsKeys::Key::key.
+    void changed(const QString& key);
+
 private:
     static std::string keyPath(const QString& section);
     QString defaultOf(const SettingsKeys::Key& key) const;
     QList<Row> rows(const QString& section);
 
     std::shared_ptr<SettingsStore> m_store;
+    QHash<QString, QString> m_unstored; // section\\key -> the value the store refused
     QString m_programFolder;
     bool m_reducedMotion = false;
 };

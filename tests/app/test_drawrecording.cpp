@@ -21,7 +21,7 @@ void TestDrawRecording::drawsWindowListsExportsAndPrints()
     SeededRandomSource random; // the real sequence, so the draw can be done again from its seed
     fx.source = &random;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.hat().append({QStringLiteral("Ann"), QStringLiteral("<b>Bo</b>"), QStringLiteral("Cy")});
     for (int draw = 0; draw < 2; ++draw) {
         f.toggleShuffle();
@@ -44,7 +44,7 @@ void TestDrawRecording::drawsWindowListsExportsAndPrints()
     lines->setCurrentRow(1);
     const QString path = fx.home.path() + QStringLiteral("/draw.txt");
     fx.prompter.choose(path);
-    window->exportButton()->click();
+    button(*window, "exportButton")->click();
     QCOMPARE(fx.prompter.calls.last().kind, ScriptedPrompter::Call::Save);
     QVERIFY(fx.prompter.calls.last().initialFolder.contains(QStringLiteral("/draw-")));
     QFile file(path);
@@ -53,7 +53,7 @@ void TestDrawRecording::drawsWindowListsExportsAndPrints()
     QVERIFY(parsed.ok() && checkDraw(parsed.record, parsed.list).matches);
 
     // Printed as shown, a line of the record a line of the printout.
-    window->printButton()->click();
+    button(*window, "printButton")->click();
     QVERIFY(std::any_of(fx.recorder.lines.begin(), fx.recorder.lines.end(),
                         [](const RecordingPrinter::Line& l) { return l.text == QStringLiteral("Kind: draw"); }));
 }

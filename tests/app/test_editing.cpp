@@ -179,7 +179,7 @@ void TestEditing::deleteKeyActsAsRemove()
     QFETCH(bool, shuffling);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     nameList(f)->setCurrentRow(1);
     if (shuffling)

@@ -51,7 +51,7 @@ void TestOpenFiles::openFiles()
     SeededRandomSource random; // as many re-orders as the timer makes
     fx.source = &random;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.hat().append(QStringList{"Old", "Older"});
     QFile file(fx.appDir.filePath("names.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Ann\nBob\n") == 8);

@@ -57,7 +57,7 @@ void TestPasteDrop::paste()
 
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.hat().append(QStringList(before, QStringLiteral("Old")));
     f.show();
     f.activateWindow(); // the shortcut is the active window's
@@ -114,7 +114,7 @@ void TestPasteDrop::drop()
     QFETCH(QStringList, after);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     const QStringList before = QTest::currentDataTag() == QLatin1String("file, empty list: no question")
                                    ? QStringList()
                                    : QStringList{"Old", "Older"};

@@ -13,7 +13,7 @@ namespace {
 MainWindow& showShakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.effects().setEffects(true, false, false);
+    fx.setEffects(true, false, false);
     f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     f.show();
     return f;

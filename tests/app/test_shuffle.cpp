@@ -38,7 +38,7 @@ void TestShuffle::addNames(MainWindow& f, int n)
 MainWindow& TestShuffle::shakingWindow(MainWindowFixture& fx)
 {
     MainWindow& f = fx.open();
-    f.effects().setEffects(true, false, false);
+    fx.setEffects(true, false, false);
     f.show();
     addNames(f, 2);
     return f;
@@ -80,7 +80,7 @@ void TestShuffle::startAndStopStates()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     addNames(f, 3);
     QVERIFY(button(f, "removeButton")->isEnabled());
     QList<QPushButton*> six = {button(f, "addButton"),   button(f, "removeButton"), button(f, "clearButton"),
@@ -113,13 +113,13 @@ void TestShuffle::soundPlayedEveryTick()
     const QByteArray wav("RIFF....WAVEfmt  sound bytes");
     fx.writeSound(wav);
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, true);
+    fx.setEffects(false, false, true);
     addNames(f, 2);
     f.toggleShuffle();
     tick(fx, {0.1f, 0.f});
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls(), (QList<QByteArray>{wav, wav}));
-    f.effects().setEffects(false, false, false); // read afresh on every tick
+    fx.setEffects(false, false, false); // read afresh on every tick
     tick(fx, {0.9f, 0.f});
     QCOMPARE(fx.player.calls().size(), 2);
 }
@@ -128,7 +128,7 @@ void TestShuffle::missingSoundWarnsOnceAndSwitchesOff()
 {
     MainWindowFixture fx; // no shuffle.wav in the program folder
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, true);
+    fx.setEffects(false, false, true);
     addNames(f, 2);
     f.toggleShuffle();
 
@@ -230,7 +230,7 @@ void TestShuffle::flashCycle()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     addNames(f, 2);
     const QColor rest = backColor(button(f, "addButton"));
     QCOMPARE(MainWindowFixture::shown(&f), rest);
@@ -250,12 +250,12 @@ void TestShuffle::stopRestoresColourWithFlashingOff()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     addNames(f, 2);
     f.toggleShuffle();
     tick(fx, {0.f, 0.f});
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     f.toggleShuffle();
     QCOMPARE(MainWindowFixture::shown(&f), backColor(button(f, "addButton")));
     QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), backColor(button(f, "addButton")));
@@ -267,7 +267,7 @@ void TestShuffle::restColourIgnoresDisabledLook()
     DisabledButtonsLookDifferent look;
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     addNames(f, 2);
     QCOMPARE(MainWindowFixture::shown(&f), look.restColour());
     f.toggleShuffle();
@@ -282,7 +282,7 @@ void TestShuffle::closingMidShuffleStoresLastOrder()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, false, false);
+    fx.setEffects(false, false, false);
     addNames(f, 3);
     f.toggleShuffle();
     tick(fx, {0.76f, 0.1f, 0.f}); // C A B

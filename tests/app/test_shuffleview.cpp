@@ -23,16 +23,16 @@ private slots:
     void drawnOrderShownFromItsStart();
 
 private:
-    // A shown window with names, flashing only.
-    static MainWindow& flashingWindow(MainWindowFixture& fx, const QStringList& names);
+    // A shown window with names, flashing only (or with no effect at all).
+    static MainWindow& flashingWindow(MainWindowFixture& fx, const QStringList& names, bool flashy = true);
     // What the window shows on screen (its backing store), after pending layouts and paints.
     static QImage screen(MainWindow& f);
 };
 
-MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QStringList& names)
+MainWindow& TestShuffleView::flashingWindow(MainWindowFixture& fx, const QStringList& names, bool flashy)
 {
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, true, false);
+    fx.setEffects(false, flashy, false);
     f.hat().append(names);
     f.resize(400, 300);
     f.show();
@@ -113,10 +113,8 @@ void TestShuffleView::ticksLookAsAfterARelayout()
         names << (i % 2 ? tall : plain) + QString::number(i);
     MainWindowFixture fx;
     MainWindowFixture oldWay;
-    MainWindow& f = flashingWindow(fx, names);
-    MainWindow& g = flashingWindow(oldWay, names);
-    f.effects().setEffects(false, flashy, false);
-    g.effects().setEffects(false, flashy, false);
+    MainWindow& f = flashingWindow(fx, names, flashy);
+    MainWindow& g = flashingWindow(oldWay, names, flashy);
     nameList(f)->scrollToBottom();
     nameList(g)->scrollToBottom();
     QCOMPARE(screen(f), screen(g));
@@ -201,8 +199,7 @@ void TestShuffleView::drawnOrderShownFromItsStart()
         names << QStringLiteral("Name %1").arg(i);
     names << QStringLiteral("A name far too long to be seen whole in the list without scrolling sideways");
     MainWindowFixture fx;
-    MainWindow& f = flashingWindow(fx, names);
-    f.effects().setEffects(false, false, false);
+    MainWindow& f = flashingWindow(fx, names, false);
     QScrollBar* sideways = nameList(f)->horizontalScrollBar();
     QScrollBar* upDown = nameList(f)->verticalScrollBar();
     nameList(f)->setFocus();

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "settings/OptionsDialog.h"
+#include "settings/StoreTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,7 +37,7 @@ void TestOptions::looksAsDesigned()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f.effects(), *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
     QCOMPARE(dialog.size(), QSize(226, 143));
     QCOMPARE(dialog.effectsGroup->title(), QStringLiteral("Special Effects While Shuffling:"));
@@ -58,7 +59,7 @@ void TestOptions::freshStoreChecksEverything()
 {
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f.effects(), *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QVERIFY2(box->isChecked(), qPrintable(box->text()));
 }
@@ -82,7 +83,7 @@ void TestOptions::showsWhatIsStored()
     Settings s = MainWindowFixture::store();
     for (const Key* key : kFlags)
         s.setText(*key, stored);
-    OptionsDialog dialog(&f, f.effects(), *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
         QCOMPARE(box->isChecked(), checked);
 }
@@ -93,9 +94,11 @@ void TestOptions::saveStoresAndApplies_data()
     QTest::addColumn<bool>("shake");
     QTest::addColumn<bool>("play");
     QTest::addColumn<bool>("remember");
-    QTest::newRow("all off") << false << false << false << false;
-    QTest::newRow("only flashing") << true << false << false << true;
-    QTest::newRow("all but flashing") << false << true << true << true;
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("all off") << false << false << false << false << true;
+    QTest::newRow("only flashing") << true << false << false << true << true;
+    QTest::newRow("all but flashing") << false << true << true << true << true;
+    QTest::newRow("store's folder gone: said, switched for the run") << false << false << false << false << false;
 }
 
 void TestOptions::saveStoresAndApplies()
@@ -104,12 +107,18 @@ void TestOptions::saveStoresAndApplies()
     QFETCH(bool, shake);
     QFETCH(bool, play);
     QFETCH(bool, remember);
+    QFETCH(bool, storable);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    f.effects().setEffects(false, true, false);
+    fx.setEffects(false, true, false);
     f.hat().reorder(); // no names to draw from; a flash colour, red
+    const QString folder = QFileInfo(fx.settings->storeFile()).path();
+    if (!storable) { // moved away while the program runs, a file in its place: the store cannot be made anew
+        QVERIFY(QDir().rename(folder, folder + "-moved") && QFile(folder).open(QIODevice::WriteOnly));
+        fx.prompter.expectMessage();
+    }
 
-    OptionsDialog dialog(&f, f.effects(), *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     dialog.flashBox->setChecked(flash);
     dialog.shakeBox->setChecked(shake);
     dialog.soundBox->setChecked(play);
@@ -117,14 +126,15 @@ void TestOptions::saveStoresAndApplies()
     dialog.save();
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    const auto stored = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    QCOMPARE(MainWindowFixture::stored(Flash), stored(flash));
-    QCOMPARE(MainWindowFixture::stored(Shake), stored(shake));
-    QCOMPARE(MainWindowFixture::stored(Sound), stored(play));
-    QCOMPARE(MainWindowFixture::stored(SaveNames), stored(remember));
-    QCOMPARE(f.effects().flashy(), flash);
-    QCOMPARE(f.effects().shaky(), shake);
-    QCOMPARE(f.effects().sound(), play);
+    for (auto [key, on] :
+         {std::pair(&Flash, flash), std::pair(&Shake, shake), std::pair(&Sound, play), std::pair(&SaveNames, remember)})
+        QCOMPARE(MainWindowFixture::stored(*key), !storable ? kUnset : on ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(fx.prompter.calls.size(), int(!storable));
+    if (!storable) // said when it happens; the effects still switch for this run
+        QCOMPARE(fx.prompter.calls[0].prompt,
+                 StoreTexts::storeNotKept().arg(StoreTexts::storeFailed(), folder + "/registry.sqlite"));
+    QCOMPARE(std::tuple(f.effects().flashy(), f.effects().shaky(), f.effects().sound()), std::tuple(flash, shake, play)); // the window follows
+
     const QColor expected = flash ? QColor(Qt::red) : backColor(button(f, "addButton"));
     QCOMPARE(MainWindowFixture::shown(&f), expected);
     QCOMPARE(MainWindowFixture::shown(f.findChild<QFrame*>("buttonPanel")), expected);
@@ -137,7 +147,7 @@ void TestOptions::cancelChangesNothing()
     MainWindow& f = fx.open();
     f.hat().reorder(); // no names to draw from; a flash colour, red
     {
-        OptionsDialog dialog(&f, f.effects(), *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings, fx.prompter);
         for (QCheckBox* box : {dialog.flashBox, dialog.rememberBox, dialog.shakeBox, dialog.soundBox})
             box->setChecked(false);
         dialog.cancel();
@@ -147,7 +157,7 @@ void TestOptions::cancelChangesNothing()
         QCOMPARE(MainWindowFixture::stored(*key), kUnset);
     QVERIFY(f.effects().flashy() && f.effects().shaky() && f.effects().sound());
     QCOMPARE(MainWindowFixture::shown(&f), QColor(Qt::red));
-    OptionsDialog again(&f, f.effects(), *fx.settings);
+    OptionsDialog again(&f, *fx.settings, fx.prompter);
     QVERIFY(again.flashBox->isChecked() && again.soundBox->isChecked());
 }
 
@@ -157,10 +167,11 @@ void TestOptions::rememberNamesMattersAtNextStart()
     MainWindow& f = fx.open();
     f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bob")});
     {
-        OptionsDialog dialog(&f, f.effects(), *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings, fx.prompter);
         dialog.rememberBox->setChecked(false);
         dialog.save();
     }
+
     QCOMPARE(f.hat().count(), 2);
     fx.close();
     QCOMPARE(fx.open().hat().count(), 0);
@@ -177,7 +188,7 @@ void TestOptions::soundSwitchedOffByShuffleOpensUnchecked()
     fx.prompter.expectMessage(); // the sound error
     f.hat().reorder();
     f.toggleShuffle();
-    OptionsDialog dialog(&f, f.effects(), *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     QVERIFY(!dialog.soundBox->isChecked());
     QVERIFY(dialog.flashBox->isChecked());
 }
@@ -202,7 +213,7 @@ void TestOptions::saveDuringShuffleActsOnNextTick()
     QVERIFY(f.effects().shifted());
     QCOMPARE(fx.player.calls().size(), 1);
     {
-        OptionsDialog dialog(&f, f.effects(), *fx.settings);
+        OptionsDialog dialog(&f, *fx.settings, fx.prompter);
         dialog.flashBox->setChecked(false);
         dialog.shakeBox->setChecked(false);
         dialog.soundBox->setChecked(false);
@@ -257,7 +268,7 @@ void TestOptions::enterPressesFocusedButton()
     QFETCH(bool, saved);
     MainWindowFixture fx;
     MainWindow& f = fx.open();
-    OptionsDialog dialog(&f, f.effects(), *fx.settings);
+    OptionsDialog dialog(&f, *fx.settings, fx.prompter);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.flashBox->setChecked(false);

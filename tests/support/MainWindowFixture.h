@@ -12,7 +12,7 @@
 #include "app/ShuffleEffects.h"
 #include "app/Translation.h"
 #include "hat/Hat.h"
-#include "hat/StoreTexts.h"
+#include "settings/StoreTexts.h"
 #include "history/DrawsWindow.h"
 #include "settings/Settings.h"
 #include "settings/UserStore.h"
@@ -103,6 +103,14 @@ struct MainWindowFixture
         form->close();
         form.reset();
         settings.reset();
+    }
+
+    // The shuffle's effects, stored as Options stores them: the window follows its settings.
+    void setEffects(bool shake, bool flash, bool sound)
+    {
+        settings->setFlag(SettingsKeys::Shake, shake);
+        settings->setFlag(SettingsKeys::Flash, flash);
+        settings->setFlag(SettingsKeys::Sound, sound);
     }
 
     void writeSound(const QByteArray& bytes)

@@ -40,7 +40,7 @@ QWidget* openWindow(const QString& name, MainWindowFixture& fx, std::unique_ptr<
 {
     MainWindow& f = fx.open();
     if (name == QLatin1String("Options"))
-        dialog = std::make_unique<OptionsDialog>(&f, f.effects(), *fx.settings);
+        dialog = std::make_unique<OptionsDialog>(&f, *fx.settings, fx.prompter);
     else if (name == QLatin1String("Help"))
         dialog = std::make_unique<HelpMessageDialog>(&f, *fx.settings);
     else if (name == QLatin1String("About"))

@@ -14,7 +14,6 @@
 #include <QStyleOption>
 #include <QTest>
 #include <QTimeZone>
-#include <QElapsedTimer>
 
 #include <memory>
 
@@ -44,7 +43,7 @@ Places placesIn(const QString& window, const QString& scene, Qt::LayoutDirection
         f.resize(f.width() + 67, f.height() + 40);
     std::unique_ptr<QWidget> dialog;
     if (window == QLatin1String("Options"))
-        dialog = std::make_unique<OptionsDialog>(&f, f.effects(), *fx.settings);
+        dialog = std::make_unique<OptionsDialog>(&f, *fx.settings, fx.prompter);
     else if (window == QLatin1String("Help"))
         dialog = std::make_unique<HelpMessageDialog>(&f, *fx.settings);
     else if (window == QLatin1String("About"))
@@ -54,7 +53,7 @@ Places placesIn(const QString& window, const QString& scene, Qt::LayoutDirection
     if (!QTest::qWaitForWindowExposed(shown))
         return {};
     if (scene == QLatin1String("shaken")) {
-        f.effects().setEffects(true, false, false);
+        fx.setEffects(true, false, false);
         f.hat().append(QStringList{QStringLiteral("A"), QStringLiteral("B")});
         f.toggleShuffle();
         fx.random.enqueue(0.f);
@@ -106,9 +105,7 @@ QImage drawnText(const QString& control, const QString& text, Qt::LayoutDirectio
         const QDateTime when(QDate(2026, 12, 8), QTime(14, 3, 5), QTimeZone(3600));
         if (history.add(DrawRecord::ofDraw(names, names, 1, 1, when), names) != StoreStatus::Ok)
             return {};
-        QElapsedTimer t; t.start();
-        DrawsWindow window(history, &parent);
-        qWarning("window %lld ms", t.elapsed());
+        DrawsWindow window(history, {}, &parent);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return {};

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "SettingsStore.h"
+
 #include <QCoreApplication>
 #include <QString>
 
-// What the list's store has to tell the user: at start-up, and when the list cannot be
-// saved. (Translated under the main window's name, where users first met them.)
+// What the messages say when the settings store cannot be written, for the main window and
+// the dialogs that store settings alike. The texts keep the main window's translation
+// context, where the catalogues have them.
 namespace StoreTexts {
-// The list could not be written at exit.
-inline QString notSaved()
+inline QString oops()
 {
-    //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path.
-    return QCoreApplication::translate("MainWindow", "Your list of names could not be saved: %1.\n\n"
-                                                     "The names stay as they were last saved, in:\n%2");
+    //: Title of the message boxes that report a mistake or a failure.
+    return QCoreApplication::translate("MainWindow", "Oops!");
 }
 inline QString storeBusy()
 {
@@ -38,7 +39,37 @@ inline QString storeInTheWay()
     //: Completes "Your list of names could not be saved: %1." %1 is the path of a file beside the settings file.
     return QCoreApplication::translate("MainWindow", "another program holds the file %1, which cannot be written");
 }
-// The exit save failed and the list is not the one stored: the names can go to a file instead.
+// Start-up found a store that can only be read, or a setting could not be stored.
+inline QString storeNotKept()
+{
+    //: %1 is one of the reasons "the settings file or its folder cannot be written", ...; %2 the settings file's path.
+    return QCoreApplication::translate("MainWindow", "Changes to the options and the list of names will not be "
+                                                     "kept: %1.\n\nThe settings file is:\n%2");
+}
+// Why a write to the store failed, as the messages above complete their sentence; fileInTheWay:
+// what the store names as keeping it from being written, if anything.
+inline QString failureReason(StoreStatus status, const QString& fileInTheWay)
+{
+    switch (status) {
+    case StoreStatus::Ok:
+        return {};
+    case StoreStatus::Busy:
+        return storeBusy();
+    case StoreStatus::ReadOnly:
+        return fileInTheWay.isEmpty() ? storeReadOnly() : storeInTheWay().arg(fileInTheWay);
+    case StoreStatus::DiskFull:
+        return diskFull();
+    case StoreStatus::Failed:
+        break;
+    }
+    return storeFailed();
+}
+inline QString notSaved()
+{
+    //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path.
+    return QCoreApplication::translate("MainWindow", "Your list of names could not be saved: %1.\n\n"
+                                                     "The names stay as they were last saved, in:\n%2");
+}
 inline QString exportInstead()
 {
     //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path.
@@ -47,7 +78,6 @@ inline QString exportInstead()
                                                      "Do you want to export the names to a file before Nimbrel "
                                                      "closes?");
 }
-// The same, with names set aside from the list, which the export writes after the list.
 inline QString exportWithSetAside(qsizetype setAside)
 {
     //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path; %n the
@@ -58,13 +88,6 @@ inline QString exportWithSetAside(qsizetype setAside)
                                        "Do you want to export the names to a file before Nimbrel closes? The %n "
                                        "set-aside names are written after the list.",
                                        nullptr, int(setAside));
-}
-// Start-up found a store that can only be read.
-inline QString storeNotKept()
-{
-    //: %1 is one of the reasons "the settings file or its folder cannot be written", ...; %2 the settings file's path.
-    return QCoreApplication::translate("MainWindow", "Changes to the options and the list of names will not be "
-                                                     "kept: %1.\n\nThe settings file is:\n%2");
 }
 inline QString storeRecreated()
 {
@@ -88,7 +111,6 @@ inline QString storeNewer()
                                        "This version leaves it as it is, so changes to the options and "
                                        "the list of names will not be kept.\n\nThe settings file is:\n%1");
 }
-// More names were stored than the list holds: %1 the most it holds, %2 how many were left out.
 inline QString namesLeftOut(qsizetype leftOut)
 {
     //: %1 is the most names the list holds (32,767), %2 the number left out (the plural form's number).
