@@ -139,3 +139,22 @@ StoreStatus Win32Store::deleteValue(std::string_view section, std::string_view n
     rc = RegDeleteValueW(key.get(), utf8ToAnsiWide(name).c_str());
     return status(rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc);
 }
+
+std::vector<std::string> Win32Store::valueNames(std::string_view section)
+{
+    std::vector<std::string> names;
+    LONG rc = ERROR_SUCCESS;
+    const Key key = openKey(section, KEY_READ, &rc);
+    std::vector<wchar_t> name(16384);
+    for (DWORD index = 0; key; ++index) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD type = REG_NONE;
+        // No data buffer: only the name and type come back, however big the value is.
+        if (RegEnumValueW(key.get(), index, name.data(), &nameLength, nullptr, &type, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        if (type == REG_SZ)
+            names.push_back(wideToUtf8(std::wstring_view(name.data(), nameLength)));
+    }
+    return names;
+}

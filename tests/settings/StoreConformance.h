@@ -175,6 +175,22 @@ inline bool deleteTakesOneValue(Context& c)
     return c.holds("\\S", {"B=2"}) && c.holds("\\S\\Below", {"A=3"});
 }
 
+// A batch writes and deletes in its order; the names come without their texts.
+inline bool batchesAndValueNames(Context& c)
+{
+    const std::string s = c.root + "\\S";
+    const std::vector<SettingsStore::Change> changes{
+        {s, "A", "1"}, {s, "Big", std::string(300000, 'x')}, {s, "a", std::nullopt}, {s, "C", "3"}, {s, "Gone", {}}};
+    if (c.store.apply(changes, 1000) != StoreStatus::Ok || c.store.compact() != StoreStatus::Ok)
+        return c.fail("the batch failed");
+    std::vector<std::string> names = c.store.valueNames(s);
+    if (!c.keepsOrder)
+        std::sort(names.begin(), names.end());
+    if (names != std::vector<std::string>{"Big", "C"} || c.get("\\S", "Big").size() != 300000)
+        return c.fail("the batch left other values than Big and C");
+    return c.store.valueNames(c.root + "\\Missing").empty() || c.fail("a missing section has value names");
+}
+
 inline const std::vector<Case>& cases()
 {
     static const std::vector<Case> all{
@@ -185,6 +201,7 @@ inline const std::vector<Case>& cases()
         {"replace makes the section hold exactly the rows", replaceMakesTheSectionHoldExactlyTheRows},
         {"replace leaves other sections alone", replaceLeavesOtherSectionsAlone},
         {"delete takes one value", deleteTakesOneValue},
+        {"batches and value names", batchesAndValueNames},
     };
     return all;
 }
