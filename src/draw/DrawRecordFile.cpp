@@ -105,6 +105,42 @@ int invalidUtf8Line(QByteArrayView bytes)
     return 0;
 }
 
+// A draw's counts agree with each other (its list aside).
+bool drawCountsAgree(const DrawRecord& record)
+{
+    const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
+    return record.nameCount >= 0 && record.nameCount <= kMaxNames && record.drawn.size() == shown &&
+           record.notShown == record.nameCount - shown && record.reorders >= 0;
+}
+
+// The format's line and the record's fields, up to the blank line; drawnKeys: the drawn names
+// as "Drawn n:" fields, as a file has them (an entry has them after the blank line).
+QString fieldsText(const DrawRecord& record, const QString& time, qsizetype names, bool drawnKeys)
+{
+    QString text = kFormatLine + QString::number(kVersion) + QLatin1Char('\n');
+    const auto field = [&text](const QString& key, const QString& value) {
+        text += key + QStringLiteral(": ") + value + QLatin1Char('\n');
+    };
+    field(kKindKey, kindText(record.kind));
+    field(kTimeKey, time);
+    field(kNamesKey, QString::number(names));
+    if (record.kind == DrawRecord::Kind::Draw) {
+        field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
+        field(kSeedKey, QString::number(record.seed));
+        field(kReordersKey, QString::number(record.reorders));
+        for (qsizetype i = 0; drawnKeys && i < record.drawn.size(); ++i)
+            field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
+        field(kRestKey, QString::number(record.notShown));
+    }
+    return text + QLatin1Char('\n');
+}
+
+// As the fingerprint encodes the names: half a surrogate pair becomes U+FFFD.
+QByteArray utf8(const QString& text)
+{
+    return QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless).encode(text);
+}
+
 } // namespace
 
 std::optional<QByteArray> write(const DrawRecord& record, const QStringList& list)
@@ -114,42 +150,62 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     const QString time = timeText(record.when);
     if (time.isEmpty() || names.size() > kMaxNames || holdsLineBreak(names) || holdsLineBreak(record.drawn))
         return std::nullopt;
-    if (draw) {
-        const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
-        if (list.size() != record.nameCount || record.drawn.size() != shown ||
-            record.notShown != record.nameCount - shown || record.reorders < 0 ||
-            record.listFingerprint != listFingerprint(list))
-            return std::nullopt;
-    }
+    if (draw && (!drawCountsAgree(record) || list.size() != record.nameCount ||
+                 record.listFingerprint != listFingerprint(list)))
+        return std::nullopt;
 
-    QString text = kFormatLine + QString::number(kVersion) + QLatin1Char('\n');
-    const auto field = [&text](const QString& key, const QString& value) {
-        text += key + QStringLiteral(": ") + value + QLatin1Char('\n');
-    };
-    field(kKindKey, kindText(record.kind));
-    field(kTimeKey, time);
-    field(kNamesKey, QString::number(names.size()));
-    if (draw) {
-        field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
-        field(kSeedKey, QString::number(record.seed));
-        field(kReordersKey, QString::number(record.reorders));
-        for (qsizetype i = 0; i < record.drawn.size(); ++i)
-            field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
-        field(kRestKey, QString::number(record.notShown));
-    }
-    text += QLatin1Char('\n');
+    QString text = fieldsText(record, time, names.size(), true);
     for (const QString& name : names)
         text += name + QLatin1Char('\n');
-
-    // As the fingerprint encodes the names: half a surrogate pair becomes U+FFFD.
-    QByteArray bytes = QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless).encode(text);
+    QByteArray bytes = utf8(text);
     if (bytes.size() > kMaxBytes)
         return std::nullopt;
     return bytes;
 }
 
-Parsed parse(const QByteArray& data)
+std::optional<QByteArray> writeEntry(const DrawRecord& record)
 {
+    if (record.kind != DrawRecord::Kind::Draw)
+        return write(record);
+    const QString time = timeText(record.when);
+    if (time.isEmpty() || holdsLineBreak(record.drawn) || !drawCountsAgree(record) ||
+        record.listFingerprint.size() != 32)
+        return std::nullopt;
+    QString text = fieldsText(record, time, record.nameCount, false);
+    for (const QString& name : record.drawn)
+        text += name + QLatin1Char('\n');
+    return utf8(text);
+}
+
+QByteArray listText(const QStringList& list)
+{
+    QString text;
+    for (const QString& name : list)
+        text += name + QLatin1Char('\n');
+    return utf8(text);
+}
+
+std::optional<QStringList> parseList(const QByteArray& text)
+{
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString names = decoder.decode(text);
+    if (decoder.hasError())
+        return std::nullopt;
+    QStringList list = names.split(QLatin1Char('\n'));
+    list.removeLast(); // after the last line's end
+    return list;
+}
+
+namespace {
+
+// What parseText() reads: a file, an entry, or a file's fields alone (its list left unread).
+enum class Form { File, Entry, Fields };
+
+Parsed parseText(const QByteArray& data, Form form)
+{
+    const bool entry = form == Form::Entry;
     if (data.size() > kMaxBytes)
         return refused(Fault::TooLarge);
 
@@ -270,7 +326,7 @@ Parsed parse(const QByteArray& data)
             const std::optional<std::uint64_t> rest = number(value, kMaxNames);
             valid = rest.has_value();
             record.notShown = int(rest.value_or(0));
-        } else if (key.startsWith(kDrawnKey)) {
+        } else if (!entry && key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
             if (!place || *place != std::uint64_t(record.drawn.size()) + 1)
@@ -307,10 +363,19 @@ Parsed parse(const QByteArray& data)
     } else if (drawFieldLine != 0) {
         return refused(Fault::BadField, drawFieldLine);
     }
+    if (form == Form::Fields) {
+        const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
+        record.nameCount = draw ? int(names) : 0;
+        if (draw && (record.drawn.size() != shown || record.notShown != names - shown))
+            return refused(Fault::DrawnCountDiffers);
+        return parsed;
+    }
 
-    // The list, up to the end; no more lines are looked at than a list can hold.
+    // The list (an entry of a draw: the drawn names), up to the end; no more lines are looked
+    // at than a list can hold.
+    const qsizetype lines = entry && draw ? std::min<qsizetype>(names, DrawRecord::kShownNames) : names;
     QStringList list;
-    list.reserve(names);
+    list.reserve(lines);
     while (nextLine(line)) {
         if (line.contains(QLatin1Char('\r')))
             return refused(Fault::BadField, lineNumber);
@@ -318,22 +383,50 @@ Parsed parse(const QByteArray& data)
             return refused(Fault::TooManyNames, lineNumber);
         list.append(line.toString());
     }
-    if (list.size() < names)
+    if (list.size() < lines)
         return refused(Fault::Truncated, 0, QString::number(list.size()));
-    if (list.size() > names)
+    if (list.size() > lines)
         return refused(Fault::NameCountDiffers, 0, QString::number(list.size()));
 
     if (draw) {
         record.nameCount = int(names);
+        if (entry)
+            record.drawn = std::move(list);
         const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
         if (record.drawn.size() != shown || record.notShown != names - shown)
             return refused(Fault::DrawnCountDiffers);
+        if (entry)
+            return parsed;
         if (listFingerprint(list) != record.listFingerprint)
             return refused(Fault::FingerprintDiffers);
     } else {
         record.names = list;
     }
     parsed.list = std::move(list);
+    return parsed;
+}
+
+} // namespace
+
+Parsed parse(const QByteArray& data)
+{
+    return parseText(data, Form::File);
+}
+
+Parsed parseEntry(const QByteArray& data)
+{
+    return parseText(data, Form::Entry);
+}
+
+Parsed parseFields(const QByteArray& data, QByteArray* listText)
+{
+    // The fields end at the first empty line: none of them is empty.
+    const qsizetype end = data.indexOf("\n\n");
+    if (end < 0)
+        return refused(Fault::Truncated);
+    Parsed parsed = parseText(data.first(end + 2), Form::Fields);
+    if (parsed.ok())
+        *listText = data.sliced(end + 2);
     return parsed;
 }
 
