@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtEndian>
 
 #include <algorithm>
 #include <limits>
@@ -23,6 +24,8 @@ const QString kSeedKey = QStringLiteral("Seed");
 const QString kReordersKey = QStringLiteral("Re-orders");
 const QString kDrawnKey = QStringLiteral("Drawn "); // followed by the place, from 1
 const QString kRestKey = QStringLiteral("Rest not shown");
+// An entry's drawn names: their lines, deflated (qCompress) and in base64.
+const QString kDeflatedKey = QStringLiteral("Drawn, deflated");
 
 QString kindText(DrawRecord::Kind kind)
 {
@@ -114,7 +117,7 @@ bool drawCountsAgree(const DrawRecord& record)
 }
 
 // The format's line and the record's fields, up to the blank line; drawnKeys: the drawn names
-// as "Drawn n:" fields, as a file has them (an entry has them after the blank line).
+// as "Drawn n:" fields, as a file has them, else deflated in one, as an entry has them.
 QString fieldsText(const DrawRecord& record, const QString& time, qsizetype names, bool drawnKeys)
 {
     QString text = kFormatLine + QString::number(kVersion) + QLatin1Char('\n');
@@ -130,6 +133,8 @@ QString fieldsText(const DrawRecord& record, const QString& time, qsizetype name
         field(kReordersKey, QString::number(record.reorders));
         for (qsizetype i = 0; drawnKeys && i < record.drawn.size(); ++i)
             field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
+        if (!drawnKeys)
+            field(kDeflatedKey, QString::fromLatin1(qCompress(listText(record.drawn), 9).toBase64()));
         field(kRestKey, QString::number(record.notShown));
     }
     return text + QLatin1Char('\n');
@@ -171,10 +176,7 @@ std::optional<QByteArray> writeEntry(const DrawRecord& record)
     if (time.isEmpty() || holdsLineBreak(record.drawn) || !drawCountsAgree(record) ||
         record.listFingerprint.size() != 32)
         return std::nullopt;
-    QString text = fieldsText(record, time, record.nameCount, false);
-    for (const QString& name : record.drawn)
-        text += name + QLatin1Char('\n');
-    return utf8(text);
+    return utf8(fieldsText(record, time, record.nameCount, false));
 }
 
 QByteArray listText(const QStringList& list)
@@ -202,6 +204,22 @@ namespace {
 
 // What parseText() reads: a file, an entry, or a file's fields alone (its list left unread).
 enum class Form { File, Entry, Fields };
+
+// The names of an entry's kDeflatedKey field; none when it is not what writeEntry() wrote.
+std::optional<QStringList> inflated(QStringView base64)
+{
+    const QByteArray::FromBase64Result result =
+        QByteArray::fromBase64Encoding(base64.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    const QByteArray& packed = result.decoded;
+    // The size comes first: a forged one is refused before anything is made that big.
+    if (!result || packed.size() < 4 || qFromBigEndian<quint32>(packed.constData()) > quint32(kMaxBytes))
+        return std::nullopt;
+    const quint32 size = qFromBigEndian<quint32>(packed.constData());
+    const QByteArray text = size == 0 ? QByteArray() : qUncompress(packed);
+    if (text.size() != qsizetype(size))
+        return std::nullopt;
+    return parseList(text);
+}
 
 Parsed parseText(const QByteArray& data, Form form)
 {
@@ -258,8 +276,8 @@ Parsed parseText(const QByteArray& data, Form form)
     DrawRecord& record = parsed.record;
     // Each field once; where the first one only a draw has was, for a record of another kind.
     std::optional<DrawRecord::Kind> kind;
-    bool seen[7] = {};
-    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen };
+    bool seen[8] = {};
+    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, DeflatedSeen };
     int drawFieldLine = 0;
     qsizetype names = 0;
     bool fieldsEnd = false;
@@ -326,6 +344,11 @@ Parsed parseText(const QByteArray& data, Form form)
             const std::optional<std::uint64_t> rest = number(value, kMaxNames);
             valid = rest.has_value();
             record.notShown = int(rest.value_or(0));
+        } else if (entry && key == kDeflatedKey) {
+            which = DeflatedSeen;
+            const std::optional<QStringList> drawn = inflated(value);
+            valid = drawn && drawn->size() <= DrawRecord::kShownNames;
+            record.drawn = drawn.value_or(QStringList());
         } else if (!entry && key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
@@ -371,9 +394,9 @@ Parsed parseText(const QByteArray& data, Form form)
         return parsed;
     }
 
-    // The list (an entry of a draw: the drawn names), up to the end; no more lines are looked
-    // at than a list can hold.
-    const qsizetype lines = entry && draw ? std::min<qsizetype>(names, DrawRecord::kShownNames) : names;
+    // The list (none in an entry of a draw), up to the end; no more lines are looked at than
+    // a list can hold.
+    const qsizetype lines = entry && draw ? 0 : names;
     QStringList list;
     list.reserve(lines);
     while (nextLine(line)) {
@@ -390,8 +413,6 @@ Parsed parseText(const QByteArray& data, Form form)
 
     if (draw) {
         record.nameCount = int(names);
-        if (entry)
-            record.drawn = std::move(list);
         const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
         if (record.drawn.size() != shown || record.notShown != names - shown)
             return refused(Fault::DrawnCountDiffers);

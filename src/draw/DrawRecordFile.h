@@ -61,7 +61,8 @@ Parsed parse(const QByteArray& data);
 Parsed read(const QString& path);
 
 // A record as the draws' history keeps it, its list kept apart: the file's first line and
-// fields, but the drawn names one a line after the blank line (no "Drawn n:" keys) and no
+// fields up to the blank line, but the drawn names in one field, deflated ("Drawn, deflated:"
+// and their lines compressed, in base64: a draw of long names still takes under 2 KB), and no
 // list. A round event's entry is its file. Empty when the record could not be read back.
 std::optional<QByteArray> writeEntry(const DrawRecord& record);
 // The record in an entry; Parsed::list is empty for a draw.

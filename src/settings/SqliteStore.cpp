@@ -9,6 +9,10 @@ namespace {
 // The value type of a text, as the file has always recorded it next to the data.
 constexpr long long kText = 1;
 
+// Free pages past which compact() gives the room back at once rather than at the log's next
+// checkpoint (1 MB of 4 KB pages).
+constexpr int kCheckpointPages = 256;
+
 // A text as the file holds it: its UTF-8 bytes and a NUL.
 std::string withNul(std::string_view text)
 {
@@ -246,19 +250,25 @@ StoreStatus SqliteStore::compact()
     SqliteConnection* db = writer(&status);
     if (!db)
         return status;
+    const auto pragma = [db](const char* sql) {
+        sqlite3_stmt* raw = nullptr;
+        sqlite3_prepare_v2(db->db(), sql, -1, &raw, nullptr);
+        const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
+        return raw && sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int(raw, 0) : 0;
+    };
     // A file made before incremental vacuum was chosen is rebuilt once to choose it; after
     // that only the free pages are given back, at a cost in what was freed, not in the file.
-    int mode = 0;
-    {
-        sqlite3_stmt* raw = nullptr;
-        sqlite3_prepare_v2(db->db(), "PRAGMA auto_vacuum", -1, &raw, nullptr);
-        const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
-        if (raw && sqlite3_step(raw) == SQLITE_ROW)
-            mode = sqlite3_column_int(raw, 0);
+    int rc = SQLITE_OK;
+    int freed = 0;
+    if (pragma("PRAGMA auto_vacuum") != 2) {
+        rc = db->exec("PRAGMA auto_vacuum = INCREMENTAL; VACUUM");
+        freed = kCheckpointPages;
+    } else if ((freed = pragma("PRAGMA freelist_count")) > 0) {
+        rc = db->exec("PRAGMA incremental_vacuum");
     }
-    int rc = mode == 2 ? db->exec("PRAGMA incremental_vacuum") : db->exec("PRAGMA auto_vacuum = INCREMENTAL; VACUUM");
-    // The log held the freed pages' last state; it shrinks back too.
-    if (rc == SQLITE_OK)
+    // The file shrinks when the log is next copied into it; after much was freed, at once,
+    // and the log that held the freed pages' last state shrinks with it.
+    if (rc == SQLITE_OK && freed >= kCheckpointPages)
         rc = db->exec("PRAGMA wal_checkpoint(TRUNCATE)");
     return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(withDiskFull(db->db(), rc));
 }
