@@ -36,12 +36,14 @@ DrawRecord setAside(int i)
                                     QDateTime(QDate(2026, 12, 8), QTime(14, 3)).addSecs(i));
 }
 
-// A list of its own for each i: 32,767 names of 63 characters, a line of 64 bytes each.
+// A list of its own for each i: 32,767 names of 255 characters, a line of 256 bytes each.
+constexpr qint64 kBigListBytes = 32767 * 256;
 QStringList bigList(int i)
 {
+    const QString prefix = QString::number(i).rightJustified(2, QLatin1Char('0')) + QLatin1Char('-');
     QStringList names;
     for (int j = 0; j < 32767; ++j)
-        names.append(QStringLiteral("%1-%2").arg(i, 2, 10, QLatin1Char('0')).arg(j, 60, 10, QLatin1Char('0')));
+        names.append(prefix + QString::number(j).rightJustified(252, QLatin1Char('0')));
     return names;
 }
 
@@ -61,7 +63,7 @@ qint64 storeBytes()
 void TestDrawHistory::keptInStore_data()
 {
     QTest::addColumn<int>("records");    // recorded after any damage
-    QTest::addColumn<bool>("lists");     // draws, each of a list of its own of 2 MB; else round events
+    QTest::addColumn<bool>("lists");     // draws, each of a list of its own of 8 MB; else round events
     QTest::addColumn<QString>("damage"); // what is wrong with the section before
     QTest::addColumn<bool>("forget");
     QTest::addColumn<int>("kept");      // records listed by a later run
@@ -69,9 +71,9 @@ void TestDrawHistory::keptInStore_data()
 
     QTest::newRow("none: the store reads as before") << 0 << false << QString() << false << 0 << qint64(0);
     QTest::newRow("1,001: the oldest goes") << 1001 << false << QString() << false << 1000 << qint64(2);
-    // 32 lists of 2 MB fit in 64 MB; the 33rd does not.
-    QTest::newRow("40 lists of 2 MB: the oldest go, and their lists")
-        << 40 << true << QString() << false << 32 << qint64(9);
+    // 8 lists of 8 MB fit in 64 MB; the 9th does not.
+    QTest::newRow("10 lists of 8 MB: the oldest go, and their lists")
+        << 10 << true << QString() << false << 8 << qint64(3);
     QTest::newRow("forget: none left, and the room given back") << 3 << true << QString() << true << 0 << qint64(0);
     // An unreadable record, one edited after writing, and a value of no record, kept whole by
     // an earlier build: left out, and no new record takes their places.
@@ -117,14 +119,15 @@ void TestDrawHistory::keptInStore()
     {
         Settings settings(openUserStore());
         DrawHistory history(settings);
-        for (int i = 1; i <= records; ++i)
-            QCOMPARE(lists ? history.add(recordOf(i), bigList(i)) : history.add(recordOf(i)), StoreStatus::Ok);
+        for (int i = 1; i <= records; ++i) {
+            const QStringList names = lists ? bigList(i) : QStringList();
+            QCOMPARE(lists ? history.add(drawOf(names, i), names) : history.add(setAside(i)), StoreStatus::Ok);
+        }
         if (forget)
             QCOMPARE(history.forgetAll(), StoreStatus::Ok);
     }
     // What went gave its room back: the lists kept and little more.
-    const qint64 listBytes = 32767 * 64;
-    QVERIFY2(storeBytes() <= (lists ? kept * listBytes : 0) + 2 * 1024 * 1024,
+    QVERIFY2(storeBytes() <= (lists ? kept * kBigListBytes : 0) + 2 * 1024 * 1024,
              qPrintable(QString::number(storeBytes())));
 
     // What a later run finds.
