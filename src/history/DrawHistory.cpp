@@ -192,7 +192,8 @@ void DrawHistory::moveWholeRecords()
         QByteArray text;
         DrawRecordFile::Parsed parsed = DrawRecordFile::parseFields(data, &text);
         const auto held = parsed.ok() ? lists.constFind(listName(parsed.record.listFingerprint)) : lists.cend();
-        const bool known = parsed.record.kind == DrawRecord::Kind::Draw && held != lists.cend() && *held == text;
+        const bool known = parsed.record.kind == DrawRecord::Kind::Draw && held != lists.cend() && *held == text &&
+                           text.count('\n') == parsed.record.nameCount;
         if (!known) {
             parsed = DrawRecordFile::parse(data);
             text = parsed.ok() ? DrawRecordFile::listText(parsed.list) : QByteArray();
@@ -302,12 +303,13 @@ StoreStatus DrawHistory::add(const DrawRecord& record, const QStringList& list)
     const bool draw = record.kind == DrawRecord::Kind::Draw;
     QByteArray listText;
     if (draw) {
-        // The list is the one the record was made from, and its whole file can be written
-        // (its drawn names as fields take at most a few more bytes each).
+        // The list is the one the record was made from, one name a line (no name holds a line
+        // break), and its whole file can be written (its drawn names as fields, each with its
+        // key, beside the entry's fields).
         listText = DrawRecordFile::listText(list);
-        constexpr qint64 kDrawnKeys = DrawRecord::kShownNames * 12;
-        if (list.size() != record.nameCount ||
-            listText.size() + entryText->size() + kDrawnKeys > DrawRecordFile::kMaxBytes ||
+        const qint64 drawnKeys = DrawRecordFile::listText(record.drawn).size() + DrawRecord::kShownNames * 12;
+        if (list.size() != record.nameCount || listText.count('\n') != list.size() || listText.contains('\r') ||
+            listText.size() + entryText->size() + drawnKeys > DrawRecordFile::kMaxBytes ||
             QCryptographicHash::hash(listText, QCryptographicHash::Sha256) != record.listFingerprint)
             return StoreStatus::Failed;
     }
