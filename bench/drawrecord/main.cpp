@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
         Settings settings(openUserStore());
         DrawHistory history(settings);
         print("store_draw_32767", medianMs(20, [&] { history.add(record, before); }));
-        settings.forgetDrawRecords();
+        history.forgetAll();
     }
 
     // Stop as a whole, one tick after Shuffle, with recording off and on (the store write

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtEndian>
 
 #include <algorithm>
 #include <limits>
@@ -24,6 +25,8 @@ const QString kSeedKey = QStringLiteral("Seed");
 const QString kReordersKey = QStringLiteral("Re-orders");
 const QString kDrawnKey = QStringLiteral("Drawn "); // followed by the place, from 1
 const QString kRestKey = QStringLiteral("Rest not shown");
+// An entry's drawn names: their lines, deflated (qCompress) and in base64.
+const QString kDeflatedKey = QStringLiteral("Drawn, deflated");
 
 QString kindText(DrawRecord::Kind kind)
 {
@@ -106,6 +109,45 @@ int invalidUtf8Line(QByteArrayView bytes)
     return 0;
 }
 
+// A draw's counts agree with each other (its list aside).
+bool drawCountsAgree(const DrawRecord& record)
+{
+    const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
+    return record.nameCount >= 0 && record.nameCount <= kMaxNames && record.drawn.size() == shown &&
+           record.notShown == record.nameCount - shown && record.reorders >= 0 &&
+           record.reorders <= kMaxReorders;
+}
+
+// The format's line and the record's fields, up to the blank line; drawnKeys: the drawn names
+// as "Drawn n:" fields, as a file has them, else deflated in one, as an entry has them.
+QString fieldsText(const DrawRecord& record, const QString& time, qsizetype names, bool drawnKeys)
+{
+    QString text = kFormatLine + QString::number(kVersion) + QLatin1Char('\n');
+    const auto field = [&text](const QString& key, const QString& value) {
+        text += key + QStringLiteral(": ") + value + QLatin1Char('\n');
+    };
+    field(kKindKey, kindText(record.kind));
+    field(kTimeKey, time);
+    field(kNamesKey, QString::number(names));
+    if (record.kind == DrawRecord::Kind::Draw) {
+        field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
+        field(kSeedKey, QString::number(record.seed));
+        field(kReordersKey, QString::number(record.reorders));
+        for (qsizetype i = 0; drawnKeys && i < record.drawn.size(); ++i)
+            field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
+        if (!drawnKeys)
+            field(kDeflatedKey, QString::fromLatin1(qCompress(listText(record.drawn), 9).toBase64()));
+        field(kRestKey, QString::number(record.notShown));
+    }
+    return text + QLatin1Char('\n');
+}
+
+// As the fingerprint encodes the names: half a surrogate pair becomes U+FFFD.
+QByteArray utf8(const QString& text)
+{
+    return QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless).encode(text);
+}
+
 } // namespace
 
 std::optional<QByteArray> write(const DrawRecord& record, const QStringList& list)
@@ -115,42 +157,75 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     const QString time = timeText(record.when);
     if (time.isEmpty() || names.size() > kMaxNames || holdsLineBreak(names) || holdsLineBreak(record.drawn))
         return std::nullopt;
-    if (draw) {
-        const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
-        if (list.size() != record.nameCount || record.drawn.size() != shown ||
-            record.notShown != record.nameCount - shown || record.reorders < 0 || record.reorders > kMaxReorders ||
-            record.listFingerprint != listFingerprint(list))
-            return std::nullopt;
-    }
+    if (draw && (!drawCountsAgree(record) || list.size() != record.nameCount ||
+                 record.listFingerprint != listFingerprint(list)))
+        return std::nullopt;
 
-    QString text = kFormatLine + QString::number(kVersion) + QLatin1Char('\n');
-    const auto field = [&text](const QString& key, const QString& value) {
-        text += key + QStringLiteral(": ") + value + QLatin1Char('\n');
-    };
-    field(kKindKey, kindText(record.kind));
-    field(kTimeKey, time);
-    field(kNamesKey, QString::number(names.size()));
-    if (draw) {
-        field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
-        field(kSeedKey, QString::number(record.seed));
-        field(kReordersKey, QString::number(record.reorders));
-        for (qsizetype i = 0; i < record.drawn.size(); ++i)
-            field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
-        field(kRestKey, QString::number(record.notShown));
-    }
-    text += QLatin1Char('\n');
+    QString text = fieldsText(record, time, names.size(), true);
     for (const QString& name : names)
         text += name + QLatin1Char('\n');
-
-    // As the fingerprint encodes the names: half a surrogate pair becomes U+FFFD.
-    QByteArray bytes = QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless).encode(text);
+    QByteArray bytes = utf8(text);
     if (bytes.size() > kMaxBytes)
         return std::nullopt;
     return bytes;
 }
 
-Parsed parse(const QByteArray& data)
+std::optional<QByteArray> writeEntry(const DrawRecord& record)
 {
+    if (record.kind != DrawRecord::Kind::Draw)
+        return write(record);
+    const QString time = timeText(record.when);
+    if (time.isEmpty() || holdsLineBreak(record.drawn) || !drawCountsAgree(record) ||
+        record.listFingerprint.size() != 32)
+        return std::nullopt;
+    return utf8(fieldsText(record, time, record.nameCount, false));
+}
+
+QByteArray listText(const QStringList& list)
+{
+    QString text;
+    for (const QString& name : list)
+        text += name + QLatin1Char('\n');
+    return utf8(text);
+}
+
+std::optional<QStringList> parseList(const QByteArray& text)
+{
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString names = decoder.decode(text);
+    if (decoder.hasError())
+        return std::nullopt;
+    QStringList list = names.split(QLatin1Char('\n'));
+    list.removeLast(); // after the last line's end
+    return list;
+}
+
+namespace {
+
+// What parseText() reads: a file, an entry, or a file's fields alone (its list left unread).
+enum class Form { File, Entry, Fields };
+
+// The names of an entry's kDeflatedKey field; none when it is not what writeEntry() wrote.
+std::optional<QStringList> inflated(QStringView base64)
+{
+    const QByteArray::FromBase64Result result =
+        QByteArray::fromBase64Encoding(base64.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    const QByteArray& packed = result.decoded;
+    // The size comes first: a forged one is refused before anything is made that big.
+    if (!result || packed.size() < 4 || qFromBigEndian<quint32>(packed.constData()) > quint32(kMaxBytes))
+        return std::nullopt;
+    const quint32 size = qFromBigEndian<quint32>(packed.constData());
+    const QByteArray text = size == 0 ? QByteArray() : qUncompress(packed);
+    if (text.size() != qsizetype(size))
+        return std::nullopt;
+    return parseList(text);
+}
+
+Parsed parseText(const QByteArray& data, Form form)
+{
+    const bool entry = form == Form::Entry;
     if (data.size() > kMaxBytes)
         return refused(Fault::TooLarge);
 
@@ -203,8 +278,8 @@ Parsed parse(const QByteArray& data)
     DrawRecord& record = parsed.record;
     // Each field once; where the first one only a draw has was, for a record of another kind.
     std::optional<DrawRecord::Kind> kind;
-    bool seen[7] = {};
-    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen };
+    bool seen[8] = {};
+    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, DeflatedSeen };
     int drawFieldLine = 0;
     qsizetype names = 0;
     bool fieldsEnd = false;
@@ -270,7 +345,12 @@ Parsed parse(const QByteArray& data)
             const std::optional<std::uint64_t> rest = number(value, kMaxNames);
             valid = rest.has_value();
             record.notShown = int(rest.value_or(0));
-        } else if (key.startsWith(kDrawnKey)) {
+        } else if (entry && key == kDeflatedKey) {
+            which = DeflatedSeen;
+            const std::optional<QStringList> drawn = inflated(value);
+            valid = drawn && drawn->size() <= DrawRecord::kShownNames;
+            record.drawn = drawn.value_or(QStringList());
+        } else if (!entry && key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
             if (!place || *place != std::uint64_t(record.drawn.size()) + 1)
@@ -307,10 +387,19 @@ Parsed parse(const QByteArray& data)
     } else if (drawFieldLine != 0) {
         return refused(Fault::BadField, drawFieldLine);
     }
+    if (form == Form::Fields) {
+        const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
+        record.nameCount = draw ? int(names) : 0;
+        if (draw && (record.drawn.size() != shown || record.notShown != names - shown))
+            return refused(Fault::DrawnCountDiffers);
+        return parsed;
+    }
 
-    // The list, up to the end; no more lines are looked at than a list can hold.
+    // The list (none in an entry of a draw), up to the end; no more lines are looked at than
+    // a list can hold.
+    const qsizetype lines = entry && draw ? 0 : names;
     QStringList list;
-    list.reserve(names);
+    list.reserve(lines);
     while (nextLine(line)) {
         if (line.contains(QLatin1Char('\r')))
             return refused(Fault::BadField, lineNumber);
@@ -318,9 +407,9 @@ Parsed parse(const QByteArray& data)
             return refused(Fault::TooManyNames, lineNumber);
         list.append(line.toString());
     }
-    if (list.size() < names)
+    if (list.size() < lines)
         return refused(Fault::Truncated, 0, QString::number(list.size()));
-    if (list.size() > names)
+    if (list.size() > lines)
         return refused(Fault::NameCountDiffers, 0, QString::number(list.size()));
 
     if (draw) {
@@ -328,12 +417,38 @@ Parsed parse(const QByteArray& data)
         const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
         if (record.drawn.size() != shown || record.notShown != names - shown)
             return refused(Fault::DrawnCountDiffers);
+        if (entry)
+            return parsed;
         if (listFingerprint(list) != record.listFingerprint)
             return refused(Fault::FingerprintDiffers);
     } else {
         record.names = list;
     }
     parsed.list = std::move(list);
+    return parsed;
+}
+
+} // namespace
+
+Parsed parse(const QByteArray& data)
+{
+    return parseText(data, Form::File);
+}
+
+Parsed parseEntry(const QByteArray& data)
+{
+    return parseText(data, Form::Entry);
+}
+
+Parsed parseFields(const QByteArray& data, QByteArray* listText)
+{
+    // The fields end at the first empty line: none of them is empty.
+    const qsizetype end = data.indexOf("\n\n");
+    if (end < 0)
+        return refused(Fault::Truncated);
+    Parsed parsed = parseText(data.first(end + 2), Form::Fields);
+    if (parsed.ok())
+        *listText = data.sliced(end + 2);
     return parsed;
 }
 

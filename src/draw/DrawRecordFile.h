@@ -61,4 +61,22 @@ Parsed parse(const QByteArray& data);
 // parse() of the file at path; a file over kMaxBytes is refused without being read.
 Parsed read(const QString& path);
 
+// A record as the draws' history keeps it, its list kept apart: the file's first line and
+// fields up to the blank line, but the drawn names in one field, deflated ("Drawn, deflated:"
+// and their lines compressed, in base64: a draw of long names still takes under 2 KB), and no
+// list. A round event's entry is its file. Empty when the record could not be read back.
+std::optional<QByteArray> writeEntry(const DrawRecord& record);
+// The record in an entry; Parsed::list is empty for a draw.
+Parsed parseEntry(const QByteArray& data);
+
+// The record in a file written by write() without reading its list, whose text goes to
+// *listText as it stands, unchecked: for the caller who has the same list at hand already.
+// For a draw only (a round event's names are its list); refuses what write() would not write.
+Parsed parseFields(const QByteArray& data, QByteArray* listText);
+
+// A list as a file holds it after its fields, one name a line: what its fingerprint is taken of.
+QByteArray listText(const QStringList& list);
+// The names of listText(); none when the text is not UTF-8 or does not end its last line.
+std::optional<QStringList> parseList(const QByteArray& text);
+
 } // namespace DrawRecordFile

@@ -155,11 +155,16 @@ void DrawsWindow::showSelected()
 {
     const std::optional<qint64> sequence = selected();
     const std::optional<DrawHistory::Entry> entry = sequence ? m_history.entry(*sequence) : std::nullopt;
-    m_record->setPlainText(entry ? QString::fromUtf8(m_history.file(entry->sequence)) : QString());
+    // The one record selected is read whole, its list with it; a draw whose list is lost
+    // shows its line.
+    const QByteArray file = entry ? m_history.file(entry->sequence) : QByteArray();
+    m_record->setPlainText(!file.isEmpty() ? QString::fromUtf8(file)
+                           : entry         ? DrawHistory::line(entry->record)
+                                           : QString());
     showNamesIn(m_record, font());
     m_print->setEnabled(entry.has_value());
     // Only a draw's file can be checked: a round event has nothing to do again.
-    m_export->setEnabled(entry && entry->record.kind == DrawRecord::Kind::Draw);
+    m_export->setEnabled(entry && entry->record.kind == DrawRecord::Kind::Draw && !file.isEmpty());
     m_forget->setEnabled(m_list->count() > 0);
 }
 

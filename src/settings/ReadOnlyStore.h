@@ -22,6 +22,9 @@ public:
     }
     StoreStatus replaceSections(std::span<const SectionRows>, std::uint32_t) override { return StoreStatus::Busy; }
     StoreStatus deleteValue(std::string_view, std::string_view) override { return StoreStatus::Busy; }
+    std::vector<std::string> valueNames(std::string_view s) override { return m_store->valueNames(s); }
+    StoreStatus apply(std::span<const Change>, std::uint32_t) override { return StoreStatus::Busy; }
+    StoreStatus compact() override { return StoreStatus::Busy; }
 
     std::string location() const override { return m_store->location(); }
     bool readOnly() override { return m_store->readOnly(); }

@@ -108,45 +108,62 @@ StoreStatus Settings::saveNames(const QStringList& names, const QStringList& set
     return m_store->replaceSections(sections, kSavePatienceMs);
 }
 
-QList<std::pair<QString, QByteArray>> Settings::drawRecords()
+QStringList Settings::valueNames(const QString& section)
 {
-    QList<std::pair<QString, QByteArray>> records;
-    for (const SettingsStore::Row& row : m_store->rows(keyPath(SettingsKeys::DrawsSection)))
-        records.append({QString::fromStdString(row.first), QByteArray::fromStdString(row.second)});
-    return records;
+    QStringList names;
+    for (const std::string& name : m_store->valueNames(keyPath(section)))
+        names.append(QString::fromStdString(name));
+    return names;
 }
 
-QByteArray Settings::drawRecord(qint64 sequence)
+std::optional<QByteArray> Settings::value(const QString& section, const QString& name)
 {
-    const std::optional<std::string> file =
-        m_store->value(keyPath(SettingsKeys::DrawsSection), SettingsKeys::drawKey(sequence).toStdString());
-    return file ? QByteArray::fromStdString(*file) : QByteArray();
+    const std::optional<std::string> text = m_store->value(keyPath(section), name.toStdString());
+    return text ? std::optional(QByteArray::fromStdString(*text)) : std::nullopt;
 }
 
-StoreStatus Settings::storeDrawRecord(qint64 sequence, const QByteArray& file)
+QList<std::pair<QString, QByteArray>> Settings::values(const QString& section)
 {
-    return m_store->setValue(keyPath(SettingsKeys::DrawsSection), SettingsKeys::drawKey(sequence).toStdString(),
-                             std::string_view(file.constData(), std::size_t(file.size())));
+    QList<std::pair<QString, QByteArray>> values;
+    for (const SettingsStore::Row& row : m_store->rows(keyPath(section)))
+        values.append({QString::fromStdString(row.first), QByteArray::fromStdString(row.second)});
+    return values;
 }
 
-StoreStatus Settings::forgetDrawRecord(qint64 sequence)
+StoreStatus Settings::apply(const QList<Change>& changes)
 {
-    return m_store->deleteValue(keyPath(SettingsKeys::DrawsSection), SettingsKeys::drawKey(sequence).toStdString());
-}
-
-StoreStatus Settings::forgetDrawRecords()
-{
-    // Values one by one where the section cannot go as a whole (a section below it).
-    const std::string section = keyPath(SettingsKeys::DrawsSection);
-    StoreStatus status = m_store->replaceRows(section, {}, kSavePatienceMs);
-    if (status == StoreStatus::Ok)
-        return status;
-    status = StoreStatus::Ok;
-    for (const SettingsStore::Row& row : m_store->rows(section)) {
-        if (const StoreStatus deleted = m_store->deleteValue(section, row.first); deleted != StoreStatus::Ok)
-            status = deleted;
+    std::vector<SettingsStore::Change> storeChanges;
+    storeChanges.reserve(std::size_t(changes.size()));
+    for (const Change& c : changes) {
+        storeChanges.push_back({keyPath(c.section), c.name.toStdString(), std::nullopt});
+        if (c.bytes)
+            storeChanges.back().text.emplace(c.bytes->constData(), std::size_t(c.bytes->size()));
     }
-    return status;
+    return m_store->apply(storeChanges, kSavePatienceMs);
+}
+
+StoreStatus Settings::forgetSections(const QStringList& sections)
+{
+    std::vector<std::string> paths;
+    for (const QString& section : sections)
+        paths.push_back(keyPath(section));
+    std::vector<SettingsStore::SectionRows> empty;
+    for (const std::string& path : paths)
+        empty.push_back({path, {}});
+    if (m_store->replaceSections(empty, kSavePatienceMs) == StoreStatus::Ok)
+        return StoreStatus::Ok;
+    // Values one by one where a section cannot go as a whole (a section below it).
+    std::vector<SettingsStore::Change> deletions;
+    for (const std::string& path : paths) {
+        for (std::string& name : m_store->valueNames(path))
+            deletions.push_back({path, std::move(name), std::nullopt});
+    }
+    return m_store->apply(deletions, kSavePatienceMs);
+}
+
+StoreStatus Settings::compact()
+{
+    return m_store->compact();
 }
 
 QList<Settings::Row> Settings::rows(const QString& section)

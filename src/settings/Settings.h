@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -53,16 +54,23 @@ public:
     // the old ones or these, never a mix. An empty one leaves no section.
     StoreStatus saveNames(const QStringList& names, const QStringList& setAside = {});
 
-    // The draws' records as stored: (value name, the record file's bytes), in the order
-    // first written.
-    QList<std::pair<QString, QByteArray>> drawRecords();
-    // One record's file, or empty when there is none.
-    QByteArray drawRecord(qint64 sequence);
-    // Writes one record (one value: the cap never rewrites the others).
-    StoreStatus storeDrawRecord(qint64 sequence, const QByteArray& file);
-    StoreStatus forgetDrawRecord(qint64 sequence);
-    // Every record goes, and whatever else the section holds; the list stays.
-    StoreStatus forgetDrawRecords();
+    // The sections the draws' history keeps its records and lists in (SettingsKeys' Draw...
+    // sections), as bytes: the names of a section's values, without their texts; one value;
+    // every value; a batch of writes, all or nothing where the store can.
+    QStringList valueNames(const QString& section);
+    std::optional<QByteArray> value(const QString& section, const QString& name);
+    QList<std::pair<QString, QByteArray>> values(const QString& section);
+    struct Change
+    {
+        QString section;
+        QString name;
+        std::optional<QByteArray> bytes; // none: the value goes
+    };
+    StoreStatus apply(const QList<Change>& changes);
+    // Every value of these sections goes, all or nothing where the store can; the list stays.
+    StoreStatus forgetSections(const QStringList& sections);
+    // Gives the room that deleted values took back to the file system.
+    StoreStatus compact();
 
     // Where the store lives, for messages: a file path, or the registry key.
     QString location() const;

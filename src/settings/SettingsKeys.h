@@ -27,10 +27,18 @@ inline const QString NamesSection = QStringLiteral("Last Used Names");
 // The names set aside from the list in the round being drawn, Name0.. in the order they were
 // set aside; a section of its own, so a version that does not know it reads the rest as before.
 inline const QString SetAsideSection = QStringLiteral("Set-Aside Names");
-// The draws' records: Draw1, Draw2, ... in the order they were made, each the text of the
-// record's file (DrawRecordFile::write). A version that does not know the section never
-// reads it.
+// The draws' records as earlier builds kept them: Draw1, Draw2, ... each the whole text of the
+// record's file, its list included. Read only to move them to the sections below.
 inline const QString DrawsSection = QStringLiteral("Draws");
+// The draws' records: Draw1, Draw2, ... in the order they were made, each its fields and the
+// first names drawn (DrawRecordFile::writeEntry). A version that does not know the sections
+// never reads them.
+inline const QString DrawRecordsSection = QStringLiteral("Draw Records");
+// Each list a draw was made from, once, named by its fingerprint (hex): the names, one a line.
+inline const QString DrawListsSection = QStringLiteral("Draw Lists");
+// Beside each list, by the same name: "<newest record made from it> <its size in bytes>".
+// Records go oldest first, so a list is used no more once that record is gone.
+inline const QString DrawListUsesSection = QStringLiteral("Draw List Uses");
 
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag, true};

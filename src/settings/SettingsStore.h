@@ -62,6 +62,34 @@ public:
         return StoreStatus::Ok;
     }
 
+    // The section's value names (text values only), in the order rows() gives them, without
+    // reading their texts: a section of big values is listed cheaply.
+    virtual std::vector<std::string> valueNames(std::string_view section) = 0;
+
+    // One write for apply(): the text stored under the value's name, or the value deleted.
+    struct Change
+    {
+        std::string section;
+        std::string name;
+        std::optional<std::string> text; // none: delete the value
+    };
+    // Stores and deletes values as setValue and deleteValue do, in the order given. A store
+    // with transactions overrides it to do them all or none (the SQLite file: one transaction,
+    // one wait for the write lock); this one stops at the first failure, the registry's way.
+    virtual StoreStatus apply(std::span<const Change> changes, std::uint32_t maxWaitMs)
+    {
+        (void)maxWaitMs;
+        for (const Change& c : changes) {
+            const StoreStatus status = c.text ? setValue(c.section, c.name, *c.text) : deleteValue(c.section, c.name);
+            if (status != StoreStatus::Ok)
+                return status;
+        }
+        return StoreStatus::Ok;
+    }
+    // Gives the room that deleted values took back to the file system; nothing to do for a
+    // store that does so itself (the registry).
+    virtual StoreStatus compact() { return StoreStatus::Ok; }
+
     // The file the store lives in, to tell the user; empty when there is none.
     virtual std::string location() const { return {}; }
     // Where a damaged store found on opening was kept aside, once; empty otherwise.

@@ -55,6 +55,9 @@ constexpr std::array<const char*, SqliteConnection::StatementCount> kStatements 
     "SELECT ord, name, type, data FROM reg_values NOT INDEXED WHERE key_id = ?1 ORDER BY ord",
     "UPDATE reg_values SET name = ?2, type = ?3, data = ?4 WHERE ord = ?1",
     "DELETE FROM reg_values WHERE key_id = ?1 AND ord >= ?2",
+    // Through the (key_id, folded) index: the names alone, whatever size the values are.
+    "SELECT name, type FROM reg_values WHERE key_id = ?1 ORDER BY ord",
+    "DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2",
 };
 
 bool isCorrupt(int rc)
@@ -281,10 +284,18 @@ int SqliteConnection::openWritable(const std::string& path, Refusal* refusal)
             return refusal->newer ? SQLITE_READONLY : SQLITE_OK;
         });
     }
+    // A new file gives the room of deleted values back on request (SqliteStore::compact);
+    // this can only be chosen before the first table is made.
+    if (rc == SQLITE_OK && version == 0)
+        rc = exec("PRAGMA auto_vacuum = INCREMENTAL");
     if (rc == SQLITE_OK)
         rc = exec("PRAGMA journal_mode = WAL");
+    // secure_delete FAST: deleted values are not overwritten with zeros page by page (a
+    // forgotten history would pass through the log whole); compact() cuts the freed pages
+    // off the file instead.
     if (rc == SQLITE_OK)
-        rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = -16384");
+        rc = exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = -16384; "
+                  "PRAGMA secure_delete = FAST");
     if (rc == SQLITE_OK)
         rc = createSchema(version);
     if (rc == SQLITE_OK)

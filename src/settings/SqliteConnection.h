@@ -18,7 +18,7 @@ class SqliteConnection
 public:
     // clang-format off
     enum Statement { FindKey, InsertKey, DeleteLeafKey, HasSubKey, FindValue, UpsertValue, ListRows, ReuseValue,
-                     TrimValues, StatementCount };
+                     TrimValues, ListNames, DeleteValue, StatementCount };
     // clang-format on
     // The key every path starts from (HKEY_CURRENT_USER).
     static constexpr long long kRootId = 1;

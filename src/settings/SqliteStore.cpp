@@ -9,6 +9,10 @@ namespace {
 // The value type of a text, as the file has always recorded it next to the data.
 constexpr long long kText = 1;
 
+// Free pages past which compact() gives the room back at once rather than at the log's next
+// checkpoint (1 MB of 4 KB pages).
+constexpr int kCheckpointPages = 256;
+
 // A text as the file holds it: its UTF-8 bytes and a NUL.
 std::string withNul(std::string_view text)
 {
@@ -127,16 +131,19 @@ StoreStatus SqliteStore::setValue(std::string_view section, std::string_view nam
     SqliteConnection* db = writer(&status);
     if (!db)
         return status;
-    const int rc = inTransaction(*db, [&] {
-        long long id = 0;
-        int rc = resolve(section, true, &id);
-        if (rc == SQLITE_ROW) {
-            Query upsert(*db, SqliteConnection::UpsertValue);
-            rc = upsert.bind(id).bind(name).bind(foldedName(name)).bind(kText).bind(withNul(text)).step();
-        }
-        return rc == SQLITE_DONE ? SQLITE_OK : rc;
-    });
+    const int rc = inTransaction(*db, [&] { return writeValue(section, name, text); });
     return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
+}
+
+int SqliteStore::writeValue(std::string_view section, std::string_view name, std::string_view text)
+{
+    long long id = 0;
+    int rc = resolve(section, true, &id);
+    if (rc == SQLITE_ROW) {
+        Query upsert(*m_db, SqliteConnection::UpsertValue);
+        rc = upsert.bind(id).bind(name).bind(foldedName(name)).bind(kText).bind(withNul(text)).step();
+    }
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
 std::vector<SettingsStore::Row> SqliteStore::rows(std::string_view section)
@@ -190,26 +197,80 @@ StoreStatus SqliteStore::deleteValue(std::string_view section, std::string_view 
     SqliteConnection* db = writer(&status);
     if (!db)
         return status;
-    const int rc = inTransaction(*db, [&] {
-        long long id = 0;
-        int rc = resolve(section, false, &id);
-        if (rc != SQLITE_ROW)
-            return rc == SQLITE_DONE ? SQLITE_OK : rc; // no section, so no value either
-        // Prepared here rather than with the connection's statements: values are deleted
-        // one at a time and seldom (the oldest draw record, once there are enough).
-        sqlite3_stmt* raw = nullptr;
-        rc =
-            sqlite3_prepare_v2(db->db(), "DELETE FROM reg_values WHERE key_id = ?1 AND folded = ?2", -1, &raw, nullptr);
-        const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
-        if (rc != SQLITE_OK)
-            return rc;
-        const std::string folded = foldedName(name);
-        sqlite3_bind_int64(raw, 1, id);
-        sqlite3_bind_blob(raw, 2, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
-        rc = sqlite3_step(raw);
-        return rc == SQLITE_DONE ? SQLITE_OK : rc;
-    });
+    const int rc = inTransaction(*db, [&] { return removeValue(section, name); });
     return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
+}
+
+int SqliteStore::removeValue(std::string_view section, std::string_view name)
+{
+    long long id = 0;
+    int rc = resolve(section, false, &id);
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? SQLITE_OK : rc; // no section, so no value either
+    rc = Query(*m_db, SqliteConnection::DeleteValue).bind(id).bind(foldedName(name)).step();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+std::vector<std::string> SqliteStore::valueNames(std::string_view section)
+{
+    std::vector<std::string> names;
+    long long id = 0;
+    if (!connection() || resolve(section, false, &id) != SQLITE_ROW)
+        return names;
+    Query list(*m_db, SqliteConnection::ListNames);
+    for (list.bind(id); list.step() == SQLITE_ROW;) {
+        if (list.integer(1) == kText)
+            names.emplace_back(list.bytes(0));
+    }
+    return names;
+}
+
+StoreStatus SqliteStore::apply(std::span<const Change> changes, std::uint32_t maxWaitMs)
+{
+    StoreStatus status = StoreStatus::Ok;
+    SqliteConnection* db = writer(&status);
+    if (!db)
+        return status;
+    sqlite3_busy_timeout(db->db(), static_cast<int>(std::min<std::uint32_t>(maxWaitMs, INT32_MAX)));
+    const int rc = inTransaction(*db, [&] {
+        int rc = SQLITE_OK;
+        for (std::size_t i = 0; i < changes.size() && rc == SQLITE_OK; ++i) {
+            const Change& c = changes[i];
+            rc = c.text ? writeValue(c.section, c.name, *c.text) : removeValue(c.section, c.name);
+        }
+        return rc;
+    });
+    sqlite3_busy_timeout(db->db(), SqliteConnection::kBusyTimeoutMs);
+    return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(rc);
+}
+
+StoreStatus SqliteStore::compact()
+{
+    StoreStatus status = StoreStatus::Ok;
+    SqliteConnection* db = writer(&status);
+    if (!db)
+        return status;
+    const auto pragma = [db](const char* sql) {
+        sqlite3_stmt* raw = nullptr;
+        sqlite3_prepare_v2(db->db(), sql, -1, &raw, nullptr);
+        const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
+        return raw && sqlite3_step(raw) == SQLITE_ROW ? sqlite3_column_int(raw, 0) : 0;
+    };
+    // A file made before incremental vacuum was chosen is rebuilt once to choose it; after
+    // that only the free pages are given back, at a cost in what was freed, not in the file.
+    int rc = SQLITE_OK;
+    int freed = 0;
+    if (pragma("PRAGMA auto_vacuum") != 2) {
+        rc = db->exec("PRAGMA auto_vacuum = INCREMENTAL; VACUUM");
+        freed = kCheckpointPages;
+    } else if ((freed = pragma("PRAGMA freelist_count")) > 0) {
+        rc = db->exec("PRAGMA incremental_vacuum");
+    }
+    // The file shrinks when the log is next copied into it; after much was freed, at once,
+    // and the log that held the freed pages' last state shrinks with it.
+    if (rc == SQLITE_OK && freed >= kCheckpointPages)
+        rc = db->exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    return rc == SQLITE_OK ? StoreStatus::Ok : storeStatus(withDiskFull(db->db(), rc));
 }
 
 int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)

@@ -25,6 +25,9 @@ public:
     StoreStatus replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs) override;
     StoreStatus replaceSections(std::span<const SectionRows> sections, std::uint32_t maxWaitMs) override;
     StoreStatus deleteValue(std::string_view section, std::string_view name) override;
+    std::vector<std::string> valueNames(std::string_view section) override;
+    StoreStatus apply(std::span<const Change> changes, std::uint32_t maxWaitMs) override;
+    StoreStatus compact() override;
 
     std::string location() const override { return m_path; }
     std::string takeDamagedCopy() override;
@@ -45,6 +48,8 @@ private:
     // SQLITE_DONE when missing, else the failure.
     int resolve(std::string_view path, bool create, long long* id);
     int writeRows(std::string_view section, std::span<const Row> rows);
+    int writeValue(std::string_view section, std::string_view name, std::string_view text);
+    int removeValue(std::string_view section, std::string_view name);
 
     std::string m_path;
     std::unique_ptr<SqliteConnection> m_db;

@@ -25,14 +25,15 @@ std::string folded(std::string_view text)
     return out;
 }
 
-// The draws' records and the names set aside (SettingsKeys::DrawsSection, SetAsideSection)
-// are sections no older program reads or writes: their names and texts are kept in UTF-16,
-// every character whole. The others keep to the ANSI code page they share with older programs.
+// The draws' records and lists (the Draws section of older stores, Draw Records, Draw Lists,
+// Draw List Uses) and the names set aside are sections no older program reads or writes:
+// their names and texts are kept in UTF-16, every character whole. The others keep to the ANSI code page they share with older programs.
 bool ownSection(std::string_view section)
 {
     const std::size_t cut = section.rfind('\\');
     const std::string last = folded(section.substr(cut == std::string_view::npos ? 0 : cut + 1));
-    return last == "draws" || last == "set-aside names";
+    return last == "draws" || last == "set-aside names" || last == "draw records" || last == "draw lists" ||
+           last == "draw list uses";
 }
 
 // A text or value name as the section keeps it.
@@ -204,4 +205,23 @@ StoreStatus Win32Store::deleteValue(std::string_view section, std::string_view n
         return rc == ERROR_FILE_NOT_FOUND ? StoreStatus::Ok : status(rc);
     rc = RegDeleteValueW(key.get(), stored(section, name).c_str());
     return status(rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc);
+}
+
+std::vector<std::string> Win32Store::valueNames(std::string_view section)
+{
+    std::vector<std::string> names;
+    LONG rc = ERROR_SUCCESS;
+    const Key key = openKey(section, KEY_READ, &rc);
+    std::vector<wchar_t> name(16384);
+    for (DWORD index = 0; key; ++index) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD type = REG_NONE;
+        // No data buffer: only the name and type come back, however big the value is.
+        if (RegEnumValueW(key.get(), index, name.data(), &nameLength, nullptr, &type, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        if (type == REG_SZ)
+            names.push_back(wideToUtf8(std::wstring_view(name.data(), nameLength)));
+    }
+    return names;
 }

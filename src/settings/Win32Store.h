@@ -21,6 +21,7 @@ public:
     std::vector<Row> rows(std::string_view section) override;
     StoreStatus replaceRows(std::string_view section, std::span<const Row> rows, std::uint32_t maxWaitMs) override;
     StoreStatus deleteValue(std::string_view section, std::string_view name) override;
+    std::vector<std::string> valueNames(std::string_view section) override;
 
 private:
     std::set<std::string> m_unread; // sections (ASCII small letters) whose last read failed

@@ -56,6 +56,8 @@ private slots:
     void fingerprint();
     void roundTrip_data();
     void roundTrip();
+    void entryRefused_data();
+    void entryRefused();
     void writerRefuses_data();
     void writerRefuses();
     void parse_data();
@@ -132,6 +134,44 @@ void TestDrawRecord::roundTrip()
         QCOMPARE(record.drawn.size(), qMin(list.size(), qsizetype(100)));
         QCOMPARE(record.notShown, list.size() - record.drawn.size());
     }
+
+    // As the history keeps it: the entry without the list, and the list apart, its text the
+    // one the fingerprint is of.
+    const std::optional<QByteArray> entry = DrawRecordFile::writeEntry(record);
+    QVERIFY(entry.has_value());
+    QVERIFY(DrawRecordFile::parseEntry(*entry).record == record);
+    if (record.kind == DrawRecord::Kind::Draw) {
+        const QByteArray text = DrawRecordFile::listText(list);
+        QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256), record.listFingerprint);
+        QCOMPARE(DrawRecordFile::parseList(text), list);
+        QByteArray apart;
+        QVERIFY(DrawRecordFile::parseFields(*file, &apart).record == record);
+        QCOMPARE(apart, text);
+    }
+}
+
+void TestDrawRecord::entryRefused_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+
+    const QByteArray good = DrawRecordFile::writeEntry(drawOf(kFive, 42, 9)).value_or(QByteArray());
+    const QByteArray deflated = good.sliced(good.indexOf("deflated: ") + 10).split('\n').first();
+    const auto packed = [](QByteArray names) { return qCompress(names).toBase64(); };
+    QTest::newRow("not base64") << replaced(good, deflated, "#" + deflated);
+    // A size of 4 GB in qCompress's header: refused before anything is made that big.
+    QTest::newRow("forged size") << replaced(good, deflated, QByteArray("\xff\xff\xff\xffx").toBase64());
+    QTest::newRow("one name fewer") << replaced(good, deflated, packed("Bo\nAnn\nCy\nDi\n"));
+    QTest::newRow("last line not ended") << replaced(good, deflated, packed("Bo\nAnn\nCy\nDi\nEd"));
+    QTest::newRow("invalid UTF-8") << replaced(good, deflated, packed("Bo\nAnn\nCy\nDi\nE\xff\n"));
+    QTest::newRow("a list after the fields") << good + "Ann\n";
+    QTest::newRow("names as a file has them") << replaced(good, "Drawn, deflated: " + deflated, "Drawn 1: Bo");
+}
+
+void TestDrawRecord::entryRefused()
+{
+    QFETCH(QByteArray, entry);
+    QVERIFY(!entry.isEmpty());
+    QVERIFY(!DrawRecordFile::parseEntry(entry).ok());
 }
 
 void TestDrawRecord::writerRefuses_data()

@@ -10,6 +10,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    // The history's entries meet the store's bytes: what is accepted writes back the same.
+    const DrawRecordFile::Parsed entry = DrawRecordFile::parseEntry(bytes);
+    if (entry.ok()) {
+        const std::optional<QByteArray> again = DrawRecordFile::writeEntry(entry.record);
+        if (!again || !(DrawRecordFile::parseEntry(*again).record == entry.record))
+            std::abort();
+    }
     const DrawRecordFile::Parsed parsed = DrawRecordFile::parse(bytes);
     if (!parsed.ok()) {
         if (!parsed.list.isEmpty() || parsed.line < 0)

@@ -189,13 +189,29 @@ inline bool growingValuesReadBackWhole(Context& c)
 inline bool ownSectionsKeepEveryCharacter(Context& c)
 {
     const std::string text = "Zo\xc3\xab \xe6\x9d\x8e \xf0\x9f\x98\x80";
-    for (const std::string section : {"\\Draws", "\\Set-Aside Names"}) {
+    for (const std::string section : {"\\Draws", "\\Set-Aside Names", "\\Draw Lists"}) {
         if (c.replace(section, {"Name0=" + text}) != StoreStatus::Ok || !c.holds(section, {"Name0=" + text}))
             return c.why.empty() ? c.fail("replacing " + section + " failed") : false;
         if (!c.set(section, "Name1", text) || c.get(section, "Name1") != text)
             return c.fail(section + " gave back \"" + c.get(section, "Name1") + "\"");
     }
     return true;
+}
+
+// A batch writes and deletes in its order; the names come without their texts.
+inline bool batchesAndValueNames(Context& c)
+{
+    const std::string s = c.root + "\\S";
+    const std::vector<SettingsStore::Change> changes{
+        {s, "A", "1"}, {s, "Big", std::string(300000, 'x')}, {s, "a", std::nullopt}, {s, "C", "3"}, {s, "Gone", {}}};
+    if (c.store.apply(changes, 1000) != StoreStatus::Ok || c.store.compact() != StoreStatus::Ok)
+        return c.fail("the batch failed");
+    std::vector<std::string> names = c.store.valueNames(s);
+    if (!c.keepsOrder)
+        std::sort(names.begin(), names.end());
+    if (names != std::vector<std::string>{"Big", "C"} || c.get("\\S", "Big").size() != 300000)
+        return c.fail("the batch left other values than Big and C");
+    return c.store.valueNames(c.root + "\\Missing").empty() || c.fail("a missing section has value names");
 }
 
 inline const std::vector<Case>& cases()
@@ -210,6 +226,7 @@ inline const std::vector<Case>& cases()
         {"delete takes one value", deleteTakesOneValue},
         {"growing values read back whole", growingValuesReadBackWhole},
         {"own sections keep every character", ownSectionsKeepEveryCharacter},
+        {"batches and value names", batchesAndValueNames},
     };
     return all;
 }

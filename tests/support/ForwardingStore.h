@@ -23,6 +23,9 @@ public:
         return m_real->replaceRows(s, r, ms);
     }
     StoreStatus deleteValue(std::string_view s, std::string_view n) override { return m_real->deleteValue(s, n); }
+    std::vector<std::string> valueNames(std::string_view s) override { return m_real->valueNames(s); }
+    StoreStatus apply(std::span<const Change> c, std::uint32_t ms) override { return m_real->apply(c, ms); }
+    StoreStatus compact() override { return m_real->compact(); }
     std::string location() const override { return m_real->location(); }
     std::string takeDamagedCopy() override { return m_real->takeDamagedCopy(); }
     bool readOnly() override { return m_real->readOnly(); }
