@@ -125,8 +125,7 @@ void ListMenu::showDraws()
 {
     m_hat.storeDraw();
     if (!m_drawsWindow) {
-        m_drawsWindow = new DrawsWindow(m_hat.draws(), {m_services.prompter, m_services.settings, m_services.printer},
-                                        parentWidget());
+        m_drawsWindow = new DrawsWindow(m_hat.draws(), m_services, parentWidget());
         m_drawsWindow->keepBox()->setChecked(m_hat.keepDraws());
         connect(m_drawsWindow->keepBox(), &QCheckBox::toggled, &m_hat, &Hat::setKeepDraws);
         connect(&m_hat, &Hat::drawsChanged, m_drawsWindow, &DrawsWindow::refresh);

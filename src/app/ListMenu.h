@@ -1,18 +1,15 @@
 #pragma once
 
 #include "DrawView.h"
+#include "history/DrawsWindow.h"
 
 #include <QMenu>
 #include <QPointer>
 
 #include <array>
 
-class DrawsWindow;
 class Hat;
 class ListBox;
-class PrinterDevice;
-class Prompter;
-class Settings;
 
 // The list's context menu: the draw shown large, the round of names set aside, Undo and
 // Redo, and the Draws window. Each action has a shortcut that works anywhere in the window
@@ -21,12 +18,8 @@ class ListMenu : public QMenu
 {
     Q_OBJECT
 public:
-    struct Services
-    {
-        Prompter* prompter = nullptr;
-        Settings* settings = nullptr;
-        PrinterDevice* printer = nullptr;
-    };
+    // What it asks and tells through, the settings, and the printer: the Draws window's too.
+    using Services = DrawsWindow::Services;
     // window: where the shortcuts work (the Menu key and Shift+F10 open the menu there).
     ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* window);
     ~ListMenu() override;
