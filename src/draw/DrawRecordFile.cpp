@@ -1,6 +1,7 @@
 #include "DrawRecordFile.h"
 
 #include "MaxNames.h"
+#include "PublicDraw.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -23,6 +24,9 @@ const QString kSeedKey = QStringLiteral("Seed");
 const QString kReordersKey = QStringLiteral("Re-orders");
 const QString kDrawnKey = QStringLiteral("Drawn "); // followed by the place, from 1
 const QString kRestKey = QStringLiteral("Rest not shown");
+// Fields a record has only when they apply; a file without them reads as before.
+const QString kSeedFromKey = QStringLiteral("Seed from");
+const QString kTeamsKey = QStringLiteral("Teams");
 
 QString kindText(DrawRecord::Kind kind)
 {
@@ -118,7 +122,9 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
         const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
         if (list.size() != record.nameCount || record.drawn.size() != shown ||
             record.notShown != record.nameCount - shown || record.reorders < 0 ||
-            record.listFingerprint != listFingerprint(list))
+            record.listFingerprint != listFingerprint(list) ||
+            (!record.seedFrom.isEmpty() && !PublicDraw::isValidText(record.seedFrom)) ||
+            (record.teams != 0 && (record.teams < 2 || record.teams > record.nameCount)))
             return std::nullopt;
     }
 
@@ -132,10 +138,14 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     if (draw) {
         field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
         field(kSeedKey, QString::number(record.seed));
+        if (!record.seedFrom.isEmpty())
+            field(kSeedFromKey, record.seedFrom);
         field(kReordersKey, QString::number(record.reorders));
         for (qsizetype i = 0; i < record.drawn.size(); ++i)
             field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
         field(kRestKey, QString::number(record.notShown));
+        if (record.teams != 0)
+            field(kTeamsKey, QString::number(record.teams));
     }
     text += QLatin1Char('\n');
     for (const QString& name : names)
@@ -202,9 +212,10 @@ Parsed parse(const QByteArray& data)
     DrawRecord& record = parsed.record;
     // Each field once; where the first one only a draw has was, for a record of another kind.
     std::optional<DrawRecord::Kind> kind;
-    bool seen[7] = {};
-    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen };
+    bool seen[9] = {};
+    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, SeedFromSeen, TeamsSeen };
     int drawFieldLine = 0;
+    int teamsLine = 0;
     qsizetype names = 0;
     bool fieldsEnd = false;
     while (nextLine(line)) {
@@ -270,6 +281,17 @@ Parsed parse(const QByteArray& data)
             const std::optional<std::uint64_t> rest = number(value, kMaxNames);
             valid = rest.has_value();
             record.notShown = int(rest.value_or(0));
+        } else if (key == kSeedFromKey) {
+            which = SeedFromSeen;
+            record.seedFrom = value.toString();
+            valid = PublicDraw::isValidText(record.seedFrom);
+        } else if (key == kTeamsKey) {
+            // Checked against the names' count once it is known.
+            which = TeamsSeen;
+            const std::optional<std::uint64_t> teams = number(value, kMaxNames);
+            valid = teams.has_value() && *teams >= 2;
+            record.teams = int(teams.value_or(0));
+            teamsLine = lineNumber;
         } else if (key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
@@ -328,6 +350,8 @@ Parsed parse(const QByteArray& data)
         const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
         if (record.drawn.size() != shown || record.notShown != names - shown)
             return refused(Fault::DrawnCountDiffers);
+        if (record.teams > names)
+            return refused(Fault::BadField, teamsLine);
         if (listFingerprint(list) != record.listFingerprint)
             return refused(Fault::FingerprintDiffers);
     } else {
