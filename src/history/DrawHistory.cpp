@@ -73,6 +73,25 @@ StoreStatus DrawHistory::add(const DrawRecord& record, const QStringList& list)
     return status;
 }
 
+StoreStatus DrawHistory::amendLast(const DrawRecord& record, const QStringList& list)
+{
+    // A record forgotten or pushed out meanwhile stays so.
+    if (entries().isEmpty())
+        return StoreStatus::Failed;
+    Entry& last = m_entries.last();
+    const DrawRecord& was = last.record;
+    if (was.kind != DrawRecord::Kind::Draw || was.listFingerprint != record.listFingerprint ||
+        was.seed != record.seed || was.reorders != record.reorders || was.when != record.when)
+        return StoreStatus::Failed;
+    const std::optional<QByteArray> file = DrawRecordFile::write(record, list);
+    if (!file)
+        return StoreStatus::Failed;
+    const StoreStatus status = m_settings.storeDrawRecord(last.sequence, *file);
+    if (status == StoreStatus::Ok)
+        last.record = record;
+    return status;
+}
+
 QByteArray DrawHistory::file(qint64 sequence)
 {
     return m_settings.drawRecord(sequence);

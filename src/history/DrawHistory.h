@@ -39,6 +39,9 @@ public:
     // Stores record (a draw with list, the list before its shuffle; a round event alone)
     // as one value, then lets the oldest go past kKept. Listed only once stored.
     StoreStatus add(const DrawRecord& record, const QStringList& list = {});
+    // Writes record over the newest one when that is the same draw (its list, seed,
+    // re-orders and time), as a note such as its teams is added; Failed when it is not.
+    StoreStatus amendLast(const DrawRecord& record, const QStringList& list);
     // The record's file as stored (DrawRecordFile's format); empty when it is gone.
     QByteArray file(qint64 sequence);
     // Every record goes; the list and the options stay.
