@@ -57,6 +57,9 @@ TeamsDialog::TeamsDialog(QWidget* parent, int names) : QDialog(parent), m_names(
     }
     connect(m_byCount, &QRadioButton::toggled, this, &TeamsDialog::update);
     update();
+    // Typing a number replaces the one offered.
+    m_teams->setFocus();
+    m_teams->selectAll();
 }
 
 int TeamsDialog::teams() const

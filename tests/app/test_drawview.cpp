@@ -17,6 +17,8 @@ private slots:
     void winnersFitTheScreen();
     void teamsFitTheScreen_data();
     void teamsFitTheScreen();
+    void opensOnAnotherScreen_data();
+    void opensOnAnotherScreen();
 };
 
 namespace {
@@ -185,6 +187,34 @@ void TestDrawView::teamsFitTheScreen()
     QCOMPARE(view->lines().first(), QStringLiteral("Team 1"));
     QCOMPARE(view->lines().count(QString()), teams.size() - 1);
     QCOMPARE(view->countText(), QStringLiteral("%1 names").arg(total));
+}
+
+void TestDrawView::opensOnAnotherScreen_data()
+{
+    QTest::addColumn<QString>("chosen"); // Show the Draw On, as remembered
+    QTest::addColumn<QString>("screen"); // where the view opens
+    QTest::newRow("none chosen: the projector") << QString() << QStringLiteral("PROJECTOR");
+    QTest::newRow("the window's own chosen") << QStringLiteral("LAPTOP") << QStringLiteral("LAPTOP");
+    QTest::newRow("a screen no longer there") << QStringLiteral("HDMI-2") << QStringLiteral("PROJECTOR");
+}
+
+void TestDrawView::opensOnAnotherScreen()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, screen);
+    if (QGuiApplication::screens().size() != 2)
+        QSKIP("needs the two screens of two-screens.json");
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.show();
+    QCOMPARE(f.screen()->name(), QStringLiteral("LAPTOP"));
+    fx.settings->setText(SettingsKeys::DrawScreen, chosen);
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bo")});
+    f.findChild<ListMenu*>()->showDraw();
+    DrawView* view = f.findChild<ListMenu*>()->drawView();
+    QVERIFY(view);
+    QCOMPARE(view->screen()->name(), screen);
+    QTRY_COMPARE(view->geometry(), view->screen()->geometry());
 }
 
 QTEST_MAIN(TestDrawView)
