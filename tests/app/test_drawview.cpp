@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "app/DrawActions.h"
 
 #include <QFontMetricsF>
 #include <QScreen>
@@ -19,6 +20,7 @@ private slots:
     void teamsFitTheScreen();
     void opensOnAnotherScreen_data();
     void opensOnAnotherScreen();
+    void winnersPrintedAndSetAside();
 };
 
 namespace {
@@ -215,6 +217,30 @@ void TestDrawView::opensOnAnotherScreen()
     QVERIFY(view);
     QCOMPARE(view->screen()->name(), screen);
     QTRY_COMPARE(view->geometry(), view->screen()->geometry());
+}
+
+// What the view shows is what Print prints, and what Set Aside takes out of the list.
+void TestDrawView::winnersPrintedAndSetAside()
+{
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.hat().append({QStringLiteral("Ann"), QStringLiteral("Bo"), QStringLiteral("Cy")});
+    ListMenu* menu = f.findChild<ListMenu*>();
+    menu->drawActions()->setWinners(2);
+    QCOMPARE(fx.settings->text(SettingsKeys::WinnersShown), QStringLiteral("2")); // remembered
+    menu->showDraw();
+    QVERIFY(menu->drawView());
+    QCOMPARE(menu->drawView()->winners(), 2);
+    QTest::keyClick(menu->drawView(), Qt::Key_P, Qt::ControlModifier);
+    QStringList printed;
+    for (const RecordingPrinter::Line& line : fx.recorder.lines)
+        printed << line.text;
+    QVERIFY2(printed.contains(QStringLiteral("Ann")) && printed.contains(QStringLiteral("Bo")) &&
+                 !printed.contains(QStringLiteral("Cy")),
+             qPrintable(printed.join(QLatin1Char('|'))));
+    menu->drawView()->close();
+    f.findChild<QAction*>(QStringLiteral("setAsideAction"))->trigger();
+    QCOMPARE(f.hat().setAside(), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bo")}));
 }
 
 QTEST_MAIN(TestDrawView)
