@@ -295,6 +295,18 @@ The options and the remembered list are kept in %1.</source>
         <extracomment>Menu of the view of the draw: closes it.</extracomment>
         <translation>إغلاق</translation>
     </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawsWindow</name>

@@ -291,6 +291,14 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <extracomment>Menu of the view of the draw: closes it.</extracomment>
         <translation>Schließen</translation>
     </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>und %1 weiterer</numerusform>
+            <numerusform>und %1 weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawsWindow</name>

@@ -11,6 +11,14 @@
             <numerusform>%1 names</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>and %1 more</numerusform>
+            <numerusform>and %1 more</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ListMenu</name>

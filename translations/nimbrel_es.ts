@@ -291,6 +291,14 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <extracomment>Menu of the view of the draw: closes it.</extracomment>
         <translation>Cerrar</translation>
     </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>y %1 más</numerusform>
+            <numerusform>y %1 más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawsWindow</name>

@@ -290,6 +290,13 @@ The options and the remembered list are kept in %1.</source>
         <extracomment>Menu of the view of the draw: closes it.</extracomment>
         <translation>閉じる</translation>
     </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>ほか %1 件</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawsWindow</name>

@@ -291,6 +291,14 @@ As opções e a lista lembrada ficam em %1.</translation>
         <extracomment>Menu of the view of the draw: closes it.</extracomment>
         <translation>Fechar</translation>
     </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>e mais %1</numerusform>
+            <numerusform>e mais %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DrawsWindow</name>

@@ -30,6 +30,8 @@ constexpr int kProbeSize = 100;
 // The share of a column's width a line may take, leaving room for glyphs that reach past
 // their advance.
 constexpr qreal kLineShare = 0.98;
+// The smallest pixel size a team's names are shown in before the longest teams are shortened.
+constexpr int kSmallestTeamSize = 14;
 
 } // namespace
 
@@ -239,6 +241,20 @@ void DrawView::layOutWinners(const QRectF& area)
         m_nextFont.setPixelSize(--nextSize);
 }
 
+QStringList DrawView::columnLines(int team) const
+{
+    const QStringList& names = m_teams[team];
+    QStringList lines{heading(team)};
+    lines += names.first(std::min<qsizetype>(names.size(), m_shownPerTeam));
+    if (names.size() > m_shownPerTeam) {
+        const qsizetype more = names.size() - m_shownPerTeam;
+        //: Under the names of a team too long for the screen: how many more it has (%1, the plural form's
+        //: number); Print and Export give them all.
+        lines.append(tr("and %1 more", nullptr, int(more)).arg(textLocale().toString(more)));
+    }
+    return lines;
+}
+
 bool DrawView::teamsFit(const QSizeF& column, int lines, int pixelSize) const
 {
     QFont names = m_nameFont;
@@ -251,10 +267,9 @@ bool DrawView::teamsFit(const QSizeF& column, int lines, int pixelSize) const
         return false;
     const qreal width = column.width() * kLineShare;
     for (int team = 0; team < m_teams.size(); ++team) {
-        if (headingMetrics.horizontalAdvance(heading(team)) > width)
-            return false;
-        for (const QString& name : m_teams[team]) {
-            if (nameMetrics.horizontalAdvance(name) > width)
+        const QStringList shown = columnLines(team);
+        for (int line = 0; line < shown.size(); ++line) {
+            if ((line == 0 ? headingMetrics : nameMetrics).horizontalAdvance(shown[line]) > width)
                 return false;
         }
     }
@@ -263,10 +278,7 @@ bool DrawView::teamsFit(const QSizeF& column, int lines, int pixelSize) const
 
 int DrawView::teamSizeFitting(const QSizeF& column, int lines, qreal widest) const
 {
-    QFont probe = m_headingFont;
-    probe.setPixelSize(kProbeSize);
-    const qreal spacing = QFontMetricsF(probe).lineSpacing() / kProbeSize;
-    const qreal byHeight = column.height() / (lines * spacing);
+    const qreal byHeight = column.height() / (lines * m_spacingRatio);
     const qreal byWidth = widest > 0 ? column.width() * kLineShare * kProbeSize / widest : byHeight;
     return std::max(1, int(std::min(byHeight, byWidth)));
 }
@@ -274,20 +286,13 @@ int DrawView::teamSizeFitting(const QSizeF& column, int lines, qreal widest) con
 void DrawView::layOutTeams(const QRectF& area)
 {
     const int teams = int(m_teams.size());
-    int lines = 0;
-    qreal widest = 0;
     QFont names = m_nameFont;
     QFont headings = m_headingFont;
     names.setPixelSize(kProbeSize);
     headings.setPixelSize(kProbeSize);
     const QFontMetricsF nameMetrics(names);
     const QFontMetricsF headingMetrics(headings);
-    for (int team = 0; team < teams; ++team) {
-        lines = std::max(lines, int(m_teams[team].size()) + 1);
-        widest = std::max(widest, headingMetrics.horizontalAdvance(heading(team)));
-        for (const QString& name : m_teams[team])
-            widest = std::max(widest, nameMetrics.horizontalAdvance(name));
-    }
+    m_spacingRatio = std::max(nameMetrics.lineSpacing(), headingMetrics.lineSpacing()) / kProbeSize;
 
     // The teams in as many rows as make the text largest; of arrangements as good, the one
     // with the fewest rows, which reads as Team 1, Team 2, ... across the room.
@@ -296,9 +301,25 @@ void DrawView::layOutTeams(const QRectF& area)
         const int rows = (teams + across - 1) / across;
         return QSizeF((area.width() - gap * (across - 1)) / across, (area.height() - gap * (rows - 1)) / rows);
     };
+    // Teams too long to be read whole even side by side show their first names and how many
+    // more they have (Print and Export give them all); only the names shown are measured.
+    qsizetype longest = 0;
+    for (const QStringList& team : m_teams)
+        longest = std::max(longest, team.size());
+    const int fitting = int(columnSize(teams).height() / (m_spacingRatio * kSmallestTeamSize));
+    const bool whole = longest + 1 <= fitting;
+    m_shownPerTeam = whole ? longest : std::max(0, fitting - 2);
+    const int lines = int(std::min<qsizetype>(longest, m_shownPerTeam)) + (whole ? 1 : 2);
+    qreal widest = 0;
+    for (int team = 0; team < teams; ++team) {
+        const QStringList shown = columnLines(team);
+        for (int line = 0; line < shown.size(); ++line)
+            widest = std::max(widest, (line == 0 ? headingMetrics : nameMetrics).horizontalAdvance(shown[line]));
+    }
+
     int across = teams;
     int size = teamSizeFitting(columnSize(across), lines, widest);
-    for (int tried = teams - 1; tried >= 1; --tried) {
+    for (int tried = teams - 1; whole && tried >= 1; --tried) {
         const int trySize = teamSizeFitting(columnSize(tried), lines, widest);
         if (trySize > size) {
             size = trySize;
@@ -346,11 +367,12 @@ QList<QRectF> DrawView::columnBounds() const
     const QFontMetricsF headingMetrics(m_headingFont);
     for (int team = 0; team < m_columnAreas.size(); ++team) {
         const QRectF& area = m_columnAreas[team];
-        const qreal top = area.top() + (area.height() - m_lineHeight * (m_teams[team].size() + 1)) / 2;
-        qreal width = headingMetrics.horizontalAdvance(heading(team));
-        for (const QString& name : m_teams[team])
-            width = std::max(width, nameMetrics.horizontalAdvance(name));
-        bounds.append(QRectF(area.center().x() - width / 2, top, width, m_lineHeight * (m_teams[team].size() + 1)));
+        const QStringList lines = columnLines(team);
+        const qreal height = m_lineHeight * qreal(lines.size());
+        qreal width = 0;
+        for (int line = 0; line < lines.size(); ++line)
+            width = std::max(width, (line == 0 ? headingMetrics : nameMetrics).horizontalAdvance(lines[line]));
+        bounds.append(QRectF(area.center().x() - width / 2, area.top() + (area.height() - height) / 2, width, height));
     }
     return bounds;
 }
@@ -359,9 +381,12 @@ int DrawView::shownLength() const
 {
     int length = 0;
     if (showsTeams()) {
-        // Every line is drawn whole: the sizes were chosen so that each fits.
-        for (const QString& line : lines())
-            length += int(line.size());
+        // Every line drawn is whole: the sizes were chosen so that each fits.
+        for (int team = 0; team < m_teams.size(); ++team) {
+            const QStringList lines = columnLines(team);
+            for (qsizetype line = 0; line < lines.size() && line <= m_shownPerTeam; ++line)
+                length += int(lines[line].size());
+        }
         return length;
     }
     for (const auto& winner : m_shown) {
@@ -388,17 +413,14 @@ void DrawView::paintEvent(QPaintEvent*)
     if (showsTeams()) {
         for (int team = 0; team < m_columnAreas.size(); ++team) {
             const QRectF& area = m_columnAreas[team];
-            qreal y = area.top() + (area.height() - m_lineHeight * (m_teams[team].size() + 1)) / 2;
-            const auto line = [&](const QString& text) {
-                painter.drawText(QRectF(area.left(), y, area.width(), m_lineHeight), text,
-                                 centred(text, QTextOption::NoWrap));
+            const QStringList lines = columnLines(team);
+            qreal y = area.top() + (area.height() - m_lineHeight * qreal(lines.size())) / 2;
+            for (int line = 0; line < lines.size(); ++line) {
+                painter.setFont(line == 0 ? m_headingFont : m_nameFont);
+                painter.drawText(QRectF(area.left(), y, area.width(), m_lineHeight), lines[line],
+                                 centred(lines[line], QTextOption::NoWrap));
                 y += m_lineHeight;
-            };
-            painter.setFont(m_headingFont);
-            line(heading(team));
-            painter.setFont(m_nameFont);
-            for (const QString& name : m_teams[team])
-                line(name);
+            }
         }
     } else {
         for (const auto& winner : m_shown)

@@ -52,8 +52,8 @@ public:
     QFont nameFont() const { return m_nameFont; }
     // Where the large lines are drawn: the winners' or the teams' columns' text.
     QRectF nameBounds() const;
-    // The characters the large lines hold, all of the winners' or the teams' names' (and
-    // headings') when nothing is cut.
+    // The characters the large lines hold: all of the winners', or of the teams' headings
+    // and the names shown (all of them unless the teams are too long for the screen).
     int shownLength() const;
     // The teams' columns: the area each may take, and the lines drawn in it.
     QList<QRectF> columnAreas() const { return m_columnAreas; }
@@ -97,6 +97,9 @@ private:
     // The teams' text at pixelSize fits columns of that size.
     bool teamsFit(const QSizeF& column, int lines, int pixelSize) const;
     QString heading(int team) const;
+    // The lines of a team's column: its heading, its names as far as they are shown, and how
+    // many more it has when not all are.
+    QStringList columnLines(int team) const;
     void changeWinners(int by);
 
     QStringList m_names;        // the list's first names (winners and the next after them)
@@ -112,5 +115,7 @@ private:
     QRectF m_nextArea;
     QRectF m_countArea;
     QList<QRectF> m_columnAreas;
-    qreal m_lineHeight = 0; // a team's line
+    qreal m_lineHeight = 0;       // a team's line
+    qreal m_spacingRatio = 1;     // line spacing per pixel of size
+    qsizetype m_shownPerTeam = 0; // names shown of each team
 };
