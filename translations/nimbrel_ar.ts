@@ -162,6 +162,66 @@ The options and the remembered list are kept in %1.</source>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
         <translation>وتُحفظ هناك أيضًا سجلات آخر 1000 سحب، كلٌّ منها مع القائمة التي سُحب منها؛ تعرضها نافذة «السحوبات» (Ctrl+H)، ويحذفها زر «نسيان كل السحوبات» فيها.</translation>
     </message>
+    <message>
+        <source>%1: the draw does not match its record: the public text &quot;%2&quot; gives the seed %3, the record says %4.</source>
+        <extracomment>%2 is the public text the record names, %3 and %4 are 64-bit numbers.</extracomment>
+        <translation>%1: السحب لا يطابق سجله: النص العلني «%2» يعطي البذرة %3، والسجل يذكر %4.</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: a draw from a public text makes %2 re-orders, the record says %3.</source>
+        <translation>%1: السحب لا يطابق سجله: السحب من نص علني يجري %2 إعادة ترتيب، والسجل يذكر %3.</translation>
+    </message>
+    <message>
+        <source>This shows that the order follows from the list, the seed and the number of re-orders. It does not show that the seed was not chosen to give this order.</source>
+        <translation>يبيّن هذا أن الترتيب ناتج عن القائمة والبذرة وعدد إعادات الترتيب. ولا يبيّن أن البذرة لم تُختر لتعطي هذا الترتيب.</translation>
+    </message>
+    <message>
+        <source>The seed follows from the list&apos;s fingerprint and the public text &quot;%1&quot;, and the re-orders are fixed: if nobody could know that text when the fingerprint was announced, nobody chose this order.</source>
+        <translation>البذرة ناتجة عن بصمة القائمة والنص العلني «%1»، وعدد إعادات الترتيب ثابت: إن لم يكن بوسع أحد معرفة هذا النص حين أُعلنت البصمة، فلم يختر أحد هذا الترتيب.</translation>
+    </message>
+    <message>
+        <source>Team %1: %2</source>
+        <extracomment>A line of --check-draw&apos;s output: %1 is the team&apos;s number, %2 its names.</extracomment>
+        <translation>الفريق %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawActions</name>
+    <message>
+        <source>Split into Teams...</source>
+        <extracomment>List menu: deals the list, in its drawn order, into teams shown over the whole screen.</extracomment>
+        <translation>التقسيم إلى فرق...</translation>
+    </message>
+    <message>
+        <source>Draw from a Public Number...</source>
+        <extracomment>List menu: a draw whose seed follows from the list and a number published later.</extracomment>
+        <translation>السحب من رقم علني...</translation>
+    </message>
+    <message>
+        <source>Winners Shown</source>
+        <extracomment>List menu: a submenu of 1 to 10, how many of the first names Show the Draw shows large.</extracomment>
+        <translation>عدد الفائزين المعروضين</translation>
+    </message>
+    <message>
+        <source>Show the Draw On</source>
+        <extracomment>List menu: a submenu of the screens Show the Draw can open on.</extracomment>
+        <translation>عرض السحب على</translation>
+    </message>
+    <message>
+        <source>Another Screen than the Window&apos;s</source>
+        <extracomment>Submenu Show the Draw On: the first choice, the one made until another is chosen.</extracomment>
+        <translation>شاشة غير شاشة النافذة</translation>
+    </message>
+    <message>
+        <source>%1 (%2 × %3)</source>
+        <extracomment>Submenu Show the Draw On: a screen by its name and size, such as &quot;HDMI-1 (1920 × 1080)&quot;.</extracomment>
+        <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>The list is not in the order of a draw: it was not shuffled since it last changed. Split it into teams as it stands?</source>
+        <extracomment>Asked before Split into Teams when the list was not shuffled since it last changed.</extracomment>
+        <translation>القائمة ليست بترتيب سحب: لم تُخلط منذ آخر تغيير فيها. هل تريد تقسيمها إلى فرق كما هي؟</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistory</name>
@@ -187,6 +247,65 @@ The options and the remembered list are kept in %1.</source>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>التالي: %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <extracomment>The heading of a team&apos;s column in the view of the draw, in its printout and its file.</extracomment>
+        <translation>الفريق %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names</source>
+        <extracomment>At the foot of the view of teams: how many names were dealt into them (%1, the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>%1 اسم</numerusform>
+            <numerusform>%1 اسم</numerusform>
+            <numerusform>%1 اسمان</numerusform>
+            <numerusform>%1 أسماء</numerusform>
+            <numerusform>%1 اسمًا</numerusform>
+            <numerusform>%1 اسم</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>At the foot of the view of the draw: how many winners are shown of how many names took part, such as &quot;1 of 5,000&quot;.</extracomment>
+        <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>More Winners</source>
+        <extracomment>Menu of the view of the draw (right click): one more of the first names shown large.</extracomment>
+        <translation>فائزون أكثر</translation>
+    </message>
+    <message>
+        <source>Fewer Winners</source>
+        <extracomment>Menu of the view of the draw: one fewer of the first names shown large.</extracomment>
+        <translation>فائزون أقل</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Menu of the view of the draw: prints the winners or the teams shown.</extracomment>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <extracomment>Menu of the view of the draw: saves the winners or the teams shown as a text file.</extracomment>
+        <translation>تصدير...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Menu of the view of the draw: closes it.</extracomment>
+        <translation>إغلاق</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+            <numerusform>و%1 أخرى</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +441,21 @@ Do you want to create it?</source>
     </message>
 </context>
 <context>
+    <name>ListMenu</name>
+    <message numerus="yes">
+        <source>Set Aside the %n Drawn Names</source>
+        <extracomment>List menu: takes the first %n names (the winners shown) out of the list.</extracomment>
+        <translation>
+            <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+            <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+            <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+            <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+            <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+            <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Buttons</source>
@@ -431,7 +565,9 @@ Do you want to create it?</source>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.
+----------
+%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>عذرًا!</translation>
     </message>
     <message>
@@ -617,7 +753,6 @@ The settings file is:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
-        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>تعذّر حذف كل السجلات من %1.</translation>
     </message>
     <message>
@@ -854,6 +989,11 @@ The list is unchanged.</source>
             <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها %n اسم منحّى جانبًا. هل تريد المتابعة؟</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export the Draw Shown</source>
+        <extracomment>Title of the file dialog that saves the winners or the teams the view of the draw shows.</extracomment>
+        <translation>تصدير السحب المعروض</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -899,6 +1039,34 @@ The list is unchanged.</source>
     </message>
 </context>
 <context>
+    <name>PublicDrawDialog</name>
+    <message>
+        <source>Draw from a Public Number</source>
+        <extracomment>Title of the dialog that starts a draw from a public number.</extracomment>
+        <translation>السحب من رقم علني</translation>
+    </message>
+    <message>
+        <source>The list&apos;s fingerprint (SHA-256 of the names in their order):</source>
+        <extracomment>Above the list&apos;s fingerprint in the dialog of a draw from a public number.</extracomment>
+        <translation>بصمة القائمة (SHA-256 للأسماء بترتيبها):</translation>
+    </message>
+    <message>
+        <source>Announce the fingerprint, or its first 8 characters, before anyone can know the public number (the next lottery numbers, say, or a public randomness beacon&apos;s next round); it fixes the list and its order, which must not change afterwards. The seed is then the first 8 bytes of SHA-256 of the fingerprint, a line break and the text typed below, and the shuffle makes %1 re-orders, so anyone with the list and that text gets the same order, with Nimbrel or the script check-public-draw.py.</source>
+        <extracomment>The method, in two sentences. %1 is the fixed number of re-orders (200).</extracomment>
+        <translation>أعلن البصمة، أو أحرفها الثمانية الأولى، قبل أن يتمكن أحد من معرفة الرقم العلني (أرقام اليانصيب القادمة مثلًا، أو الجولة القادمة لمنارة عشوائية علنية)؛ فهي تثبّت القائمة وترتيبها، ولا يجوز أن يتغيرا بعد ذلك. وتكون البذرة عندئذ أول 8 بايتات من SHA-256 للبصمة وفاصل سطر والنص المكتوب أدناه، ويجري الخلط %1 إعادة ترتيب، فيحصل كل من لديه القائمة وذلك النص على الترتيب نفسه، باستخدام Nimbrel أو البرنامج النصي check-public-draw.py.</translation>
+    </message>
+    <message>
+        <source>The public number or text, exactly as published:</source>
+        <extracomment>Above the box where the host types the public number.</extracomment>
+        <translation>الرقم أو النص العلني، تمامًا كما نُشر:</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <extracomment>The button that starts the draw from the public text.</extracomment>
+        <translation>اسحب</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Nimbrel is already running, but it does not answer.
@@ -918,6 +1086,44 @@ Your names stay with it: continue or end process %1, then start Nimbrel again.</
         <source>Start anyway? Nothing you change will be kept.</source>
         <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
         <translation>هل تريد البدء على أي حال؟ لن يُحفظ أي شيء تغيّره.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsDialog</name>
+    <message>
+        <source>Split into Teams</source>
+        <extracomment>Title of the dialog that splits the list into teams.</extracomment>
+        <translation>التقسيم إلى فرق</translation>
+    </message>
+    <message>
+        <source>The names are dealt into teams in the order drawn: the first name to Team 1, the second to Team 2, and so on.</source>
+        <extracomment>The first line of the dialog that splits the list into teams.</extracomment>
+        <translation>تُوزَّع الأسماء على الفرق بترتيب السحب: الاسم الأول إلى الفريق 1، والثاني إلى الفريق 2، وهكذا.</translation>
+    </message>
+    <message>
+        <source>Number of teams:</source>
+        <extracomment>Split into Teams: a choice, followed by a number box.</extracomment>
+        <translation>عدد الفرق:</translation>
+    </message>
+    <message>
+        <source>Names in each team:</source>
+        <extracomment>Split into Teams: the other choice, followed by a number box.</extracomment>
+        <translation>عدد الأسماء في كل فريق:</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>Split into Teams: the sizes of teams that differ by one, as &quot;3–4&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Teams: %1; names in each team: %2</source>
+        <extracomment>Split into Teams: what the choice makes; %1 is the number of teams, %2 their size (&quot;4&quot; or &quot;3–4&quot;).</extracomment>
+        <translation>الفرق: %1؛ الأسماء في كل فريق: %2</translation>
+    </message>
+    <message>
+        <source>There are fewer names (%1) than teams (%2).</source>
+        <extracomment>Split into Teams, refused: %1 is the number of names in the list, %2 the teams asked for.</extracomment>
+        <translation>عدد الأسماء (%1) أقل من عدد الفرق (%2).</translation>
     </message>
 </context>
 </TS>

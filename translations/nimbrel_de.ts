@@ -162,6 +162,66 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
         <translation>Dort werden auch die Protokolle der letzten 1.000 Ziehungen gespeichert, jedes mit der Liste, aus der gezogen wurde; das Fenster „Ziehungen“ (Strg+H) zeigt sie, und seine Schaltfläche „Alle Ziehungen vergessen“ entfernt sie.</translation>
     </message>
+    <message>
+        <source>%1: the draw does not match its record: the public text &quot;%2&quot; gives the seed %3, the record says %4.</source>
+        <extracomment>%2 is the public text the record names, %3 and %4 are 64-bit numbers.</extracomment>
+        <translation>%1: die Ziehung stimmt nicht mit ihrem Protokoll überein: der öffentliche Text „%2“ ergibt den Startwert %3, das Protokoll nennt %4.</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: a draw from a public text makes %2 re-orders, the record says %3.</source>
+        <translation>%1: die Ziehung stimmt nicht mit ihrem Protokoll überein: eine Ziehung aus einem öffentlichen Text macht %2 Neuordnungen, das Protokoll nennt %3.</translation>
+    </message>
+    <message>
+        <source>This shows that the order follows from the list, the seed and the number of re-orders. It does not show that the seed was not chosen to give this order.</source>
+        <translation>Das zeigt, dass die Reihenfolge aus der Liste, dem Startwert und der Zahl der Neuordnungen folgt. Es zeigt nicht, dass der Startwert nicht gewählt wurde, um diese Reihenfolge zu ergeben.</translation>
+    </message>
+    <message>
+        <source>The seed follows from the list&apos;s fingerprint and the public text &quot;%1&quot;, and the re-orders are fixed: if nobody could know that text when the fingerprint was announced, nobody chose this order.</source>
+        <translation>Der Startwert folgt aus dem Fingerabdruck der Liste und dem öffentlichen Text „%1“, und die Neuordnungen sind fest: Wenn niemand diesen Text kennen konnte, als der Fingerabdruck bekanntgegeben wurde, hat niemand diese Reihenfolge gewählt.</translation>
+    </message>
+    <message>
+        <source>Team %1: %2</source>
+        <extracomment>A line of --check-draw&apos;s output: %1 is the team&apos;s number, %2 its names.</extracomment>
+        <translation>Team %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawActions</name>
+    <message>
+        <source>Split into Teams...</source>
+        <extracomment>List menu: deals the list, in its drawn order, into teams shown over the whole screen.</extracomment>
+        <translation>In Teams aufteilen...</translation>
+    </message>
+    <message>
+        <source>Draw from a Public Number...</source>
+        <extracomment>List menu: a draw whose seed follows from the list and a number published later.</extracomment>
+        <translation>Aus einer öffentlichen Zahl ziehen...</translation>
+    </message>
+    <message>
+        <source>Winners Shown</source>
+        <extracomment>List menu: a submenu of 1 to 10, how many of the first names Show the Draw shows large.</extracomment>
+        <translation>Angezeigte Gewinner</translation>
+    </message>
+    <message>
+        <source>Show the Draw On</source>
+        <extracomment>List menu: a submenu of the screens Show the Draw can open on.</extracomment>
+        <translation>Ziehung zeigen auf</translation>
+    </message>
+    <message>
+        <source>Another Screen than the Window&apos;s</source>
+        <extracomment>Submenu Show the Draw On: the first choice, the one made until another is chosen.</extracomment>
+        <translation>Einem anderen Bildschirm als dem des Fensters</translation>
+    </message>
+    <message>
+        <source>%1 (%2 × %3)</source>
+        <extracomment>Submenu Show the Draw On: a screen by its name and size, such as &quot;HDMI-1 (1920 × 1080)&quot;.</extracomment>
+        <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>The list is not in the order of a draw: it was not shuffled since it last changed. Split it into teams as it stands?</source>
+        <extracomment>Asked before Split into Teams when the list was not shuffled since it last changed.</extracomment>
+        <translation>Die Liste steht nicht in der Reihenfolge einer Ziehung: Sie wurde seit ihrer letzten Änderung nicht gemischt. Trotzdem so in Teams aufteilen?</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistory</name>
@@ -187,6 +247,57 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Danach: %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <extracomment>The heading of a team&apos;s column in the view of the draw, in its printout and its file.</extracomment>
+        <translation>Team %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names</source>
+        <extracomment>At the foot of the view of teams: how many names were dealt into them (%1, the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>%1 Name</numerusform>
+            <numerusform>%1 Namen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>At the foot of the view of the draw: how many winners are shown of how many names took part, such as &quot;1 of 5,000&quot;.</extracomment>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>More Winners</source>
+        <extracomment>Menu of the view of the draw (right click): one more of the first names shown large.</extracomment>
+        <translation>Mehr Gewinner</translation>
+    </message>
+    <message>
+        <source>Fewer Winners</source>
+        <extracomment>Menu of the view of the draw: one fewer of the first names shown large.</extracomment>
+        <translation>Weniger Gewinner</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Menu of the view of the draw: prints the winners or the teams shown.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <extracomment>Menu of the view of the draw: saves the winners or the teams shown as a text file.</extracomment>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Menu of the view of the draw: closes it.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>und %1 weiterer</numerusform>
+            <numerusform>und %1 weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +433,17 @@ Möchten Sie die Datei anlegen?</translation>
     </message>
 </context>
 <context>
+    <name>ListMenu</name>
+    <message numerus="yes">
+        <source>Set Aside the %n Drawn Names</source>
+        <extracomment>List menu: takes the first %n names (the winners shown) out of the list.</extracomment>
+        <translation>
+            <numerusform>Den %n gezogenen Namen beiseitelegen</numerusform>
+            <numerusform>Die %n gezogenen Namen beiseitelegen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Buttons</source>
@@ -431,7 +553,9 @@ Möchten Sie die Datei anlegen?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.
+----------
+%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Hoppla!</translation>
     </message>
     <message>
@@ -605,7 +729,6 @@ Die Einstellungsdatei ist:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
-        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Nicht alle Protokolle ließen sich aus %1 entfernen.</translation>
     </message>
     <message>
@@ -802,6 +925,11 @@ Die Liste bleibt unverändert.</translation>
             <numerusform>Damit werden alle Namen ersetzt, die jetzt in der Liste stehen, dazu die %n beiseitegelegten Namen. Möchten Sie fortfahren?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export the Draw Shown</source>
+        <extracomment>Title of the file dialog that saves the winners or the teams the view of the draw shows.</extracomment>
+        <translation>Angezeigte Ziehung exportieren</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -847,6 +975,34 @@ Die Liste bleibt unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>PublicDrawDialog</name>
+    <message>
+        <source>Draw from a Public Number</source>
+        <extracomment>Title of the dialog that starts a draw from a public number.</extracomment>
+        <translation>Aus einer öffentlichen Zahl ziehen</translation>
+    </message>
+    <message>
+        <source>The list&apos;s fingerprint (SHA-256 of the names in their order):</source>
+        <extracomment>Above the list&apos;s fingerprint in the dialog of a draw from a public number.</extracomment>
+        <translation>Der Fingerabdruck der Liste (SHA-256 der Namen in ihrer Reihenfolge):</translation>
+    </message>
+    <message>
+        <source>Announce the fingerprint, or its first 8 characters, before anyone can know the public number (the next lottery numbers, say, or a public randomness beacon&apos;s next round); it fixes the list and its order, which must not change afterwards. The seed is then the first 8 bytes of SHA-256 of the fingerprint, a line break and the text typed below, and the shuffle makes %1 re-orders, so anyone with the list and that text gets the same order, with Nimbrel or the script check-public-draw.py.</source>
+        <extracomment>The method, in two sentences. %1 is the fixed number of re-orders (200).</extracomment>
+        <translation>Geben Sie den Fingerabdruck oder seine ersten 8 Zeichen bekannt, bevor jemand die öffentliche Zahl kennen kann (etwa die nächsten Lottozahlen oder die nächste Runde eines öffentlichen Zufallsbeacons); er legt die Liste und ihre Reihenfolge fest, die sich danach nicht mehr ändern dürfen. Der Startwert sind dann die ersten 8 Bytes von SHA-256 über den Fingerabdruck, einen Zeilenumbruch und den unten eingegebenen Text, und das Mischen macht %1 Neuordnungen, sodass jeder mit der Liste und diesem Text dieselbe Reihenfolge erhält, mit Nimbrel oder dem Skript check-public-draw.py.</translation>
+    </message>
+    <message>
+        <source>The public number or text, exactly as published:</source>
+        <extracomment>Above the box where the host types the public number.</extracomment>
+        <translation>Die öffentliche Zahl oder der Text, genau wie veröffentlicht:</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <extracomment>The button that starts the draw from the public text.</extracomment>
+        <translation>Ziehen</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Nimbrel is already running, but it does not answer.
@@ -866,6 +1022,44 @@ Ihre Namen bleiben dort: Setzen Sie Prozess %1 fort oder beenden Sie ihn, und st
         <source>Start anyway? Nothing you change will be kept.</source>
         <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
         <translation>Trotzdem starten? Nichts, was Sie ändern, wird gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsDialog</name>
+    <message>
+        <source>Split into Teams</source>
+        <extracomment>Title of the dialog that splits the list into teams.</extracomment>
+        <translation>In Teams aufteilen</translation>
+    </message>
+    <message>
+        <source>The names are dealt into teams in the order drawn: the first name to Team 1, the second to Team 2, and so on.</source>
+        <extracomment>The first line of the dialog that splits the list into teams.</extracomment>
+        <translation>Die Namen werden in der gezogenen Reihenfolge auf die Teams verteilt: der erste Name in Team 1, der zweite in Team 2 und so weiter.</translation>
+    </message>
+    <message>
+        <source>Number of teams:</source>
+        <extracomment>Split into Teams: a choice, followed by a number box.</extracomment>
+        <translation>Anzahl der Teams:</translation>
+    </message>
+    <message>
+        <source>Names in each team:</source>
+        <extracomment>Split into Teams: the other choice, followed by a number box.</extracomment>
+        <translation>Namen pro Team:</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>Split into Teams: the sizes of teams that differ by one, as &quot;3–4&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Teams: %1; names in each team: %2</source>
+        <extracomment>Split into Teams: what the choice makes; %1 is the number of teams, %2 their size (&quot;4&quot; or &quot;3–4&quot;).</extracomment>
+        <translation>Teams: %1; Namen pro Team: %2</translation>
+    </message>
+    <message>
+        <source>There are fewer names (%1) than teams (%2).</source>
+        <extracomment>Split into Teams, refused: %1 is the number of names in the list, %2 the teams asked for.</extracomment>
+        <translation>Es gibt weniger Namen (%1) als Teams (%2).</translation>
     </message>
 </context>
 </TS>

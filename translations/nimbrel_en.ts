@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DrawView</name>
+    <message numerus="yes">
+        <source>%1 names</source>
+        <extracomment>At the foot of the view of teams: how many names were dealt into them (%1, the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>%1 name</numerusform>
+            <numerusform>%1 names</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>and %1 more</numerusform>
+            <numerusform>and %1 more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListMenu</name>
+    <message numerus="yes">
+        <source>Set Aside the %n Drawn Names</source>
+        <extracomment>List menu: takes the first %n names (the winners shown) out of the list.</extracomment>
+        <translation>
+            <numerusform>Set Aside the %n Drawn Name</numerusform>
+            <numerusform>Set Aside the %n Drawn Names</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>

@@ -162,6 +162,66 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
         <translation>Allí se guardan también las actas de los últimos 1.000 sorteos, cada una con la lista de la que se sacó; la ventana Sorteos (Ctrl+H) las muestra y su botón «Olvidar todos los sorteos» las borra.</translation>
     </message>
+    <message>
+        <source>%1: the draw does not match its record: the public text &quot;%2&quot; gives the seed %3, the record says %4.</source>
+        <extracomment>%2 is the public text the record names, %3 and %4 are 64-bit numbers.</extracomment>
+        <translation>%1: el sorteo no coincide con su acta: el texto público «%2» da la semilla %3, el acta dice %4.</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: a draw from a public text makes %2 re-orders, the record says %3.</source>
+        <translation>%1: el sorteo no coincide con su acta: un sorteo a partir de un texto público hace %2 reordenaciones, el acta dice %3.</translation>
+    </message>
+    <message>
+        <source>This shows that the order follows from the list, the seed and the number of re-orders. It does not show that the seed was not chosen to give this order.</source>
+        <translation>Esto muestra que el orden se deduce de la lista, la semilla y el número de reordenaciones. No muestra que la semilla no se eligiera para dar este orden.</translation>
+    </message>
+    <message>
+        <source>The seed follows from the list&apos;s fingerprint and the public text &quot;%1&quot;, and the re-orders are fixed: if nobody could know that text when the fingerprint was announced, nobody chose this order.</source>
+        <translation>La semilla se deduce de la huella de la lista y del texto público «%1», y las reordenaciones son fijas: si nadie podía conocer ese texto cuando se anunció la huella, nadie eligió este orden.</translation>
+    </message>
+    <message>
+        <source>Team %1: %2</source>
+        <extracomment>A line of --check-draw&apos;s output: %1 is the team&apos;s number, %2 its names.</extracomment>
+        <translation>Equipo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawActions</name>
+    <message>
+        <source>Split into Teams...</source>
+        <extracomment>List menu: deals the list, in its drawn order, into teams shown over the whole screen.</extracomment>
+        <translation>Dividir en equipos...</translation>
+    </message>
+    <message>
+        <source>Draw from a Public Number...</source>
+        <extracomment>List menu: a draw whose seed follows from the list and a number published later.</extracomment>
+        <translation>Sortear a partir de un número público...</translation>
+    </message>
+    <message>
+        <source>Winners Shown</source>
+        <extracomment>List menu: a submenu of 1 to 10, how many of the first names Show the Draw shows large.</extracomment>
+        <translation>Ganadores mostrados</translation>
+    </message>
+    <message>
+        <source>Show the Draw On</source>
+        <extracomment>List menu: a submenu of the screens Show the Draw can open on.</extracomment>
+        <translation>Mostrar el sorteo en</translation>
+    </message>
+    <message>
+        <source>Another Screen than the Window&apos;s</source>
+        <extracomment>Submenu Show the Draw On: the first choice, the one made until another is chosen.</extracomment>
+        <translation>Otra pantalla que la de la ventana</translation>
+    </message>
+    <message>
+        <source>%1 (%2 × %3)</source>
+        <extracomment>Submenu Show the Draw On: a screen by its name and size, such as &quot;HDMI-1 (1920 × 1080)&quot;.</extracomment>
+        <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>The list is not in the order of a draw: it was not shuffled since it last changed. Split it into teams as it stands?</source>
+        <extracomment>Asked before Split into Teams when the list was not shuffled since it last changed.</extracomment>
+        <translation>La lista no está en el orden de un sorteo: no se ha mezclado desde su último cambio. ¿Dividirla en equipos tal como está?</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistory</name>
@@ -187,6 +247,57 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Después: %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <extracomment>The heading of a team&apos;s column in the view of the draw, in its printout and its file.</extracomment>
+        <translation>Equipo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names</source>
+        <extracomment>At the foot of the view of teams: how many names were dealt into them (%1, the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>%1 nombre</numerusform>
+            <numerusform>%1 nombres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>At the foot of the view of the draw: how many winners are shown of how many names took part, such as &quot;1 of 5,000&quot;.</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>More Winners</source>
+        <extracomment>Menu of the view of the draw (right click): one more of the first names shown large.</extracomment>
+        <translation>Más ganadores</translation>
+    </message>
+    <message>
+        <source>Fewer Winners</source>
+        <extracomment>Menu of the view of the draw: one fewer of the first names shown large.</extracomment>
+        <translation>Menos ganadores</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Menu of the view of the draw: prints the winners or the teams shown.</extracomment>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <extracomment>Menu of the view of the draw: saves the winners or the teams shown as a text file.</extracomment>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Menu of the view of the draw: closes it.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>y %1 más</numerusform>
+            <numerusform>y %1 más</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +433,17 @@ Do you want to create it?</source>
     </message>
 </context>
 <context>
+    <name>ListMenu</name>
+    <message numerus="yes">
+        <source>Set Aside the %n Drawn Names</source>
+        <extracomment>List menu: takes the first %n names (the winners shown) out of the list.</extracomment>
+        <translation>
+            <numerusform>Apartar el %n nombre sacado</numerusform>
+            <numerusform>Apartar los %n nombres sacados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Buttons</source>
@@ -431,7 +553,9 @@ Do you want to create it?</source>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.
+----------
+%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>¡Vaya!</translation>
     </message>
     <message>
@@ -605,7 +729,6 @@ El archivo de configuración es:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
-        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>No se pudieron borrar todas las actas de %1.</translation>
     </message>
     <message>
@@ -802,6 +925,11 @@ La lista no ha cambiado.</translation>
             <numerusform>Se sustituirán los nombres que hay ahora en la lista y se quitarán también los %n nombres apartados. ¿Desea continuar?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export the Draw Shown</source>
+        <extracomment>Title of the file dialog that saves the winners or the teams the view of the draw shows.</extracomment>
+        <translation>Exportar el sorteo mostrado</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -847,6 +975,34 @@ La lista no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>PublicDrawDialog</name>
+    <message>
+        <source>Draw from a Public Number</source>
+        <extracomment>Title of the dialog that starts a draw from a public number.</extracomment>
+        <translation>Sortear a partir de un número público</translation>
+    </message>
+    <message>
+        <source>The list&apos;s fingerprint (SHA-256 of the names in their order):</source>
+        <extracomment>Above the list&apos;s fingerprint in the dialog of a draw from a public number.</extracomment>
+        <translation>La huella de la lista (SHA-256 de los nombres en su orden):</translation>
+    </message>
+    <message>
+        <source>Announce the fingerprint, or its first 8 characters, before anyone can know the public number (the next lottery numbers, say, or a public randomness beacon&apos;s next round); it fixes the list and its order, which must not change afterwards. The seed is then the first 8 bytes of SHA-256 of the fingerprint, a line break and the text typed below, and the shuffle makes %1 re-orders, so anyone with the list and that text gets the same order, with Nimbrel or the script check-public-draw.py.</source>
+        <extracomment>The method, in two sentences. %1 is the fixed number of re-orders (200).</extracomment>
+        <translation>Anuncie la huella, o sus 8 primeros caracteres, antes de que nadie pueda conocer el número público (los próximos números de la lotería, por ejemplo, o la próxima ronda de un faro público de aleatoriedad); fija la lista y su orden, que ya no deben cambiar. La semilla son entonces los 8 primeros bytes del SHA-256 de la huella, un salto de línea y el texto escrito abajo, y la mezcla hace %1 reordenaciones, de modo que cualquiera con la lista y ese texto obtiene el mismo orden, con Nimbrel o con el script check-public-draw.py.</translation>
+    </message>
+    <message>
+        <source>The public number or text, exactly as published:</source>
+        <extracomment>Above the box where the host types the public number.</extracomment>
+        <translation>El número o texto público, exactamente como se publicó:</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <extracomment>The button that starts the draw from the public text.</extracomment>
+        <translation>Sortear</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Nimbrel is already running, but it does not answer.
@@ -866,6 +1022,44 @@ Sus nombres siguen en él: reanude o termine el proceso %1 y vuelva a iniciar Ni
         <source>Start anyway? Nothing you change will be kept.</source>
         <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
         <translation>¿Iniciar de todos modos? No se guardará nada de lo que cambie.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsDialog</name>
+    <message>
+        <source>Split into Teams</source>
+        <extracomment>Title of the dialog that splits the list into teams.</extracomment>
+        <translation>Dividir en equipos</translation>
+    </message>
+    <message>
+        <source>The names are dealt into teams in the order drawn: the first name to Team 1, the second to Team 2, and so on.</source>
+        <extracomment>The first line of the dialog that splits the list into teams.</extracomment>
+        <translation>Los nombres se reparten en equipos en el orden sacado: el primer nombre al equipo 1, el segundo al equipo 2, y así sucesivamente.</translation>
+    </message>
+    <message>
+        <source>Number of teams:</source>
+        <extracomment>Split into Teams: a choice, followed by a number box.</extracomment>
+        <translation>Número de equipos:</translation>
+    </message>
+    <message>
+        <source>Names in each team:</source>
+        <extracomment>Split into Teams: the other choice, followed by a number box.</extracomment>
+        <translation>Nombres por equipo:</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>Split into Teams: the sizes of teams that differ by one, as &quot;3–4&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Teams: %1; names in each team: %2</source>
+        <extracomment>Split into Teams: what the choice makes; %1 is the number of teams, %2 their size (&quot;4&quot; or &quot;3–4&quot;).</extracomment>
+        <translation>Equipos: %1; nombres por equipo: %2</translation>
+    </message>
+    <message>
+        <source>There are fewer names (%1) than teams (%2).</source>
+        <extracomment>Split into Teams, refused: %1 is the number of names in the list, %2 the teams asked for.</extracomment>
+        <translation>Hay menos nombres (%1) que equipos (%2).</translation>
     </message>
 </context>
 </TS>

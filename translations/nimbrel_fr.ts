@@ -162,6 +162,66 @@ Les options et la liste gardée sont conservées dans %1.</translation>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
         <translation>Les procès-verbaux des 1&#xa0;000 derniers tirages y sont aussi conservés, chacun avec la liste dont il est issu&#xa0;; la fenêtre Tirages (Ctrl+H) les affiche, et son bouton «&#xa0;Oublier tous les tirages&#xa0;» les supprime.</translation>
     </message>
+    <message>
+        <source>%1: the draw does not match its record: the public text &quot;%2&quot; gives the seed %3, the record says %4.</source>
+        <extracomment>%2 is the public text the record names, %3 and %4 are 64-bit numbers.</extracomment>
+        <translation>%1 : le tirage ne correspond pas à son procès-verbal : le texte public « %2 » donne la graine %3, le procès-verbal indique %4.</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: a draw from a public text makes %2 re-orders, the record says %3.</source>
+        <translation>%1 : le tirage ne correspond pas à son procès-verbal : un tirage à partir d’un texte public fait %2 remaniements, le procès-verbal en indique %3.</translation>
+    </message>
+    <message>
+        <source>This shows that the order follows from the list, the seed and the number of re-orders. It does not show that the seed was not chosen to give this order.</source>
+        <translation>Cela montre que l’ordre découle de la liste, de la graine et du nombre de remaniements. Cela ne montre pas que la graine n’a pas été choisie pour donner cet ordre.</translation>
+    </message>
+    <message>
+        <source>The seed follows from the list&apos;s fingerprint and the public text &quot;%1&quot;, and the re-orders are fixed: if nobody could know that text when the fingerprint was announced, nobody chose this order.</source>
+        <translation>La graine découle de l’empreinte de la liste et du texte public « %1 », et les remaniements sont fixés : si personne ne pouvait connaître ce texte quand l’empreinte a été annoncée, personne n’a choisi cet ordre.</translation>
+    </message>
+    <message>
+        <source>Team %1: %2</source>
+        <extracomment>A line of --check-draw&apos;s output: %1 is the team&apos;s number, %2 its names.</extracomment>
+        <translation>Équipe %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawActions</name>
+    <message>
+        <source>Split into Teams...</source>
+        <extracomment>List menu: deals the list, in its drawn order, into teams shown over the whole screen.</extracomment>
+        <translation>Répartir en équipes...</translation>
+    </message>
+    <message>
+        <source>Draw from a Public Number...</source>
+        <extracomment>List menu: a draw whose seed follows from the list and a number published later.</extracomment>
+        <translation>Tirer à partir d’un nombre public...</translation>
+    </message>
+    <message>
+        <source>Winners Shown</source>
+        <extracomment>List menu: a submenu of 1 to 10, how many of the first names Show the Draw shows large.</extracomment>
+        <translation>Gagnants affichés</translation>
+    </message>
+    <message>
+        <source>Show the Draw On</source>
+        <extracomment>List menu: a submenu of the screens Show the Draw can open on.</extracomment>
+        <translation>Afficher le tirage sur</translation>
+    </message>
+    <message>
+        <source>Another Screen than the Window&apos;s</source>
+        <extracomment>Submenu Show the Draw On: the first choice, the one made until another is chosen.</extracomment>
+        <translation>Un autre écran que celui de la fenêtre</translation>
+    </message>
+    <message>
+        <source>%1 (%2 × %3)</source>
+        <extracomment>Submenu Show the Draw On: a screen by its name and size, such as &quot;HDMI-1 (1920 × 1080)&quot;.</extracomment>
+        <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>The list is not in the order of a draw: it was not shuffled since it last changed. Split it into teams as it stands?</source>
+        <extracomment>Asked before Split into Teams when the list was not shuffled since it last changed.</extracomment>
+        <translation>La liste n’est pas dans l’ordre d’un tirage&#xa0;: elle n’a pas été mélangée depuis sa dernière modification. La répartir en équipes telle quelle&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistory</name>
@@ -187,6 +247,57 @@ Les options et la liste gardée sont conservées dans %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Ensuite&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <extracomment>The heading of a team&apos;s column in the view of the draw, in its printout and its file.</extracomment>
+        <translation>Équipe %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names</source>
+        <extracomment>At the foot of the view of teams: how many names were dealt into them (%1, the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>%1 nom</numerusform>
+            <numerusform>%1 noms</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>At the foot of the view of the draw: how many winners are shown of how many names took part, such as &quot;1 of 5,000&quot;.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>More Winners</source>
+        <extracomment>Menu of the view of the draw (right click): one more of the first names shown large.</extracomment>
+        <translation>Plus de gagnants</translation>
+    </message>
+    <message>
+        <source>Fewer Winners</source>
+        <extracomment>Menu of the view of the draw: one fewer of the first names shown large.</extracomment>
+        <translation>Moins de gagnants</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Menu of the view of the draw: prints the winners or the teams shown.</extracomment>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <extracomment>Menu of the view of the draw: saves the winners or the teams shown as a text file.</extracomment>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Menu of the view of the draw: closes it.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>et %1 de plus</numerusform>
+            <numerusform>et %1 de plus</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +433,17 @@ Voulez-vous le créer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>ListMenu</name>
+    <message numerus="yes">
+        <source>Set Aside the %n Drawn Names</source>
+        <extracomment>List menu: takes the first %n names (the winners shown) out of the list.</extracomment>
+        <translation>
+            <numerusform>Mettre de côté le %n nom tiré</numerusform>
+            <numerusform>Mettre de côté les %n noms tirés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Buttons</source>
@@ -431,7 +553,9 @@ Voulez-vous le créer&#xa0;?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.
+----------
+%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Oups&#xa0;!</translation>
     </message>
     <message>
@@ -605,7 +729,6 @@ Le fichier de configuration est&#xa0;:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
-        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Certains procès-verbaux n’ont pas pu être supprimés de %1.</translation>
     </message>
     <message>
@@ -802,6 +925,11 @@ La liste n’a pas changé.</translation>
             <numerusform>Les noms qui sont dans la liste vont être remplacés, et les %n noms mis de côté seront retirés. Voulez-vous continuer&#xa0;?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export the Draw Shown</source>
+        <extracomment>Title of the file dialog that saves the winners or the teams the view of the draw shows.</extracomment>
+        <translation>Exporter le tirage affiché</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -847,6 +975,34 @@ La liste n’a pas changé.</translation>
     </message>
 </context>
 <context>
+    <name>PublicDrawDialog</name>
+    <message>
+        <source>Draw from a Public Number</source>
+        <extracomment>Title of the dialog that starts a draw from a public number.</extracomment>
+        <translation>Tirer à partir d’un nombre public</translation>
+    </message>
+    <message>
+        <source>The list&apos;s fingerprint (SHA-256 of the names in their order):</source>
+        <extracomment>Above the list&apos;s fingerprint in the dialog of a draw from a public number.</extracomment>
+        <translation>L’empreinte de la liste (SHA-256 des noms dans leur ordre)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Announce the fingerprint, or its first 8 characters, before anyone can know the public number (the next lottery numbers, say, or a public randomness beacon&apos;s next round); it fixes the list and its order, which must not change afterwards. The seed is then the first 8 bytes of SHA-256 of the fingerprint, a line break and the text typed below, and the shuffle makes %1 re-orders, so anyone with the list and that text gets the same order, with Nimbrel or the script check-public-draw.py.</source>
+        <extracomment>The method, in two sentences. %1 is the fixed number of re-orders (200).</extracomment>
+        <translation>Annoncez l’empreinte, ou ses 8 premiers caractères, avant que quiconque puisse connaître le nombre public (les prochains numéros de loterie, par exemple, ou le prochain tour d’une balise publique d’aléa)&#xa0;; elle fixe la liste et son ordre, qui ne doivent plus changer ensuite. La graine est alors faite des 8 premiers octets du SHA-256 de l’empreinte, d’un saut de ligne et du texte saisi ci-dessous, et le mélange fait %1 remaniements, si bien que quiconque a la liste et ce texte obtient le même ordre, avec Nimbrel ou le script check-public-draw.py.</translation>
+    </message>
+    <message>
+        <source>The public number or text, exactly as published:</source>
+        <extracomment>Above the box where the host types the public number.</extracomment>
+        <translation>Le nombre ou le texte public, exactement tel que publié&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <extracomment>The button that starts the draw from the public text.</extracomment>
+        <translation>Tirer</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Nimbrel is already running, but it does not answer.
@@ -866,6 +1022,44 @@ Vos noms restent avec lui&#xa0;: relancez ou arrêtez le processus %1, puis dém
         <source>Start anyway? Nothing you change will be kept.</source>
         <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
         <translation>Démarrer quand même&#xa0;? Rien de ce que vous modifiez ne sera conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsDialog</name>
+    <message>
+        <source>Split into Teams</source>
+        <extracomment>Title of the dialog that splits the list into teams.</extracomment>
+        <translation>Répartir en équipes</translation>
+    </message>
+    <message>
+        <source>The names are dealt into teams in the order drawn: the first name to Team 1, the second to Team 2, and so on.</source>
+        <extracomment>The first line of the dialog that splits the list into teams.</extracomment>
+        <translation>Les noms sont répartis en équipes dans l’ordre du tirage&#xa0;: le premier nom dans l’équipe 1, le deuxième dans l’équipe 2, et ainsi de suite.</translation>
+    </message>
+    <message>
+        <source>Number of teams:</source>
+        <extracomment>Split into Teams: a choice, followed by a number box.</extracomment>
+        <translation>Nombre d’équipes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Names in each team:</source>
+        <extracomment>Split into Teams: the other choice, followed by a number box.</extracomment>
+        <translation>Noms par équipe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>Split into Teams: the sizes of teams that differ by one, as &quot;3–4&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Teams: %1; names in each team: %2</source>
+        <extracomment>Split into Teams: what the choice makes; %1 is the number of teams, %2 their size (&quot;4&quot; or &quot;3–4&quot;).</extracomment>
+        <translation>Équipes&#xa0;: %1&#xa0;; noms par équipe&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There are fewer names (%1) than teams (%2).</source>
+        <extracomment>Split into Teams, refused: %1 is the number of names in the list, %2 the teams asked for.</extracomment>
+        <translation>Il y a moins de noms (%1) que d’équipes (%2).</translation>
     </message>
 </context>
 </TS>

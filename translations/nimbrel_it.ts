@@ -162,6 +162,66 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
         <source>The records of the last 1,000 draws are kept there too, each with the list it was drawn from; the Draws window (Ctrl+H) shows them, and its Forget All Draws button removes them.</source>
         <translation>Lì sono conservati anche i registri delle ultime 1.000 estrazioni, ognuno con la lista da cui è stata fatta l’estrazione; la finestra Estrazioni (Ctrl+H) li mostra, e il suo pulsante «Dimentica tutte le estrazioni» li rimuove.</translation>
     </message>
+    <message>
+        <source>%1: the draw does not match its record: the public text &quot;%2&quot; gives the seed %3, the record says %4.</source>
+        <extracomment>%2 is the public text the record names, %3 and %4 are 64-bit numbers.</extracomment>
+        <translation>%1: l’estrazione non corrisponde al suo registro: il testo pubblico «%2» dà il seme %3, il registro dice %4.</translation>
+    </message>
+    <message>
+        <source>%1: the draw does not match its record: a draw from a public text makes %2 re-orders, the record says %3.</source>
+        <translation>%1: l’estrazione non corrisponde al suo registro: un’estrazione da un testo pubblico fa %2 riordinamenti, il registro dice %3.</translation>
+    </message>
+    <message>
+        <source>This shows that the order follows from the list, the seed and the number of re-orders. It does not show that the seed was not chosen to give this order.</source>
+        <translation>Questo mostra che l’ordine deriva dalla lista, dal seme e dal numero di riordinamenti. Non mostra che il seme non sia stato scelto per dare quest’ordine.</translation>
+    </message>
+    <message>
+        <source>The seed follows from the list&apos;s fingerprint and the public text &quot;%1&quot;, and the re-orders are fixed: if nobody could know that text when the fingerprint was announced, nobody chose this order.</source>
+        <translation>Il seme deriva dall’impronta della lista e dal testo pubblico «%1», e i riordinamenti sono fissi: se nessuno poteva conoscere quel testo quando l’impronta è stata annunciata, nessuno ha scelto quest’ordine.</translation>
+    </message>
+    <message>
+        <source>Team %1: %2</source>
+        <extracomment>A line of --check-draw&apos;s output: %1 is the team&apos;s number, %2 its names.</extracomment>
+        <translation>Squadra %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DrawActions</name>
+    <message>
+        <source>Split into Teams...</source>
+        <extracomment>List menu: deals the list, in its drawn order, into teams shown over the whole screen.</extracomment>
+        <translation>Dividi in squadre...</translation>
+    </message>
+    <message>
+        <source>Draw from a Public Number...</source>
+        <extracomment>List menu: a draw whose seed follows from the list and a number published later.</extracomment>
+        <translation>Estrai da un numero pubblico...</translation>
+    </message>
+    <message>
+        <source>Winners Shown</source>
+        <extracomment>List menu: a submenu of 1 to 10, how many of the first names Show the Draw shows large.</extracomment>
+        <translation>Vincitori mostrati</translation>
+    </message>
+    <message>
+        <source>Show the Draw On</source>
+        <extracomment>List menu: a submenu of the screens Show the Draw can open on.</extracomment>
+        <translation>Mostra l’estrazione su</translation>
+    </message>
+    <message>
+        <source>Another Screen than the Window&apos;s</source>
+        <extracomment>Submenu Show the Draw On: the first choice, the one made until another is chosen.</extracomment>
+        <translation>Uno schermo diverso da quello della finestra</translation>
+    </message>
+    <message>
+        <source>%1 (%2 × %3)</source>
+        <extracomment>Submenu Show the Draw On: a screen by its name and size, such as &quot;HDMI-1 (1920 × 1080)&quot;.</extracomment>
+        <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>The list is not in the order of a draw: it was not shuffled since it last changed. Split it into teams as it stands?</source>
+        <extracomment>Asked before Split into Teams when the list was not shuffled since it last changed.</extracomment>
+        <translation>La lista non è nell’ordine di un’estrazione: non è stata mescolata dall’ultima modifica. Dividerla in squadre così com’è?</translation>
+    </message>
 </context>
 <context>
     <name>DrawHistory</name>
@@ -187,6 +247,57 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
         <source>Next: %1</source>
         <extracomment>What a screen reader says after the drawn name; %1 lists the next names in the list.</extracomment>
         <translation>Seguono: %1</translation>
+    </message>
+    <message>
+        <source>Team %1</source>
+        <extracomment>The heading of a team&apos;s column in the view of the draw, in its printout and its file.</extracomment>
+        <translation>Squadra %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 names</source>
+        <extracomment>At the foot of the view of teams: how many names were dealt into them (%1, the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>%1 nome</numerusform>
+            <numerusform>%1 nomi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>At the foot of the view of the draw: how many winners are shown of how many names took part, such as &quot;1 of 5,000&quot;.</extracomment>
+        <translation>%1 su %2</translation>
+    </message>
+    <message>
+        <source>More Winners</source>
+        <extracomment>Menu of the view of the draw (right click): one more of the first names shown large.</extracomment>
+        <translation>Più vincitori</translation>
+    </message>
+    <message>
+        <source>Fewer Winners</source>
+        <extracomment>Menu of the view of the draw: one fewer of the first names shown large.</extracomment>
+        <translation>Meno vincitori</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Menu of the view of the draw: prints the winners or the teams shown.</extracomment>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <extracomment>Menu of the view of the draw: saves the winners or the teams shown as a text file.</extracomment>
+        <translation>Esporta...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Menu of the view of the draw: closes it.</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>Under the names of a team too long for the screen: how many more it has (%1, the plural form&apos;s number); Print and Export give them all.</extracomment>
+        <translation>
+            <numerusform>e %1 altro</numerusform>
+            <numerusform>e altri %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +433,17 @@ Vuole creare il file?</translation>
     </message>
 </context>
 <context>
+    <name>ListMenu</name>
+    <message numerus="yes">
+        <source>Set Aside the %n Drawn Names</source>
+        <extracomment>List menu: takes the first %n names (the winners shown) out of the list.</extracomment>
+        <translation>
+            <numerusform>Metti da parte il %n nome estratto</numerusform>
+            <numerusform>Metti da parte i %n nomi estratti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Buttons</source>
@@ -431,7 +553,9 @@ Vuole creare il file?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.
+----------
+%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Ops!</translation>
     </message>
     <message>
@@ -605,7 +729,6 @@ Il file delle impostazioni è:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
-        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Non è stato possibile rimuovere tutti i registri da %1.</translation>
     </message>
     <message>
@@ -802,6 +925,11 @@ La lista non è cambiata.</translation>
             <numerusform>Tutti i nomi ora presenti nella lista verranno sostituiti, e verranno tolti anche i %n nomi messi da parte. Vuole continuare?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export the Draw Shown</source>
+        <extracomment>Title of the file dialog that saves the winners or the teams the view of the draw shows.</extracomment>
+        <translation>Esporta l’estrazione mostrata</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialog</name>
@@ -847,6 +975,34 @@ La lista non è cambiata.</translation>
     </message>
 </context>
 <context>
+    <name>PublicDrawDialog</name>
+    <message>
+        <source>Draw from a Public Number</source>
+        <extracomment>Title of the dialog that starts a draw from a public number.</extracomment>
+        <translation>Estrai da un numero pubblico</translation>
+    </message>
+    <message>
+        <source>The list&apos;s fingerprint (SHA-256 of the names in their order):</source>
+        <extracomment>Above the list&apos;s fingerprint in the dialog of a draw from a public number.</extracomment>
+        <translation>L’impronta della lista (SHA-256 dei nomi nel loro ordine):</translation>
+    </message>
+    <message>
+        <source>Announce the fingerprint, or its first 8 characters, before anyone can know the public number (the next lottery numbers, say, or a public randomness beacon&apos;s next round); it fixes the list and its order, which must not change afterwards. The seed is then the first 8 bytes of SHA-256 of the fingerprint, a line break and the text typed below, and the shuffle makes %1 re-orders, so anyone with the list and that text gets the same order, with Nimbrel or the script check-public-draw.py.</source>
+        <extracomment>The method, in two sentences. %1 is the fixed number of re-orders (200).</extracomment>
+        <translation>Annunci l’impronta, o i suoi primi 8 caratteri, prima che chiunque possa conoscere il numero pubblico (i prossimi numeri del lotto, per esempio, o il prossimo turno di un faro pubblico di casualità); essa fissa la lista e il suo ordine, che poi non devono più cambiare. Il seme sono allora i primi 8 byte dello SHA-256 dell’impronta, di un a capo e del testo scritto qui sotto, e il mescolamento fa %1 riordinamenti, così chiunque abbia la lista e quel testo ottiene lo stesso ordine, con Nimbrel o con lo script check-public-draw.py.</translation>
+    </message>
+    <message>
+        <source>The public number or text, exactly as published:</source>
+        <extracomment>Above the box where the host types the public number.</extracomment>
+        <translation>Il numero o testo pubblico, esattamente come pubblicato:</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <extracomment>The button that starts the draw from the public text.</extracomment>
+        <translation>Estrai</translation>
+    </message>
+</context>
+<context>
     <name>SingleInstance</name>
     <message>
         <source>Nimbrel is already running, but it does not answer.
@@ -866,6 +1022,44 @@ I suoi nomi restano lì: riprenda o termini il processo %1, poi avvii di nuovo N
         <source>Start anyway? Nothing you change will be kept.</source>
         <extracomment>Asked below &quot;Nimbrel is already running, but it does not answer.&quot;</extracomment>
         <translation>Avviare comunque? Nulla di ciò che cambia verrà conservato.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamsDialog</name>
+    <message>
+        <source>Split into Teams</source>
+        <extracomment>Title of the dialog that splits the list into teams.</extracomment>
+        <translation>Dividi in squadre</translation>
+    </message>
+    <message>
+        <source>The names are dealt into teams in the order drawn: the first name to Team 1, the second to Team 2, and so on.</source>
+        <extracomment>The first line of the dialog that splits the list into teams.</extracomment>
+        <translation>I nomi vengono distribuiti nelle squadre nell’ordine estratto: il primo nome alla squadra 1, il secondo alla squadra 2, e così via.</translation>
+    </message>
+    <message>
+        <source>Number of teams:</source>
+        <extracomment>Split into Teams: a choice, followed by a number box.</extracomment>
+        <translation>Numero di squadre:</translation>
+    </message>
+    <message>
+        <source>Names in each team:</source>
+        <extracomment>Split into Teams: the other choice, followed by a number box.</extracomment>
+        <translation>Nomi per squadra:</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>Split into Teams: the sizes of teams that differ by one, as &quot;3–4&quot;.</extracomment>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Teams: %1; names in each team: %2</source>
+        <extracomment>Split into Teams: what the choice makes; %1 is the number of teams, %2 their size (&quot;4&quot; or &quot;3–4&quot;).</extracomment>
+        <translation>Squadre: %1; nomi per squadra: %2</translation>
+    </message>
+    <message>
+        <source>There are fewer names (%1) than teams (%2).</source>
+        <extracomment>Split into Teams, refused: %1 is the number of names in the list, %2 the teams asked for.</extracomment>
+        <translation>Ci sono meno nomi (%1) che squadre (%2).</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "Translation.h"
 #include "draw/DrawRecordFile.h"
 #include "draw/MaxNames.h"
+#include "draw/PublicDraw.h"
 #include "platform/StoreLocation.h"
 
 #include <QCommandLineParser>
@@ -75,21 +76,55 @@ int checkDrawFile(const QString& path)
         return 2;
     }
     const DrawCheck check = checkDraw(parsed.record, parsed.list);
-    if (check.matches) {
-        out << CommandLine::tr("%1: the draw matches its record (names: %2, re-orders: %3).")
+    const DrawRecord& record = parsed.record;
+    switch (check.mismatch) {
+    case DrawCheck::Mismatch::None:
+        break;
+    case DrawCheck::Mismatch::Order:
+        out << CommandLine::tr("%1: the draw does not match its record: position %2: recorded \"%3\", the draw gives "
+                               "\"%4\".")
                    .arg(path)
-                   .arg(parsed.record.nameCount)
-                   .arg(parsed.record.reorders)
+                   .arg(check.position)
+                   .arg(check.recorded, check.redrawn)
             << '\n';
-        return 0;
+        return 1;
+    case DrawCheck::Mismatch::PublicSeed:
+        //: %2 is the public text the record names, %3 and %4 are 64-bit numbers.
+        out << CommandLine::tr("%1: the draw does not match its record: the public text \"%2\" gives the seed %3, "
+                               "the record says %4.")
+                   .arg(path, record.seedFrom, QString::number(check.expectedSeed), QString::number(record.seed))
+            << '\n';
+        return 1;
+    case DrawCheck::Mismatch::PublicReorders:
+        out << CommandLine::tr("%1: the draw does not match its record: a draw from a public text makes %2 "
+                               "re-orders, the record says %3.")
+                   .arg(path)
+                   .arg(PublicDraw::kReorders)
+                   .arg(record.reorders)
+            << '\n';
+        return 1;
     }
-    out << CommandLine::tr("%1: the draw does not match its record: position %2: recorded \"%3\", the draw gives "
-                           "\"%4\".")
+    out << CommandLine::tr("%1: the draw matches its record (names: %2, re-orders: %3).")
                .arg(path)
-               .arg(check.position)
-               .arg(check.recorded, check.redrawn)
+               .arg(record.nameCount)
+               .arg(record.reorders)
         << '\n';
-    return 1;
+    // What a match does and does not show, said every time: a seed can be tried until it
+    // draws the name wanted, and only a public text rules that out.
+    if (record.seedFrom.isEmpty())
+        out << CommandLine::tr("This shows that the order follows from the list, the seed and the number of "
+                               "re-orders. It does not show that the seed was not chosen to give this order.")
+            << '\n';
+    else
+        out << CommandLine::tr("The seed follows from the list's fingerprint and the public text \"%1\", and the "
+                               "re-orders are fixed: if nobody could know that text when the fingerprint was "
+                               "announced, nobody chose this order.")
+                   .arg(record.seedFrom)
+            << '\n';
+    for (int team = 0; team < check.teams.size(); ++team)
+        //: A line of --check-draw's output: %1 is the team's number, %2 its names.
+        out << CommandLine::tr("Team %1: %2").arg(team + 1).arg(check.teams[team].join(QStringLiteral(", "))) << '\n';
+    return 0;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ListMenu.h"
 
+#include "DrawActions.h"
 #include "ListBox.h"
 #include "MainWindowTexts.h"
 #include "hat/Hat.h"
@@ -32,9 +33,8 @@ ListMenu::ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* w
     m_actions[ShowEachDraw]->setCheckable(true);
     m_actions[ShowEachDraw]->setChecked(m_services.settings->flag(SettingsKeys::ShowDrawLarge));
     addSeparator();
-    //: List menu: takes the first name out of the list, so the next shuffle draws from the rest.
-    add(SetAside, "setAsideAction", QCoreApplication::translate("MainWindow", "Set Aside the Drawn Name"),
-        {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { m_hat.setAsideFirst(); });
+    add(SetAside, "setAsideAction", QString(), {QKeySequence(Qt::CTRL | Qt::Key_D)},
+        [this] { m_hat.setAsideFirst(m_drawActions->winners()); });
     add(BringBack, "bringBackAction", QString(), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
         &ListMenu::bringBack);
     addSeparator();
@@ -48,6 +48,9 @@ ListMenu::ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* w
     //: Opens the window that lists the recorded draws.
     add(Draws, "drawsAction", QCoreApplication::translate("MainWindow", "Draws..."),
         {QKeySequence(Qt::CTRL | Qt::Key_H)}, &ListMenu::showDraws);
+    addSeparator();
+    m_drawActions = new DrawActions(hat, {services.prompter, services.settings, services.printer}, this, window);
+    connect(m_drawActions, &DrawActions::winnersChanged, this, &ListMenu::enableActions);
 
     connect(&m_hat, &Hat::changed, this, &ListMenu::enableActions);
     // After every Stop, the draw large when the user asked for it.
@@ -65,9 +68,11 @@ ListMenu::ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* w
     enableActions();
 }
 
-ListMenu::~ListMenu()
+ListMenu::~ListMenu() = default;
+
+DrawView* ListMenu::drawView() const
 {
-    delete m_drawView;
+    return m_drawActions->view();
 }
 
 void ListMenu::popupFromKeyboard()
@@ -84,6 +89,13 @@ void ListMenu::enableActions()
     const bool any = m_hat.mayChange() && m_hat.count() != 0;
     m_actions[ShowDraw]->setEnabled(any);
     m_actions[SetAside]->setEnabled(any);
+    // Set Aside sets aside as many names as the view shows winners.
+    if (const int winners = m_drawActions->winners(); winners > 1)
+        //: List menu: takes the first %n names (the winners shown) out of the list.
+        m_actions[SetAside]->setText(tr("Set Aside the %n Drawn Names", nullptr, winners));
+    else
+        //: List menu: takes the first name out of the list, so the next shuffle draws from the rest.
+        m_actions[SetAside]->setText(QCoreApplication::translate("MainWindow", "Set Aside the Drawn Name"));
     const int setAside = int(m_hat.setAside().size());
     m_actions[BringBack]->setEnabled(m_hat.mayChange() && setAside > 0);
     if (setAside > 0)
@@ -95,18 +107,12 @@ void ListMenu::enableActions()
         m_actions[BringBack]->setText(QCoreApplication::translate("MainWindow", "Bring Back Set-Aside Names"));
     m_actions[Undo]->setEnabled(m_hat.canUndo());
     m_actions[Redo]->setEnabled(m_hat.canRedo());
+    m_drawActions->enableActions();
 }
 
 void ListMenu::showDraw()
 {
-    if (!m_hat.mayChange() || m_hat.count() == 0)
-        return;
-    if (m_drawView)
-        m_drawView->close();
-    // A window of its own, not one the main window owns: the desktop would hide it with a
-    // minimised main window. It opens on the screen that holds the main window.
-    m_drawView = new DrawView(m_hat.names(0, DrawView::kNextShown + 1));
-    m_drawView->showOn(parentWidget()->screen());
+    m_drawActions->showDraw();
 }
 
 void ListMenu::bringBack()

@@ -4,16 +4,17 @@
 #include "history/DrawsWindow.h"
 
 #include <QMenu>
-#include <QPointer>
 
 #include <array>
 
+class DrawActions;
 class Hat;
 class ListBox;
 
 // The list's context menu: the draw shown large, the round of names set aside, Undo and
-// Redo, and the Draws window. Each action has a shortcut that works anywhere in the window
-// that shows the list, and follows the rule that nothing changes the list while shuffling.
+// Redo, the Draws window, and the draw's own actions (teams, a draw from a public number,
+// the winners shown and the screen they show on: DrawActions). Each action has a shortcut that works anywhere in the
+// window that shows the list, and follows the rule that nothing changes the list while shuffling.
 class ListMenu : public QMenu
 {
     Q_OBJECT
@@ -26,10 +27,11 @@ public:
 
     // The actions enabled as the hat allows now.
     void enableActions();
-    // The list's first name over the whole screen that holds the window; nothing while
-    // shuffling or with an empty list.
+    // The list's first names over the whole screen (DrawActions::drawScreen()); nothing
+    // while shuffling or with an empty list.
     void showDraw();
-    DrawView* drawView() const { return m_drawView; }
+    DrawView* drawView() const;
+    DrawActions* drawActions() const { return m_drawActions; }
     // Puts the set-aside names back at the end of the list; says so when they do not all fit.
     void bringBack();
     // Opens the Draws window (Ctrl+H), or brings it to the front.
@@ -44,6 +46,6 @@ private:
     ListBox* m_list;
     Services m_services;
     std::array<QAction*, ActionCount> m_actions{};
-    QPointer<DrawView> m_drawView;
+    DrawActions* m_drawActions = nullptr;
     DrawsWindow* m_drawsWindow = nullptr; // made when first opened
 };

@@ -216,6 +216,8 @@ void MainWindow::enableButtons()
 {
     const bool shuffling = m_hat->isShuffling();
     m_shuffleButton->setText(shuffling ? MainWindowTexts::stop() : MainWindowTexts::shuffle());
+    // A draw from a public number ends by itself: stopped sooner, its host could choose.
+    m_shuffleButton->setEnabled(!m_hat->stopsByItself());
     // Nothing changes or uses the list while it is being shuffled.
     m_buttons[Add]->setEnabled(!shuffling);
     m_buttons[Import]->setEnabled(!shuffling);
@@ -378,6 +380,7 @@ void MainWindow::toggleShuffle()
     }
     switch (m_hat->shuffle()) {
     case Hat::Start::Started:
+    case Hat::Start::InvalidText: // a draw from a public text's alone
         break;
     case Hat::Start::TooFewNames:
         m_services.prompter->tell(MainWindowTexts::oops(), tr("You must add at least two names to the list first."),

@@ -1,6 +1,8 @@
 #include "DrawRecord.h"
 
 #include "DrawReplay.h"
+#include "PublicDraw.h"
+#include "Teams.h"
 
 #include <QCryptographicHash>
 #include <QStringEncoder>
@@ -79,6 +81,19 @@ DrawRecord DrawRecord::ofRoundEvent(Kind kind, const QStringList& names, const Q
 DrawCheck checkDraw(const DrawRecord& record, const QStringList& list)
 {
     DrawCheck check;
+    if (!record.seedFrom.isEmpty()) {
+        // The seed and the re-orders are the text's and the method's, not the host's.
+        check.expectedSeed = PublicDraw::seed(record.listFingerprint, record.seedFrom);
+        if (record.seed != check.expectedSeed) {
+            check.mismatch = DrawCheck::Mismatch::PublicSeed;
+            return check;
+        }
+        if (record.reorders != PublicDraw::kReorders) {
+            check.mismatch = DrawCheck::Mismatch::PublicReorders;
+            return check;
+        }
+    }
+    check.mismatch = DrawCheck::Mismatch::Order;
     const std::vector<int> order = replayDraw(int(list.size()), record.seed, record.reorders);
     const qsizetype shown = std::min<qsizetype>(record.drawn.size(), qsizetype(order.size()));
     for (qsizetype j = 0; j < shown; ++j) {
@@ -96,5 +111,11 @@ DrawCheck checkDraw(const DrawRecord& record, const QStringList& list)
         return check;
     }
     check.matches = true;
+    check.mismatch = DrawCheck::Mismatch::None;
+    for (const std::vector<int>& places : Teams::deal(int(order.size()), record.teams)) {
+        QStringList& team = check.teams.emplace_back();
+        for (const int place : places)
+            team.append(list[order[std::size_t(place)]]);
+    }
     return check;
 }

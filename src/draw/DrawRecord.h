@@ -24,6 +24,10 @@ struct DrawRecord
     int notShown = 0;           // names drawn after those
     std::int64_t reorders = 0;  // re-orders the shuffle made before it was stopped
     std::uint64_t seed = 0;     // what the random source was seeded with at Shuffle
+    // A draw from a public text: the text its seed follows from (PublicDraw); empty when the
+    // seed came from the system's entropy.
+    QString seedFrom;
+    int teams = 0; // the teams the drawn order was dealt into (Teams::deal); 0 when it was not split
 
     // Names set aside or brought back:
     QStringList names;
@@ -49,10 +53,21 @@ QByteArray listFingerprint(const QStringList& names);
 // re-orders, against the order recorded.
 struct DrawCheck
 {
+    enum class Mismatch {
+        None,
+        Order,          // the draw done again parts from the recorded order at position
+        PublicSeed,     // the seed is not the one the public text gives (expectedSeed)
+        PublicReorders, // a draw from a public text makes PublicDraw::kReorders re-orders
+    };
     bool matches = false;
-    int position = 0; // where they first part, from 1, when they do
-    QString recorded; // the name recorded there
-    QString redrawn;  // the name the draw gives there
+    Mismatch mismatch = Mismatch::None;
+    std::uint64_t expectedSeed = 0; // PublicSeed: the one the text gives
+    int position = 0;               // where they first part, from 1, when they do
+    QString recorded;               // the name recorded there
+    QString redrawn;                // the name the draw gives there
+    QList<QStringList> teams;       // when it matches and the record notes a split: each team's names, as dealt
 };
 // list must be the one the record was made from (same count; the file reader sees to it).
+// A draw from a public text is checked first to have the seed the text gives and the
+// fixed number of re-orders.
 DrawCheck checkDraw(const DrawRecord& record, const QStringList& list);

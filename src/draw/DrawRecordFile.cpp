@@ -2,6 +2,7 @@
 
 #include "DrawReplay.h"
 #include "MaxNames.h"
+#include "PublicDraw.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -27,6 +28,9 @@ const QString kDrawnKey = QStringLiteral("Drawn "); // followed by the place, fr
 const QString kRestKey = QStringLiteral("Rest not shown");
 // An entry's drawn names: their lines, deflated (qCompress) and in base64.
 const QString kDeflatedKey = QStringLiteral("Drawn, deflated");
+// Fields a record has only when they apply; a file without them reads as before.
+const QString kSeedFromKey = QStringLiteral("Seed from");
+const QString kTeamsKey = QStringLiteral("Teams");
 
 QString kindText(DrawRecord::Kind kind)
 {
@@ -109,13 +113,15 @@ int invalidUtf8Line(QByteArrayView bytes)
     return 0;
 }
 
-// A draw's counts agree with each other (its list aside).
+// A draw's counts and optional fields agree with each other (its list aside).
 bool drawCountsAgree(const DrawRecord& record)
 {
     const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
     return record.nameCount >= 0 && record.nameCount <= kMaxNames && record.drawn.size() == shown &&
            record.notShown == record.nameCount - shown && record.reorders >= 0 &&
-           record.reorders <= kMaxReorders;
+           record.reorders <= kMaxReorders &&
+           (record.seedFrom.isEmpty() || PublicDraw::isValidText(record.seedFrom)) &&
+           (record.teams == 0 || (record.teams >= 2 && record.teams <= record.nameCount));
 }
 
 // The format's line and the record's fields, up to the blank line; drawnKeys: the drawn names
@@ -132,12 +138,16 @@ QString fieldsText(const DrawRecord& record, const QString& time, qsizetype name
     if (record.kind == DrawRecord::Kind::Draw) {
         field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
         field(kSeedKey, QString::number(record.seed));
+        if (!record.seedFrom.isEmpty())
+            field(kSeedFromKey, record.seedFrom);
         field(kReordersKey, QString::number(record.reorders));
         for (qsizetype i = 0; drawnKeys && i < record.drawn.size(); ++i)
             field(kDrawnKey + QString::number(i + 1), record.drawn[i]);
         if (!drawnKeys)
             field(kDeflatedKey, QString::fromLatin1(qCompress(listText(record.drawn), 9).toBase64()));
         field(kRestKey, QString::number(record.notShown));
+        if (record.teams != 0)
+            field(kTeamsKey, QString::number(record.teams));
     }
     return text + QLatin1Char('\n');
 }
@@ -278,9 +288,10 @@ Parsed parseText(const QByteArray& data, Form form)
     DrawRecord& record = parsed.record;
     // Each field once; where the first one only a draw has was, for a record of another kind.
     std::optional<DrawRecord::Kind> kind;
-    bool seen[8] = {};
-    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, DeflatedSeen };
+    bool seen[10] = {};
+    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, DeflatedSeen, SeedFromSeen, TeamsSeen };
     int drawFieldLine = 0;
+    int teamsLine = 0;
     qsizetype names = 0;
     bool fieldsEnd = false;
     while (nextLine(line)) {
@@ -350,6 +361,17 @@ Parsed parseText(const QByteArray& data, Form form)
             const std::optional<QStringList> drawn = inflated(value);
             valid = drawn && drawn->size() <= DrawRecord::kShownNames;
             record.drawn = drawn.value_or(QStringList());
+        } else if (key == kSeedFromKey) {
+            which = SeedFromSeen;
+            record.seedFrom = value.toString();
+            valid = PublicDraw::isValidText(record.seedFrom);
+        } else if (key == kTeamsKey) {
+            // Checked against the names' count once it is known.
+            which = TeamsSeen;
+            const std::optional<std::uint64_t> teams = number(value, kMaxNames);
+            valid = teams.has_value() && *teams >= 2;
+            record.teams = int(teams.value_or(0));
+            teamsLine = lineNumber;
         } else if (!entry && key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
@@ -392,6 +414,8 @@ Parsed parseText(const QByteArray& data, Form form)
         record.nameCount = draw ? int(names) : 0;
         if (draw && (record.drawn.size() != shown || record.notShown != names - shown))
             return refused(Fault::DrawnCountDiffers);
+        if (record.teams > names)
+            return refused(Fault::BadField, teamsLine);
         return parsed;
     }
 
@@ -417,6 +441,8 @@ Parsed parseText(const QByteArray& data, Form form)
         const qsizetype shown = std::min<qsizetype>(names, DrawRecord::kShownNames);
         if (record.drawn.size() != shown || record.notShown != names - shown)
             return refused(Fault::DrawnCountDiffers);
+        if (record.teams > names)
+            return refused(Fault::BadField, teamsLine);
         if (entry)
             return parsed;
         if (listFingerprint(list) != record.listFingerprint)

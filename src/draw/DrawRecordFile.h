@@ -11,7 +11,8 @@
 // A draw record as a small UTF-8 text file a person can read and anyone can check: the
 // format's line ("Nimbrel draw record 1"), "Key: value" lines for the record's fields, a
 // blank line, then the list before the shuffle (or the names set aside or brought back),
-// one name a line, each line ending in "\n".
+// one name a line, each line ending in "\n". A draw from a public text also has "Seed from",
+// and one dealt into teams "Teams": a record without them reads as it always did.
 namespace DrawRecordFile {
 
 inline constexpr int kVersion = 1;

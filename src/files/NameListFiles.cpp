@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 namespace {
 
@@ -165,6 +166,22 @@ void NameListFiles::exportDrawRecord(const QByteArray& file, const QString& file
         return;
     exportBytes(path, file,
                 tr("The file could only be written over in place, so it may now hold only part of the record."));
+}
+
+void NameListFiles::exportText(const QStringList& lines, const QString& fileName)
+{
+    const QFileInfo last(lastUsedFolder());
+    const QString folder = last.isDir() ? last.absoluteFilePath() : last.absolutePath();
+    //: Title of the file dialog that saves the winners or the teams the view of the draw shows.
+    const QString path =
+        m_prompter.chooseFileToSaveAs(m_owner, filters(), tr("Export the Draw Shown"), QDir(folder).filePath(fileName));
+    if (path.isEmpty())
+        return;
+    // A text for people: lines as they are, blank ones included, each ending in a line feed.
+    QByteArray bytes = QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless)
+                           .encode(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    exportBytes(path, bytes,
+                tr("The file could only be written over in place, so it may now hold only part of the list."));
 }
 
 void NameListFiles::exportBytes(const QString& path, const QByteArray& bytes, const QString& partly)

@@ -44,6 +44,10 @@ public:
     // draw's record file to it, all or nothing.
     void exportDrawRecord(const QByteArray& file, const QString& fileName);
 
+    // Lets the user choose a file, offering fileName in the folder last used, and writes
+    // lines to it as UTF-8 text, all or nothing.
+    void exportText(const QStringList& lines, const QString& fileName);
+
 private:
     // The file type choices of both dialogs.
     static QList<Prompter::FileFilter> filters();

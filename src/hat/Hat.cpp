@@ -3,6 +3,7 @@
 #include "NameListModel.h"
 #include "settings/StoreTexts.h"
 #include "draw/FreshSeed.h"
+#include "draw/PublicDraw.h"
 #include "draw/RandomSource.h"
 #include "history/DrawHistory.h"
 #include "settings/Settings.h"
@@ -62,6 +63,7 @@ QStringList Hat::names(int row, int count) const
 
 void Hat::insert(int row, const QStringList& names)
 {
+    ++m_revision;
     if (row >= count()) {
         m_model->append(names);
         return;
@@ -72,11 +74,13 @@ void Hat::insert(int row, const QStringList& names)
 
 void Hat::remove(int row, int count)
 {
+    ++m_revision;
     m_model->remove(row, count);
 }
 
 void Hat::replace(const QStringList& names)
 {
+    ++m_revision;
     m_model->clear();
     m_model->append(names);
 }
@@ -184,10 +188,10 @@ void Hat::clear()
         m_history.replace({}, true);
 }
 
-void Hat::setAsideFirst()
+void Hat::setAsideFirst(int count)
 {
     if (mayChange())
-        m_history.setAsideFirst();
+        m_history.setAsideFirst(count);
 }
 
 int Hat::bringBack()
@@ -220,35 +224,63 @@ Hat::Start Hat::shuffle()
     const std::optional<std::uint64_t> seed = freshSeed();
     if (!seed)
         return Start::NoRandomness;
-    m_random.seed(*seed);
-    storeDraw();
-    m_reorders = 0;
     // The order before the shuffle is what Undo brings back; fingerprinted now, while the
     // shuffle starts, so that Stop does no work a name.
-    m_shuffle.before = names();
-    m_shuffle.fingerprint = m_keepDraws ? listFingerprint(m_shuffle.before) : QByteArray();
-    m_shuffle.seed = *seed;
+    QStringList before = names();
+    QByteArray fingerprint = m_keepDraws ? listFingerprint(before) : QByteArray();
+    startShuffle(*seed, std::move(before), std::move(fingerprint), QString());
+    return Start::Started;
+}
+
+Hat::Start Hat::drawFromPublicText(const QString& text)
+{
+    if (!PublicDraw::isValidText(text))
+        return Start::InvalidText;
+    if (count() < 2)
+        return Start::TooFewNames;
+    if (isShuffling())
+        return Start::Started;
+    QStringList before = names();
+    const QByteArray fingerprint = listFingerprint(before);
+    startShuffle(PublicDraw::seed(fingerprint, text), std::move(before), m_keepDraws ? fingerprint : QByteArray(),
+                 text);
+    return Start::Started;
+}
+
+void Hat::startShuffle(std::uint64_t seed, QStringList before, QByteArray fingerprint, QString seedFrom)
+{
+    m_random.seed(seed);
+    storeDraw();
+    m_reorders = 0;
+    m_shuffle = {std::move(before), std::move(fingerprint), seed, std::move(seedFrom)};
     m_timer.start();
     emit shufflingChanged(true);
     emit changed();
-    return Start::Started;
 }
 
 void Hat::reorder()
 {
+    ++m_revision;
     m_permute(m_draw.draw(count(), m_random));
     ++m_reorders;
     emit reordered();
+    if (stopsByItself() && m_reorders >= PublicDraw::kReorders)
+        endShuffle();
 }
 
 void Hat::stop()
 {
-    if (!isShuffling())
-        return;
+    if (isShuffling() && !stopsByItself())
+        endShuffle();
+}
+
+void Hat::endShuffle()
+{
     m_timer.stop();
     const QStringList before = std::exchange(m_shuffle.before, {});
     if (names() != before)
         m_history.reordered(before);
+    m_drawnRevision = m_revision;
     recordDraw(before);
     emit shufflingChanged(false);
     emit changed();
@@ -268,21 +300,33 @@ void Hat::recordDraw(const QStringList& before)
     const QByteArray fingerprint = std::exchange(m_shuffle.fingerprint, {});
     if (fingerprint.isEmpty() || !m_keepDraws)
         return;
-    const int n = count();
-    m_unstoredDraw = UnstoredDraw{DrawRecord::ofDraw(n, fingerprint, names(0, DrawRecord::kShownNames), m_reorders,
-                                                     m_shuffle.seed, QDateTime::currentDateTime()),
-                                  before};
+    DrawRecord record = DrawRecord::ofDraw(count(), fingerprint, names(0, DrawRecord::kShownNames), m_reorders,
+                                           m_shuffle.seed, QDateTime::currentDateTime());
+    record.seedFrom = std::exchange(m_shuffle.seedFrom, {});
+    m_lastDraw = LastDraw{std::move(record), before, m_revision};
     QTimer::singleShot(kStoreDrawDelayMs, this, &Hat::storeDraw);
 }
 
 void Hat::storeDraw()
 {
-    const std::optional<UnstoredDraw> draw = std::exchange(m_unstoredDraw, std::nullopt);
-    if (!draw)
+    if (!m_lastDraw || m_lastDraw->stored)
         return;
+    m_lastDraw->stored = true;
     // A record the store does not take is not kept; the draw itself stands.
-    m_draws->add(draw->record, draw->before);
+    m_draws->add(m_lastDraw->record, m_lastDraw->before);
     emit drawsChanged();
+}
+
+bool Hat::noteTeams(int teams)
+{
+    if (!mayChange() || !m_lastDraw || m_lastDraw->revision != m_revision || !m_keepDraws)
+        return false;
+    m_lastDraw->record.teams = teams;
+    if (!m_lastDraw->stored)
+        return true;
+    const bool noted = m_draws->amendLast(m_lastDraw->record, m_lastDraw->before) == StoreStatus::Ok;
+    emit drawsChanged();
+    return noted;
 }
 
 void Hat::recordRoundEvent(RoundChange change, const QStringList& names)

@@ -82,8 +82,9 @@ public:
     void replaceWith(const QStringList& names);
     // The list and its set-aside names are erased.
     void clear();
-    // Moves the first name to the set-aside names, so the next shuffle draws from the rest.
-    void setAsideFirst();
+    // Moves the first count names (as many as there are) to the set-aside names, so the next
+    // shuffle draws from the rest.
+    void setAsideFirst(int count = 1);
     // Puts the set-aside names back at the end, in the order they were set aside, as many as
     // fit; how many came back.
     int bringBack();
@@ -95,9 +96,15 @@ public:
     // The shuffle.
     bool isShuffling() const { return m_timer.isActive(); }
     bool mayChange() const { return !isShuffling(); }
-    enum class Start { Started, TooFewNames, NoRandomness };
+    enum class Start { Started, TooFewNames, NoRandomness, InvalidText };
     // Starts re-ordering the list every 10 ms from a fresh seed.
     Start shuffle();
+    // Starts a draw whose seed follows from the list's fingerprint and text (PublicDraw);
+    // it makes PublicDraw::kReorders re-orders and then stops by itself.
+    Start drawFromPublicText(const QString& text);
+    // Whether the shuffle running ends by itself, which Stop then leaves to it: a draw from
+    // a public text that could be stopped early would let the host choose among its orders.
+    bool stopsByItself() const { return isShuffling() && !m_shuffle.seedFrom.isEmpty(); }
     // Ends the shuffle: the order now is the draw, which is recorded (when draws are kept)
     // and Undo can take back.
     void stop();
@@ -115,6 +122,11 @@ public:
     // Stores the draw recorded at the last Stop, if it is not yet: before anything that would
     // list or follow it.
     void storeDraw();
+    // Whether the list stands in the order the last shuffle drew: nothing changed it since.
+    bool standsAsDrawn() const { return m_drawnRevision == m_revision; }
+    // Notes on the last draw's record that its order was dealt into teams (Teams::deal);
+    // only while the list still stands in the order drawn. Whether it was noted.
+    bool noteTeams(int teams);
 
 signals:
     void shufflingChanged(bool shuffling);
@@ -132,6 +144,8 @@ private:
     void insert(int row, const QStringList& names) override;
     void remove(int row, int count) override;
     void replace(const QStringList& names) override;
+    void startShuffle(std::uint64_t seed, QStringList before, QByteArray fingerprint, QString seedFrom);
+    void endShuffle();
     void recordDraw(const QStringList& before);
     void recordRoundEvent(RoundChange change, const QStringList& names);
 
@@ -155,13 +169,20 @@ private:
         QStringList before;
         QByteArray fingerprint; // empty when the draw is not to be recorded
         std::uint64_t seed = 0;
+        QString seedFrom; // the public text of a draw that ends by itself
     };
     Shuffle m_shuffle;
     std::int64_t m_reorders = 0;
-    struct UnstoredDraw
+    // Counts every change to the list's names or their order, so that the record of the last
+    // draw is known to describe the list as it stands.
+    std::uint64_t m_revision = 0;
+    std::optional<std::uint64_t> m_drawnRevision; // m_revision at the last Stop
+    struct LastDraw
     {
         DrawRecord record;
         QStringList before;
+        std::uint64_t revision = 0; // m_revision when it was drawn
+        bool stored = false;        // stored a moment after Stop
     };
-    std::optional<UnstoredDraw> m_unstoredDraw; // from Stop until stored
+    std::optional<LastDraw> m_lastDraw;
 };

@@ -46,11 +46,12 @@ void ListHistory::reordered(QStringList before)
     push({Step::Replaced, 0, 0, std::move(before), m_setAside});
 }
 
-void ListHistory::setAsideFirst()
+void ListHistory::setAsideFirst(int count)
 {
-    if (m_list.count() == 0)
+    const int n = std::min(count, m_list.count());
+    if (n <= 0)
         return;
-    Step step{Step::SetAside, 0, 1, {}, {}};
+    Step step{Step::SetAside, 0, n, {}, {}};
     apply(step, true);
     push(std::move(step));
 }
@@ -131,12 +132,13 @@ void ListHistory::apply(Step& step, bool forward)
     }
     case Step::SetAside:
         if (forward) {
-            const QStringList first = m_list.names(0, 1);
-            m_list.remove(0, 1);
+            const QStringList first = m_list.names(0, step.count);
+            m_list.remove(0, step.count);
             m_setAside.append(first);
             emit roundChanged(RoundChange::SetAside, first);
         } else {
-            const QStringList last{m_setAside.takeLast()};
+            const QStringList last = m_setAside.last(step.count);
+            m_setAside.remove(m_setAside.size() - step.count, step.count);
             m_list.insert(0, last);
             emit roundChanged(RoundChange::BroughtBack, last);
         }

@@ -50,8 +50,9 @@ public:
     void replace(const QStringList& names, bool setAsideToo);
     // Records a re-order the list has had since it read as before (a shuffle's ticks).
     void reordered(QStringList before);
-    // Moves the list's first name to the end of the set-aside names.
-    void setAsideFirst();
+    // Moves the list's first count names (as many as it has) to the end of the set-aside
+    // names, in one step.
+    void setAsideFirst(int count = 1);
     // Puts the set-aside names back at the end of the list, in the order they were set
     // aside, as many as fit; how many came back.
     int bringBack();

@@ -348,6 +348,28 @@ StoreStatus DrawHistory::add(const DrawRecord& record, const QStringList& list)
     return status;
 }
 
+StoreStatus DrawHistory::amendLast(const DrawRecord& record, const QStringList& list)
+{
+    // A record forgotten or pushed out meanwhile stays so.
+    if (entries().isEmpty())
+        return StoreStatus::Failed;
+    Entry& last = m_entries.last();
+    const DrawRecord& was = last.record;
+    if (was.kind != DrawRecord::Kind::Draw || was.listFingerprint != record.listFingerprint ||
+        was.seed != record.seed || was.reorders != record.reorders || was.when != record.when ||
+        list.size() != record.nameCount || listFingerprint(list) != record.listFingerprint)
+        return StoreStatus::Failed;
+    // The list is kept already; only the entry's fields change.
+    const std::optional<QByteArray> entryText = DrawRecordFile::writeEntry(record);
+    if (!entryText)
+        return StoreStatus::Failed;
+    const StoreStatus status =
+        m_settings.apply({{DrawRecordsSection, SettingsKeys::drawKey(last.sequence), *entryText}});
+    if (status == StoreStatus::Ok)
+        last.record = record;
+    return status;
+}
+
 QByteArray DrawHistory::file(qint64 sequence)
 {
     moveWholeRecords();

@@ -48,6 +48,9 @@ public:
     // numbered after the newest in the store, then lets the oldest go past the bounds. Listed
     // only once stored.
     StoreStatus add(const DrawRecord& record, const QStringList& list = {});
+    // Writes record over the newest one when that is the same draw (its list, seed,
+    // re-orders and time), as a note such as its teams is added; Failed when it is not.
+    StoreStatus amendLast(const DrawRecord& record, const QStringList& list);
     // The record's whole file, its list included (DrawRecordFile's format); empty when it is
     // gone or cannot be read back.
     QByteArray file(qint64 sequence);

@@ -49,6 +49,10 @@ inline const Key ShowHelpMessage{OptionsSection, QStringLiteral("Show Help Messa
 inline const Key ShowDrawLarge{OptionsSection, QStringLiteral("Show Draw Large"), QStringLiteral("0"), Form::Flag};
 // Whether each draw, and the names set aside or brought back, are recorded in DrawsSection.
 inline const Key KeepDraws{OptionsSection, QStringLiteral("Keep a Record of Draws"), QStringLiteral("1"), Form::Flag};
+// How many of the first names the view of the draw shows as winners, 1 to 10.
+inline const Key WinnersShown{OptionsSection, QStringLiteral("Winners Shown"), QStringLiteral("1"), Form::Text};
+// The screen the view of the draw opens on, by its name; empty: another than the window's.
+inline const Key DrawScreen{OptionsSection, QStringLiteral("Draw Screen"), QString(), Form::Text};
 // Full path of the file last chosen for import or export.
 inline const Key LastUsedFolder{OptionsSection, QStringLiteral("Last Used Folder"), QString(), Form::Folder};
 

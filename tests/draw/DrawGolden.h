@@ -4,6 +4,9 @@
 // on every platform and in every later version (a record made today must still check).
 // The expected orders were worked out apart from the program's code, from the standard's
 // definitions of std::seed_seq and std::mt19937 and the literal draw (remove the k-th name).
+// The draws from a public text, seed and order alike, by scripts/check-public-draw.py, which
+// was written from those definitions and the seed's description alone and gives the rows
+// above too.
 // Plain C++: the Qt tests and the Windows test under Wine read the same table.
 
 #include "draw/DrawReplay.h"
@@ -22,6 +25,7 @@ struct Row
     std::int64_t reorders;
     std::vector<std::string> drawn; // the whole drawn order; empty for long lists
     std::uint64_t orderHash;        // orderHash() of the drawn order's positions
+    const char* seedFrom = nullptr; // a draw from a public text: the text (UTF-8) the seed follows from
 };
 
 // FNV-1a (64 bits) over the positions, each as four bytes, least significant first.
@@ -63,6 +67,34 @@ inline const std::vector<Row>& rows()
         // Would draw as seed 1 if the seed's halves were swapped or the high one dropped.
         {"seed 2^32", five, std::uint64_t{1} << 32, 1, {"Ed", "Bo", "Di", "Cy", "Ann"}, 0xb8a9f27b7be42381u},
         {"1000 names", numberedNames(1000), 987654321987654321u, 5, {}, 0xd171e8f1dba06d11u},
+        {"public: five names",
+         five,
+         0x0af1dae12dd2f940u,
+         200,
+         {"Di", "Ed", "Cy", "Ann", "Bo"},
+         0x4a2e0486b1c76c31u,
+         "12 17 23 31 40 45"},
+        {"public: text beyond ASCII",
+         ten,
+         0xdb9a61330835e583u,
+         200,
+         {"Jo", "Hal", "Bo", "Ed", "Cy", "Ivy", "Ann", "Flo", "Gus", "Di"},
+         0x311749edc2fc4694u,
+         "Ziehung: 3 \u00b7 11 \u00b7 19 \u00b7 27 \u00b7 38 \u00b7 42, Zo\u00eb \u674e"},
+        {"public: 28 names",
+         numberedNames(28),
+         0x963d95fa550ce873u,
+         200,
+         {},
+         0xf95b65c47c9ef8f5u,
+         "beacon round 5284112"},
+        {"public: 1000 names",
+         numberedNames(1000),
+         0x06b6bf35fc3d7d59u,
+         200,
+         {},
+         0x0409ccb16ab34919u,
+         "2026-12-08 lottery 5 17 22 38 49 + 3 11"},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 #include "DrawGolden.h"
 #include "draw/DrawRecordFile.h"
+#include "draw/PublicDraw.h"
 
 #include <QTest>
 
@@ -32,11 +33,17 @@ void TestDrawGolden::golden()
     QStringList list;
     for (const std::string& name : golden.list)
         list << QString::fromStdString(name);
+    // A draw from a public text: its seed follows from the list and the text alone.
+    const QString seedFrom = golden.seedFrom ? QString::fromUtf8(golden.seedFrom) : QString();
+    if (golden.seedFrom) {
+        QCOMPARE(PublicDraw::seed(listFingerprint(list), seedFrom), golden.seed);
+        QCOMPARE(golden.reorders, PublicDraw::kReorders);
+    }
     QStringList drawn;
     for (int position : replayDraw(int(list.size()), golden.seed, golden.reorders))
         drawn << list[position];
-    const DrawRecord record =
-        DrawRecord::ofDraw(list, drawn, golden.reorders, golden.seed, QDateTime::currentDateTime());
+    DrawRecord record = DrawRecord::ofDraw(list, drawn, golden.reorders, golden.seed, QDateTime::currentDateTime());
+    record.seedFrom = seedFrom;
     const std::optional<QByteArray> file = DrawRecordFile::write(record, list);
     QVERIFY(file.has_value());
     const DrawRecordFile::Parsed parsed = DrawRecordFile::parse(*file);

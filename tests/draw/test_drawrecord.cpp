@@ -1,6 +1,7 @@
 #include "draw/DrawRecordFile.h"
 #include "draw/DrawReplay.h"
 #include "draw/MaxNames.h"
+#include "draw/PublicDraw.h"
 
 #include <QCryptographicHash>
 #include <QStringEncoder>
@@ -38,6 +39,16 @@ QByteArray fileOf(const QStringList& list, quint64 seed = 42, qint64 reorders = 
 
 const QStringList kFive{QStringLiteral("Ann"), QStringLiteral("Bo"), QStringLiteral("Cy"), QStringLiteral("Di"),
                         QStringLiteral("Ed")};
+
+// A draw of kFive from a public text, dealt into two teams.
+DrawRecord publicDraw()
+{
+    const QString text = QStringLiteral("12 17 23 31 40 45");
+    DrawRecord record = drawOf(kFive, PublicDraw::seed(listFingerprint(kFive), text), PublicDraw::kReorders);
+    record.seedFrom = text;
+    record.teams = 2;
+    return record;
+}
 
 QByteArray replaced(QByteArray data, const QByteArray& from, const QByteArray& to)
 {
@@ -110,6 +121,12 @@ void TestDrawRecord::roundTrip_data()
     QTest::newRow("west of UTC, half hours")
         << drawOf(kFive, 3, 4, QDateTime(QDate(2027, 1, 2), QTime(23, 59, 59), QTimeZone(-(3 * 3600 + 1800)))) << kFive
         << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2027-01-02T23:59:59-03:30\n");
+    QTest::newRow("from a public text, in teams")
+        << publicDraw() << kFive
+        << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2026-12-08T14:03:05+01:00\nNames: 5\nList SHA-256: "
+                      "77c961dc7eab295f5f7655b51517bffce05eb6ccee34c62010f6a1d40d2389a6\nSeed: 788652070437845312\n"
+                      "Seed from: 12 17 23 31 40 45\nRe-orders: 200\nDrawn 1: Di\nDrawn 2: Ed\nDrawn 3: Cy\nDrawn 4: "
+                      "Ann\nDrawn 5: Bo\nRest not shown: 0\nTeams: 2\n\nAnn\n");
     QTest::newRow("set aside") << DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("Bo")}, kWhen)
                                << QStringList{}
                                << QByteArray("Nimbrel draw record 1\nKind: set aside\nTime: 2026-12-08T14:03:05+01:00\n"
@@ -190,6 +207,12 @@ void TestDrawRecord::writerRefuses_data()
     DrawRecord noTime = drawOf(kFive, 1, 1);
     noTime.when = QDateTime();
     QTest::newRow("no time") << noTime << kFive;
+    DrawRecord moreTeams = publicDraw();
+    moreTeams.teams = 6;
+    QTest::newRow("more teams than names") << moreTeams << kFive;
+    DrawRecord brokenText = publicDraw();
+    brokenText.seedFrom = QStringLiteral("12 17\n23");
+    QTest::newRow("a line break in the public text") << brokenText << kFive;
 }
 
 void TestDrawRecord::writerRefuses()
@@ -250,6 +273,16 @@ void TestDrawRecord::parse_data()
             .value_or(QByteArray());
     row("a draw's field in another record", replaced(setAside, "Names:", "Seed: 4\nNames:"), Fault::BadField, 4);
 
+    // The fields a draw from a public text and a split add: each once, only in a draw, and
+    // only as the program writes them.
+    const QByteArray pub = DrawRecordFile::write(publicDraw(), kFive).value_or(QByteArray());
+    row("public text and teams", pub, Fault::None);
+    row("more teams than names", replaced(pub, "Teams: 2", "Teams: 6"), Fault::BadField, 15);
+    row("one team", replaced(pub, "Teams: 2", "Teams: 1"), Fault::BadField, 15);
+    row("public text left empty", replaced(pub, "Seed from: 12 17 23 31 40 45", "Seed from: "), Fault::BadField, 7);
+    row("public text twice", replaced(pub, "Re-orders:", "Seed from: 1\nRe-orders:"), Fault::BadField, 8);
+    row("a public text in another record", replaced(setAside, "Names:", "Seed from: 4\nNames:"), Fault::BadField, 4);
+
     const QStringList halves{QStringLiteral("Ann") + QChar(0xDC00), QStringLiteral("Bo") + QChar(0xD800)};
     row("names with half a surrogate pair", fileOf(halves), Fault::None);
 
@@ -277,20 +310,42 @@ void TestDrawRecord::parse()
 void TestDrawRecord::check_data()
 {
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("position"); // 0: it matches
+    QTest::addColumn<int>("position"); // 0: it matches, or parts from the record elsewhere than in the order
     QTest::addColumn<QString>("recorded");
+    QTest::addColumn<DrawCheck::Mismatch>("mismatch");
+    using Mismatch = DrawCheck::Mismatch;
 
     // Seed 20261208, one re-order: Bo, Cy, Di, Ann, Ed.
     const QByteArray good = fileOf(kFive, 20261208, 1);
-    QTest::newRow("as drawn") << good << 0 << QString();
-    QTest::newRow("order edited at 3") << replaced(good, "Drawn 3: Di", "Drawn 3: Ann") << 3 << QStringLiteral("Ann");
-    QTest::newRow("seed edited") << replaced(good, "Seed: 20261208", "Seed: 20261209") << 1 << QStringLiteral("Bo");
-    QTest::newRow("one re-order more") << replaced(good, "Re-orders: 1", "Re-orders: 2") << 1 << QStringLiteral("Bo");
+    QTest::newRow("as drawn") << good << 0 << QString() << Mismatch::None;
+    QTest::newRow("order edited at 3") << replaced(good, "Drawn 3: Di", "Drawn 3: Ann") << 3 << QStringLiteral("Ann")
+                                       << Mismatch::Order;
+    QTest::newRow("seed edited") << replaced(good, "Seed: 20261208", "Seed: 20261209") << 1 << QStringLiteral("Bo")
+                                 << Mismatch::Order;
+    QTest::newRow("one re-order more") << replaced(good, "Re-orders: 1", "Re-orders: 2") << 1 << QStringLiteral("Bo")
+                                       << Mismatch::Order;
+    // A draw from a public text: the seed is the text's, the re-orders the method's. A host
+    // who tried seeds, or stopped early, until a name came first is found out.
+    const QByteArray pub = DrawRecordFile::write(publicDraw(), kFive).value_or(QByteArray());
+    QTest::newRow("public: as drawn") << pub << 0 << QString() << Mismatch::None;
+    QTest::newRow("public: another text")
+        << replaced(pub, "Seed from: 12 17", "Seed from: 12 18") << 0 << QString() << Mismatch::PublicSeed;
+    QTest::newRow("public: seed and order of a shorter shuffle")
+        << DrawRecordFile::write(
+               [] {
+                   DrawRecord record = drawOf(kFive, publicDraw().seed, 7);
+                   record.seedFrom = publicDraw().seedFrom;
+                   return record;
+               }(),
+               kFive)
+               .value_or(QByteArray())
+        << 0 << QString() << Mismatch::PublicReorders;
     const QByteArray long150 = fileOf(names(150), 77, 2);
     const qsizetype at = long150.indexOf("Drawn 100: ") + 11;
     QTest::newRow("150 names, the 100th edited")
         << QByteArray(long150).insert(at, "X") << 100
-        << QStringLiteral("X") + QString::fromUtf8(long150.sliced(at, long150.indexOf('\n', at) - at));
+        << QStringLiteral("X") + QString::fromUtf8(long150.sliced(at, long150.indexOf('\n', at) - at))
+        << Mismatch::Order;
 }
 
 void TestDrawRecord::check()
@@ -298,10 +353,12 @@ void TestDrawRecord::check()
     QFETCH(QByteArray, data);
     QFETCH(int, position);
     QFETCH(QString, recorded);
+    QFETCH(DrawCheck::Mismatch, mismatch);
     const DrawRecordFile::Parsed parsed = DrawRecordFile::parse(data);
     QCOMPARE(parsed.fault, Fault::None); // the order is not covered by the fingerprint: the check finds it
     const DrawCheck result = checkDraw(parsed.record, parsed.list);
-    QCOMPARE(result.matches, position == 0);
+    QCOMPARE(result.mismatch, mismatch);
+    QCOMPARE(result.matches, mismatch == DrawCheck::Mismatch::None);
     QCOMPARE(result.position, position);
     QCOMPARE(result.recorded, recorded);
     if (position != 0) {

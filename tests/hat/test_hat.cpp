@@ -1,5 +1,6 @@
 // One list and its round, driven without a window: every change and its undo, the shuffle,
 // the round kept across runs, and the record of each draw.
+#include "../draw/DrawGolden.h"
 #include "QueuedRandomSource.h"
 #include "TestHome.h"
 #include "draw/DrawRecordFile.h"
@@ -29,6 +30,8 @@ private slots:
     void roundAcrossRuns();
     void drawsRecordedAtStop_data();
     void drawsRecordedAtStop();
+    void publicDrawAndTeams_data();
+    void publicDrawAndTeams();
 
 private:
     // A hat over the user's store (a test home), loaded as at start-up.
@@ -57,6 +60,8 @@ void TestHat::undoEachChange_data()
     QTest::newRow("import ends the round")
         << abc << QStringList{"Dee"} << "import" << QStringList{"X", "Y"} << QStringList();
     QTest::newRow("set aside") << abc << QStringList{"Dee"} << "set aside" << abc.mid(1) << QStringList{"Dee", "Ann"};
+    QTest::newRow("set aside two winners at once")
+        << abc << QStringList{"Dee"} << "set aside 2" << abc.mid(2) << QStringList{"Dee", abc[0], abc[1]};
     QTest::newRow("bring back, in their order") << QStringList{"Cy"} << QStringList{"Dee", "Ann"} << "bring back"
                                                 << QStringList{"Cy", "Dee", "Ann"} << QStringList();
     QTest::newRow("shuffle") << abc << QStringList() << "shuffle" << QStringList{abc[1], abc[2], abc[0]}
@@ -87,6 +92,8 @@ void TestHat::undoEachChange()
         hat.replaceWith({"X", "Y"});
     else if (change == "set aside")
         hat.setAsideFirst();
+    else if (change == "set aside 2")
+        hat.setAsideFirst(2);
     else if (change == "bring back")
         hat.bringBack();
     else if (change == "shuffle") {
@@ -305,6 +312,62 @@ void TestHat::drawsRecordedAtStop()
         QCOMPARE(parsed.record.drawn, orders[2]);
         QCOMPARE(parsed.record.reorders, std::int64_t(4));
     }
+}
+
+void TestHat::publicDrawAndTeams_data()
+{
+    QTest::addColumn<QString>("split"); // when the split into teams comes
+    QTest::addColumn<bool>("noted");    // whether the record notes it
+    QTest::newRow("at once") << QStringLiteral("at once") << true;
+    QTest::newRow("once the record is stored") << QStringLiteral("stored") << true;
+    QTest::newRow("after the list changed") << QStringLiteral("changed") << false;
+}
+
+void TestHat::publicDrawAndTeams()
+{
+    QFETCH(QString, split);
+    QFETCH(bool, noted);
+    const auto golden =
+        std::find_if(DrawGolden::rows().begin(), DrawGolden::rows().end(),
+                     [](const DrawGolden::Row& row) { return row.name == std::string("public: 28 names"); });
+    QVERIFY(golden != DrawGolden::rows().end());
+    TestHome home;
+    SeededRandomSource random;
+    Run run(random);
+    Hat& hat = run.hat;
+    QStringList list;
+    for (const std::string& name : golden->list)
+        list << QString::fromStdString(name);
+    hat.append(list);
+
+    QCOMPARE(hat.drawFromPublicText(QString::fromUtf8(golden->seedFrom)), Hat::Start::Started);
+    // Stopped early, the host could choose among the orders on the way: Stop waits.
+    hat.stop();
+    QVERIFY(hat.isShuffling() && hat.stopsByItself());
+    QTRY_VERIFY_WITH_TIMEOUT(!hat.isShuffling(), 60000);
+    QCOMPARE(hat.reorders(), golden->reorders);
+    QStringList drawn;
+    for (const int place : replayDraw(int(list.size()), golden->seed, golden->reorders))
+        drawn << list[place];
+    QCOMPARE(hat.names(), drawn);
+
+    if (split == QLatin1String("stored"))
+        hat.storeDraw();
+    else if (split == QLatin1String("changed"))
+        hat.append(QStringLiteral("Zed"));
+    QCOMPARE(hat.noteTeams(7), noted);
+    hat.storeDraw();
+    const QList<DrawHistory::Entry> entries = hat.draws().entries();
+    QCOMPARE(entries.size(), 1);
+    const DrawRecordFile::Parsed parsed = DrawRecordFile::parse(hat.draws().file(entries[0].sequence));
+    QCOMPARE(parsed.fault, DrawRecordFile::Fault::None);
+    QCOMPARE(parsed.record.seedFrom, QString::fromUtf8(golden->seedFrom));
+    QCOMPARE(parsed.record.teams, noted ? 7 : 0);
+    const DrawCheck check = checkDraw(parsed.record, parsed.list);
+    QVERIFY(check.matches);
+    QCOMPARE(check.teams.size(), noted ? 7 : 0);
+    if (noted)
+        QCOMPARE(check.teams[6], (QStringList{drawn[6], drawn[13], drawn[20], drawn[27]}));
 }
 
 QTEST_MAIN(TestHat)

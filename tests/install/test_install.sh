@@ -25,7 +25,7 @@ check_layout() {
     for f in lib/nimbrel/shuffle.wav lib/nimbrel/nimbrel.hlp lib/nimbrel/nimbrel.{de,fr,es,it,pt_BR,nl,pl,zh_CN,ja,ar}.hlp \
         lib/nimbrel/translations/nimbrel_{de,fr,es,it,pt_BR,nl,pl,zh_CN,ja,ar}.qm share/applications/$id.desktop \
         share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man1/nimbrel.1.gz \
-        share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz; do
+        share/doc/nimbrel/copyright share/doc/nimbrel/changelog.gz share/doc/nimbrel/check-public-draw.py; do
         [ -f "$prefix/$f" ] || fail "missing $f"
     done
     for size in 16 32 48 64 128 256; do
