@@ -9,13 +9,15 @@
 
 class DrawsWindow;
 class Hat;
+class ListsMenu;
 class ListBox;
 class PrinterDevice;
 class Prompter;
 class Settings;
+class Shelf;
 
 // The list's context menu: the draw shown large, the round of names set aside, Undo and
-// Redo, and the Draws window. Each action has a shortcut that works anywhere in the window
+// Redo, the Draws window, and the lists. Each action has a shortcut that works anywhere in the window
 // that shows the list, and follows the rule that nothing changes the list while shuffling.
 class ListMenu : public QMenu
 {
@@ -28,7 +30,7 @@ public:
         PrinterDevice* printer = nullptr;
     };
     // window: where the shortcuts work (the Menu key and Shift+F10 open the menu there).
-    ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* window);
+    ListMenu(Shelf& shelf, ListBox* list, const Services& services, QWidget* window);
     ~ListMenu() override;
 
     // The actions enabled as the hat allows now.
@@ -37,6 +39,7 @@ public:
     // shuffling or with an empty list.
     void showDraw();
     DrawView* drawView() const { return m_drawView; }
+    ListsMenu* listsMenu() const { return m_listsMenu; }
     // Puts the set-aside names back at the end of the list; says so when they do not all fit.
     void bringBack();
     // Opens the Draws window (Ctrl+H), or brings it to the front.
@@ -46,11 +49,16 @@ private:
     enum Action { ShowDraw, ShowEachDraw, SetAside, BringBack, Undo, Redo, Draws, ActionCount };
     // Opens the menu at the current name, for the Menu key and Shift+F10.
     void popupFromKeyboard();
+    // The list the window shows.
+    Hat& hat() const;
+    // The Draws window shows the current list's draws.
+    void showListDraws();
 
-    Hat& m_hat;
+    Shelf& m_shelf;
     ListBox* m_list;
     Services m_services;
     std::array<QAction*, ActionCount> m_actions{};
     QPointer<DrawView> m_drawView;
     DrawsWindow* m_drawsWindow = nullptr; // made when first opened
+    ListsMenu* m_listsMenu = nullptr;
 };

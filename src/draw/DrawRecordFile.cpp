@@ -23,6 +23,8 @@ const QString kSeedKey = QStringLiteral("Seed");
 const QString kReordersKey = QStringLiteral("Re-orders");
 const QString kDrawnKey = QStringLiteral("Drawn "); // followed by the place, from 1
 const QString kRestKey = QStringLiteral("Rest not shown");
+const QString kListKey = QStringLiteral("List");
+const QString kListIdKey = QStringLiteral("List ID");
 
 QString kindText(DrawRecord::Kind kind)
 {
@@ -112,7 +114,8 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     const bool draw = record.kind == DrawRecord::Kind::Draw;
     const QStringList& names = draw ? list : record.names;
     const QString time = timeText(record.when);
-    if (time.isEmpty() || names.size() > kMaxNames || holdsLineBreak(names) || holdsLineBreak(record.drawn))
+    if (time.isEmpty() || names.size() > kMaxNames || holdsLineBreak(names) || holdsLineBreak(record.drawn) ||
+        holdsLineBreak({record.listName}) || record.listId < 0 || (record.listId > 0) == record.listName.isEmpty())
         return std::nullopt;
     if (draw) {
         const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
@@ -128,6 +131,10 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     };
     field(kKindKey, kindText(record.kind));
     field(kTimeKey, time);
+    if (record.listId > 0) {
+        field(kListKey, record.listName);
+        field(kListIdKey, QString::number(record.listId));
+    }
     field(kNamesKey, QString::number(names.size()));
     if (draw) {
         field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
@@ -202,8 +209,8 @@ Parsed parse(const QByteArray& data)
     DrawRecord& record = parsed.record;
     // Each field once; where the first one only a draw has was, for a record of another kind.
     std::optional<DrawRecord::Kind> kind;
-    bool seen[7] = {};
-    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen };
+    bool seen[9] = {};
+    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, ListSeen, ListIdSeen };
     int drawFieldLine = 0;
     qsizetype names = 0;
     bool fieldsEnd = false;
@@ -270,6 +277,15 @@ Parsed parse(const QByteArray& data)
             const std::optional<std::uint64_t> rest = number(value, kMaxNames);
             valid = rest.has_value();
             record.notShown = int(rest.value_or(0));
+        } else if (key == kListKey) {
+            which = ListSeen;
+            record.listName = value.toString();
+            valid = !value.isEmpty();
+        } else if (key == kListIdKey) {
+            which = ListIdSeen;
+            const std::optional<std::uint64_t> id = number(value, std::numeric_limits<std::int32_t>::max());
+            valid = id.value_or(0) > 0;
+            record.listId = int(id.value_or(0));
         } else if (key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
@@ -282,7 +298,7 @@ Parsed parse(const QByteArray& data)
         if (which < 0 || !valid || seen[which])
             return refused(Fault::BadField, lineNumber);
         seen[which] = true;
-        if (which >= FingerprintSeen)
+        if (which >= FingerprintSeen && which <= RestSeen)
             drawFieldLine = drawFieldLine ? drawFieldLine : lineNumber;
     }
     if (!fieldsEnd)
@@ -297,6 +313,9 @@ Parsed parse(const QByteArray& data)
         if (!seen[which])
             return refused(Fault::MissingField, 0, missing(which));
     }
+    // A list's name and number come together.
+    if (seen[ListSeen] != seen[ListIdSeen])
+        return refused(Fault::MissingField, 0, seen[ListSeen] ? kListIdKey : kListKey);
     record.kind = *kind;
     const bool draw = record.kind == DrawRecord::Kind::Draw;
     if (draw) {

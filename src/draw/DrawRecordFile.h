@@ -9,9 +9,10 @@
 #include <optional>
 
 // A draw record as a small UTF-8 text file a person can read and anyone can check: the
-// format's line ("Nimbrel draw record 1"), "Key: value" lines for the record's fields, a
-// blank line, then the list before the shuffle (or the names set aside or brought back),
-// one name a line, each line ending in "\n".
+// format's line ("Nimbrel draw record 1"), "Key: value" lines for the record's fields (the
+// list's name and number only in a record that names its list), a blank line, then the
+// list before the shuffle (or the names set aside or brought back), one name a line, each
+// line ending in "\n".
 namespace DrawRecordFile {
 
 inline constexpr int kVersion = 1;

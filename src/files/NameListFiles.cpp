@@ -74,6 +74,14 @@ void NameListFiles::importList(bool listHasNames, const std::function<void(const
     importPath(path, replaceList);
 }
 
+void NameListFiles::importNewList(const std::function<void(const QString&, const QStringList&)>& newList)
+{
+    const QString path =
+        m_prompter.chooseFileToOpen(m_owner, filters(), tr("Select file to import..."), lastUsedFolder());
+    if (!path.isEmpty())
+        importPath(path, [&](const QStringList& names) { newList(path, names); });
+}
+
 void NameListFiles::importDropped(bool listHasNames, const QStringList& paths,
                                   const std::function<void(const QStringList&)>& replaceList)
 {

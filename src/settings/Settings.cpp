@@ -21,6 +21,15 @@ bool flagIsOn(const QString& stored, const QString& defaultValue)
     return std::nearbyint(ok ? n : defaultValue.trimmed().toDouble()) == 1.0;
 }
 
+std::vector<SettingsStore::Row> numbered(const QStringList& texts)
+{
+    std::vector<SettingsStore::Row> rows;
+    rows.reserve(std::size_t(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        rows.emplace_back("Name" + std::to_string(i), texts[i].toStdString()); // as SettingsKeys::nameKey
+    return rows;
+}
+
 } // namespace
 
 Settings::Settings(std::shared_ptr<SettingsStore> store, QString programFolder)
@@ -82,19 +91,44 @@ QStringList Settings::setAsideNames()
 
 StoreStatus Settings::saveNames(const QStringList& names, const QStringList& setAside)
 {
-    auto numbered = [](const QStringList& texts) {
-        std::vector<SettingsStore::Row> rows;
-        rows.reserve(std::size_t(texts.size()));
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            rows.emplace_back("Name" + std::to_string(i), texts[i].toStdString()); // as SettingsKeys::nameKey
-        return rows;
-    };
     const std::vector<SettingsStore::Row> listRows = numbered(names);
     const std::vector<SettingsStore::Row> setAsideRows = numbered(setAside);
     const std::string listPath = keyPath(SettingsKeys::NamesSection);
     const std::string setAsidePath = keyPath(SettingsKeys::SetAsideSection);
     const SettingsStore::SectionRows sections[] = {{listPath, listRows}, {setAsidePath, setAsideRows}};
     return m_store->replaceSections(sections, kSavePatienceMs);
+}
+
+QList<Settings::Row> Settings::listIndex()
+{
+    return rows(SettingsKeys::ListsSection);
+}
+
+QStringList Settings::names(const QString& section)
+{
+    return storedNamesInOrder(rows(section));
+}
+
+StoreStatus Settings::saveSections(const QList<SectionWrite>& sections)
+{
+    std::vector<std::string> paths;
+    std::vector<std::vector<SettingsStore::Row>> rows;
+    paths.reserve(std::size_t(sections.size()));
+    rows.reserve(std::size_t(sections.size()));
+    for (const SectionWrite& s : sections) {
+        paths.push_back(keyPath(s.section));
+        if (s.numbered) {
+            rows.push_back(numbered(s.names));
+            continue;
+        }
+        auto& plain = rows.emplace_back();
+        for (const Row& row : s.rows)
+            plain.emplace_back(row.first.toStdString(), row.second.toStdString());
+    }
+    std::vector<SettingsStore::SectionRows> writes;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        writes.push_back({paths[i], rows[i]});
+    return m_store->replaceSections(writes, kSavePatienceMs);
 }
 
 QList<std::pair<QString, QByteArray>> Settings::drawRecords()

@@ -47,6 +47,23 @@ public:
     // the old ones or these, never a mix. An empty one leaves no section.
     StoreStatus saveNames(const QStringList& names, const QStringList& setAside = {});
 
+    // Several lists (see SettingsKeys::ListsSection).
+    // The rows of ListsSection, in order.
+    QList<Row> listIndex();
+    // The names stored in section as Name0, Name1, ..., in list order.
+    QStringList names(const QString& section);
+    // One section's new contents for saveSections: names, written as Name0, Name1, ... (none:
+    // the section goes), or when numbered is off the rows as given.
+    struct SectionWrite
+    {
+        QString section;
+        QStringList names;
+        QList<Row> rows = {};
+        bool numbered = true;
+    };
+    // Writes the sections all or nothing, as saveNames does.
+    StoreStatus saveSections(const QList<SectionWrite>& sections);
+
     // The draws' records as stored: (value name, the record file's bytes), in the order
     // first written.
     QList<std::pair<QString, QByteArray>> drawRecords();

@@ -32,6 +32,27 @@ inline const QString SetAsideSection = QStringLiteral("Set-Aside Names");
 // reads it.
 inline const QString DrawsSection = QStringLiteral("Draws");
 
+// Several lists. The current one stays in NamesSection and SetAsideSection, where a version
+// that knows of one list finds it; the others each have two sections of their own (their
+// names, their set-aside names), named by a number the list keeps for good. ListsSection
+// says which lists there are: CurrentList and NextList hold list numbers, and each list is
+// a value List<number> holding its name. A store without it holds one list.
+inline const QString ListsSection = QStringLiteral("Lists");
+inline const QString CurrentList = QStringLiteral("Current");
+inline const QString NextList = QStringLiteral("Next"); // never given before: a number's draws stay its own
+inline QString listKey(int id)
+{
+    return QStringLiteral("List") + QString::number(id);
+}
+inline QString listNamesSection(int id)
+{
+    return QStringLiteral("List %1 Names").arg(id);
+}
+inline QString listSetAsideSection(int id)
+{
+    return QStringLiteral("List %1 Set-Aside Names").arg(id);
+}
+
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Sound{OptionsSection, QStringLiteral("Sound"), QStringLiteral("1"), Form::Flag};

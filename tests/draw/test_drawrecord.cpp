@@ -108,6 +108,12 @@ void TestDrawRecord::roundTrip_data()
     QTest::newRow("west of UTC, half hours")
         << drawOf(kFive, 3, 4, QDateTime(QDate(2027, 1, 2), QTime(23, 59, 59), QTimeZone(-(3 * 3600 + 1800)))) << kFive
         << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2027-01-02T23:59:59-03:30\n");
+    DrawRecord ofList = drawOf(kFive.first(2), 1, 1);
+    ofList.listId = 12;
+    ofList.listName = QStringLiteral("4B: <b>Mon</b>");
+    QTest::newRow("from a list") << ofList << kFive.first(2)
+                                 << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2026-12-08T14:03:05+01:00\n"
+                                               "List: 4B: <b>Mon</b>\nList ID: 12\nNames: 2\n");
     QTest::newRow("set aside") << DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("Bo")}, kWhen)
                                << QStringList{}
                                << QByteArray("Nimbrel draw record 1\nKind: set aside\nTime: 2026-12-08T14:03:05+01:00\n"
@@ -150,6 +156,11 @@ void TestDrawRecord::writerRefuses_data()
     DrawRecord noTime = drawOf(kFive, 1, 1);
     noTime.when = QDateTime();
     QTest::newRow("no time") << noTime << kFive;
+    DrawRecord unnamed = drawOf(kFive, 1, 1);
+    unnamed.listId = 2;
+    QTest::newRow("a list's number without its name") << unnamed << kFive;
+    unnamed.listName = QStringLiteral("4\nB");
+    QTest::newRow("a list's name with a line break") << unnamed << kFive;
 }
 
 void TestDrawRecord::writerRefuses()
@@ -198,6 +209,8 @@ void TestDrawRecord::parse_data()
     row("no such date", replaced(good, "2026-12-08", "2026-02-30"), Fault::BadField, 3);
     row("time left empty", replaced(good, "2026-12-08T14:03:05+01:00", ""), Fault::BadField, 3);
     row("seed missing", replaced(good, "Seed: 42\n", ""), Fault::MissingField);
+    row("a list's name without its number", replaced(good, "Names:", "List: 4B\nNames:"), Fault::MissingField);
+    row("list number 0", replaced(good, "Names:", "List: 4B\nList ID: 0\nNames:"), Fault::BadField, 5);
     row("drawn places out of order", replaced(good, "Drawn 2:", "Drawn 3:"), Fault::BadField, 9);
     row("rest count edited", replaced(good, "Rest not shown: 0", "Rest not shown: 1"), Fault::DrawnCountDiffers);
     const QByteArray setAside =

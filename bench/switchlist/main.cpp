@@ -1,0 +1,95 @@
+// Switching between two lists of 32,767 names, from Ctrl+1 or Ctrl+2 to the window showing
+// the other list: the save of the list left and the current one in one batch, then the view.
+// The first switch also reads the other list from the store and measures its names.
+#include "BenchSupport.h"
+#include "hat/Shelf.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kSwitches = 11;
+
+class Painted : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+QStringList names(QRandomGenerator& rng)
+{
+    QStringList list;
+    list.reserve(kMaxNames);
+    for (int i = 0; i < kMaxNames; ++i) {
+        QString name;
+        const int length = 20 + int(rng.bounded(41));
+        for (int c = 0; c < length; ++c)
+            name += QChar(u'a' + char16_t(rng.bounded(26)));
+        list.append(name);
+    }
+    return list;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    {
+        // Two lists, as the program stores them: 4A current, 4B in sections of its own.
+        using namespace SettingsKeys;
+        QRandomGenerator rng(7);
+        Settings store(openUserStore());
+        const QList<Settings::Row> index = {
+            {CurrentList, "1"}, {NextList, "3"}, {listKey(1), "4A"}, {listKey(2), "4B"}};
+        store.saveSections(
+            {{NamesSection, names(rng)}, {listNamesSection(2), names(rng)}, {ListsSection, {}, index, false}});
+    }
+
+    BenchServices services;
+    MainWindow form(services.withFolder(QApplication::applicationDirPath()));
+    QListView* list = form.findChild<QListView*>(QStringLiteral("nameList"));
+    Painted paint;
+    list->viewport()->installEventFilter(&paint);
+    form.show();
+    while (!paint.painted)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+
+    std::vector<double> warm;
+    double first = 0;
+    for (int run = 0; run < kSwitches; ++run) {
+        QApplication::processEvents();
+        paint.painted = false;
+        QElapsedTimer clock;
+        clock.start();
+        form.shelf().switchTo(1 - form.shelf().currentIndex());
+        while (!paint.painted)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        if (form.hat().count() != kMaxNames || form.shelf().lastWrite() != StoreStatus::Ok) {
+            std::fprintf(stderr, "the other list was not shown or not saved\n");
+            return 1;
+        }
+        if (run == 0)
+            first = ms;
+        else
+            warm.push_back(ms);
+    }
+    std::printf("switch_list_32767_first: %.1f ms\n", first);
+    std::printf("switch_list_32767: %.1f ms\n", median(warm));
+    return 0;
+}
