@@ -46,7 +46,20 @@ ListsMenu::ListsMenu(Shelf& shelf, const Services& services, QWidget* window, QW
 
     connect(&m_shelf, &Shelf::listsChanged, this, &ListsMenu::listsChanged);
     connect(&m_shelf, &Shelf::changed, this, &ListsMenu::enableActions);
+    connect(&m_shelf, &Shelf::written, this, &ListsMenu::tellNotStored);
     listsChanged();
+}
+
+void ListsMenu::tellNotStored(StoreStatus status)
+{
+    if (status == StoreStatus::Ok)
+        return;
+    //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's path.
+    const QString text = tr("The lists could not be saved: %1.\n\nNimbrel tries again with the next change and "
+                            "when it closes. The settings file is:\n%2");
+    m_services.prompter->tell(MainWindowTexts::oops(),
+                              text.arg(m_shelf.current().failureReason(status), m_services.settings->location()),
+                              Prompter::Icon::Warning);
 }
 
 void ListsMenu::listsChanged()
@@ -121,13 +134,6 @@ void ListsMenu::tellOutcome(Shelf::Refusal refusal)
     QString text;
     switch (refusal) {
     case Shelf::Refusal::None:
-        if (const StoreStatus status = m_shelf.lastWrite(); status != StoreStatus::Ok)
-            //: %1 is one of the reasons "another program kept the settings file busy", ...; %2 the settings file's
-            //: path.
-            text = tr("The lists could not be saved: %1.\n\nNimbrel tries again with the next change and when it "
-                      "closes. The settings file is:\n%2")
-                       .arg(m_shelf.current().failureReason(status), m_services.settings->location());
-        break;
     case Shelf::Refusal::Shuffling:
     case Shelf::Refusal::NoneDeleted:
         break;

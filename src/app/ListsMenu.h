@@ -43,8 +43,10 @@ private:
     // The lists' actions made afresh, the title and the rest following.
     void listsChanged();
     void enableActions();
-    // Tells the user why a change was refused, or that it could not be stored.
+    // Tells the user why a change was refused.
     void tellOutcome(Shelf::Refusal refusal);
+    // Tells the user that the lists could not be written.
+    void tellNotStored(StoreStatus status);
     // The name typed, without the spaces around it; none when the user cancelled.
     std::optional<QString> askName(const QString& title, const QString& prompt, const QString& initial = QString());
 

@@ -7,6 +7,9 @@
 
 namespace {
 
+// A change is written once the window shows it, as a draw's record is.
+constexpr int kWriteDelayMs = 100;
+
 // The number of a value named List<n> of ListsSection, n from 1; 0 for any other name.
 int idOf(const QString& key)
 {
@@ -41,6 +44,12 @@ Shelf::Shelf(Settings& settings, RandomSource& random, const QFont& font, QObjec
 {
     m_lists.push_back({1, defaultName(), makeHat(), false});
     choose(0);
+    m_writeTimer.setSingleShot(true);
+    m_writeTimer.setInterval(kWriteDelayMs);
+    connect(&m_writeTimer, &QTimer::timeout, this, [this] {
+        const StoreStatus status = write();
+        emit written(m_toldUnwritable ? StoreStatus::Ok : status);
+    });
 }
 
 Shelf::~Shelf() = default;
@@ -326,6 +335,7 @@ QList<Settings::Row> Shelf::indexRows() const
 StoreStatus Shelf::write()
 {
     using namespace SettingsKeys;
+    m_writeTimer.stop();
     QList<Settings::SectionWrite> writes{{NamesSection, m_shown->names()}, {SetAsideSection, m_shown->setAside()}};
     std::vector<List*> written;
     const auto own = [&writes, &written](List& list, bool kept) {
@@ -356,9 +366,7 @@ StoreStatus Shelf::write()
 Shelf::Refusal Shelf::finishChange()
 {
     tagRecords();
-    const StoreStatus status = write();
-    // What the user was told at start-up is not told again.
-    m_lastWrite = m_toldUnwritable ? StoreStatus::Ok : status;
+    m_writeTimer.start();
     emit listsChanged();
     return Refusal::None;
 }

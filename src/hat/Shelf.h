@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -22,8 +23,9 @@ class RandomSource;
 // the list last used; the others are stored in sections of their own (SettingsKeys). Only
 // the current list is read at start-up; another is read when first chosen and then stays
 // in memory, with its undo history, for the rest of the run. Nothing here changes while the
-// current list is being shuffled. Each change is written at once, in one batch with the
-// current list; the exit save (the current hat's save()) writes what has changed since.
+// current list is being shuffled. A change is written, in one batch with the current list,
+// once the window shows it (writing a long list takes longer than a switch may); the exit
+// save (the current hat's save()) writes whatever is not yet stored.
 class Shelf : public QObject
 {
     Q_OBJECT
@@ -76,9 +78,8 @@ public:
     Refusal restore();
     Refusal switchTo(int index);
 
-    // How the last change's write went; what is not stored is written with the next
-    // change and at exit.
-    StoreStatus lastWrite() const { return m_lastWrite; }
+    // Whether a change waits to be written.
+    bool writePending() const { return m_writeTimer.isActive(); }
 
     // As Hat::setKeepDraws, for every list.
     void setKeepDraws(bool on);
@@ -95,6 +96,9 @@ signals:
     void shufflingChanged(bool shuffling);
     void reordered();
     void drawsChanged();
+    // A change was written (Ok), or could not be: what is not stored is written with the
+    // next change and at exit. Ok also when the user was told at start-up that nothing is kept.
+    void written(StoreStatus status);
 
 private:
     struct List
@@ -117,7 +121,7 @@ private:
     QList<Settings::Row> indexRows() const;
     // Writes everything not yet stored in one batch, the current list always.
     StoreStatus write();
-    // The end of every change: written, and the lists' views told.
+    // The end of every change: the lists' views told, and the write due.
     Refusal finishChange();
 
     Settings& m_settings;
@@ -132,6 +136,6 @@ private:
     Hat* m_shown = nullptr;
     QList<QMetaObject::Connection> m_forwards;
     QList<Settings::Row> m_storedIndex; // ListsSection as stored (as a store without one reads)
-    StoreStatus m_lastWrite = StoreStatus::Ok;
+    QTimer m_writeTimer;
     bool m_toldUnwritable = false; // at start-up: writes that fail are not told again
 };

@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace SettingsKeys;
@@ -210,10 +211,13 @@ void TestShelf::store()
             Run run;
             run.shelf.add("4B", {"Eve"});
             run.shelf.current().setAsideFirst();
+            QSignalSpy written(&run.shelf, &Shelf::written);
             run.shelf.switchTo(0);
+            QVERIFY(written.wait()); // once the window shows it
             QCOMPARE(run.settings.names(), QStringList({"Ann", "Bob", "Cy"}));
             QCOMPARE(run.settings.setAsideNames(), QStringList{"Dee"});
             run.shelf.switchTo(1);
+            QVERIFY(written.wait());
             QCOMPARE(run.settings.names(), QStringList());
             QCOMPARE(run.settings.setAsideNames(), QStringList{"Eve"});
             run.shelf.current().finish();
@@ -228,7 +232,9 @@ void TestShelf::store()
         Run run;
         for (int i = 1; i < Shelf::kMaxLists; ++i)
             run.shelf.add(QString::number(i), numbered(1000, QString::number(i) + "-"));
+        QSignalSpy written(&run.shelf, &Shelf::written);
         run.shelf.switchTo(0);
+        QVERIFY(written.wait());
         run.store->written.clear();
         run.shelf.current().finish();
         // Only what changed: the list shown, as it always is.
