@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ListsMenu</name>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Delete the list &quot;%1&quot; and its %n name? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</numerusform>
+            <numerusform>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>

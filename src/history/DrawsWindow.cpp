@@ -171,8 +171,8 @@ void DrawsWindow::forgetAll()
         Prompter::Answer::Yes)
         return;
     if (m_history.forgetAll() != StoreStatus::Ok) {
-        //: %1 is where the settings are kept (a file path, or the registry key).
         prompter.tell(QCoreApplication::translate("MainWindow", "Oops!"),
+                      //: %1 is where the settings are kept (a file path, or the registry key).
                       QCoreApplication::translate("MainWindow", "Not every record could be removed from %1.")
                           .arg(m_services.settings->location()),
                       Prompter::Icon::Warning);
