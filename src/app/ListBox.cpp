@@ -67,6 +67,8 @@ void ListBox::setNameModel(NameListModel* model)
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ListBox::countChanged);
     emit countChanged();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
 }
 
 int ListBox::count() const
