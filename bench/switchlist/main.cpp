@@ -57,8 +57,9 @@ int main(int argc, char* argv[])
         Settings store(openUserStore());
         const QList<Settings::Row> index = {
             {CurrentList, "1"}, {NextList, "3"}, {listKey(1), "4A"}, {listKey(2), "4B"}};
-        store.saveSections(
-            {{NamesSection, names(rng)}, {listNamesSection(2), names(rng)}, {ListsSection, {}, index, false}});
+        store.saveSections({{NamesSection, names(rng)},
+                            {listSection(2), {}, Settings::otherListRows(names(rng), {}), false},
+                            {ListsSection, {}, index, false}});
     }
 
     BenchServices services;

@@ -262,8 +262,8 @@ Hat& Shelf::loaded(List& list)
 {
     if (!list.hat) {
         list.hat = makeHat();
-        list.hat->restore(m_settings.names(SettingsKeys::listNamesSection(list.id)),
-                          m_settings.names(SettingsKeys::listSetAsideSection(list.id)));
+        const auto [names, setAside] = m_settings.otherList(list.id);
+        list.hat->restore(names, setAside);
         list.stored = true;
         tagRecords();
     }
@@ -341,8 +341,10 @@ StoreStatus Shelf::write()
     const auto own = [&writes, &written](List& list, bool kept) {
         if (list.stored)
             return;
-        writes.append({listNamesSection(list.id), kept ? list.hat->names() : QStringList()});
-        writes.append({listSetAsideSection(list.id), kept ? list.hat->setAside() : QStringList()});
+        writes.append({listSection(list.id),
+                       {},
+                       kept ? Settings::otherListRows(list.hat->names(), list.hat->setAside()) : QList<Settings::Row>(),
+                       false});
         written.push_back(&list);
     };
     for (List& list : m_lists) {

@@ -50,8 +50,11 @@ public:
     // Several lists (see SettingsKeys::ListsSection).
     // The rows of ListsSection, in order.
     QList<Row> listIndex();
-    // The names stored in section as Name0, Name1, ..., in list order.
-    QStringList names(const QString& section);
+    // Another list's names and set-aside names, from its section (SettingsKeys::listSection).
+    std::pair<QStringList, QStringList> otherList(int id);
+    // The rows of another list's section: its names, its set-aside names; none for a list
+    // with neither.
+    static QList<Row> otherListRows(const QStringList& names, const QStringList& setAside);
     // One section's new contents for saveSections: names, written as Name0, Name1, ... (none:
     // the section goes), or when numbered is off the rows as given.
     struct SectionWrite

@@ -33,24 +33,24 @@ inline const QString SetAsideSection = QStringLiteral("Set-Aside Names");
 inline const QString DrawsSection = QStringLiteral("Draws");
 
 // Several lists. The current one stays in NamesSection and SetAsideSection, where a version
-// that knows of one list finds it; the others each have two sections of their own (their
-// names, their set-aside names), named by a number the list keeps for good. ListsSection
-// says which lists there are: CurrentList and NextList hold list numbers, and each list is
-// a value List<number> holding its name. A store without it holds one list.
+// that knows of one list finds it; the others each have a section of their own, named by a
+// number the list keeps for good, with its names in the value ListNames and its set-aside
+// names in ListSetAside, each the names one a line (a line break or a backslash in a name
+// written as \n or \\): one value a list keeps the file small, and a switch quick.
+// ListsSection says which lists there are: CurrentList and NextList hold list numbers, and
+// each list is a value List<number> holding its name. A store without it holds one list.
 inline const QString ListsSection = QStringLiteral("Lists");
 inline const QString CurrentList = QStringLiteral("Current");
 inline const QString NextList = QStringLiteral("Next"); // never given before: a number's draws stay its own
+inline const QString ListNames = QStringLiteral("Names");
+inline const QString ListSetAside = QStringLiteral("Set-Aside Names");
 inline QString listKey(int id)
 {
     return QStringLiteral("List") + QString::number(id);
 }
-inline QString listNamesSection(int id)
+inline QString listSection(int id)
 {
-    return QStringLiteral("List %1 Names").arg(id);
-}
-inline QString listSetAsideSection(int id)
-{
-    return QStringLiteral("List %1 Set-Aside Names").arg(id);
+    return QStringLiteral("List ") + QString::number(id);
 }
 
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag, true};

@@ -22,11 +22,17 @@ class WatchedStore : public ForwardingStore
 {
 public:
     QStringList written;
-    QStringList read;
+    QStringList read; // but for the options
     std::vector<Row> rows(std::string_view s) override
     {
         read << QString::fromUtf8(s.substr(s.rfind('\\') + 1));
         return m_real->rows(s);
+    }
+    std::optional<std::string> value(std::string_view s, std::string_view n) override
+    {
+        if (!s.ends_with("Options"))
+            read << QString::fromUtf8(s.substr(s.rfind('\\') + 1));
+        return m_real->value(s, n);
     }
     StoreStatus replaceSections(std::span<const SectionRows> sections, std::uint32_t ms) override
     {
@@ -187,6 +193,7 @@ void TestShelf::store_data()
     QTest::newRow("older version's store") << "older";
     QTest::newRow("older version's edit of the current list") << "older reader";
     QTest::newRow("100 lists, 99 of 1,000 names") << "100 lists";
+    QTest::newRow("names with line breaks, backslashes, blank") << "odd names";
 }
 
 void TestShelf::store()
@@ -204,6 +211,19 @@ void TestShelf::store()
         QCOMPARE(run.shelf.current().finish().outcome, Hat::Finished::Outcome::Saved);
         QCOMPARE(run.store->written, QStringList({NamesSection, SetAsideSection}));
         QVERIFY(run.settings.listIndex().isEmpty());
+        return;
+    }
+    if (store == "odd names") {
+        const QStringList odd = {"", "a\\nb", "c\nd", "e\\", "\\", ""};
+        {
+            Run run;
+            run.shelf.add("4B", odd);
+            run.shelf.switchTo(0);
+            run.shelf.current().finish();
+        }
+        Run next;
+        next.shelf.switchTo(1);
+        QCOMPARE(next.shelf.current().names(), odd);
         return;
     }
     if (store == "older reader") {
