@@ -89,14 +89,15 @@ void ListsMenu::listsChanged()
         m_lists[i]->setChecked(i == m_shelf.currentIndex());
     }
 
-    // The title names the list once there are several; as typed (the title's "[*]" is shown too).
+    // The title names the list once there are several, as typed: a "[*]" in it is shown too
+    // (doubled, it is no place for the title's modified mark).
     QString title = MainWindowTexts::Caption;
     QString spoken = title;
     if (m_shelf.count() > 1) {
         const QString name = m_shelf.nameAt(m_shelf.currentIndex());
         //: The window's title when there are several lists: %1 is the current list's name, %2 the program's.
         const QString form = tr("%1 – %2");
-        title = form.arg(QString(name).replace(QStringLiteral("[*]"), QStringLiteral("[[*]]")), title);
+        title = form.arg(QString(name).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")), title);
         spoken = form.arg(name, MainWindowTexts::Caption);
     }
     m_window->setWindowTitle(title);

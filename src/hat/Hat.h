@@ -50,7 +50,7 @@ public:
     // set-aside names when they are to be remembered. What start-up found that the user
     // should hear of, each as the user reads it.
     QStringList load();
-    // A list read from sections of its own, as load() reads the current one (no step of
+    // A list read from a section of its own, as load() reads the current one (no step of
     // Undo); at most kMaxNames names.
     void restore(const QStringList& names, const QStringList& setAside);
     // Writes the list and its set-aside names in one batch, or leaves the stored ones whole.

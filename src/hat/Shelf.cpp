@@ -87,7 +87,7 @@ QStringList Shelf::load()
     m_nextId = std::max(next, m_lists.back().id + 1);
     List& shown = m_lists[std::size_t(m_current)];
     shown.hat = std::move(hat);
-    shown.stored = false; // its own sections, if any, are written when it is left
+    shown.stored = false; // its own section, if any, is written when it is left
     // A store without lists is left as it is until the user changes them.
     m_storedIndex = stored.isEmpty() ? indexRows() : stored;
     tagRecords();
@@ -185,7 +185,7 @@ Shelf::Refusal Shelf::remove(int index)
         return Refusal::Shuffling;
     if (count() <= 1)
         return Refusal::LastList;
-    // Kept whole for restore(), as its sections go now.
+    // Kept whole for restore(), as its section goes now.
     loaded(m_lists[std::size_t(index)]);
     if (index == m_current)
         choose(index + 1 < count() ? index + 1 : index - 1);
@@ -289,7 +289,7 @@ void Shelf::choose(int index)
         for (const QMetaObject::Connection& forward : std::as_const(m_forwards))
             disconnect(forward);
     }
-    // Its own sections keep what it held when it was chosen, until it is left again.
+    // Its own section keeps what it held when it was chosen, until it is left again.
     m_lists[std::size_t(index)].stored = false;
     m_shown = &hat;
     hat.setSaver([this] { return write(); });

@@ -20,7 +20,7 @@ class RandomSource;
 // The lists the program keeps, each a Hat with its own names, set-aside names, undo history
 // and draws, one of them current: the one the window shows. The current list is stored
 // where the program has always kept its one list, so a version that knows of one list opens
-// the list last used; the others are stored in sections of their own (SettingsKeys). Only
+// the list last used; the others each in a section of its own (SettingsKeys). Only
 // the current list is read at start-up; another is read when first chosen and then stays
 // in memory, with its undo history, for the rest of the run. Nothing here changes while the
 // current list is being shuffled. A change is written, in one batch with the current list,
@@ -106,7 +106,7 @@ private:
         int id = 0;
         QString name;
         std::unique_ptr<Hat> hat; // read when first chosen
-        // Its sections hold what they should: its names while it is not current, nothing once deleted.
+        // Its section holds what it should: its names while it is not current, nothing once deleted.
         bool stored = true;
     };
     std::unique_ptr<Hat> makeHat();

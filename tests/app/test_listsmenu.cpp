@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QTest>
+#include <QWindow>
 
 class TestListsMenu : public QObject
 {
@@ -31,7 +32,7 @@ void TestListsMenu::listsFromTheMenu()
     // Shown as typed: no markup, the ampersand too.
     fx.prompter.type("  <b>4B</b> & [*]  ");
     menu->findChild<QAction*>("newListAction")->trigger();
-    QCOMPARE(f.windowTitle(), QStringLiteral("<b>4B</b> & [[*]] – Nimbrel"));
+    QCOMPARE(f.windowHandle()->title(), QStringLiteral("<b>4B</b> & [*] – Nimbrel")); // as the desktop shows it
     QCOMPARE(f.accessibleName(), QStringLiteral("<b>4B</b> & [*] – Nimbrel"));
     QCOMPARE(menu->listAction(1)->text(), QStringLiteral("<b>4B</b> && [*]"));
     QVERIFY(menu->listAction(1)->isChecked() && !menu->listAction(0)->isChecked());
