@@ -345,6 +345,21 @@ The options and the remembered list are kept in %1.</source>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>نسيان كل السحوبات</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>كل القوائم</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>هل تريد نسيان سجلات جميع السحوبات من كل القوائم؟ ستبقى قوائم الأسماء كما هي.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -452,6 +467,126 @@ Do you want to create it?</source>
             <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
             <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
             <numerusform>تنحية الأسماء الـ%n المسحوبة جانبًا</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>القوائم</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>قائمة جديدة...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>إعادة تسمية القائمة...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>نسخ القائمة</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>حذف القائمة...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>قائمة جديدة من ملف...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>تعذّر حفظ القوائم: %1.
+
+سيحاول Nimbrel مرة أخرى عند التغيير التالي وعند الإغلاق. ملف الإعدادات هو:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>التراجع عن حذف القائمة «%1»</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>يحتفظ Nimbrel بـ %1 قائمة على الأكثر. احذف قائمة لإفساح المجال لأخرى.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>يجب أن يتكون اسم القائمة من %1 إلى %2 حرفًا.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>يجب أن يكون اسم القائمة سطرًا واحدًا من النص، بلا علامات جدولة أو أحرف تحكم أخرى.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>توجد قائمة بهذا الاسم بالفعل (لا فرق بين الأحرف الكبيرة والصغيرة). اختر اسمًا آخر.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>لا يمكن حذف القائمة الأخيرة.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>قائمة جديدة</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>أدخل اسمًا للقائمة الجديدة.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>إعادة تسمية القائمة</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>أدخل اسمًا جديدًا للقائمة «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>هل تريد حذف القائمة «%1» وأسماءها (%n)؟ لن تُعرض سحوباتها بعد الآن.
+
+إلى أن يُغلق Nimbrel، يمكنك استعادتها بالأمر «التراجع عن حذف القائمة» في «القوائم».</numerusform>
+            <numerusform>هل تريد حذف القائمة «%1» واسمها الوحيد (%n)؟ لن تُعرض سحوباتها بعد الآن.
+
+إلى أن يُغلق Nimbrel، يمكنك استعادتها بالأمر «التراجع عن حذف القائمة» في «القوائم».</numerusform>
+            <numerusform>هل تريد حذف القائمة «%1» واسميها (%n)؟ لن تُعرض سحوباتها بعد الآن.
+
+إلى أن يُغلق Nimbrel، يمكنك استعادتها بالأمر «التراجع عن حذف القائمة» في «القوائم».</numerusform>
+            <numerusform>هل تريد حذف القائمة «%1» و%n أسماء فيها؟ لن تُعرض سحوباتها بعد الآن.
+
+إلى أن يُغلق Nimbrel، يمكنك استعادتها بالأمر «التراجع عن حذف القائمة» في «القوائم».</numerusform>
+            <numerusform>هل تريد حذف القائمة «%1» و%n اسمًا فيها؟ لن تُعرض سحوباتها بعد الآن.
+
+إلى أن يُغلق Nimbrel، يمكنك استعادتها بالأمر «التراجع عن حذف القائمة» في «القوائم».</numerusform>
+            <numerusform>هل تريد حذف القائمة «%1» و%n اسم فيها؟ لن تُعرض سحوباتها بعد الآن.
+
+إلى أن يُغلق Nimbrel، يمكنك استعادتها بالأمر «التراجع عن حذف القائمة» في «القوائم».</numerusform>
         </translation>
     </message>
 </context>
@@ -565,9 +700,7 @@ Do you want to create it?</source>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>عذرًا!</translation>
     </message>
     <message>
@@ -753,6 +886,7 @@ The settings file is:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>تعذّر حذف كل السجلات من %1.</translation>
     </message>
     <message>
@@ -979,7 +1113,6 @@ The list is unchanged.</source>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها الأسماء المنحّاة جانبًا (%n). هل تريد المتابعة؟</numerusform>
             <numerusform>سيؤدي هذا إلى استبدال جميع الأسماء الموجودة حاليًا في القائمة، ومعها الاسم المنحّى جانبًا (%n). هل تريد المتابعة؟</numerusform>
@@ -1064,6 +1197,19 @@ The list is unchanged.</source>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>اسحب</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>الأسماء</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (نسخة)</translation>
     </message>
 </context>
 <context>

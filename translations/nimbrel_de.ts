@@ -337,6 +337,21 @@ Die Optionen und die gemerkte Liste stehen in %1.</translation>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>Alle Ziehungen vergessen</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>Alle Listen</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>Die Protokolle aller Ziehungen aus allen Listen vergessen? Die Namenslisten bleiben, wie sie sind.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -440,6 +455,114 @@ Möchten Sie die Datei anlegen?</translation>
         <translation>
             <numerusform>Den %n gezogenen Namen beiseitelegen</numerusform>
             <numerusform>Die %n gezogenen Namen beiseitelegen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>Neue Liste...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>Liste umbenennen...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>Liste duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>Liste löschen...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>Neue Liste aus Datei...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Die Listen konnten nicht gespeichert werden: %1.
+
+Nimbrel versucht es bei der nächsten Änderung und beim Beenden erneut. Die Einstellungsdatei ist:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>Löschen der Liste „%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>Nimbrel führt höchstens %1 Listen. Löschen Sie eine Liste, um Platz für eine neue zu schaffen.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>Der Name einer Liste muss %1 bis %2 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>Der Name einer Liste muss eine Zeile Text sein, ohne Tabulatoren oder andere Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>Es gibt bereits eine Liste mit diesem Namen (Groß- und Kleinbuchstaben gelten als gleich). Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>Die letzte Liste kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>Neue Liste</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>Geben Sie einen Namen für die neue Liste ein.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>Liste umbenennen</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>Geben Sie einen neuen Namen für die Liste „%1“ ein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Die Liste „%1“ mit ihrem %n Namen löschen? Ihre Ziehungen werden nicht mehr angezeigt.
+
+Bis Nimbrel beendet wird, holt „Löschen der Liste rückgängig machen“ im Menü „Listen“ sie zurück.</numerusform>
+            <numerusform>Die Liste „%1“ mit ihren %n Namen löschen? Ihre Ziehungen werden nicht mehr angezeigt.
+
+Bis Nimbrel beendet wird, holt „Löschen der Liste rückgängig machen“ im Menü „Listen“ sie zurück.</numerusform>
         </translation>
     </message>
 </context>
@@ -553,9 +676,7 @@ Möchten Sie die Datei anlegen?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>Hoppla!</translation>
     </message>
     <message>
@@ -729,6 +850,7 @@ Die Einstellungsdatei ist:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Nicht alle Protokolle ließen sich aus %1 entfernen.</translation>
     </message>
     <message>
@@ -919,7 +1041,6 @@ Die Liste bleibt unverändert.</translation>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>Damit werden alle Namen ersetzt, die jetzt in der Liste stehen, dazu der %n beiseitegelegte Name. Möchten Sie fortfahren?</numerusform>
             <numerusform>Damit werden alle Namen ersetzt, die jetzt in der Liste stehen, dazu die %n beiseitegelegten Namen. Möchten Sie fortfahren?</numerusform>
@@ -1000,6 +1121,19 @@ Die Liste bleibt unverändert.</translation>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>Ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (Kopie)</translation>
     </message>
 </context>
 <context>

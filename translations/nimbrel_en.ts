@@ -32,6 +32,23 @@
     </message>
 </context>
 <context>
+    <name>ListsMenu</name>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Delete the list &quot;%1&quot; and its %n name? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</numerusform>
+            <numerusform>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>The settings file holds more names than the list can hold. The first %1 were loaded; %2 were left out and will not be kept.</source>
@@ -109,7 +126,6 @@ Do you want to export the names to a file before Nimbrel closes? The %n set-asid
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>This will overwrite any names you currently have in the list, and the %n set-aside name. Do you wish to continue?</numerusform>
             <numerusform>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</numerusform>

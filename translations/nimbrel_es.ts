@@ -337,6 +337,21 @@ Las opciones y la lista recordada se guardan en %1.</translation>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>Olvidar todos los sorteos</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>Todas las listas</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>¿Olvidar las actas de todos los sorteos, de todas las listas? Las listas de nombres se quedan como están.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -440,6 +455,114 @@ Do you want to create it?</source>
         <translation>
             <numerusform>Apartar el %n nombre sacado</numerusform>
             <numerusform>Apartar los %n nombres sacados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>Listas</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>Nueva lista...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>Cambiar nombre de la lista...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>Duplicar la lista</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>Eliminar la lista...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>Nueva lista desde un archivo...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>No se pudieron guardar las listas: %1.
+
+Nimbrel lo intentará de nuevo con el próximo cambio y al cerrarse. El archivo de configuración es:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>Deshacer la eliminación de la lista «%1»</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>Nimbrel guarda como máximo %1 listas. Elimine una lista para dejar sitio a otra.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>El nombre de una lista debe tener de %1 a %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>El nombre de una lista debe ser una sola línea de texto, sin tabuladores ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>Ya hay una lista con ese nombre (mayúsculas y minúsculas cuentan como iguales). Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>La última lista no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>Nueva lista</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>Escriba un nombre para la nueva lista.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>Cambiar nombre de la lista</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>Escriba un nombre nuevo para la lista «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>¿Eliminar la lista «%1» y su %n nombre? Sus sorteos dejarán de mostrarse.
+
+Hasta que Nimbrel se cierre, «Deshacer la eliminación de la lista» en el menú Listas la recupera.</numerusform>
+            <numerusform>¿Eliminar la lista «%1» y sus %n nombres? Sus sorteos dejarán de mostrarse.
+
+Hasta que Nimbrel se cierre, «Deshacer la eliminación de la lista» en el menú Listas la recupera.</numerusform>
         </translation>
     </message>
 </context>
@@ -553,9 +676,7 @@ Do you want to create it?</source>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>¡Vaya!</translation>
     </message>
     <message>
@@ -729,6 +850,7 @@ El archivo de configuración es:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>No se pudieron borrar todas las actas de %1.</translation>
     </message>
     <message>
@@ -919,7 +1041,6 @@ La lista no ha cambiado.</translation>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>Se sustituirán los nombres que hay ahora en la lista y se quitará también el %n nombre apartado. ¿Desea continuar?</numerusform>
             <numerusform>Se sustituirán los nombres que hay ahora en la lista y se quitarán también los %n nombres apartados. ¿Desea continuar?</numerusform>
@@ -1000,6 +1121,19 @@ La lista no ha cambiado.</translation>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>Sortear</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (copia)</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,21 @@ Les options et la liste gardée sont conservées dans %1.</translation>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>Oublier tous les tirages</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>Toutes les listes</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>Oublier les procès-verbaux de tous les tirages, de toutes les listes&#xa0;? Les listes de noms restent telles quelles.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -440,6 +455,114 @@ Voulez-vous le créer&#xa0;?</translation>
         <translation>
             <numerusform>Mettre de côté le %n nom tiré</numerusform>
             <numerusform>Mettre de côté les %n noms tirés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>Listes</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>Nouvelle liste...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>Renommer la liste...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>Dupliquer la liste</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>Supprimer la liste...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>Nouvelle liste depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Les listes n’ont pas pu être enregistrées&#xa0;: %1.
+
+Nimbrel réessaiera à la prochaine modification et à la fermeture. Le fichier de configuration est&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>Annuler la suppression de la liste «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>Nimbrel garde au plus %1 listes. Supprimez une liste pour faire de la place à une autre.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>Le nom d’une liste doit compter de %1 à %2 caractères.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>Le nom d’une liste doit tenir sur une ligne, sans tabulation ni autre caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>Il existe déjà une liste de ce nom (majuscules et minuscules comptent comme identiques). Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>La dernière liste ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>Nouvelle liste</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>Saisissez un nom pour la nouvelle liste.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>Renommer la liste</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>Saisissez un nouveau nom pour la liste «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Supprimer la liste «&#xa0;%1&#xa0;» et son %n nom&#xa0;? Ses tirages ne seront plus affichés.
+
+Jusqu’à la fermeture de Nimbrel, «&#xa0;Annuler la suppression de la liste&#xa0;» dans le menu Listes la rétablit.</numerusform>
+            <numerusform>Supprimer la liste «&#xa0;%1&#xa0;» et ses %n noms&#xa0;? Ses tirages ne seront plus affichés.
+
+Jusqu’à la fermeture de Nimbrel, «&#xa0;Annuler la suppression de la liste&#xa0;» dans le menu Listes la rétablit.</numerusform>
         </translation>
     </message>
 </context>
@@ -553,9 +676,7 @@ Voulez-vous le créer&#xa0;?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>Oups&#xa0;!</translation>
     </message>
     <message>
@@ -729,6 +850,7 @@ Le fichier de configuration est&#xa0;:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Certains procès-verbaux n’ont pas pu être supprimés de %1.</translation>
     </message>
     <message>
@@ -919,7 +1041,6 @@ La liste n’a pas changé.</translation>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>Les noms qui sont dans la liste vont être remplacés, et le %n nom mis de côté sera retiré. Voulez-vous continuer&#xa0;?</numerusform>
             <numerusform>Les noms qui sont dans la liste vont être remplacés, et les %n noms mis de côté seront retirés. Voulez-vous continuer&#xa0;?</numerusform>
@@ -1000,6 +1121,19 @@ La liste n’a pas changé.</translation>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>Tirer</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (copie)</translation>
     </message>
 </context>
 <context>

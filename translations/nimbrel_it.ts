@@ -337,6 +337,21 @@ Le opzioni e la lista memorizzata sono conservate in %1.</translation>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>Dimentica tutte le estrazioni</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>Tutte le liste</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>Dimenticare i registri di tutte le estrazioni, di tutte le liste? Le liste di nomi restano come sono.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -440,6 +455,114 @@ Vuole creare il file?</translation>
         <translation>
             <numerusform>Metti da parte il %n nome estratto</numerusform>
             <numerusform>Metti da parte i %n nomi estratti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>Nuova lista...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>Rinomina lista...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>Duplica lista</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>Elimina lista...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>Nuova lista da file...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Non è stato possibile salvare le liste: %1.
+
+Nimbrel riproverà alla prossima modifica e alla chiusura. Il file delle impostazioni è:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>Annulla eliminazione della lista «%1»</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>Nimbrel conserva al massimo %1 liste. Elimini una lista per fare posto a un’altra.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>Il nome di una lista deve avere da %1 a %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>Il nome di una lista deve stare su una riga, senza tabulazioni né altri caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>Esiste già una lista con questo nome (maiuscole e minuscole contano come uguali). Scelga un altro nome.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>L’ultima lista non può essere eliminata.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>Nuova lista</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>Inserisca un nome per la nuova lista.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>Rinomina lista</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>Inserisca un nuovo nome per la lista «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Eliminare la lista «%1» e il suo %n nome? Le sue estrazioni non saranno più mostrate.
+
+Finché Nimbrel resta aperto, «Annulla eliminazione della lista» nel menu Liste la ripristina.</numerusform>
+            <numerusform>Eliminare la lista «%1» e i suoi %n nomi? Le sue estrazioni non saranno più mostrate.
+
+Finché Nimbrel resta aperto, «Annulla eliminazione della lista» nel menu Liste la ripristina.</numerusform>
         </translation>
     </message>
 </context>
@@ -553,9 +676,7 @@ Vuole creare il file?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>Ops!</translation>
     </message>
     <message>
@@ -729,6 +850,7 @@ Il file delle impostazioni è:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Non è stato possibile rimuovere tutti i registri da %1.</translation>
     </message>
     <message>
@@ -919,7 +1041,6 @@ La lista non è cambiata.</translation>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>Tutti i nomi ora presenti nella lista verranno sostituiti, e verrà tolto anche %n nome messo da parte. Vuole continuare?</numerusform>
             <numerusform>Tutti i nomi ora presenti nella lista verranno sostituiti, e verranno tolti anche i %n nomi messi da parte. Vuole continuare?</numerusform>
@@ -1000,6 +1121,19 @@ La lista non è cambiata.</translation>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>Estrai</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>Nomi</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (copia)</translation>
     </message>
 </context>
 <context>

@@ -337,6 +337,21 @@ De opties en de onthouden lijst staan in %1.</translation>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>Alle trekkingen vergeten</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>Alle lijsten</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>De verslagen van alle trekkingen uit alle lijsten vergeten? De namenlijsten blijven zoals ze zijn.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -440,6 +455,114 @@ Wilt u het bestand aanmaken?</translation>
         <translation>
             <numerusform>De %n getrokken naam opzijzetten</numerusform>
             <numerusform>De %n getrokken namen opzijzetten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>Lijsten</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>Nieuwe lijst...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>Lijst hernoemen...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>Lijst dupliceren</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>Lijst verwijderen...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>Nieuwe lijst uit bestand...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>De lijsten konden niet worden opgeslagen: %1.
+
+Nimbrel probeert het opnieuw bij de volgende wijziging en bij het afsluiten. Het instellingenbestand is:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>Verwijderen van lijst “%1” ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>Nimbrel bewaart hoogstens %1 lijsten. Verwijder een lijst om ruimte te maken voor een andere.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>De naam van een lijst moet %1 tot %2 tekens lang zijn.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>De naam van een lijst moet één regel tekst zijn, zonder tabs of andere stuurtekens.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>Er is al een lijst met die naam (hoofdletters en kleine letters tellen als gelijk). Kies een andere naam.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>De laatste lijst kan niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>Nieuwe lijst</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>Voer een naam in voor de nieuwe lijst.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>Lijst hernoemen</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>Voer een nieuwe naam in voor de lijst “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>De lijst “%1” met zijn %n naam verwijderen? De trekkingen ervan worden niet meer getoond.
+
+Tot Nimbrel sluit, zet “Verwijderen van lijst ongedaan maken” in het menu Lijsten hem terug.</numerusform>
+            <numerusform>De lijst “%1” met zijn %n namen verwijderen? De trekkingen ervan worden niet meer getoond.
+
+Tot Nimbrel sluit, zet “Verwijderen van lijst ongedaan maken” in het menu Lijsten hem terug.</numerusform>
         </translation>
     </message>
 </context>
@@ -553,9 +676,7 @@ Wilt u het bestand aanmaken?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>Oeps!</translation>
     </message>
     <message>
@@ -729,6 +850,7 @@ Het instellingenbestand is:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Niet alle verslagen konden uit %1 worden verwijderd.</translation>
     </message>
     <message>
@@ -919,7 +1041,6 @@ De lijst is niet gewijzigd.</translation>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>Hiermee worden alle namen vervangen die nu in de lijst staan, en verdwijnt ook de %n opzijgezette naam. Wilt u doorgaan?</numerusform>
             <numerusform>Hiermee worden alle namen vervangen die nu in de lijst staan, en verdwijnen ook de %n opzijgezette namen. Wilt u doorgaan?</numerusform>
@@ -1000,6 +1121,19 @@ De lijst is niet gewijzigd.</translation>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>Trekken</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (kopie)</translation>
     </message>
 </context>
 <context>

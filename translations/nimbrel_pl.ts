@@ -339,6 +339,21 @@ Opcje i zapamiętana lista są przechowywane w %1.</translation>
         <extracomment>Button of the Draws window: removes every record (the list of names stays).</extracomment>
         <translation>Zapomnij wszystkie losowania</translation>
     </message>
+    <message>
+        <source>Every List</source>
+        <extracomment>Check box of the Draws window, shown when there are several lists: lists the draws of every list.</extracomment>
+        <translation>Wszystkie listy</translation>
+    </message>
+    <message>
+        <source>%1   (%2)</source>
+        <extracomment>A line of the Draws window showing every list&apos;s draws: %1 the line, %2 the list&apos;s name then.</extracomment>
+        <translation>%1   (%2)</translation>
+    </message>
+    <message>
+        <source>Forget the records of every draw, from every list? The lists of names stay as they are.</source>
+        <extracomment>Asked before every draw&apos;s record is removed, when there are several lists (the records of each go).</extracomment>
+        <translation>Zapomnieć protokoły wszystkich losowań ze wszystkich list? Listy nazwisk pozostaną bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -443,6 +458,117 @@ Czy utworzyć ten plik?</translation>
             <numerusform>Odłóż %n wylosowane nazwisko</numerusform>
             <numerusform>Odłóż %n wylosowane nazwiska</numerusform>
             <numerusform>Odłóż %n wylosowanych nazwisk</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ListsMenu</name>
+    <message>
+        <source>Lists</source>
+        <extracomment>List menu: the submenu with every list, and the ways to make, rename, copy and delete lists.</extracomment>
+        <translation>Listy</translation>
+    </message>
+    <message>
+        <source>New List...</source>
+        <extracomment>Lists menu: makes an empty list, asking for its name.</extracomment>
+        <translation>Nowa lista...</translation>
+    </message>
+    <message>
+        <source>Rename List...</source>
+        <extracomment>Lists menu: gives the current list another name.</extracomment>
+        <translation>Zmień nazwę listy...</translation>
+    </message>
+    <message>
+        <source>Duplicate List</source>
+        <extracomment>Lists menu: makes a copy of the current list, its set-aside names too.</extracomment>
+        <translation>Powiel listę</translation>
+    </message>
+    <message>
+        <source>Delete List...</source>
+        <extracomment>Lists menu: deletes the current list, after asking.</extracomment>
+        <translation>Usuń listę...</translation>
+    </message>
+    <message>
+        <source>New List from File...</source>
+        <extracomment>Lists menu: makes a list of the names in a text file, named after the file.</extracomment>
+        <translation>Nowa lista z pliku...</translation>
+    </message>
+    <message>
+        <source>The lists could not be saved: %1.
+
+Nimbrel tries again with the next change and when it closes. The settings file is:
+%2</source>
+        <extracomment>%1 is one of the reasons &quot;another program kept the settings file busy&quot;, ...; %2 the settings file&apos;s path.</extracomment>
+        <translation>Nie udało się zapisać list: %1.
+
+Nimbrel spróbuje ponownie przy następnej zmianie i przy zamykaniu. Plik ustawień:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <extracomment>The window&apos;s title when there are several lists: %1 is the current list&apos;s name, %2 the program&apos;s.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Undo Delete List &quot;%1&quot;</source>
+        <extracomment>Lists menu, after a list was deleted: brings it back. %1 is its name.</extracomment>
+        <translation>Cofnij usunięcie listy „%1”</translation>
+    </message>
+    <message>
+        <source>Nimbrel keeps at most %1 lists. Delete a list to make room for another one.</source>
+        <extracomment>%1 is the most lists the program keeps (100).</extracomment>
+        <translation>Nimbrel przechowuje najwyżej %1 list. Usuń którąś listę, aby zrobić miejsce na inną.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must have from %1 to %2 characters.</source>
+        <extracomment>%1 and %2 are the fewest and the most characters (1 and 100).</extracomment>
+        <translation>Nazwa listy musi mieć od %1 do %2 znaków.</translation>
+    </message>
+    <message>
+        <source>A list&apos;s name must be one line of text, without tabs or other control characters.</source>
+        <translation>Nazwa listy musi być jednym wierszem tekstu, bez tabulatorów i innych znaków sterujących.</translation>
+    </message>
+    <message>
+        <source>There is already a list with that name (capital and small letters count as the same). Choose another name.</source>
+        <translation>Istnieje już lista o tej nazwie (wielkie i małe litery liczą się jako takie same). Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>The last list cannot be deleted.</source>
+        <translation>Nie można usunąć ostatniej listy.</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <extracomment>Title of the box that asks for the new list&apos;s name.</extracomment>
+        <translation>Nowa lista</translation>
+    </message>
+    <message>
+        <source>Enter a name for the new list.</source>
+        <translation>Wpisz nazwę nowej listy.</translation>
+    </message>
+    <message>
+        <source>Rename List</source>
+        <extracomment>Title of the box that asks for the list&apos;s new name; %1 is its name now.</extracomment>
+        <translation>Zmień nazwę listy</translation>
+    </message>
+    <message>
+        <source>Enter a new name for the list &quot;%1&quot;.</source>
+        <translation>Wpisz nową nazwę listy „%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the list &quot;%1&quot; and its %n names? Its draws will no longer be shown.
+
+Until Nimbrel closes, Undo Delete List in the Lists menu brings it back.</source>
+        <extracomment>%1 is the list&apos;s name, %n how many names it holds (the plural form&apos;s number).</extracomment>
+        <translation>
+            <numerusform>Usunąć listę „%1” wraz z %n nazwiskiem? Jej losowania nie będą już wyświetlane.
+
+Do zamknięcia programu Nimbrel polecenie „Cofnij usunięcie listy” w menu Listy przywraca ją.</numerusform>
+            <numerusform>Usunąć listę „%1” wraz z %n nazwiskami? Jej losowania nie będą już wyświetlane.
+
+Do zamknięcia programu Nimbrel polecenie „Cofnij usunięcie listy” w menu Listy przywraca ją.</numerusform>
+            <numerusform>Usunąć listę „%1” wraz z %n nazwiskami? Jej losowania nie będą już wyświetlane.
+
+Do zamknięcia programu Nimbrel polecenie „Cofnij usunięcie listy” w menu Listy przywraca ją.</numerusform>
         </translation>
     </message>
 </context>
@@ -556,9 +682,7 @@ Czy utworzyć ten plik?</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <extracomment>Title of the message boxes that report a mistake or a failure.
-----------
-%1 is where the settings are kept (a file path, or the registry key).</extracomment>
+        <extracomment>Title of the message boxes that report a mistake or a failure.</extracomment>
         <translation>Ups!</translation>
     </message>
     <message>
@@ -735,6 +859,7 @@ Plik ustawień:
     </message>
     <message>
         <source>Not every record could be removed from %1.</source>
+        <extracomment>%1 is where the settings are kept (a file path, or the registry key).</extracomment>
         <translation>Nie udało się usunąć wszystkich protokołów z %1.</translation>
     </message>
     <message>
@@ -934,7 +1059,6 @@ Lista pozostała bez zmian.</translation>
     </message>
     <message numerus="yes">
         <source>This will overwrite any names you currently have in the list, and the %n set-aside names. Do you wish to continue?</source>
-        <extracomment>%n is the number of names set aside from the list (the plural form&apos;s number).</extracomment>
         <translation>
             <numerusform>Wszystkie nazwiska obecnie na liście zostaną zastąpione, a wraz z nimi zniknie %n odłożone nazwisko. Czy kontynuować?</numerusform>
             <numerusform>Wszystkie nazwiska obecnie na liście zostaną zastąpione, a wraz z nimi znikną %n odłożone nazwiska. Czy kontynuować?</numerusform>
@@ -1016,6 +1140,19 @@ Lista pozostała bez zmian.</translation>
         <source>Draw</source>
         <extracomment>The button that starts the draw from the public text.</extracomment>
         <translation>Losuj</translation>
+    </message>
+</context>
+<context>
+    <name>Shelf</name>
+    <message>
+        <source>Names</source>
+        <extracomment>The name of the one list the program keeps until the user makes another.</extracomment>
+        <translation>Nazwiska</translation>
+    </message>
+    <message>
+        <source>%1 (copy)</source>
+        <extracomment>The name of a copy of a list; %1 is the list&apos;s name.</extracomment>
+        <translation>%1 (kopia)</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "draw/Teams.h"
 #include "files/NameListFiles.h"
 #include "hat/Hat.h"
+#include "hat/Shelf.h"
 #include "print/PrintLines.h"
 #include "settings/Settings.h"
 #include "ui/Prompter.h"
@@ -16,8 +17,8 @@
 #include <QMenu>
 #include <QScreen>
 
-DrawActions::DrawActions(Hat& hat, const Services& services, QMenu* menu, QWidget* window)
-    : QObject(menu), m_hat(hat), m_services(services), m_window(window)
+DrawActions::DrawActions(Shelf& shelf, const Services& services, QMenu* menu, QWidget* window)
+    : QObject(menu), m_shelf(shelf), m_services(services), m_window(window)
 {
     const auto add = [menu, window, this](const char* name, const QString& caption, const QKeySequence& keys,
                                           void (DrawActions::*handler)()) {
@@ -59,6 +60,11 @@ DrawActions::DrawActions(Hat& hat, const Services& services, QMenu* menu, QWidge
     enableActions();
 }
 
+Hat& DrawActions::hat() const
+{
+    return m_shelf.current();
+}
+
 DrawActions::~DrawActions()
 {
     delete m_view;
@@ -66,7 +72,7 @@ DrawActions::~DrawActions()
 
 void DrawActions::enableActions()
 {
-    const bool any = m_hat.mayChange() && m_hat.count() != 0;
+    const bool any = hat().mayChange() && hat().count() != 0;
     m_teamsAction->setEnabled(any);
     m_publicAction->setEnabled(any);
 }
@@ -154,9 +160,9 @@ void DrawActions::open(DrawView* view)
 
 void DrawActions::showDraw()
 {
-    if (!m_hat.mayChange() || m_hat.count() == 0)
+    if (!hat().mayChange() || hat().count() == 0)
         return;
-    open(new DrawView(m_hat.names(0, DrawView::kMaxWinners + DrawView::kNextShown), m_hat.count(), winners()));
+    open(new DrawView(hat().names(0, DrawView::kMaxWinners + DrawView::kNextShown), hat().count(), winners()));
 }
 
 void DrawActions::tellTooFewNames()
@@ -169,15 +175,15 @@ void DrawActions::tellTooFewNames()
 
 void DrawActions::splitIntoTeams()
 {
-    if (!m_hat.mayChange())
+    if (!hat().mayChange())
         return;
-    const int count = m_hat.count();
+    const int count = hat().count();
     if (count < 2) {
         tellTooFewNames();
         return;
     }
     // The draw decides the teams: an order nobody drew would decide them just as firmly.
-    if (!m_hat.standsAsDrawn() &&
+    if (!hat().standsAsDrawn() &&
         m_services.prompter->askYesNo(
             MainWindowTexts::pleaseConfirm(),
             //: Asked before Split into Teams when the list was not shuffled since it last changed.
@@ -192,28 +198,28 @@ void DrawActions::splitIntoTeams()
     const std::vector<std::vector<int>> dealt = Teams::deal(count, teams);
     if (dealt.empty())
         return; // the dialog refuses fewer names than teams
-    const QStringList names = m_hat.names();
+    const QStringList names = hat().names();
     QList<QStringList> shown;
     for (const std::vector<int>& places : dealt) {
         QStringList& team = shown.emplace_back();
         for (const int place : places)
             team.append(names[place]);
     }
-    m_hat.noteTeams(teams);
+    hat().noteTeams(teams);
     open(new DrawView(shown, count));
 }
 
 void DrawActions::drawFromPublicNumber()
 {
-    if (!m_hat.mayChange())
+    if (!hat().mayChange())
         return;
-    if (m_hat.count() < 2) {
+    if (hat().count() < 2) {
         tellTooFewNames();
         return;
     }
-    PublicDrawDialog dialog(m_window, listFingerprint(m_hat.names()));
+    PublicDrawDialog dialog(m_window, listFingerprint(hat().names()));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (m_hat.drawFromPublicText(dialog.text()) == Hat::Start::TooFewNames)
+    if (hat().drawFromPublicText(dialog.text()) == Hat::Start::TooFewNames)
         tellTooFewNames();
 }

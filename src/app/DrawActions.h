@@ -13,6 +13,7 @@ class QActionGroup;
 class QMenu;
 class QScreen;
 class Settings;
+class Shelf;
 
 // The list menu's block of draw actions: Split into Teams (Ctrl+T), Draw from a Public
 // Number (Ctrl+Shift+P), how many winners the view of the draw shows, and the screen it
@@ -27,8 +28,9 @@ public:
         Settings* settings = nullptr;
         PrinterDevice* printer = nullptr;
     };
-    // Adds the actions to menu; their shortcuts work anywhere in window.
-    DrawActions(Hat& hat, const Services& services, QMenu* menu, QWidget* window);
+    // Adds the actions to menu, for the shelf's current list; their shortcuts work anywhere
+    // in window.
+    DrawActions(Shelf& shelf, const Services& services, QMenu* menu, QWidget* window);
     ~DrawActions() override;
 
     // The actions enabled as the hat allows now.
@@ -56,7 +58,9 @@ private:
     void fillScreenMenu();
     void tellTooFewNames();
 
-    Hat& m_hat;
+    Hat& hat() const; // the current list's
+
+    Shelf& m_shelf;
     Services m_services;
     QWidget* m_window;
     QAction* m_teamsAction = nullptr;

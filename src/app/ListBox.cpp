@@ -40,7 +40,6 @@ ListBox::ListBox(NameListModel* model, QWidget* parent)
     : QListView(parent), m_model(model), m_delegate(new ExtentDelegate(this))
 {
     setFont(model->font());
-    setModel(m_model);
     setItemDelegate(m_delegate);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -49,11 +48,27 @@ ListBox::ListBox(NameListModel* model, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
+    // Names come and go only with the count; a re-order cannot change the extent.
+    connect(this, &ListBox::countChanged, this, &ListBox::updateExtent);
+    m_model = nullptr;
+    setNameModel(model);
+}
+
+void ListBox::setNameModel(NameListModel* model)
+{
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    // The view makes a selection model of its own for each model, and keeps the old one.
+    QItemSelectionModel* old = selectionModel();
+    setModel(m_model);
+    delete old;
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ListBox::countChanged);
-    // Names come and go only with the count; a re-order cannot change the extent.
-    connect(this, &ListBox::countChanged, this, &ListBox::updateExtent);
+    emit countChanged();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
 }
 
 int ListBox::count() const

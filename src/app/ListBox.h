@@ -28,6 +28,8 @@ public:
     int horizontalExtent() const { return m_extent; }
 
     NameListModel* nameModel() const { return m_model; }
+    // Shows another list's names (drawn in the same font), from its top.
+    void setNameModel(NameListModel* model);
 
 signals:
     // The number of names changed.

@@ -2,8 +2,10 @@
 
 #include "DrawActions.h"
 #include "ListBox.h"
+#include "ListsMenu.h"
 #include "MainWindowTexts.h"
 #include "hat/Hat.h"
+#include "hat/Shelf.h"
 #include "history/DrawsWindow.h"
 #include "settings/Settings.h"
 #include "ui/Prompter.h"
@@ -12,8 +14,8 @@
 #include <QCheckBox>
 #include <QShortcut>
 
-ListMenu::ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* window)
-    : QMenu(window), m_hat(hat), m_list(list), m_services(services)
+ListMenu::ListMenu(Shelf& shelf, ListBox* list, const Services& services, QWidget* window)
+    : QMenu(window), m_shelf(shelf), m_list(list), m_services(services)
 {
     setObjectName(QStringLiteral("listMenu"));
     auto add = [this, window](Action index, const char* name, const QString& caption, const QList<QKeySequence>& keys,
@@ -34,27 +36,32 @@ ListMenu::ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* w
     m_actions[ShowEachDraw]->setChecked(m_services.settings->flag(SettingsKeys::ShowDrawLarge));
     addSeparator();
     add(SetAside, "setAsideAction", QString(), {QKeySequence(Qt::CTRL | Qt::Key_D)},
-        [this] { m_hat.setAsideFirst(m_drawActions->winners()); });
+        [this] { hat().setAsideFirst(m_drawActions->winners()); });
     add(BringBack, "bringBackAction", QString(), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)},
         &ListMenu::bringBack);
     addSeparator();
     //: List menu: takes back the last change to the list.
     add(Undo, "undoAction", QCoreApplication::translate("MainWindow", "Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        [this] { m_hat.undo(); });
+        [this] { hat().undo(); });
     //: List menu: makes the change Undo took back again.
     add(Redo, "redoAction", QCoreApplication::translate("MainWindow", "Redo"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { m_hat.redo(); });
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { hat().redo(); });
     addSeparator();
     //: Opens the window that lists the recorded draws.
     add(Draws, "drawsAction", QCoreApplication::translate("MainWindow", "Draws..."),
         {QKeySequence(Qt::CTRL | Qt::Key_H)}, &ListMenu::showDraws);
     addSeparator();
-    m_drawActions = new DrawActions(hat, {services.prompter, services.settings, services.printer}, this, window);
+    m_drawActions = new DrawActions(shelf, {services.prompter, services.settings, services.printer}, this, window);
     connect(m_drawActions, &DrawActions::winnersChanged, this, &ListMenu::enableActions);
 
-    connect(&m_hat, &Hat::changed, this, &ListMenu::enableActions);
+    // The lists: each by name (Ctrl+1 to Ctrl+9), and the ways to make, rename, copy and delete them.
+    addSeparator();
+    m_listsMenu = new ListsMenu(m_shelf, {m_services.prompter, m_services.settings}, window, this);
+    addMenu(m_listsMenu);
+
+    connect(&m_shelf, &Shelf::changed, this, &ListMenu::enableActions);
     // After every Stop, the draw large when the user asked for it.
-    connect(&m_hat, &Hat::shufflingChanged, this, [this](bool shuffling) {
+    connect(&m_shelf, &Shelf::shufflingChanged, this, [this](bool shuffling) {
         if (!shuffling && m_actions[ShowEachDraw]->isChecked())
             showDraw();
     });
@@ -75,6 +82,16 @@ DrawView* ListMenu::drawView() const
     return m_drawActions->view();
 }
 
+Hat& ListMenu::hat() const
+{
+    return m_shelf.current();
+}
+
+void ListMenu::showListDraws()
+{
+    m_drawsWindow->setLists(m_shelf.idAt(m_shelf.currentIndex()), m_shelf.ids());
+}
+
 void ListMenu::popupFromKeyboard()
 {
     // Beside the current name where it shows, else at the list's top.
@@ -86,7 +103,7 @@ void ListMenu::popupFromKeyboard()
 
 void ListMenu::enableActions()
 {
-    const bool any = m_hat.mayChange() && m_hat.count() != 0;
+    const bool any = hat().mayChange() && hat().count() != 0;
     m_actions[ShowDraw]->setEnabled(any);
     m_actions[SetAside]->setEnabled(any);
     // Set Aside sets aside as many names as the view shows winners.
@@ -96,8 +113,8 @@ void ListMenu::enableActions()
     else
         //: List menu: takes the first name out of the list, so the next shuffle draws from the rest.
         m_actions[SetAside]->setText(QCoreApplication::translate("MainWindow", "Set Aside the Drawn Name"));
-    const int setAside = int(m_hat.setAside().size());
-    m_actions[BringBack]->setEnabled(m_hat.mayChange() && setAside > 0);
+    const int setAside = int(hat().setAside().size());
+    m_actions[BringBack]->setEnabled(hat().mayChange() && setAside > 0);
     if (setAside > 0)
         //: List menu: puts the %n names set aside back at the end of the list.
         m_actions[BringBack]->setText(
@@ -105,8 +122,8 @@ void ListMenu::enableActions()
     else
         //: List menu, when no name is set aside (disabled).
         m_actions[BringBack]->setText(QCoreApplication::translate("MainWindow", "Bring Back Set-Aside Names"));
-    m_actions[Undo]->setEnabled(m_hat.canUndo());
-    m_actions[Redo]->setEnabled(m_hat.canRedo());
+    m_actions[Undo]->setEnabled(hat().canUndo());
+    m_actions[Redo]->setEnabled(hat().canRedo());
     m_drawActions->enableActions();
 }
 
@@ -117,11 +134,11 @@ void ListMenu::showDraw()
 
 void ListMenu::bringBack()
 {
-    if (!m_hat.mayChange())
+    if (!hat().mayChange())
         return;
-    m_hat.bringBack();
+    hat().bringBack();
     // Those that do not fit in a full list stay set aside.
-    if (!m_hat.setAside().isEmpty())
+    if (!hat().setAside().isEmpty())
         m_services.prompter->tell(MainWindowTexts::oops(),
                                   MainWindowTexts::listFull().arg(textLocale().toString(kMaxNames)),
                                   Prompter::Icon::Warning);
@@ -129,15 +146,15 @@ void ListMenu::bringBack()
 
 void ListMenu::showDraws()
 {
-    m_hat.storeDraw();
+    hat().storeDraw();
     if (!m_drawsWindow) {
-        m_drawsWindow = new DrawsWindow(m_hat.draws(), m_services, parentWidget());
-        m_drawsWindow->keepBox()->setChecked(m_hat.keepDraws());
-        connect(m_drawsWindow->keepBox(), &QCheckBox::toggled, &m_hat, &Hat::setKeepDraws);
-        connect(&m_hat, &Hat::drawsChanged, m_drawsWindow, &DrawsWindow::refresh);
-    } else {
-        m_drawsWindow->refresh();
+        m_drawsWindow = new DrawsWindow(m_shelf.draws(), m_services, parentWidget());
+        m_drawsWindow->keepBox()->setChecked(hat().keepDraws());
+        connect(m_drawsWindow->keepBox(), &QCheckBox::toggled, &m_shelf, &Shelf::setKeepDraws);
+        connect(&m_shelf, &Shelf::drawsChanged, m_drawsWindow, &DrawsWindow::refresh);
+        connect(&m_shelf, &Shelf::listsChanged, this, &ListMenu::showListDraws);
     }
+    showListDraws();
     m_drawsWindow->show();
     m_drawsWindow->raise();
     m_drawsWindow->activateWindow();

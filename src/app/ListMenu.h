@@ -10,11 +10,14 @@
 class DrawActions;
 class Hat;
 class ListBox;
+class ListsMenu;
+class Shelf;
 
 // The list's context menu: the draw shown large, the round of names set aside, Undo and
-// Redo, the Draws window, and the draw's own actions (teams, a draw from a public number,
-// the winners shown and the screen they show on: DrawActions). Each action has a shortcut that works anywhere in the
-// window that shows the list, and follows the rule that nothing changes the list while shuffling.
+// Redo, the Draws window, the draw's own actions (teams, a draw from a public number, the
+// winners shown and the screen they show on: DrawActions), and the lists (ListsMenu). Each
+// action has a shortcut that works anywhere in the window that shows the list, and follows
+// the rule that nothing changes the list while shuffling.
 class ListMenu : public QMenu
 {
     Q_OBJECT
@@ -22,7 +25,7 @@ public:
     // What it asks and tells through, the settings, and the printer: the Draws window's too.
     using Services = DrawsWindow::Services;
     // window: where the shortcuts work (the Menu key and Shift+F10 open the menu there).
-    ListMenu(Hat& hat, ListBox* list, const Services& services, QWidget* window);
+    ListMenu(Shelf& shelf, ListBox* list, const Services& services, QWidget* window);
     ~ListMenu() override;
 
     // The actions enabled as the hat allows now.
@@ -41,11 +44,16 @@ private:
     enum Action { ShowDraw, ShowEachDraw, SetAside, BringBack, Undo, Redo, Draws, ActionCount };
     // Opens the menu at the current name, for the Menu key and Shift+F10.
     void popupFromKeyboard();
+    // The list the window shows.
+    Hat& hat() const;
+    // The Draws window shows the current list's draws.
+    void showListDraws();
 
-    Hat& m_hat;
+    Shelf& m_shelf;
     ListBox* m_list;
     Services m_services;
     std::array<QAction*, ActionCount> m_actions{};
     DrawActions* m_drawActions = nullptr;
     DrawsWindow* m_drawsWindow = nullptr; // made when first opened
+    ListsMenu* m_listsMenu = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "files/NameListFiles.h"
 #include "hat/Hat.h"
 #include "hat/NameListModel.h"
+#include "hat/Shelf.h"
 #include "settings/StoreTexts.h"
 #include "help/ContextHelp.h"
 #include "help/HelpMessageDialog.h"
@@ -74,7 +75,7 @@ QStringList localFiles(const QMimeData* mime)
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_services(services),
-      m_hat(new Hat(*services.settings, *services.random, designFont(9.75, true), this))
+      m_shelf(new Shelf(*services.settings, *services.random, designFont(9.75, true), this)), m_hat(&m_shelf->current())
 {
     setWindowTitle(MainWindowTexts::Caption);
     QIcon icon;
@@ -107,7 +108,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_effects = new ShuffleEffects(this, {m_nameList, m_buttonPanel, m_shuffleButton},
                                    {services.prompter, services.sound, services.settings, services.windowPlacesItself},
                                    readFileData(folder + QStringLiteral("shuffle.wav")));
-    m_startNotices = m_hat->load();
+    m_startNotices = m_shelf->load();
     m_effects->load();
     m_helpFile = helpFileFor(folder, m_services.language);
     loadHelpTopics();
@@ -145,10 +146,11 @@ void MainWindow::createControls()
     m_nameList->setAccessibleName(tr("Names"));
     m_nameList->setProperty("WhatsThisHelpID", 1);
     // A re-order is shown by repainting the rows where their sizes allow.
-    m_hat->setPermute([list = m_nameList](const std::vector<int>& order) { list->permute(order); });
-    connect(m_hat, &Hat::changed, this, &MainWindow::enableButtons);
-    connect(m_hat, &Hat::shufflingChanged, this, &MainWindow::shufflingChanged);
-    connect(m_hat, &Hat::reordered, this, &MainWindow::reordered);
+    m_shelf->setPermute([list = m_nameList](const std::vector<int>& order) { list->permute(order); });
+    connect(m_shelf, &Shelf::changed, this, &MainWindow::enableButtons);
+    connect(m_shelf, &Shelf::shufflingChanged, this, &MainWindow::shufflingChanged);
+    connect(m_shelf, &Shelf::reordered, this, &MainWindow::reordered);
+    connect(m_shelf, &Shelf::currentChanged, this, &MainWindow::showHat);
 
     // The side buttons, top to bottom. Their captions must fit buttons of 87 x 23 pixels.
     struct Side
@@ -205,7 +207,8 @@ void MainWindow::createControls()
     // Files and text dropped anywhere on the window, the list included.
     setAcceptDrops(true);
 
-    m_listMenu = new ListMenu(*m_hat, m_nameList, {m_services.prompter, m_services.settings, m_services.printer}, this);
+    m_listMenu =
+        new ListMenu(*m_shelf, m_nameList, {m_services.prompter, m_services.settings, m_services.printer}, this);
 
     placeInTwips(m_nameList, m_bounds[0]);
     placeInTwips(m_shuffleButton, m_bounds[2]);
@@ -402,6 +405,12 @@ void MainWindow::reordered()
     m_nameList->verticalScrollBar()->setValue(0);
     m_nameList->horizontalScrollBar()->setValue(0);
     m_effects->step();
+}
+
+void MainWindow::showHat(Hat* hat)
+{
+    m_hat = hat;
+    m_nameList->setNameModel(hat->model());
 }
 
 void MainWindow::shufflingChanged(bool shuffling)

@@ -16,6 +16,7 @@ class QFrame;
 class QPushButton;
 class RandomSource;
 class Settings;
+class Shelf;
 class ShuffleEffects;
 class SoundPlayer;
 class UrlLauncher;
@@ -41,9 +42,9 @@ struct MainWindowServices
     bool windowPlacesItself = true;
 };
 
-// The main window: a view of the list and its round (a Hat). It builds the controls as
-// designed, binds them to the hat's operations, plays the shuffle's effects, and asks and
-// tells through the prompter. Closing it stores the names and ends the program.
+// The main window: a view of the current list and its round (a Hat of the Shelf). It builds
+// the controls as designed, binds them to the hat's operations, plays the shuffle's effects,
+// and asks and tells through the prompter. Closing it stores the names and ends the program.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    Shelf& shelf() const { return *m_shelf; }
     Hat& hat() const { return *m_hat; }
     ShuffleEffects& effects() const { return *m_effects; }
     QString helpFile() const { return m_helpFile; }
@@ -114,6 +116,8 @@ private:
     void enableButtons();
     void shufflingChanged(bool shuffling);
     void reordered();
+    // Shows another list: the hat the Shelf made current.
+    void showHat(Hat* hat);
     // The colour the window and the button panel show when not flashing: the button face.
     QColor restColour() const;
     // Accepts a drag or drop, as a copy, when it would bring names in now.
@@ -122,6 +126,7 @@ private:
     void loadHelpTopics();
 
     MainWindowServices m_services;
+    Shelf* m_shelf = nullptr;
     Hat* m_hat = nullptr;
     ShuffleEffects* m_effects = nullptr;
     QString m_helpFile;

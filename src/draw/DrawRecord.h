@@ -32,6 +32,12 @@ struct DrawRecord
     // Names set aside or brought back:
     QStringList names;
 
+    // The list it was drawn from, where the program keeps several: the number the list keeps
+    // for good, and its name then. 0 and empty in a record made while there was one list,
+    // which is list 1 (the one a store from before several lists holds).
+    int listId = 0;
+    QString listName;
+
     // The record of a shuffle of before that ended in drawnOrder (the same names).
     static DrawRecord ofDraw(const QStringList& before, const QStringList& drawnOrder, std::int64_t reorders,
                              std::uint64_t seed, const QDateTime& when);

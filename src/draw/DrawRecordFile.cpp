@@ -31,6 +31,8 @@ const QString kDeflatedKey = QStringLiteral("Drawn, deflated");
 // Fields a record has only when they apply; a file without them reads as before.
 const QString kSeedFromKey = QStringLiteral("Seed from");
 const QString kTeamsKey = QStringLiteral("Teams");
+const QString kListKey = QStringLiteral("List");
+const QString kListIdKey = QStringLiteral("List ID");
 
 QString kindText(DrawRecord::Kind kind)
 {
@@ -118,10 +120,15 @@ bool drawCountsAgree(const DrawRecord& record)
 {
     const qsizetype shown = std::min<qsizetype>(record.nameCount, DrawRecord::kShownNames);
     return record.nameCount >= 0 && record.nameCount <= kMaxNames && record.drawn.size() == shown &&
-           record.notShown == record.nameCount - shown && record.reorders >= 0 &&
-           record.reorders <= kMaxReorders &&
+           record.notShown == record.nameCount - shown && record.reorders >= 0 && record.reorders <= kMaxReorders &&
            (record.seedFrom.isEmpty() || PublicDraw::isValidText(record.seedFrom)) &&
            (record.teams == 0 || (record.teams >= 2 && record.teams <= record.nameCount));
+}
+
+// A named list's name and number come together, its name on one line.
+bool listFieldsAgree(const DrawRecord& record)
+{
+    return !holdsLineBreak({record.listName}) && record.listId >= 0 && (record.listId > 0) != record.listName.isEmpty();
 }
 
 // The format's line and the record's fields, up to the blank line; drawnKeys: the drawn names
@@ -134,6 +141,10 @@ QString fieldsText(const DrawRecord& record, const QString& time, qsizetype name
     };
     field(kKindKey, kindText(record.kind));
     field(kTimeKey, time);
+    if (record.listId > 0) {
+        field(kListKey, record.listName);
+        field(kListIdKey, QString::number(record.listId));
+    }
     field(kNamesKey, QString::number(names));
     if (record.kind == DrawRecord::Kind::Draw) {
         field(kFingerprintKey, QString::fromLatin1(record.listFingerprint.toHex()));
@@ -165,7 +176,8 @@ std::optional<QByteArray> write(const DrawRecord& record, const QStringList& lis
     const bool draw = record.kind == DrawRecord::Kind::Draw;
     const QStringList& names = draw ? list : record.names;
     const QString time = timeText(record.when);
-    if (time.isEmpty() || names.size() > kMaxNames || holdsLineBreak(names) || holdsLineBreak(record.drawn))
+    if (time.isEmpty() || names.size() > kMaxNames || holdsLineBreak(names) || holdsLineBreak(record.drawn) ||
+        !listFieldsAgree(record))
         return std::nullopt;
     if (draw && (!drawCountsAgree(record) || list.size() != record.nameCount ||
                  record.listFingerprint != listFingerprint(list)))
@@ -185,7 +197,7 @@ std::optional<QByteArray> writeEntry(const DrawRecord& record)
     if (record.kind != DrawRecord::Kind::Draw)
         return write(record);
     const QString time = timeText(record.when);
-    if (time.isEmpty() || holdsLineBreak(record.drawn) || !drawCountsAgree(record) ||
+    if (time.isEmpty() || holdsLineBreak(record.drawn) || !drawCountsAgree(record) || !listFieldsAgree(record) ||
         record.listFingerprint.size() != 32)
         return std::nullopt;
     return utf8(fieldsText(record, time, record.nameCount, false));
@@ -288,8 +300,21 @@ Parsed parseText(const QByteArray& data, Form form)
     DrawRecord& record = parsed.record;
     // Each field once; where the first one only a draw has was, for a record of another kind.
     std::optional<DrawRecord::Kind> kind;
-    bool seen[10] = {};
-    enum { KindSeen, TimeSeen, NamesSeen, FingerprintSeen, SeedSeen, ReordersSeen, RestSeen, DeflatedSeen, SeedFromSeen, TeamsSeen };
+    bool seen[12] = {};
+    enum {
+        KindSeen,
+        TimeSeen,
+        NamesSeen,
+        FingerprintSeen,
+        SeedSeen,
+        ReordersSeen,
+        RestSeen,
+        DeflatedSeen,
+        SeedFromSeen,
+        TeamsSeen,
+        ListSeen,
+        ListIdSeen
+    };
     int drawFieldLine = 0;
     int teamsLine = 0;
     qsizetype names = 0;
@@ -372,6 +397,15 @@ Parsed parseText(const QByteArray& data, Form form)
             valid = teams.has_value() && *teams >= 2;
             record.teams = int(teams.value_or(0));
             teamsLine = lineNumber;
+        } else if (key == kListKey) {
+            which = ListSeen;
+            record.listName = value.toString();
+            valid = !value.isEmpty();
+        } else if (key == kListIdKey) {
+            which = ListIdSeen;
+            const std::optional<std::uint64_t> id = number(value, std::numeric_limits<std::int32_t>::max());
+            valid = id.value_or(0) > 0;
+            record.listId = int(id.value_or(0));
         } else if (!entry && key.startsWith(kDrawnKey)) {
             // The places in order, from 1: none missing, none twice.
             const std::optional<std::uint64_t> place = number(key.sliced(kDrawnKey.size()), DrawRecord::kShownNames);
@@ -384,7 +418,7 @@ Parsed parseText(const QByteArray& data, Form form)
         if (which < 0 || !valid || seen[which])
             return refused(Fault::BadField, lineNumber);
         seen[which] = true;
-        if (which >= FingerprintSeen)
+        if (which >= FingerprintSeen && which < ListSeen)
             drawFieldLine = drawFieldLine ? drawFieldLine : lineNumber;
     }
     if (!fieldsEnd)
@@ -399,6 +433,9 @@ Parsed parseText(const QByteArray& data, Form form)
         if (!seen[which])
             return refused(Fault::MissingField, 0, missing(which));
     }
+    // A list's name and number come together.
+    if (seen[ListSeen] != seen[ListIdSeen])
+        return refused(Fault::MissingField, 0, seen[ListSeen] ? kListIdKey : kListKey);
     record.kind = *kind;
     const bool draw = record.kind == DrawRecord::Kind::Draw;
     if (draw) {

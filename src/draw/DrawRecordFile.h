@@ -12,7 +12,8 @@
 // format's line ("Nimbrel draw record 1"), "Key: value" lines for the record's fields, a
 // blank line, then the list before the shuffle (or the names set aside or brought back),
 // one name a line, each line ending in "\n". A draw from a public text also has "Seed from",
-// and one dealt into teams "Teams": a record without them reads as it always did.
+// one dealt into teams "Teams", and one from a named list the list's name and number: a
+// record without them reads as it always did.
 namespace DrawRecordFile {
 
 inline constexpr int kVersion = 1;

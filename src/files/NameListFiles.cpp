@@ -82,6 +82,14 @@ void NameListFiles::importList(bool listHasNames, int setAside,
     importPath(path, replaceList);
 }
 
+void NameListFiles::importNewList(const std::function<void(const QString&, const QStringList&)>& newList)
+{
+    const QString path =
+        m_prompter.chooseFileToOpen(m_owner, filters(), tr("Select file to import..."), lastUsedFolder());
+    if (!path.isEmpty())
+        importPath(path, [&](const QStringList& names) { newList(path, names); });
+}
+
 void NameListFiles::importDropped(bool listHasNames, int setAside, const QStringList& paths,
                                   const std::function<void(const QStringList&)>& replaceList)
 {

@@ -29,6 +29,9 @@ public:
     // user choose a file and reads it; replaceList is called with the file's names, or not
     // at all.
     void importList(bool listHasNames, int setAside, const std::function<void(const QStringList&)>& replaceList);
+    // Lets the user choose a file and reads it as importList() does, for a list of its own:
+    // newList is called with the file's path and names, or not at all.
+    void importNewList(const std::function<void(const QString&, const QStringList&)>& newList);
     // Files dropped on the window: one file is imported as importList() imports the file
     // chosen in its dialog, asking first when the list has names; several files, or a
     // folder, are refused with a message.

@@ -1,12 +1,12 @@
 #include "Hat.h"
 
 #include "NameListModel.h"
-#include "settings/StoreTexts.h"
 #include "draw/FreshSeed.h"
 #include "draw/PublicDraw.h"
 #include "draw/RandomSource.h"
 #include "history/DrawHistory.h"
 #include "settings/Settings.h"
+#include "settings/StoreTexts.h"
 #include "ui/TextLocale.h"
 
 #include <QDateTime>
@@ -21,9 +21,10 @@ constexpr int kStoreDrawDelayMs = 100;
 
 } // namespace
 
-Hat::Hat(Settings& settings, RandomSource& random, const QFont& font, QObject* parent)
+Hat::Hat(Settings& settings, RandomSource& random, const QFont& font, QObject* parent,
+         std::shared_ptr<DrawHistory> draws)
     : QObject(parent), m_settings(settings), m_random(random), m_model(new NameListModel(font, this)), m_history(*this),
-      m_draws(std::make_unique<DrawHistory>(settings))
+      m_draws(draws ? std::move(draws) : std::make_shared<DrawHistory>(settings))
 {
     m_timer.setInterval(10);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -125,9 +126,17 @@ QStringList Hat::load()
     return notices;
 }
 
+void Hat::restore(const QStringList& names, const QStringList& setAside)
+{
+    m_keepDraws = m_settings.flag(SettingsKeys::KeepDraws);
+    m_model->append(names.size() > kMaxNames ? names.first(kMaxNames) : names);
+    m_history.restoreSetAside(setAside);
+    emit changed();
+}
+
 StoreStatus Hat::save()
 {
-    return m_settings.saveNames(names(), setAside());
+    return m_saver ? m_saver() : m_settings.saveNames(names(), setAside());
 }
 
 QString Hat::failureReason(StoreStatus status) const
@@ -303,6 +312,8 @@ void Hat::recordDraw(const QStringList& before)
     DrawRecord record = DrawRecord::ofDraw(count(), fingerprint, names(0, DrawRecord::kShownNames), m_reorders,
                                            m_shuffle.seed, QDateTime::currentDateTime());
     record.seedFrom = std::exchange(m_shuffle.seedFrom, {});
+    record.listId = m_listId;
+    record.listName = m_listName;
     m_lastDraw = LastDraw{std::move(record), before, m_revision};
     QTimer::singleShot(kStoreDrawDelayMs, this, &Hat::storeDraw);
 }
@@ -335,6 +346,9 @@ void Hat::recordRoundEvent(RoundChange change, const QStringList& names)
         return;
     storeDraw(); // the draw before it first
     const auto kind = change == RoundChange::SetAside ? DrawRecord::Kind::SetAside : DrawRecord::Kind::BroughtBack;
-    m_draws->add(DrawRecord::ofRoundEvent(kind, names, QDateTime::currentDateTime()));
+    DrawRecord record = DrawRecord::ofRoundEvent(kind, names, QDateTime::currentDateTime());
+    record.listId = m_listId;
+    record.listName = m_listName;
+    m_draws->add(record);
     emit drawsChanged();
 }

@@ -31,7 +31,9 @@ class Hat : public QObject, private EditableList
     Q_OBJECT
 public:
     // font: the one the list is drawn in, which the model measures the names' widths with.
-    Hat(Settings& settings, RandomSource& random, const QFont& font, QObject* parent = nullptr);
+    // draws: the record of draws the hat adds to, shared by every list; one of its own when null.
+    Hat(Settings& settings, RandomSource& random, const QFont& font, QObject* parent = nullptr,
+        std::shared_ptr<DrawHistory> draws = nullptr);
     ~Hat() override;
 
     NameListModel* model() const { return m_model; }
@@ -48,8 +50,16 @@ public:
     // set-aside names when they are to be remembered. What start-up found that the user
     // should hear of, each as the user reads it.
     QStringList load();
+    // A list read from a section of its own, as load() reads the current one (no step of
+    // Undo); at most kMaxNames names.
+    void restore(const QStringList& names, const QStringList& setAside);
     // Writes the list and its set-aside names in one batch, or leaves the stored ones whole.
     StoreStatus save();
+    // How save() writes: by default the list to the current list's sections; a shelf of
+    // several lists writes them all in one batch.
+    void setSaver(std::function<StoreStatus()> saver) { m_saver = std::move(saver); }
+    // Whether the user was told at start-up that nothing will be kept.
+    bool storeToldUnwritable() const { return m_storeIsNewer || m_storeIsReadOnly; }
     // Why a write to the store failed, as the messages complete their sentence.
     QString failureReason(StoreStatus status) const;
 
@@ -116,6 +126,12 @@ public:
     // cheaper way to show it (its rows keep their sizes) puts itself in between.
     void setPermute(std::function<void(const std::vector<int>&)> permute) { m_permute = std::move(permute); }
 
+    // The list the records say they were drawn from: none (0) while there is one list.
+    void setRecordedList(int id, const QString& name)
+    {
+        m_listId = id;
+        m_listName = name;
+    }
     // Whether draws and round events are recorded.
     bool keepDraws() const { return m_keepDraws; }
     void setKeepDraws(bool on);
@@ -153,7 +169,10 @@ private:
     RandomSource& m_random;
     NameListModel* m_model;
     ListHistory m_history;
-    std::unique_ptr<DrawHistory> m_draws;
+    std::shared_ptr<DrawHistory> m_draws;
+    std::function<StoreStatus()> m_saver;
+    int m_listId = 0;
+    QString m_listName;
     DrawOrder m_draw;
     QTimer m_timer;
     std::function<void(const std::vector<int>&)> m_permute;

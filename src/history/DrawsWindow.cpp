@@ -104,8 +104,13 @@ DrawsWindow::DrawsWindow(DrawHistory& history, const Services& services, QWidget
     //: Button of the Draws window: removes every record (the list of names stays).
     m_forget = new QPushButton(tr("Forget All Draws"));
     m_forget->setObjectName(QStringLiteral("forgetButton"));
+    //: Check box of the Draws window, shown when there are several lists: lists the draws of every list.
+    m_everyList = new QCheckBox(tr("Every List"));
+    m_everyList->setObjectName(QStringLiteral("everyListBox"));
+    m_everyList->setVisible(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_keep);
+    buttons->addWidget(m_everyList);
     buttons->addStretch();
     for (QPushButton* b : {m_print, m_export, m_forget})
         buttons->addWidget(b);
@@ -119,6 +124,15 @@ DrawsWindow::DrawsWindow(DrawHistory& history, const Services& services, QWidget
     connect(m_print, &QPushButton::clicked, this, &DrawsWindow::printSelected);
     connect(m_export, &QPushButton::clicked, this, &DrawsWindow::exportSelected);
     connect(m_forget, &QPushButton::clicked, this, &DrawsWindow::forgetAll);
+    connect(m_everyList, &QCheckBox::toggled, this, &DrawsWindow::refresh);
+    refresh();
+}
+
+void DrawsWindow::setLists(int current, const QList<int>& lists)
+{
+    m_currentList = current;
+    m_lists = lists;
+    m_everyList->setVisible(lists.size() > 1);
     refresh();
 }
 
@@ -128,8 +142,16 @@ void DrawsWindow::refresh()
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     const QList<DrawHistory::Entry>& entries = m_history.entries();
+    const bool every = m_everyList->isChecked() && m_lists.size() > 1;
     for (auto e = entries.crbegin(); e != entries.crend(); ++e) {
-        auto* item = new QListWidgetItem(DrawHistory::line(e->record), m_list);
+        const int list = std::max(e->record.listId, 1);
+        if (every ? !m_lists.contains(list) : list != m_currentList)
+            continue;
+        QString line = DrawHistory::line(e->record);
+        if (every && !e->record.listName.isEmpty())
+            //: A line of the Draws window showing every list's draws: %1 the line, %2 the list's name then.
+            line = tr("%1   (%2)").arg(line, e->record.listName);
+        auto* item = new QListWidgetItem(line, m_list);
         item->setData(kSequenceRole, e->sequence);
         if (was == e->sequence)
             m_list->setCurrentItem(item);
@@ -191,16 +213,19 @@ void DrawsWindow::exportSelected()
 void DrawsWindow::forgetAll()
 {
     Prompter& prompter = *m_services.prompter;
+    QString question = QCoreApplication::translate(
+        "MainWindow", "Forget the records of every draw? The list of names stays as it is.");
+    if (m_lists.size() > 1)
+        //: Asked before every draw's record is removed, when there are several lists (the records of each go).
+        question = tr("Forget the records of every draw, from every list? The lists of names stay as they are.");
     if (prompter.askYesNo(
             //: Title of the question before every draw's record is removed.
-            QCoreApplication::translate("MainWindow", "Forget All Draws"),
-            QCoreApplication::translate("MainWindow",
-                                        "Forget the records of every draw? The list of names stays as it is."),
-            Prompter::Icon::Question) != Prompter::Answer::Yes)
+            QCoreApplication::translate("MainWindow", "Forget All Draws"), question, Prompter::Icon::Question) !=
+        Prompter::Answer::Yes)
         return;
     if (m_history.forgetAll() != StoreStatus::Ok) {
-        //: %1 is where the settings are kept (a file path, or the registry key).
         prompter.tell(QCoreApplication::translate("MainWindow", "Oops!"),
+                      //: %1 is where the settings are kept (a file path, or the registry key).
                       QCoreApplication::translate("MainWindow", "Not every record could be removed from %1.")
                           .arg(m_services.settings->location()),
                       Prompter::Icon::Warning);

@@ -30,6 +30,9 @@ public:
 
     // Lists the history afresh, keeping the selected record selected while it is there.
     void refresh();
+    // Shows the draws of the list numbered current, or with everyListBox() ticked those of
+    // every list in lists (a deleted list's stay out of sight); the box shows with several.
+    void setLists(int current, const QList<int>& lists);
     // The sequence of the record selected; none when nothing is.
     std::optional<qint64> selected() const;
     // The selected record's text, as shown.
@@ -38,6 +41,7 @@ public:
     QListWidget* drawList() const { return m_list; }
     QPlainTextEdit* recordView() const { return m_record; }
     QCheckBox* keepBox() const { return m_keep; }
+    QCheckBox* everyListBox() const { return m_everyList; }
     QPushButton* printButton() const { return m_print; }
     QPushButton* exportButton() const { return m_export; }
     QPushButton* forgetButton() const { return m_forget; }
@@ -57,6 +61,9 @@ private:
     QListWidget* m_list = nullptr;
     QPlainTextEdit* m_record = nullptr;
     QCheckBox* m_keep = nullptr;
+    QCheckBox* m_everyList = nullptr;
+    int m_currentList = 1;
+    QList<int> m_lists{1};
     QPushButton* m_print = nullptr;
     QPushButton* m_export = nullptr;
     QPushButton* m_forget = nullptr;

@@ -3,6 +3,7 @@
 #include "StoredNames.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,6 +20,63 @@ bool flagIsOn(const QString& stored, const QString& defaultValue)
     // A fraction is rounded half to even before the comparison, so "1.5" is 2 (off) and
     // "0.5" is 0 (off); only values that round to 1 are on.
     return std::nearbyint(ok ? n : defaultValue.trimmed().toDouble()) == 1.0;
+}
+
+std::vector<SettingsStore::Row> numbered(const QStringList& texts)
+{
+    std::vector<SettingsStore::Row> rows;
+    rows.reserve(std::size_t(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        rows.emplace_back("Name" + std::to_string(i), texts[i].toStdString()); // as SettingsKeys::nameKey
+    return rows;
+}
+
+// Names one a line, each followed by a line break; a line break or a backslash in a name
+// as \n or \\.
+QString asLines(const QStringList& names)
+{
+    qsizetype size = 0;
+    for (const QString& name : names)
+        size += name.size() + 1;
+    QString text;
+    text.reserve(size);
+    for (const QString& name : names) {
+        if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\\')))
+            text += QString(name)
+                        .replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+                        .replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        else
+            text += name;
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+QStringList fromLines(const QString& text)
+{
+    QStringList names;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size(); // a last line without its line break
+        QString name = text.sliced(start, end - start);
+        if (name.contains(QLatin1Char('\\'))) {
+            QString plain;
+            for (qsizetype i = 0; i < name.size(); ++i) {
+                QChar c = name[i];
+                if (c == QLatin1Char('\\') && i + 1 < name.size()) {
+                    c = name[++i];
+                    if (c == QLatin1Char('n'))
+                        c = QLatin1Char('\n');
+                }
+                plain += c;
+            }
+            name = plain;
+        }
+        names.append(name);
+        start = end + 1;
+    }
+    return names;
 }
 
 } // namespace
@@ -93,19 +151,59 @@ QStringList Settings::setAsideNames()
 
 StoreStatus Settings::saveNames(const QStringList& names, const QStringList& setAside)
 {
-    auto numbered = [](const QStringList& texts) {
-        std::vector<SettingsStore::Row> rows;
-        rows.reserve(std::size_t(texts.size()));
-        for (qsizetype i = 0; i < texts.size(); ++i)
-            rows.emplace_back("Name" + std::to_string(i), texts[i].toStdString()); // as SettingsKeys::nameKey
-        return rows;
-    };
     const std::vector<SettingsStore::Row> listRows = numbered(names);
     const std::vector<SettingsStore::Row> setAsideRows = numbered(setAside);
     const std::string listPath = keyPath(SettingsKeys::NamesSection);
     const std::string setAsidePath = keyPath(SettingsKeys::SetAsideSection);
     const SettingsStore::SectionRows sections[] = {{listPath, listRows}, {setAsidePath, setAsideRows}};
     return m_store->replaceSections(sections, kSavePatienceMs);
+}
+
+QList<Settings::Row> Settings::listIndex()
+{
+    return rows(SettingsKeys::ListsSection);
+}
+
+std::pair<QStringList, QStringList> Settings::otherList(int id)
+{
+    const std::string section = keyPath(SettingsKeys::listSection(id));
+    const auto lines = [this, &section](const QString& name) {
+        const std::optional<std::string> text = m_store->value(section, name.toStdString());
+        return text ? fromLines(QString::fromStdString(*text)) : QStringList();
+    };
+    return {lines(SettingsKeys::ListNames), lines(SettingsKeys::ListSetAside)};
+}
+
+QList<Settings::Row> Settings::otherListRows(const QStringList& names, const QStringList& setAside)
+{
+    QList<Row> rows;
+    if (!names.isEmpty())
+        rows.append({SettingsKeys::ListNames, asLines(names)});
+    if (!setAside.isEmpty())
+        rows.append({SettingsKeys::ListSetAside, asLines(setAside)});
+    return rows;
+}
+
+StoreStatus Settings::saveSections(const QList<SectionWrite>& sections)
+{
+    std::vector<std::string> paths;
+    std::vector<std::vector<SettingsStore::Row>> rows;
+    paths.reserve(std::size_t(sections.size()));
+    rows.reserve(std::size_t(sections.size()));
+    for (const SectionWrite& s : sections) {
+        paths.push_back(keyPath(s.section));
+        if (s.numbered) {
+            rows.push_back(numbered(s.names));
+            continue;
+        }
+        auto& plain = rows.emplace_back();
+        for (const Row& row : s.rows)
+            plain.emplace_back(row.first.toStdString(), row.second.toStdString());
+    }
+    std::vector<SettingsStore::SectionRows> writes;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        writes.push_back({paths[i], rows[i]});
+    return m_store->replaceSections(writes, kSavePatienceMs);
 }
 
 QStringList Settings::valueNames(const QString& section)

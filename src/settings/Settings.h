@@ -72,6 +72,26 @@ public:
     // Gives the room that deleted values took back to the file system.
     StoreStatus compact();
 
+    // Several lists (see SettingsKeys::ListsSection).
+    // The rows of ListsSection, in order.
+    QList<Row> listIndex();
+    // Another list's names and set-aside names, from its section (SettingsKeys::listSection).
+    std::pair<QStringList, QStringList> otherList(int id);
+    // The rows of another list's section: its names, its set-aside names; none for a list
+    // with neither.
+    static QList<Row> otherListRows(const QStringList& names, const QStringList& setAside);
+    // One section's new contents for saveSections: names, written as Name0, Name1, ... (none:
+    // the section goes), or when numbered is off the rows as given.
+    struct SectionWrite
+    {
+        QString section;
+        QStringList names;
+        QList<Row> rows = {};
+        bool numbered = true;
+    };
+    // Writes the sections all or nothing, as saveNames does.
+    StoreStatus saveSections(const QList<SectionWrite>& sections);
+
     // Where the store lives, for messages: a file path, or the registry key.
     QString location() const;
     // The file the store lives in; empty when it is not a file (the registry).

@@ -40,6 +40,27 @@ inline const QString DrawListsSection = QStringLiteral("Draw Lists");
 // Records go oldest first, so a list is used no more once that record is gone.
 inline const QString DrawListUsesSection = QStringLiteral("Draw List Uses");
 
+// Several lists. The current one stays in NamesSection and SetAsideSection, where a version
+// that knows of one list finds it; the others each have a section of their own, named by a
+// number the list keeps for good, with its names in the value ListNames and its set-aside
+// names in ListSetAside, each the names one a line (a line break or a backslash in a name
+// written as \n or \\): one value a list keeps the file small, and a switch quick.
+// ListsSection says which lists there are: CurrentList and NextList hold list numbers, and
+// each list is a value List<number> holding its name. A store without it holds one list.
+inline const QString ListsSection = QStringLiteral("Lists");
+inline const QString CurrentList = QStringLiteral("Current");
+inline const QString NextList = QStringLiteral("Next"); // never given before: a number's draws stay its own
+inline const QString ListNames = QStringLiteral("Names");
+inline const QString ListSetAside = QStringLiteral("Set-Aside Names");
+inline QString listKey(int id)
+{
+    return QStringLiteral("List") + QString::number(id);
+}
+inline QString listSection(int id)
+{
+    return QStringLiteral("List ") + QString::number(id);
+}
+
 inline const Key Flash{OptionsSection, QStringLiteral("Flashy Color Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Shake{OptionsSection, QStringLiteral("Shaky Window Thing"), QStringLiteral("1"), Form::Flag, true};
 inline const Key Sound{OptionsSection, QStringLiteral("Sound"), QStringLiteral("1"), Form::Flag};

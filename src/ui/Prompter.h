@@ -30,6 +30,13 @@ public:
     virtual Answer askYesNo(const QString& title, const QString& text, Icon icon) = 0;
     // One empty single-line field with OK and Cancel; the typed text, or "" on Cancel.
     virtual QString askText(const QString& title, const QString& text) = 0;
+    // The same, with initial in the field to begin with.
+    // A prompter that cannot fill in the field asks as askText() does.
+    virtual QString askTextFrom(const QString& title, const QString& text, const QString& initial)
+    {
+        Q_UNUSED(initial);
+        return askText(title, text);
+    }
     // Open dialog, modal to owner: only an existing file can be chosen. The first filter is
     // selected; initialFolder may name a folder or a file (then its folder is shown). The
     // chosen file's full path, or "" on cancel and on any failure.

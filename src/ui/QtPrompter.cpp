@@ -53,6 +53,11 @@ Prompter::Answer QtPrompter::askYesNo(const QString& title, const QString& text,
 
 QString QtPrompter::askText(const QString& title, const QString& text)
 {
+    return askTextFrom(title, text, QString());
+}
+
+QString QtPrompter::askTextFrom(const QString& title, const QString& text, const QString& initial)
+{
     QInputDialog dialog(ownerFor(m_owner));
     dialog.setWindowTitle(title);
     dialog.setLabelText(text);
@@ -60,6 +65,6 @@ QString QtPrompter::askText(const QString& title, const QString& text)
     for (QLabel* label : dialog.findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setTextValue(QString());
+    dialog.setTextValue(initial);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

@@ -15,6 +15,7 @@ public:
     void tell(const QString& title, const QString& text, Icon icon) override;
     Answer askYesNo(const QString& title, const QString& text, Icon icon) override;
     QString askText(const QString& title, const QString& text) override;
+    QString askTextFrom(const QString& title, const QString& text, const QString& initial) override;
     // Qt's own file dialog (QtFileDialogs.cpp), the same on every desktop.
     QString chooseFileToOpen(QWidget* owner, const QList<FileFilter>& filters, const QString& title,
                              const QString& initialFolder) override;

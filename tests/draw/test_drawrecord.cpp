@@ -127,6 +127,12 @@ void TestDrawRecord::roundTrip_data()
                       "77c961dc7eab295f5f7655b51517bffce05eb6ccee34c62010f6a1d40d2389a6\nSeed: 788652070437845312\n"
                       "Seed from: 12 17 23 31 40 45\nRe-orders: 200\nDrawn 1: Di\nDrawn 2: Ed\nDrawn 3: Cy\nDrawn 4: "
                       "Ann\nDrawn 5: Bo\nRest not shown: 0\nTeams: 2\n\nAnn\n");
+    DrawRecord ofList = drawOf(kFive.first(2), 1, 1);
+    ofList.listId = 12;
+    ofList.listName = QStringLiteral("4B: <b>Mon</b>");
+    QTest::newRow("from a list") << ofList << kFive.first(2)
+                                 << QByteArray("Nimbrel draw record 1\nKind: draw\nTime: 2026-12-08T14:03:05+01:00\n"
+                                               "List: 4B: <b>Mon</b>\nList ID: 12\nNames: 2\n");
     QTest::newRow("set aside") << DrawRecord::ofRoundEvent(DrawRecord::Kind::SetAside, {QStringLiteral("Bo")}, kWhen)
                                << QStringList{}
                                << QByteArray("Nimbrel draw record 1\nKind: set aside\nTime: 2026-12-08T14:03:05+01:00\n"
@@ -213,6 +219,11 @@ void TestDrawRecord::writerRefuses_data()
     DrawRecord brokenText = publicDraw();
     brokenText.seedFrom = QStringLiteral("12 17\n23");
     QTest::newRow("a line break in the public text") << brokenText << kFive;
+    DrawRecord unnamed = drawOf(kFive, 1, 1);
+    unnamed.listId = 2;
+    QTest::newRow("a list's number without its name") << unnamed << kFive;
+    unnamed.listName = QStringLiteral("4\nB");
+    QTest::newRow("a list's name with a line break") << unnamed << kFive;
 }
 
 void TestDrawRecord::writerRefuses()
@@ -261,6 +272,8 @@ void TestDrawRecord::parse_data()
     row("no such date", replaced(good, "2026-12-08", "2026-02-30"), Fault::BadField, 3);
     row("time left empty", replaced(good, "2026-12-08T14:03:05+01:00", ""), Fault::BadField, 3);
     row("seed missing", replaced(good, "Seed: 42\n", ""), Fault::MissingField);
+    row("a list's name without its number", replaced(good, "Names:", "List: 4B\nNames:"), Fault::MissingField);
+    row("list number 0", replaced(good, "Names:", "List: 4B\nList ID: 0\nNames:"), Fault::BadField, 5);
     row("drawn places out of order", replaced(good, "Drawn 2:", "Drawn 3:"), Fault::BadField, 9);
     const QByteArray hex = listFingerprint(kFive).toHex();
     row("fingerprint with a letter past f", replaced(good, hex, "g" + hex.sliced(1)), Fault::BadField, 5);
