@@ -84,7 +84,16 @@ public:
             // that the open dialog's same filter shows the file again; under "All Files" the
             // name stays as typed. Qt adds it to the selected files, and so to the questions.
             setDefaultSuffix(selectedSuffix());
-            const QStringList files = selectedFiles();
+            QStringList files = selectedFiles();
+            // Once the folder is read, the view selects the file the typed name matches, and
+            // Qt then takes that file as it is: the same typed name would give "names" or
+            // "names.txt" depending on how fast the folder was read. The name as typed, with
+            // the extension, is what the user asked for.
+            if (const QFileInfo typed(files.value(0)); files.size() == 1 && !defaultSuffix().isEmpty() &&
+                                                       !typed.isDir() && !typed.fileName().contains(QLatin1Char('.'))) {
+                selectFile(typed.filePath() + QLatin1Char('.') + defaultSuffix());
+                files = selectedFiles();
+            }
             const QFileInfo info(files.value(0));
             if (files.size() == 1 && !info.fileName().isEmpty() && !info.exists()) {
                 //: %1 is the name of the file about to be made.
