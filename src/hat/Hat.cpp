@@ -1,11 +1,11 @@
 #include "Hat.h"
 
 #include "NameListModel.h"
-#include "settings/StoreTexts.h"
 #include "draw/FreshSeed.h"
 #include "draw/RandomSource.h"
 #include "history/DrawHistory.h"
 #include "settings/Settings.h"
+#include "settings/StoreTexts.h"
 #include "ui/TextLocale.h"
 
 #include <QDateTime>
@@ -75,10 +75,15 @@ void Hat::remove(int row, int count)
     m_model->remove(row, count);
 }
 
-void Hat::replace(const QStringList& names)
+void Hat::replace(const QStringList& names, const std::vector<int>& widths)
 {
     m_model->clear();
-    m_model->append(names);
+    m_model->append(names, widths);
+}
+
+std::vector<int> Hat::widths(int row, int count) const
+{
+    return m_model->widths(row, count);
 }
 
 // Start-up and the end of the run.
@@ -226,6 +231,7 @@ Hat::Start Hat::shuffle()
     // The order before the shuffle is what Undo brings back; fingerprinted now, while the
     // shuffle starts, so that Stop does no work a name.
     m_shuffle.before = names();
+    m_shuffle.beforeWidths = m_model->widths(0, count());
     m_shuffle.fingerprint = m_keepDraws ? listFingerprint(m_shuffle.before) : QByteArray();
     m_shuffle.seed = *seed;
     m_timer.start();
@@ -247,8 +253,9 @@ void Hat::stop()
         return;
     m_timer.stop();
     const QStringList before = std::exchange(m_shuffle.before, {});
+    std::vector<int> beforeWidths = std::exchange(m_shuffle.beforeWidths, {});
     if (names() != before)
-        m_history.reordered(before);
+        m_history.reordered(before, std::move(beforeWidths));
     recordDraw(before);
     emit shufflingChanged(false);
     emit changed();
