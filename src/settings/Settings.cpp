@@ -97,12 +97,12 @@ bool Settings::setText(const SettingsKeys::Key& key, const QString& value, Store
 
 QStringList Settings::names()
 {
-    return storedNamesInOrder(rows(SettingsKeys::NamesSection));
+    return storedNamesInOrder(m_store->rows(keyPath(SettingsKeys::NamesSection)));
 }
 
 QStringList Settings::setAsideNames()
 {
-    return storedNamesInOrder(rows(SettingsKeys::SetAsideSection));
+    return storedNamesInOrder(m_store->rows(keyPath(SettingsKeys::SetAsideSection)));
 }
 
 StoreStatus Settings::saveNames(const QStringList& names, const QStringList& setAside)
@@ -178,14 +178,6 @@ StoreStatus Settings::forgetSections(const QStringList& sections)
 StoreStatus Settings::compact()
 {
     return m_store->compact();
-}
-
-QList<Settings::Row> Settings::rows(const QString& section)
-{
-    QList<Row> rows;
-    for (const SettingsStore::Row& row : m_store->rows(keyPath(section)))
-        rows.append({QString::fromStdString(row.first), QString::fromStdString(row.second)});
-    return rows;
 }
 
 QString Settings::location() const

@@ -95,7 +95,6 @@ signals:
 private:
     static std::string keyPath(const QString& section);
     QString defaultOf(const SettingsKeys::Key& key) const;
-    QList<Row> rows(const QString& section);
 
     std::shared_ptr<SettingsStore> m_store;
     QHash<QString, QString> m_unstored; // section\\key -> the value the store refused
