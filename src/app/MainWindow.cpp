@@ -11,12 +11,12 @@
 #include "hat/Hat.h"
 #include "hat/NameListModel.h"
 #include "hat/Shelf.h"
-#include "settings/StoreTexts.h"
 #include "help/ContextHelp.h"
 #include "help/HelpMessageDialog.h"
 #include "print/PrintLines.h"
 #include "settings/OptionsDialog.h"
 #include "settings/Settings.h"
+#include "settings/StoreTexts.h"
 #include "ui/BackColor.h"
 #include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
@@ -108,6 +108,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_effects = new ShuffleEffects(this, {m_nameList, m_buttonPanel, m_shuffleButton},
                                    {services.prompter, services.sound, services.settings, services.windowPlacesItself},
                                    readFileData(folder + QStringLiteral("shuffle.wav")));
+    m_effects->setOpaqueContent(m_nameList);
     m_startNotices = m_shelf->load();
     m_effects->load();
     m_helpFile = helpFileFor(folder, m_services.language);

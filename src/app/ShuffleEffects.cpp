@@ -6,6 +6,7 @@
 #include "ui/Prompter.h"
 
 #include <QCoreApplication>
+#include <QRegion>
 #include <QWidget>
 #include <QWindow>
 
@@ -66,7 +67,10 @@ void ShuffleEffects::step()
     if (m_flashy) {
         const QColor* at = std::find(std::begin(kFlashCycle), std::end(kFlashCycle), m_flashColour);
         m_flashColour = at == std::end(kFlashCycle) || at + 1 == std::end(kFlashCycle) ? kFlashCycle[0] : at[1];
-        m_window->update();
+        QRegion flashed(m_window->rect());
+        if (m_opaqueContent && m_opaqueContent->isVisible())
+            flashed -= m_opaqueContent->geometry();
+        m_window->update(flashed);
     }
 }
 

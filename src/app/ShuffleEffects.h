@@ -59,6 +59,10 @@ public:
 
     // The window and its button panel back to their rest colour.
     void restoreRestColour();
+    // A control that paints every pixel of its place itself, so that no flash colour shows
+    // through it: a flash step leaves it alone (the list box, which a re-order repaints
+    // anyway, and its scroll bars, which nothing changes while shuffling).
+    void setOpaqueContent(QWidget* content) { m_opaqueContent = content; }
 
 private:
     void playSound();
@@ -68,6 +72,7 @@ private:
 
     QWidget* m_window;
     QList<QWidget*> m_contents;
+    QWidget* m_opaqueContent = nullptr;
     Services m_services;
     QByteArray m_shuffleSound;
     bool m_flashy = true;

@@ -79,11 +79,16 @@ void Hat::remove(int row, int count)
     m_model->remove(row, count);
 }
 
-void Hat::replace(const QStringList& names)
+void Hat::replace(const QStringList& names, const std::vector<int>& widths)
 {
     ++m_revision;
     m_model->clear();
-    m_model->append(names);
+    m_model->append(names, widths);
+}
+
+std::vector<int> Hat::widths(int row, int count) const
+{
+    return m_model->widths(row, count);
 }
 
 // Start-up and the end of the run.
@@ -261,7 +266,7 @@ void Hat::startShuffle(std::uint64_t seed, QStringList before, QByteArray finger
     m_random.seed(seed);
     storeDraw();
     m_reorders = 0;
-    m_shuffle = {std::move(before), std::move(fingerprint), seed, std::move(seedFrom)};
+    m_shuffle = {std::move(before), m_model->widths(0, count()), std::move(fingerprint), seed, std::move(seedFrom)};
     m_timer.start();
     emit shufflingChanged(true);
     emit changed();
@@ -287,8 +292,9 @@ void Hat::endShuffle()
 {
     m_timer.stop();
     const QStringList before = std::exchange(m_shuffle.before, {});
+    std::vector<int> beforeWidths = std::exchange(m_shuffle.beforeWidths, {});
     if (names() != before)
-        m_history.reordered(before);
+        m_history.reordered(before, std::move(beforeWidths));
     m_drawnRevision = m_revision;
     recordDraw(before);
     emit shufflingChanged(false);

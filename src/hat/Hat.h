@@ -159,7 +159,8 @@ private:
     // The list the history edits: the model.
     void insert(int row, const QStringList& names) override;
     void remove(int row, int count) override;
-    void replace(const QStringList& names) override;
+    void replace(const QStringList& names, const std::vector<int>& widths) override;
+    std::vector<int> widths(int row, int count) const override;
     void startShuffle(std::uint64_t seed, QStringList before, QByteArray fingerprint, QString seedFrom);
     void endShuffle();
     void recordDraw(const QStringList& before);
@@ -186,7 +187,8 @@ private:
     struct Shuffle
     {
         QStringList before;
-        QByteArray fingerprint; // empty when the draw is not to be recorded
+        std::vector<int> beforeWidths; // the model's, so that Undo need not measure them again
+        QByteArray fingerprint;        // empty when the draw is not to be recorded
         std::uint64_t seed = 0;
         QString seedFrom; // the public text of a draw that ends by itself
     };

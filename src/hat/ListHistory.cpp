@@ -30,8 +30,8 @@ void ListHistory::removeAt(int row)
 
 void ListHistory::replace(const QStringList& names, bool setAsideToo)
 {
-    Step step{Step::Replaced, 0, 0, m_list.names(0, m_list.count()), {}};
-    m_list.replace(names);
+    Step step{Step::Replaced, 0, 0, m_list.names(0, m_list.count()), {}, m_list.widths(0, m_list.count())};
+    m_list.replace(names, {});
     if (setAsideToo && !m_setAside.isEmpty()) {
         step.setAside = std::exchange(m_setAside, {});
         emit roundChanged(RoundChange::Cleared, step.setAside);
@@ -41,9 +41,9 @@ void ListHistory::replace(const QStringList& names, bool setAsideToo)
     push(std::move(step));
 }
 
-void ListHistory::reordered(QStringList before)
+void ListHistory::reordered(QStringList before, std::vector<int> widths)
 {
-    push({Step::Replaced, 0, 0, std::move(before), m_setAside});
+    push({Step::Replaced, 0, 0, std::move(before), m_setAside, std::move(widths)});
 }
 
 void ListHistory::setAsideFirst(int count)
@@ -119,8 +119,10 @@ void ListHistory::apply(Step& step, bool forward)
     case Step::Replaced: {
         // The step holds the list and set-aside names not shown: they change places.
         QStringList shown = m_list.names(0, m_list.count());
-        m_list.replace(step.names);
+        std::vector<int> shownWidths = m_list.widths(0, m_list.count());
+        m_list.replace(step.names, step.widths);
         step.names = std::move(shown);
+        step.widths = std::move(shownWidths);
         std::swap(step.setAside, m_setAside);
         if (step.setAside != m_setAside) {
             if (!step.setAside.isEmpty())

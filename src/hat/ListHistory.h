@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <vector>
 
 // The list a history edits: the window's list box, or a plain list in tests.
 class EditableList
@@ -16,7 +17,17 @@ public:
     // Puts names in at row (the list's end at most), however many the list then holds.
     virtual void insert(int row, const QStringList& names) = 0;
     virtual void remove(int row, int count) = 0;
-    virtual void replace(const QStringList& names) = 0;
+    // The list becomes names; widths, when it holds one for each name, are what widths()
+    // gave for them, so they need not be measured again.
+    virtual void replace(const QStringList& names, const std::vector<int>& widths) = 0;
+    // What the list measured of count names from row on (their text widths), kept with a
+    // whole list a step holds; empty where the list measures nothing.
+    virtual std::vector<int> widths(int row, int count) const
+    {
+        (void)row;
+        (void)count;
+        return {};
+    }
 };
 
 // How names moved between the list and the names set aside from it.
@@ -48,8 +59,9 @@ public:
     // The list becomes names (Import; Clear with none). With setAsideToo, the set-aside
     // names are erased as well.
     void replace(const QStringList& names, bool setAsideToo);
-    // Records a re-order the list has had since it read as before (a shuffle's ticks).
-    void reordered(QStringList before);
+    // Records a re-order the list has had since it read as before (a shuffle's ticks);
+    // widths: the list's widths() of before, if it gave any.
+    void reordered(QStringList before, std::vector<int> widths = {});
     // Moves the list's first count names (as many as it has) to the end of the set-aside
     // names, in one step.
     void setAsideFirst(int count = 1);
@@ -80,8 +92,9 @@ private:
         enum Kind { Inserted, Removed, Replaced, SetAside, BroughtBack } kind;
         int row = 0;
         int count = 0;
-        QStringList names;    // what the list does not show: see the class comment
-        QStringList setAside; // Replaced: the other set-aside names
+        QStringList names;       // what the list does not show: see the class comment
+        QStringList setAside;    // Replaced: the other set-aside names
+        std::vector<int> widths; // Replaced: the list's widths() of names
         qsizetype held() const { return names.size() + setAside.size(); }
     };
     void push(Step step);

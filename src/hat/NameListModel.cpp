@@ -101,11 +101,23 @@ void NameListModel::insert(int row, const QString& text)
     endInsertRows();
 }
 
-void NameListModel::append(const QStringList& texts)
+std::vector<int> NameListModel::widths(int row, int count) const
+{
+    std::vector<int> out;
+    count = std::min(count, this->count() - row);
+    if (row < 0 || count <= 0)
+        return out;
+    out.reserve(size_t(count));
+    for (int r = row; r < row + count; ++r)
+        out.push_back(m_names[size_t(m_rows[size_t(r)])].width);
+    return out;
+}
+
+void NameListModel::append(const QStringList& texts, const std::vector<int>& known)
 {
     if (texts.isEmpty())
         return;
-    const std::vector<int> widths = measureAll(texts);
+    const std::vector<int> widths = known.size() == size_t(texts.size()) ? known : measureAll(texts);
     beginInsertRows({}, count(), count() + int(texts.size()) - 1);
     m_names.reserve(m_names.size() + texts.size());
     m_rows.reserve(m_rows.size() + texts.size());

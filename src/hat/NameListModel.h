@@ -26,8 +26,13 @@ public:
     // Every text, in row order.
     QStringList texts() const;
 
+    // The measured widths of count rows from row on.
+    std::vector<int> widths(int row, int count) const;
+
     void insert(int row, const QString& text);
-    void append(const QStringList& texts);
+    // widths: what widths() gave for these texts before (this model's font), one each;
+    // otherwise the texts are measured.
+    void append(const QStringList& texts, const std::vector<int>& widths = {});
     void remove(int row);
     // Removes count rows from row on, in one pass over the list however many go.
     void remove(int row, int count);

@@ -22,12 +22,26 @@ bool flagIsOn(const QString& stored, const QString& defaultValue)
     return std::nearbyint(ok ? n : defaultValue.trimmed().toDouble()) == 1.0;
 }
 
+// A text in UTF-8, as toStdString() gives it; a name of ASCII letters (most are) is copied
+// across in one allocation, without the byte array in between.
+std::string utf8(const QString& text)
+{
+    std::string out(std::size_t(text.size()), '\0');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x80)
+            return text.toStdString();
+        out[std::size_t(i)] = char(c);
+    }
+    return out;
+}
+
 std::vector<SettingsStore::Row> numbered(const QStringList& texts)
 {
     std::vector<SettingsStore::Row> rows;
     rows.reserve(std::size_t(texts.size()));
     for (qsizetype i = 0; i < texts.size(); ++i)
-        rows.emplace_back("Name" + std::to_string(i), texts[i].toStdString()); // as SettingsKeys::nameKey
+        rows.emplace_back("Name" + std::to_string(i), utf8(texts[i])); // as SettingsKeys::nameKey
     return rows;
 }
 
@@ -141,12 +155,12 @@ bool Settings::setText(const SettingsKeys::Key& key, const QString& value, Store
 
 QStringList Settings::names()
 {
-    return storedNamesInOrder(rows(SettingsKeys::NamesSection));
+    return storedNamesInOrder(m_store->rows(keyPath(SettingsKeys::NamesSection)));
 }
 
 QStringList Settings::setAsideNames()
 {
-    return storedNamesInOrder(rows(SettingsKeys::SetAsideSection));
+    return storedNamesInOrder(m_store->rows(keyPath(SettingsKeys::SetAsideSection)));
 }
 
 StoreStatus Settings::saveNames(const QStringList& names, const QStringList& setAside)

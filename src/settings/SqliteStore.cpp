@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -13,10 +14,11 @@ constexpr long long kText = 1;
 // checkpoint (1 MB of 4 KB pages).
 constexpr int kCheckpointPages = 256;
 
-// A text as the file holds it: its UTF-8 bytes and a NUL.
-std::string withNul(std::string_view text)
+// A text as the file holds it: its UTF-8 bytes and a NUL, here the string's own terminator
+// (bound without a copy).
+std::string_view withNul(const std::string& text)
 {
-    return std::string(text) + '\0';
+    return {text.c_str(), text.size() + 1};
 }
 
 // A text read back: less its last byte (the NUL); a text stored without even that is empty.
@@ -140,8 +142,9 @@ int SqliteStore::writeValue(std::string_view section, std::string_view name, std
     long long id = 0;
     int rc = resolve(section, true, &id);
     if (rc == SQLITE_ROW) {
+        const std::string data(text);
         Query upsert(*m_db, SqliteConnection::UpsertValue);
-        rc = upsert.bind(id).bind(name).bind(foldedName(name)).bind(kText).bind(withNul(text)).step();
+        rc = upsert.bind(id).bind(name).bind(foldedName(name)).bind(kText).bind(withNul(data)).step();
     }
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
@@ -285,52 +288,49 @@ int SqliteStore::writeRows(std::string_view section, std::span<const Row> rows)
         rc = Query(*m_db, SqliteConnection::DeleteLeafKey).bind(id).step();
         return rc == SQLITE_DONE ? SQLITE_OK : rc;
     }
-    // The old rows in their order, their names and data one after the other in one buffer:
-    // a list of 32,767 names read back without an allocation a name.
-    struct Old
-    {
-        long long ord, type;
-        std::size_t nameSize, dataSize;
-    };
-    std::vector<Old> old;
-    std::string bytes;
-    old.reserve(rows.size()); // the list saved last time is most often as long as this one
-    Query list(*m_db, SqliteConnection::ListRows);
-    for (list.bind(id); (rc = list.step()) == SQLITE_ROW;) {
-        const std::string_view name = list.bytes(1);
-        const std::string_view data = list.bytes(3);
-        old.push_back({list.integer(0), list.integer(2), name.size(), data.size()});
-        bytes.append(name).append(data);
-    }
-    if (rc != SQLITE_DONE)
-        return rc;
     // A list saved over the one saved last time mostly has the same names in the same
     // places: those rows stay where they are, rewritten only where the text changed. From
     // the first name out of place on, the old rows go and the rest is added after them, so
-    // the order is the one given.
+    // the order is the one given. The old rows are compared as SQLite hands them over, with
+    // nothing copied; the rows to rewrite are noted and rewritten once the walk is over.
+    std::vector<std::pair<long long, std::size_t>> rewrite; // (ord, index in rows)
+    std::optional<long long> trimFrom;                      // the first old row that goes
     std::size_t i = 0;
-    for (std::size_t at = 0; i < rows.size() && i < old.size(); ++i) {
-        const std::string& name = rows[i].first;
-        const std::string_view text = rows[i].second;
-        const std::string_view oldName = std::string_view(bytes).substr(at, old[i].nameSize);
-        const std::string_view oldData = std::string_view(bytes).substr(at + old[i].nameSize, old[i].dataSize);
-        at += old[i].nameSize + old[i].dataSize;
-        // Text is stored with its NUL.
-        if (name == oldName && old[i].type == kText && oldData.size() == text.size() + 1 && oldData.back() == '\0' &&
-            oldData.substr(0, text.size()) == text)
-            continue;
-        if (foldedName(name) != foldedName(oldName))
-            break;
+    {
+        Query list(*m_db, SqliteConnection::ListRows);
+        for (list.bind(id); (rc = list.step()) == SQLITE_ROW; ++i) {
+            if (i == rows.size()) {
+                trimFrom = list.integer(0);
+                break;
+            }
+            const std::string& name = rows[i].first;
+            const std::string_view text = rows[i].second;
+            const std::string_view oldName = list.bytes(1);
+            const std::string_view oldData = list.bytes(3);
+            // Text is stored with its NUL.
+            const bool sameName = name == oldName;
+            if (sameName && list.integer(2) == kText && oldData.size() == text.size() + 1 && oldData.back() == '\0' &&
+                oldData.substr(0, text.size()) == text)
+                continue;
+            if (!sameName && foldedName(name) != foldedName(oldName)) {
+                trimFrom = list.integer(0);
+                break;
+            }
+            rewrite.emplace_back(list.integer(0), i);
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            return rc;
+    }
+    for (const auto& [ord, row] : rewrite) {
         if ((rc = Query(*m_db, SqliteConnection::ReuseValue)
-                      .bind(old[i].ord)
-                      .bind(name)
+                      .bind(ord)
+                      .bind(rows[row].first)
                       .bind(kText)
-                      .bind(withNul(text))
+                      .bind(withNul(rows[row].second))
                       .step()) != SQLITE_DONE)
             return rc;
     }
-    if (i < old.size() &&
-        (rc = Query(*m_db, SqliteConnection::TrimValues).bind(id).bind(old[i].ord).step()) != SQLITE_DONE)
+    if (trimFrom && (rc = Query(*m_db, SqliteConnection::TrimValues).bind(id).bind(*trimFrom).step()) != SQLITE_DONE)
         return rc;
     for (; i < rows.size(); ++i) {
         const std::string& name = rows[i].first;

@@ -1,37 +1,48 @@
 #include "StoredNames.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// The number of a value named "Name<digits>" (value names compare case-insensitively).
-std::optional<qulonglong> position(const QString& valueName)
+// The number of a value named "Name<digits>" (value names compare case-insensitively, ASCII).
+std::optional<qulonglong> position(std::string_view valueName)
 {
-    static const QString prefix = QStringLiteral("Name");
-    if (valueName.size() <= prefix.size() || !valueName.startsWith(prefix, Qt::CaseInsensitive))
+    constexpr std::string_view prefix = "name";
+    if (valueName.size() <= prefix.size())
         return std::nullopt;
-    const QStringView digits = QStringView(valueName).mid(prefix.size());
-    if (!std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return std::nullopt;
-    bool ok = false;
-    const qulonglong n = digits.toULongLong(&ok); // fails only on overflow
-    return ok ? std::optional<qulonglong>(n) : std::nullopt;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const char c = valueName[i];
+        if ((c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) != prefix[i])
+            return std::nullopt;
+    }
+    qulonglong n = 0;
+    for (const char c : valueName.substr(prefix.size())) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        const auto digit = qulonglong(c - '0');
+        if (n > (std::numeric_limits<qulonglong>::max() - digit) / 10)
+            return std::nullopt; // too large a number
+        n = n * 10 + digit;
+    }
+    return n;
 }
 
 } // namespace
 
-QStringList storedNamesInOrder(const QList<Settings::Row>& rows)
+QStringList storedNamesInOrder(const std::vector<SettingsStore::Row>& rows)
 {
-    std::vector<std::pair<qulonglong, qsizetype>> order;
-    order.reserve(static_cast<std::size_t>(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const std::optional<qulonglong> n = position(rows.at(i).first);
+    std::vector<std::pair<qulonglong, std::size_t>> order;
+    order.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<qulonglong> n = position(rows[i].first);
         if (!n) {
             order.clear();
-            for (qsizetype j = 0; j < rows.size(); ++j)
+            for (std::size_t j = 0; j < rows.size(); ++j)
                 order.emplace_back(0, j);
             break;
         }
@@ -40,8 +51,8 @@ QStringList storedNamesInOrder(const QList<Settings::Row>& rows)
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
     QStringList names;
-    names.reserve(rows.size());
+    names.reserve(qsizetype(rows.size()));
     for (const auto& [n, row] : order)
-        names.append(rows.at(row).second);
+        names.append(QString::fromStdString(rows[row].second));
     return names;
 }

@@ -101,14 +101,24 @@ void TestHat::undoEachChange()
         hat.reorder();
         hat.stop();
     }
+    // Widths a step kept come back with their own names, in the list's order.
+    const auto widthsAreTheNames = [&hat] {
+        for (int row = 0; row < hat.count(); ++row) {
+            if (hat.model()->width(row) != hat.model()->measure(hat.nameAt(row)))
+                return false;
+        }
+        return true;
+    };
     for (int round = 0; round < 2; ++round) {
         QCOMPARE(hat.names(), listAfter);
+        QVERIFY(widthsAreTheNames());
         QCOMPARE(hat.setAside(), asideAfter);
         QVERIFY(hat.canUndo() && !hat.canRedo());
         hat.undo();
         QCOMPARE(hat.names(), list);
         QCOMPARE(hat.setAside(), aside);
         QCOMPARE(hat.model()->widestWidth(), widest); // the widest name measured again
+        QVERIFY(widthsAreTheNames());
         QVERIFY(!hat.canUndo() && hat.canRedo());
         hat.redo();
     }

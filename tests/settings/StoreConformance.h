@@ -122,6 +122,8 @@ inline bool replaceMakesTheSectionHoldExactlyTheRows(Context& c)
         {abc, {"A=1", "B=2"}, {"A=1", "B=2"}},
         {abc, {"A=1", "B=2", "C=3", "D=4"}, {"A=1", "B=2", "C=3", "D=4"}},
         {abc, {"A=1", "C=3"}, {"A=1", "C=3"}},
+        {abc, {"A=x", "C=3"}, {"A=x", "C=3"}}, // a text rewritten, then the rest out of place
+        {abc, {"a=x", "B=y"}, {"a=x", "B=y"}}, // rewritten, and the last row goes
         {abc, {"A=1", "C=3", "B=2"}, {"A=1", "C=3", "B=2"}},
         {abc, {"Z=0", "A=1", "B=2"}, {"Z=0", "A=1", "B=2"}},
         {abc, {"a=1", "B=2", "c=3"}, {"a=1", "B=2", "c=3"}},

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-using Rows = QList<Settings::Row>;
+using Rows = QList<std::pair<QString, QString>>;
 
 class TestStoredNames : public QObject
 {
@@ -32,6 +32,12 @@ void TestStoredNames::order_data()
                                      << QStringList{"b", "x", "y"};
     QTest::newRow("number too large") << Rows{{"Name1", "b"}, {"Name99999999999999999999", "x"}}
                                       << QStringList{"b", "x"};
+    QTest::newRow("largest number") << Rows{{"Name18446744073709551615", "z"}, {"Name18446744073709551614", "y"}}
+                                    << QStringList{"y", "z"};
+    QTest::newRow("one past the largest")
+        << Rows{{"Name18446744073709551616", "x"}, {"Name0", "a"}} << QStringList{"x", "a"};
+    QTest::newRow("not ASCII") << Rows{{"Name1", "b"}, {u"Nａme0"_s, "x"}, {"Name0", u"Müller"_s}}
+                               << QStringList{"b", "x", u"Müller"_s};
     QTest::newRow("nothing stored") << Rows{} << QStringList{};
 }
 
@@ -40,7 +46,10 @@ void TestStoredNames::order()
     QFETCH(Rows, rows);
     QFETCH(QStringList, expected);
 
-    QCOMPARE(storedNamesInOrder(rows), expected);
+    std::vector<SettingsStore::Row> stored;
+    for (const auto& [name, text] : rows)
+        stored.emplace_back(name.toStdString(), text.toStdString());
+    QCOMPARE(storedNamesInOrder(stored), expected);
 }
 
 QTEST_GUILESS_MAIN(TestStoredNames)
