@@ -1,18 +1,16 @@
 #pragma once
 
 #include "DrawView.h"
+#include "history/DrawsWindow.h"
 
 #include <QObject>
 #include <QPointer>
 
 class Hat;
-class PrinterDevice;
-class Prompter;
 class QAction;
 class QActionGroup;
 class QMenu;
 class QScreen;
-class Settings;
 class Shelf;
 
 // The list menu's block of draw actions: Split into Teams (Ctrl+T), Draw from a Public
@@ -22,12 +20,8 @@ class DrawActions : public QObject
 {
     Q_OBJECT
 public:
-    struct Services
-    {
-        Prompter* prompter = nullptr;
-        Settings* settings = nullptr;
-        PrinterDevice* printer = nullptr;
-    };
+    // What it asks and tells through, the settings, and the printer, as the Draws window's.
+    using Services = DrawsWindow::Services;
     // Adds the actions to menu, for the shelf's current list; their shortcuts work anywhere
     // in window.
     DrawActions(Shelf& shelf, const Services& services, QMenu* menu, QWidget* window);

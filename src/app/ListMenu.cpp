@@ -51,7 +51,7 @@ ListMenu::ListMenu(Shelf& shelf, ListBox* list, const Services& services, QWidge
     add(Draws, "drawsAction", QCoreApplication::translate("MainWindow", "Draws..."),
         {QKeySequence(Qt::CTRL | Qt::Key_H)}, &ListMenu::showDraws);
     addSeparator();
-    m_drawActions = new DrawActions(shelf, {services.prompter, services.settings, services.printer}, this, window);
+    m_drawActions = new DrawActions(shelf, services, this, window);
     connect(m_drawActions, &DrawActions::winnersChanged, this, &ListMenu::enableActions);
 
     // The lists: each by name (Ctrl+1 to Ctrl+9), and the ways to make, rename, copy and delete them.
