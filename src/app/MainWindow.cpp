@@ -26,7 +26,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
@@ -75,7 +74,7 @@ QStringList localFiles(const QMimeData* mime)
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_services(services),
-      m_shelf(new Shelf(*services.settings, *services.random, designFont(9.75, true), this)), m_hat(&m_shelf->current())
+      m_shelf(new Shelf(*services.settings, *services.random, designFont(9.75, true), this))
 {
     setWindowTitle(MainWindowTexts::Caption);
     QIcon icon;
@@ -107,7 +106,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
         folder += QLatin1Char('/');
     m_effects = new ShuffleEffects(this, {m_nameList, m_buttonPanel, m_shuffleButton},
                                    {services.prompter, services.sound, services.settings, services.windowPlacesItself},
-                                   readFileData(folder + QStringLiteral("shuffle.wav")));
+                                   ShuffleEffects::readFileData(folder + QStringLiteral("shuffle.wav")));
     m_effects->setOpaqueContent(m_nameList);
     m_startNotices = m_shelf->load();
     m_effects->load();
@@ -141,7 +140,7 @@ void MainWindow::createControls()
     m_shuffleButton->setDefault(true);
     m_shuffleButton->setFont(designFont(9.75, true));
 
-    m_nameList = new ListBox(m_hat->model(), this);
+    m_nameList = new ListBox(hat().model(), this);
     m_nameList->setObjectName(QStringLiteral("nameList"));
     //: What a screen reader calls the list of names.
     m_nameList->setAccessibleName(tr("Names"));
@@ -151,7 +150,7 @@ void MainWindow::createControls()
     connect(m_shelf, &Shelf::changed, this, &MainWindow::enableButtons);
     connect(m_shelf, &Shelf::shufflingChanged, this, &MainWindow::shufflingChanged);
     connect(m_shelf, &Shelf::reordered, this, &MainWindow::reordered);
-    connect(m_shelf, &Shelf::currentChanged, this, &MainWindow::showHat);
+    connect(m_shelf, &Shelf::currentChanged, this, [this](Hat* hat) { m_nameList->setNameModel(hat->model()); });
 
     // The side buttons, top to bottom. Their captions must fit buttons of 87 x 23 pixels.
     struct Side
@@ -216,38 +215,26 @@ void MainWindow::createControls()
     fitCaptions(this);
 }
 
+Hat& MainWindow::hat() const
+{
+    return m_shelf->current();
+}
+
 void MainWindow::enableButtons()
 {
-    const bool shuffling = m_hat->isShuffling();
+    const bool shuffling = hat().isShuffling();
     m_shuffleButton->setText(shuffling ? MainWindowTexts::stop() : MainWindowTexts::shuffle());
     // A draw from a public number ends by itself: stopped sooner, its host could choose.
-    m_shuffleButton->setEnabled(!m_hat->stopsByItself());
+    m_shuffleButton->setEnabled(!hat().stopsByItself());
     // Nothing changes or uses the list while it is being shuffled.
     m_buttons[Add]->setEnabled(!shuffling);
     m_buttons[Import]->setEnabled(!shuffling);
-    const bool any = !shuffling && m_hat->count() != 0;
+    const bool any = !shuffling && hat().count() != 0;
     for (Button b : {Remove, Clear, Print, Export})
         m_buttons[b]->setEnabled(any);
 }
 
 // Start-up and shut-down.
-
-QByteArray MainWindow::readFileData(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    qsizetype first = 0;
-    qsizetype last = data.size();
-    while (first < last && data[first] == ' ')
-        ++first;
-    while (last > first && data[last - 1] == ' ')
-        --last;
-    return data.mid(first, last - first);
-}
 
 void MainWindow::unload()
 {
@@ -255,7 +242,7 @@ void MainWindow::unload()
     {
         // The save may wait for another copy that holds the store.
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        finished = m_hat->finish();
+        finished = hat().finish();
         QGuiApplication::restoreOverrideCursor();
     }
     Prompter& prompter = *m_services.prompter;
@@ -267,13 +254,13 @@ void MainWindow::unload()
         break;
     case Hat::Finished::Outcome::NamesAtRisk: {
         // The set-aside names would be lost as well: they go to the file after the list.
-        const QStringList& setAside = m_hat->setAside();
+        const QStringList& setAside = hat().setAside();
         const QString question =
             setAside.isEmpty() ? StoreTexts::exportInstead() : StoreTexts::exportWithSetAside(setAside.size());
         if (prompter.askYesNo(MainWindowTexts::oops(), question.arg(finished.reason, location),
                               Prompter::Icon::Warning) == Prompter::Answer::Yes) {
             NameListFiles files(*m_services.prompter, this, *m_services.settings);
-            files.exportList(m_hat->names() + setAside);
+            files.exportList(hat().names() + setAside);
         }
         break;
     }
@@ -289,14 +276,14 @@ void MainWindow::unload()
 
 bool MainWindow::saveNamesNow()
 {
-    return m_hat->saveNow();
+    return hat().saveNow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (DrawView* view = m_listMenu->drawView())
         view->close();
-    if (!m_hat->finished())
+    if (!hat().finished())
         unload();
     event->accept();
 }
@@ -378,11 +365,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::toggleShuffle()
 {
-    if (m_hat->isShuffling()) {
-        m_hat->stop();
+    if (hat().isShuffling()) {
+        hat().stop();
         return;
     }
-    switch (m_hat->shuffle()) {
+    switch (hat().shuffle()) {
     case Hat::Start::Started:
     case Hat::Start::InvalidText: // a draw from a public text's alone
         break;
@@ -408,12 +395,6 @@ void MainWindow::reordered()
     m_effects->step();
 }
 
-void MainWindow::showHat(Hat* hat)
-{
-    m_hat = hat;
-    m_nameList->setNameModel(hat->model());
-}
-
 void MainWindow::shufflingChanged(bool shuffling)
 {
     if (shuffling)
@@ -430,7 +411,7 @@ void MainWindow::shufflingChanged(bool shuffling)
 void MainWindow::addName()
 {
     const QString name = m_services.prompter->askText(tr("Add Name"), tr("Enter a name to add to the list."));
-    if (!name.isEmpty() && m_hat->append(name) == 0)
+    if (!name.isEmpty() && hat().append(name) == 0)
         m_services.prompter->tell(MainWindowTexts::oops(),
                                   MainWindowTexts::listFull().arg(textLocale().toString(kMaxNames)),
                                   Prompter::Icon::Warning);
@@ -447,7 +428,7 @@ void MainWindow::addNames(const QString& text)
     // Read as the import reads a file's lines, and added in one go: the extent and the
     // buttons follow once.
     NameListFiles files(*m_services.prompter, this, *m_services.settings);
-    files.addNames(text, m_hat->count(), [this](const QStringList& names) { m_hat->append(names); });
+    files.addNames(text, hat().count(), [this](const QStringList& names) { hat().append(names); });
 }
 
 void MainWindow::removeName()
@@ -459,16 +440,16 @@ void MainWindow::removeName()
         return;
     }
     //: %1 is the selected name.
-    const QString prompt = tr("Remove \"%1\" from the list?").arg(m_hat->nameAt(selected));
+    const QString prompt = tr("Remove \"%1\" from the list?").arg(hat().nameAt(selected));
     if (m_services.prompter->askYesNo(MainWindowTexts::pleaseConfirm(), prompt, Prompter::Icon::Question) ==
         Prompter::Answer::Yes)
-        m_hat->removeAt(selected);
+        hat().removeAt(selected);
 }
 
 void MainWindow::clearNames()
 {
     // The names set aside go too, and the question says so.
-    const int setAside = int(m_hat->setAside().size());
+    const int setAside = int(hat().setAside().size());
     QString question = tr("This will erase all names in the list. Do you wish to continue?");
     if (setAside > 0)
         //: %n is the number of names set aside from the list (the plural form's number).
@@ -476,7 +457,7 @@ void MainWindow::clearNames()
                       nullptr, setAside);
     if (m_services.prompter->askYesNo(MainWindowTexts::pleaseConfirm(), question, Prompter::Icon::Question) ==
         Prompter::Answer::Yes)
-        m_hat->clear();
+        hat().clear();
 }
 
 void MainWindow::exitProgram()
@@ -519,7 +500,7 @@ void MainWindow::loadHelpTopics()
 
 void MainWindow::printList()
 {
-    printLines(m_services.printer, m_hat->names(), *m_services.prompter);
+    printLines(m_services.printer, hat().names(), *m_services.prompter);
 }
 
 // Files: Import from File, Export to File, and files and text dropped on the window.
@@ -527,14 +508,14 @@ void MainWindow::printList()
 void MainWindow::importList()
 {
     NameListFiles files(*m_services.prompter, this, *m_services.settings);
-    files.importList(m_hat->count() > 0, int(m_hat->setAside().size()),
-                     [this](const QStringList& names) { m_hat->replaceWith(names); });
+    files.importList(hat().count() > 0, int(hat().setAside().size()),
+                     [this](const QStringList& names) { hat().replaceWith(names); });
 }
 
 void MainWindow::exportList()
 {
     NameListFiles files(*m_services.prompter, this, *m_services.settings);
-    files.exportList(m_hat->names());
+    files.exportList(hat().names());
 }
 
 void MainWindow::dropNames(const QStringList& files, const QString& text)
@@ -547,8 +528,8 @@ void MainWindow::dropNames(const QStringList& files, const QString& text)
     if (!m_buttons[Import]->isEnabled())
         return;
     NameListFiles names(*m_services.prompter, this, *m_services.settings);
-    names.importDropped(m_hat->count() > 0, int(m_hat->setAside().size()), files,
-                        [this](const QStringList& names) { m_hat->replaceWith(names); });
+    names.importDropped(hat().count() > 0, int(hat().setAside().size()), files,
+                        [this](const QStringList& names) { hat().replaceWith(names); });
 }
 
 void MainWindow::openFiles(const QStringList& files)
@@ -556,9 +537,9 @@ void MainWindow::openFiles(const QStringList& files)
     if (files.isEmpty())
         return;
     // A file handed over while shuffling is imported once the draw has stopped.
-    if (m_hat->isShuffling()) {
+    if (hat().isShuffling()) {
         connect(
-            m_hat, &Hat::shufflingChanged, this,
+            m_shelf, &Shelf::shufflingChanged, this,
             [this, files] { QTimer::singleShot(0, this, [this, files] { openFiles(files); }); },
             Qt::SingleShotConnection);
         return;

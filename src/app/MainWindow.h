@@ -53,7 +53,7 @@ public:
     ~MainWindow() override;
 
     Shelf& shelf() const { return *m_shelf; }
-    Hat& hat() const { return *m_hat; }
+    Hat& hat() const; // the current list's
     ShuffleEffects& effects() const { return *m_effects; }
     QString helpFile() const { return m_helpFile; }
     const ContextHelp* contextHelp() const { return m_contextHelp; }
@@ -61,9 +61,6 @@ public:
     TwipsRect nameListBounds() const { return m_bounds[0]; }
     TwipsRect buttonPanelBounds() const { return m_bounds[1]; }
     TwipsRect shuffleButtonBounds() const { return m_bounds[2]; }
-
-    // Whole file with leading and trailing 0x20 bytes removed; empty on any failure.
-    static QByteArray readFileData(const QString& path);
 
     // Stores the names (and the draw not stored yet) and tells the user what went wrong.
     void unload();
@@ -116,8 +113,6 @@ private:
     void enableButtons();
     void shufflingChanged(bool shuffling);
     void reordered();
-    // Shows another list: the hat the Shelf made current.
-    void showHat(Hat* hat);
     // The colour the window and the button panel show when not flashing: the button face.
     QColor restColour() const;
     // Accepts a drag or drop, as a copy, when it would bring names in now.
@@ -127,7 +122,6 @@ private:
 
     MainWindowServices m_services;
     Shelf* m_shelf = nullptr;
-    Hat* m_hat = nullptr;
     ShuffleEffects* m_effects = nullptr;
     QString m_helpFile;
     ContextHelp* m_contextHelp = nullptr;

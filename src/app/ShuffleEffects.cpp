@@ -6,6 +6,7 @@
 #include "ui/Prompter.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QRegion>
 #include <QWidget>
 #include <QWindow>
@@ -153,4 +154,21 @@ void ShuffleEffects::setLeftTwips(float twips)
         window->setFramePosition({m_askedLeft[1], m_window->y()});
     else
         m_window->move(m_askedLeft[1], m_window->y());
+}
+
+QByteArray ShuffleEffects::readFileData(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    qsizetype first = 0;
+    qsizetype last = data.size();
+    while (first < last && data[first] == ' ')
+        ++first;
+    while (last > first && data[last - 1] == ' ')
+        --last;
+    return data.mid(first, last - first);
 }

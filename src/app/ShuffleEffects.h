@@ -29,6 +29,8 @@ public:
     };
     // window: the one shaken and flashed; contents: what is shaken inside it instead.
     ShuffleEffects(QWidget* window, QList<QWidget*> contents, const Services& services, QByteArray sound);
+    // A sound file's bytes with leading and trailing 0x20 bytes removed; empty on any failure.
+    static QByteArray readFileData(const QString& path);
 
     // Reads the switches from the settings; they follow the settings from then on.
     void load();

@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainWindowTexts.h"
+#include "app/ShuffleEffects.h"
 #include "platform/StoreLocation.h"
 
 #include <QTest>
@@ -212,8 +213,8 @@ void TestStartup::programFolderAtRoot()
     MainWindow& f = fx.open(QStringLiteral("/"));
     QCOMPARE(f.helpFile(), QStringLiteral("/nimbrel.hlp"));
     QVERIFY(f.effects().shuffleSound().isEmpty());
-    QCOMPARE(MainWindow::readFileData(QStringLiteral("/no/such/file")), QByteArray());
-    QCOMPARE(MainWindow::readFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
+    QCOMPARE(ShuffleEffects::readFileData(QStringLiteral("/no/such/file")), QByteArray());
+    QCOMPARE(ShuffleEffects::readFileData(fx.appDir.path()), QByteArray()); // a folder is not a sound
 }
 
 void TestStartup::exitButtonStoresTheList()
