@@ -4,6 +4,8 @@
 // shuffling 32,767 names for 10 s. Its share of a core is read from /proc, user and system
 // time together, so the figure is the one users pay. Another build of the program can be
 // named as the argument, to compare it in the same run.
+#include "BenchSupport.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -32,16 +34,6 @@ std::optional<QByteArray> startAndReadLine(QProcess& process, const QString& pro
     if (!line.contains('\n'))
         return std::nullopt;
     return line.left(line.indexOf('\n')).trimmed();
-}
-
-std::optional<QByteArray> run(const QString& program, const QStringList& args, const QProcessEnvironment& env)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return std::nullopt;
-    return p.readAllStandardOutput();
 }
 
 // User and system time the process has used, in seconds.

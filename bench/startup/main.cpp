@@ -29,18 +29,6 @@ constexpr int kNames = 32767;
 constexpr int kRuns = 5;
 constexpr int kStartRuns = 9; // each, with one list and with 100: the two differ by little
 
-class FirstPaint : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 void storeNames()
 {
     QRandomGenerator rng(7);
@@ -78,17 +66,6 @@ qint64 nowNs()
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-// Runs a command to its end; its standard output, or nothing when it failed.
-std::optional<QByteArray> run(const QString& program, const QStringList& args, const QProcessEnvironment& env)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return std::nullopt;
-    return p.readAllStandardOutput();
 }
 
 // A private X server for the program; empty when none could be started.
@@ -223,7 +200,7 @@ int main(int argc, char* argv[])
         QElapsedTimer clock;
         clock.start();
         auto* form = new MainWindow(services.withFolder(QApplication::applicationDirPath()));
-        FirstPaint paint;
+        PaintWatch paint;
         form->findChild<QListView*>(QStringLiteral("nameList"))->viewport()->installEventFilter(&paint);
         form->show();
         while (!paint.painted)

@@ -12,8 +12,12 @@
 #include "settings/UserStore.h"
 #include "ui/QtPrompter.h"
 
+#include <QEvent>
+#include <QProcess>
+
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Silence : public SoundPlayer
@@ -28,6 +32,30 @@ class NoPrograms : public UrlLauncher
 protected:
     int launch(quintptr, const QString&) override { return NoAssociation; }
 };
+
+// Watches a widget (installed as its event filter) for its first paint.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+// Runs a command to its end; its standard output, or nothing when it failed.
+inline std::optional<QByteArray> run(const QString& program, const QStringList& args, const QProcessEnvironment& env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    return p.readAllStandardOutput();
+}
 
 inline double median(std::vector<double> values)
 {

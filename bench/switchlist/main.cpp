@@ -17,18 +17,6 @@ namespace {
 
 constexpr int kSwitches = 11;
 
-class Painted : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 QStringList names(QRandomGenerator& rng)
 {
     QStringList list;
@@ -65,7 +53,7 @@ int main(int argc, char* argv[])
     BenchServices services;
     MainWindow form(services.withFolder(QApplication::applicationDirPath()));
     QListView* list = form.findChild<QListView*>(QStringLiteral("nameList"));
-    Painted paint;
+    PaintWatch paint;
     list->viewport()->installEventFilter(&paint);
     form.show();
     while (!paint.painted)
