@@ -30,10 +30,14 @@ test-windows:
 	@scripts/install-deps windows
 	scripts/test-windows $(BUILD)-windows
 
-# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder:
+# -O1 and line tables only (half the compile time of -O2 -g, with file and line in every
+# report), and without the benchmarks.
 ASAN_BUILD ?= build-asan
 test-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNIMBREL_SANITIZE=ON $(SANITIZE_FLAGS) >/dev/null
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
+		-DNIMBREL_SANITIZE=ON -DNIMBREL_BENCHMARKS=OFF $(SANITIZE_FLAGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

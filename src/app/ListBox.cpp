@@ -48,7 +48,8 @@ ListBox::ListBox(NameListModel* model, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
-    // Names come and go only with the count; a re-order cannot change the extent.
+    // Names come and go only with the count, or their widths come in later; a re-order
+    // cannot change the extent.
     connect(this, &ListBox::countChanged, this, &ListBox::updateExtent);
     m_model = nullptr;
     setNameModel(model);
@@ -66,6 +67,7 @@ void ListBox::setNameModel(NameListModel* model)
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ListBox::countChanged);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ListBox::countChanged);
+    connect(m_model, &NameListModel::measured, this, &ListBox::updateExtent);
     emit countChanged();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 
 NameListModel::NameListModel(const QFont& measureFont, QObject* parent)
@@ -38,34 +39,71 @@ int NameListModel::measure(const QString& text) const
     return m_metrics.horizontalAdvance(text);
 }
 
-std::vector<int> NameListModel::measureAll(const QStringList& texts) const
+struct NameListModel::Measuring
 {
-    const qsizetype n = texts.size();
-    std::vector<int> widths(size_t(n), 0);
-    // This thread measures [0, split), the helper [split, n). A small-caps font is left to
-    // one thread: its copies share the second font that draws the small capitals.
-    qsizetype split = n;
-    std::unique_ptr<QThread> helper;
-    if (n >= kThreadedBatch && QThread::idealThreadCount() > 1 && m_font.capitalization() != QFont::SmallCaps) {
-        split = n / 2;
-        // The helper needs a font of its own: a font caches its engine per thread, and two
-        // threads measuring with one shared font would race on that cache. Changing a
-        // property gives the copy private data; changing it back keeps it the same font.
-        QFont font = m_font;
-        font.setKerning(!font.kerning());
-        font.setKerning(!font.kerning());
-        helper.reset(QThread::create([font = std::move(font), &texts, &widths, split, n] {
-            const QFontMetrics metrics(font);
-            for (qsizetype i = split; i < n; ++i)
-                widths[size_t(i)] = metrics.horizontalAdvance(texts[i]);
-        }));
-        helper->start();
+    quint64 serial;
+    std::vector<int> indexes; // into m_names, which keeps its order until the widths are in
+    QStringList texts;
+    std::vector<int> widths;
+    std::unique_ptr<QThread> thread;
+    std::atomic<bool> abandoned = false; // the model goes: stop measuring
+};
+
+void NameListModel::measureLater(std::vector<int> indexes)
+{
+    static quint64 serials = 0;
+    auto job = std::make_unique<Measuring>();
+    job->serial = ++serials;
+    job->indexes = std::move(indexes);
+    job->texts.reserve(qsizetype(job->indexes.size()));
+    for (int index : job->indexes)
+        job->texts.append(m_names[size_t(index)].text);
+    job->widths.resize(job->indexes.size());
+    // The helper needs a font of its own: a font caches its engine per thread, and two
+    // threads measuring with one shared font would race on that cache. Changing a property
+    // gives the copy private data; changing it back keeps it the same font.
+    QFont font = m_font;
+    font.setKerning(!font.kerning());
+    font.setKerning(!font.kerning());
+    Measuring* const raw = job.get();
+    job->thread.reset(QThread::create([raw, font = std::move(font)] {
+        const QFontMetrics metrics(font);
+        for (size_t i = 0; i < raw->widths.size() && !raw->abandoned.load(std::memory_order_relaxed); ++i)
+            raw->widths[i] = metrics.horizontalAdvance(raw->texts[qsizetype(i)]);
+    }));
+    connect(job->thread.get(), &QThread::finished, this, [this, serial = job->serial] {
+        if (m_measuring && m_measuring->serial == serial)
+            finishMeasuring();
+    });
+    m_measuring = std::move(job);
+    m_measuring->thread->start();
+}
+
+void NameListModel::finishMeasuring()
+{
+    if (!m_measuring)
+        return;
+    const std::unique_ptr<Measuring> job = std::move(m_measuring);
+    job->thread->wait();
+    for (size_t i = 0; i < job->indexes.size(); ++i) {
+        const int width = job->widths[i];
+        m_names[size_t(job->indexes[i])].width = width;
+        if (width > m_widest) {
+            m_widest = width;
+            m_widestCount = 1;
+        } else if (width == m_widest) {
+            ++m_widestCount;
+        }
     }
-    for (qsizetype i = 0; i < split; ++i)
-        widths[size_t(i)] = m_metrics.horizontalAdvance(texts[i]);
-    if (helper)
-        helper->wait();
-    return widths;
+    emit measured();
+}
+
+NameListModel::~NameListModel()
+{
+    if (m_measuring) {
+        m_measuring->abandoned = true;
+        m_measuring->thread->wait();
+    }
 }
 
 void NameListModel::addName(const QString& text, int width)
@@ -94,6 +132,7 @@ void NameListModel::updateWidest()
 
 void NameListModel::insert(int row, const QString& text)
 {
+    finishMeasuring();
     row = std::clamp(row, 0, count());
     beginInsertRows({}, row, row);
     addName(text, measure(text));
@@ -117,7 +156,21 @@ void NameListModel::append(const QStringList& texts, const std::vector<int>& kno
 {
     if (texts.isEmpty())
         return;
-    const std::vector<int> widths = known.size() == size_t(texts.size()) ? known : measureAll(texts);
+    finishMeasuring();
+    std::vector<int> widths = known.size() == size_t(texts.size()) ? known : std::vector<int>(size_t(texts.size()), kUnmeasured);
+    std::vector<int> unmeasured; // indexes into m_names
+    const int first = int(m_names.size());
+    for (size_t i = 0; i < widths.size(); ++i) {
+        if (widths[i] == kUnmeasured)
+            unmeasured.push_back(first + int(i));
+    }
+    // A small-caps font is measured here: its copies share the second font that draws the
+    // small capitals, which a helper thread would race on.
+    const bool later = qsizetype(unmeasured.size()) >= kDeferredBatch && m_font.capitalization() != QFont::SmallCaps;
+    if (!later) {
+        for (int index : unmeasured)
+            widths[size_t(index - first)] = measure(texts[index - first]);
+    }
     beginInsertRows({}, count(), count() + int(texts.size()) - 1);
     m_names.reserve(m_names.size() + texts.size());
     m_rows.reserve(m_rows.size() + texts.size());
@@ -126,12 +179,15 @@ void NameListModel::append(const QStringList& texts, const std::vector<int>& kno
         addName(texts[i], widths[size_t(i)]);
     }
     endInsertRows();
+    if (later)
+        measureLater(std::move(unmeasured));
 }
 
 void NameListModel::remove(int row)
 {
     if (row < 0 || row >= count())
         return;
+    finishMeasuring();
     beginRemoveRows({}, row, row);
     const int gone = m_rows[row];
     const int gonesWidth = m_names[gone].width;
@@ -155,6 +211,7 @@ void NameListModel::remove(int row, int count)
         return;
     if (count == 1)
         return remove(row);
+    finishMeasuring();
     beginRemoveRows({}, row, row + count - 1);
     // The names that stay close up in their store; the rows follow them to their new places.
     std::vector<int> moved(m_names.size(), 0);
@@ -183,6 +240,7 @@ void NameListModel::remove(int row, int count)
 
 void NameListModel::clear()
 {
+    finishMeasuring();
     beginResetModel();
     m_names.clear();
     m_rows.clear();

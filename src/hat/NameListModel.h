@@ -4,13 +4,21 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include <memory>
 #include <vector>
+
+class QThread;
 
 // The names of a list box, each with its text width measured once when it is added. The
 // names stay where they were stored; the display order is a list of indexes into them, so a
 // re-order moves ints rather than strings. The widest width is kept up to date as names come
 // and go (a re-order cannot change it), with how many names have it: the stored widths are
 // looked through again only when the last of those goes.
+//
+// A large batch of names is measured after append() returns, in a helper thread, so that a
+// long list is shown (and can be shuffled) without waiting for the text shaping of every
+// name; measured() tells when the widths are in. Until then widestWidth() covers the
+// names measured so far. Adding or removing names first waits for the measuring.
 class NameListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -22,16 +30,19 @@ public:
 
     int count() const { return static_cast<int>(m_rows.size()); }
     const QString& text(int row) const { return m_names[m_rows[row]].text; }
+    // The name's measured width, kUnmeasured while it waits in a batch being measured.
     int width(int row) const { return m_names[m_rows[row]].width; }
+    static constexpr int kUnmeasured = -1;
     // Every text, in row order.
     QStringList texts() const;
 
-    // The measured widths of count rows from row on.
+    // The widths of count rows from row on, as width() gives them.
     std::vector<int> widths(int row, int count) const;
 
     void insert(int row, const QString& text);
     // widths: what widths() gave for these texts before (this model's font), one each;
-    // otherwise the texts are measured.
+    // otherwise the texts are measured. A text whose width is kUnmeasured is measured; from
+    // kDeferredBatch of them on, after the call returns.
     void append(const QStringList& texts, const std::vector<int>& widths = {});
     void remove(int row);
     // Removes count rows from row on, in one pass over the list however many go.
@@ -49,13 +60,20 @@ public:
     QFont font() const { return m_font; }
     // Widest measured name, 0 for an empty list.
     int widestWidth() const { return m_widest; }
+    // Whether names wait to be measured.
+    bool measuring() const { return m_measuring != nullptr; }
+    // Waits until every name is measured (at once when none waits).
+    void finishMeasuring();
     // Width of text as the list draws it (an ampersand is drawn, not a mnemonic).
     int measure(const QString& text) const;
-    // measure() of every text. A large batch is split between this thread and a helper
-    // thread; the widths are the same either way.
-    std::vector<int> measureAll(const QStringList& texts) const;
-    // Batches at least this long are measured in two threads (where two cores run).
-    static constexpr qsizetype kThreadedBatch = 2048;
+    // append() measures batches at least this long after it returns.
+    static constexpr qsizetype kDeferredBatch = 2048;
+
+    ~NameListModel() override;
+
+signals:
+    // A batch's widths came in (widestWidth() may have changed, the rows did not).
+    void measured();
 
 private:
     struct Name
@@ -65,6 +83,9 @@ private:
     };
     void addName(const QString& text, int width);
     void updateWidest();
+    struct Measuring;
+    // Measures the names at these indexes of m_names in a helper thread.
+    void measureLater(std::vector<int> indexes);
 
     std::vector<Name> m_names;  // in no particular order
     std::vector<int> m_rows;    // row -> index into m_names
@@ -73,4 +94,5 @@ private:
     int m_widestCount = 0; // names as wide as m_widest
     QFont m_font;
     QFontMetrics m_metrics;
+    std::unique_ptr<Measuring> m_measuring;
 };

@@ -1,5 +1,6 @@
 #include "hat/NameListModel.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -89,6 +90,7 @@ void TestNameListModel::batchWidthsMatchOneAtATime_data()
 {
     QTest::addColumn<QFont>("font");
     QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("meanwhile"); // done before the widths are in
     QFont bold;
     bold.setPointSize(15);
     bold.setBold(true);
@@ -96,19 +98,27 @@ void TestNameListModel::batchWidthsMatchOneAtATime_data()
     QFont unkerned;
     unkerned.setKerning(false);
     unkerned.setItalic(true);
-    const int big = int(NameListModel::kThreadedBatch);
-    QTest::newRow("small batch") << QFont() << 50;
-    QTest::newRow("large batch") << QFont() << big;
-    QTest::newRow("large odd batch, bold spaced") << bold << 2 * big + 1;
-    QTest::newRow("large batch, no kerning") << unkerned << big + 3;
+    QFont smallCaps;
+    smallCaps.setCapitalization(QFont::SmallCaps);
+    const int big = int(NameListModel::kDeferredBatch);
+    QTest::newRow("small batch") << QFont() << 50 << "";
+    QTest::newRow("large batch") << QFont() << big << "";
+    QTest::newRow("large odd batch, bold spaced") << bold << 2 * big + 1 << "";
+    QTest::newRow("large batch, no kerning") << unkerned << big + 3 << "";
+    QTest::newRow("large batch, small capitals") << smallCaps << big << "";
+    QTest::newRow("re-ordered while measuring") << QFont() << big << "permute";
+    QTest::newRow("first removed while measuring") << QFont() << big << "remove";
+    QTest::newRow("one added while measuring") << QFont() << big << "insert";
+    QTest::newRow("another batch while measuring") << bold << big << "append";
 }
 
-// However a batch is split between threads, every name gets the width it gets alone, in
-// its own row, and the widest of them sets the widest width.
+// Whenever a batch is measured, every name gets the width it gets alone, in its own row, and
+// the widest of them sets the widest width; a change made in the meantime keeps them.
 void TestNameListModel::batchWidthsMatchOneAtATime()
 {
     QFETCH(QFont, font);
     QFETCH(int, count);
+    QFETCH(QString, meanwhile);
     // Kerning pairs, ligatures, an ampersand, accents, combining marks, right-to-left and
     // wide scripts: texts whose width is not the sum of their letters' widths.
     const QStringList pieces = {QStringLiteral("AV"),
@@ -130,16 +140,36 @@ void TestNameListModel::batchWidthsMatchOneAtATime()
         texts << text;
     }
     NameListModel model(font);
+    QSignalSpy measured(&model, &NameListModel::measured);
     model.append({QStringLiteral("first")});
     model.append(texts);
+    QStringList expected = QStringList{QStringLiteral("first")} + texts;
+    if (meanwhile == "permute") {
+        std::vector<int> order(size_t(expected.size()));
+        std::iota(order.rbegin(), order.rend(), 0);
+        model.permute(order);
+        std::reverse(expected.begin(), expected.end());
+    } else if (meanwhile == "remove") {
+        model.remove(0);
+        expected.removeFirst();
+    } else if (meanwhile == "insert") {
+        model.insert(1, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+        expected.insert(1, QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+    } else if (meanwhile == "append") {
+        model.append(texts);
+        expected += texts;
+    }
+    if (model.measuring())
+        QVERIFY(measured.wait());
+    QVERIFY(!model.measuring());
 
     const QFontMetrics alone(font);
-    QCOMPARE(model.count(), count + 1);
-    int widest = alone.horizontalAdvance(QStringLiteral("first"));
-    for (int i = 0; i < count; ++i) {
-        const int width = alone.horizontalAdvance(texts[i]);
-        QCOMPARE(model.text(i + 1), texts[i]);
-        QCOMPARE(model.width(i + 1), width);
+    QCOMPARE(model.count(), int(expected.size()));
+    int widest = 0;
+    for (int row = 0; row < expected.size(); ++row) {
+        const int width = alone.horizontalAdvance(expected[row]);
+        QCOMPARE(model.text(row), expected[row]);
+        QCOMPARE(model.width(row), width);
         widest = std::max(widest, width);
     }
     QCOMPARE(model.widestWidth(), widest);
