@@ -1,9 +1,11 @@
 #include "MainWindowFixture.h"
 #include "hat/NameListModel.h"
+#include "ui/TextDirection.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QBackingStore>
+#include <QStyledItemDelegate>
 #include <QScrollBar>
 #include <QTest>
 
@@ -21,6 +23,8 @@ private slots:
     void tickPaintsEachWidgetOnce();
     void drawnOrderShownFromItsStart_data();
     void drawnOrderShownFromItsStart();
+    void rowsLookAsTheStyleDrawsThem_data();
+    void rowsLookAsTheStyleDrawsThem();
 
 private:
     // A shown window with names, flashing only (or with no effect at all).
@@ -230,6 +234,70 @@ void TestShuffleView::drawnOrderShownFromItsStart()
     QCOMPARE(sideways->value(), 0);
     // A re-order shows the first names as well; Stop leaves that to the last re-order.
     QCOMPARE(upDown->value(), action == QStringLiteral("stop") ? upDown->maximum() : 0);
+}
+
+void TestShuffleView::rowsLookAsTheStyleDrawsThem_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("left to right") << Qt::LeftToRight << true;
+    QTest::newRow("right to left") << Qt::RightToLeft << true;
+    QTest::newRow("disabled") << Qt::LeftToRight << false;
+}
+
+// The list draws its rows itself, to lay each name out once a tick; the rows must look as the
+// style draws them: names in either direction and in several scripts, an ampersand, spaces
+// at either end, the selected and focused row, in a window of either direction.
+void TestShuffleView::rowsLookAsTheStyleDrawsThem()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QFETCH(bool, enabled);
+    // The style's own drawing of a row, with the names' directions as the list sets them.
+    class StyleDrawn : public QStyledItemDelegate
+    {
+    public:
+        StyleDrawn(int width, QObject* parent) : QStyledItemDelegate(parent), m_width(width) {}
+        QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+        {
+            return {m_width, QStyledItemDelegate::sizeHint(option, index).height()};
+        }
+
+    protected:
+        void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+        {
+            QStyledItemDelegate::initStyleOption(option, index);
+            option->displayAlignment = QStyle::visualAlignment(option->direction, option->displayAlignment);
+            option->direction = ownDirection(option->text, option->direction);
+        }
+
+    private:
+        int m_width;
+    };
+
+    const QStringList names = {QStringLiteral("Ann"),
+                               QStringLiteral("\u05e9\u05dc\u05d5\u05dd!"),
+                               QStringLiteral("\u0633\u0644\u0627\u0645 Bob"),
+                               QStringLiteral("Tom & Jerry"),
+                               QStringLiteral("  spaced  "),
+                               QStringLiteral("\u540d\u524d"),
+                               QStringLiteral("AV To ffi \u00e9t\u00e9"),
+                               QString()};
+    MainWindowFixture fx;
+    MainWindow& f = fx.open();
+    f.setLayoutDirection(direction);
+    f.hat().append(names);
+    f.resize(400, 300);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    ListBox* list = nameList(f);
+    list->setEnabled(enabled);
+    list->setFocus();
+    list->setCurrentRow(2);
+    screen(f);
+    const QImage ours = list->viewport()->grab().toImage();
+    list->setItemDelegate(new StyleDrawn(list->horizontalExtent(), list));
+    screen(f);
+    QCOMPARE(list->viewport()->grab().toImage(), ours);
 }
 
 QTEST_MAIN(TestShuffleView)
