@@ -155,6 +155,31 @@ int ListBox::rowHeight(int row) const
     return m_delegate->sizeHint(option, m_model->index(row)).height();
 }
 
+bool ListBox::plainHeight(const QString& text) const
+{
+    if (text.isEmpty())
+        return false; // an empty row takes the font's height rounded, not a line's
+    if (m_primaryFor != font()) {
+        m_primaryFor = font();
+        // The font the list's font stands for, without the fonts that fill in for it.
+        m_primary = QRawFont::fromFont(m_primaryFor);
+        for (char16_t c = 0; c < 128; ++c)
+            m_asciiInPrimary[c] = m_primary.supportsCharacter(QChar(c));
+    }
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            if (!m_asciiInPrimary[c.unicode()])
+                return false;
+            continue;
+        }
+        const QChar::Script script = c.script();
+        if ((script != QChar::Script_Latin && script != QChar::Script_Common && script != QChar::Script_Inherited) ||
+            !m_primary.supportsCharacter(c))
+            return false;
+    }
+    return true;
+}
+
 void ListBox::permute(const std::vector<int>& order)
 {
     selectionModel()->clear();
@@ -162,7 +187,9 @@ void ListBox::permute(const std::vector<int>& order)
     // that comes last is as tall as the one there now, every row keeps its place: repainting
     // the rows shows the new order, and laying all of them out again would only cost time.
     const int last = count() - 1;
-    if (last < 0 || rowHeight(order.back()) != rowHeight(last)) {
+    const bool sameHeight = last >= 0 && ((plainHeight(m_model->text(order.back())) && plainHeight(m_model->text(last))) ||
+                                          rowHeight(order.back()) == rowHeight(last));
+    if (!sameHeight) {
         m_model->permute(order, NameListModel::Layout::Changed);
         return;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QListView>
+#include <QRawFont>
 
+#include <bitset>
 #include <vector>
 
 class NameListModel;
@@ -43,10 +45,17 @@ protected:
 private:
     // Height the view gives a row holding the name now at row.
     int rowHeight(int row) const;
+    // Whether a row holding text is as tall as any other such row without measuring it: its
+    // characters are all Latin or common ones drawn by the font the list's font stands for,
+    // whose line it then has (a font filling in for other characters can make it taller).
+    bool plainHeight(const QString& text) const;
     // Fits the extent to the names, from the widths the model measured when they came.
     void updateExtent();
 
     NameListModel* m_model;
     ExtentDelegate* m_delegate;
     int m_extent = 0;
+    mutable QFont m_primaryFor; // the list's font m_primary was found for
+    mutable QRawFont m_primary;
+    mutable std::bitset<128> m_asciiInPrimary;
 };

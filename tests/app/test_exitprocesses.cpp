@@ -197,7 +197,7 @@ void TestExitProcesses::signalClosesLikeTheCloseBox_data()
 {
     QTest::addColumn<int>("signalNumber");
     QTest::addColumn<QString>("mode");
-    for (const QString mode : {QStringLiteral("idle"), QStringLiteral("dialog"), QStringLiteral("shuffle")}) {
+    for (const QString& mode : {QStringLiteral("idle"), QStringLiteral("dialog"), QStringLiteral("shuffle")}) {
         QTest::addRow("SIGTERM, %s", qPrintable(mode)) << SIGTERM << mode;
         QTest::addRow("SIGINT, %s", qPrintable(mode)) << SIGINT << mode;
         QTest::addRow("SIGHUP, %s", qPrintable(mode)) << SIGHUP << mode;
