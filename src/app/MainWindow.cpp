@@ -20,6 +20,7 @@
 #include "ui/BackColor.h"
 #include "ui/CaptionFit.h"
 #include "ui/DesignUnits.h"
+#include "ui/FramePacer.h"
 #include "ui/Prompter.h"
 #include "ui/TextLocale.h"
 
@@ -108,6 +109,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
                                    {services.prompter, services.sound, services.settings, services.windowPlacesItself},
                                    ShuffleEffects::readFileData(folder + QStringLiteral("shuffle.wav")));
     m_effects->setOpaqueContent(m_nameList);
+    m_pacer = new FramePacer(this);
     m_startNotices = m_shelf->load();
     m_effects->load();
     m_helpFile = helpFileFor(folder, m_services.language);
@@ -397,6 +399,9 @@ void MainWindow::reordered()
 
 void MainWindow::shufflingChanged(bool shuffling)
 {
+    // A shuffle changes the window every 10 ms: it is painted once a frame of its screen.
+    // Stopped, the drawn order is painted at once.
+    m_pacer->setActive(shuffling);
     if (shuffling)
         return;
     // The drawn order is read from the names' start, even if the list was scrolled sideways

@@ -7,6 +7,7 @@
 #include <array>
 
 class ContextHelp;
+class FramePacer;
 class Hat;
 class ListBox;
 class ListMenu;
@@ -123,6 +124,7 @@ private:
     MainWindowServices m_services;
     Shelf* m_shelf = nullptr;
     ShuffleEffects* m_effects = nullptr;
+    FramePacer* m_pacer = nullptr;
     QString m_helpFile;
     ContextHelp* m_contextHelp = nullptr;
     QStringList m_startNotices;        // what start-up has to tell the user once the window is up

@@ -5,6 +5,9 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QBackingStore>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QScrollBar>
 #include <QTest>
@@ -21,6 +24,7 @@ private slots:
     void ticksLookAsAfterARelayout_data();
     void ticksLookAsAfterARelayout();
     void tickPaintsEachWidgetOnce();
+    void shufflePaintedOnceAFrame();
     void drawnOrderShownFromItsStart_data();
     void drawnOrderShownFromItsStart();
     void rowsLookAsTheStyleDrawsThem_data();
@@ -186,6 +190,45 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
                     QStringLiteral("tick %1: %2 painted %3 times").arg(tick).arg(widget->objectName()).arg(count)));
     }
     qApp->removeEventFilter(&counter);
+}
+
+// A shuffle re-orders every 10 ms but is painted at most once a frame of the screen; no
+// repaint is left waiting: Stop shows the drawn order at once.
+void TestShuffleView::shufflePaintedOnceAFrame()
+{
+    QStringList names;
+    for (int i = 0; i < 20; ++i)
+        names << QStringLiteral("Name %1").arg(i);
+    MainWindowFixture fx;
+    MainWindow& f = flashingWindow(fx, names);
+    screen(f);
+    for (int i = 0; i < 1000 * names.size(); ++i)
+        fx.random.enqueue(float(i % 97) / 97);
+
+    struct PaintCounter : QObject
+    {
+        QObject* watched = nullptr;
+        int paints = 0;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            paints += object == watched && event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    counter.watched = nameList(f)->viewport();
+    qApp->installEventFilter(&counter);
+    QSignalSpy ticks(&f.hat(), &Hat::reordered);
+    QElapsedTimer clock;
+    clock.start();
+    f.toggleShuffle();
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 60, 60000);
+    const double frames = double(clock.elapsed()) * f.screen()->refreshRate() / 1000;
+    const int paints = counter.paints;
+    f.toggleShuffle();
+    qApp->removeEventFilter(&counter);
+    QVERIFY2(paints >= 1 && paints <= frames + 2,
+             qPrintable(QStringLiteral("%1 paints in %2 frames, %3 ticks").arg(paints).arg(frames).arg(ticks.count())));
+    QCOMPARE(screen(f), f.grab().toImage());
 }
 
 void TestShuffleView::drawnOrderShownFromItsStart_data()
