@@ -15,6 +15,22 @@
 #include <map>
 #include <random>
 
+namespace {
+
+// Counts the paints of every widget, as the application's event filter.
+struct PaintCounter : QObject
+{
+    std::map<QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+};
+
+} // namespace
+
 // What the user sees of a tick: the list on screen, and the cost of getting it there.
 class TestShuffleView : public QObject
 {
@@ -164,16 +180,7 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
     MainWindow& f = flashingWindow(fx, names);
     screen(f);
 
-    struct PaintCounter : QObject
-    {
-        std::map<QObject*, int> paints;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++paints[watched];
-            return false;
-        }
-    } counter;
+    PaintCounter counter;
     qApp->installEventFilter(&counter);
     for (int tick = 1; tick <= 3; ++tick) {
         counter.paints.clear();
@@ -205,17 +212,7 @@ void TestShuffleView::shufflePaintedOnceAFrame()
     for (int i = 0; i < 1000 * names.size(); ++i)
         fx.random.enqueue(float(i % 97) / 97);
 
-    struct PaintCounter : QObject
-    {
-        QObject* watched = nullptr;
-        int paints = 0;
-        bool eventFilter(QObject* object, QEvent* event) override
-        {
-            paints += object == watched && event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
-    counter.watched = nameList(f)->viewport();
+    PaintCounter counter;
     qApp->installEventFilter(&counter);
     QSignalSpy ticks(&f.hat(), &Hat::reordered);
     QElapsedTimer clock;
@@ -223,7 +220,7 @@ void TestShuffleView::shufflePaintedOnceAFrame()
     f.toggleShuffle();
     QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 60, 60000);
     const double frames = double(clock.elapsed()) * f.screen()->refreshRate() / 1000;
-    const int paints = counter.paints;
+    const int paints = counter.paints[nameList(f)->viewport()];
     f.toggleShuffle();
     qApp->removeEventFilter(&counter);
     QVERIFY2(paints >= 1 && paints <= frames + 2,
