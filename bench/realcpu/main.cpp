@@ -23,19 +23,6 @@ namespace {
 constexpr int kNames = 32767;
 constexpr int kSeconds = 10;
 
-// A helper process that prints one line once it is ready (Xvfb's display number, the bus
-// daemon's address); that line, or nothing when it did not come.
-std::optional<QByteArray> startAndReadLine(QProcess& process, const QString& program, const QStringList& args)
-{
-    process.start(program, args);
-    QByteArray line;
-    while (!line.contains('\n') && process.waitForReadyRead(10000))
-        line += process.readAllStandardOutput();
-    if (!line.contains('\n'))
-        return std::nullopt;
-    return line.left(line.indexOf('\n')).trimmed();
-}
-
 // User and system time the process has used, in seconds.
 std::optional<double> cpuSeconds(qint64 pid)
 {
@@ -48,17 +35,6 @@ std::optional<double> cpuSeconds(qint64 pid)
     if (fields.size() < 13)
         return std::nullopt;
     return (fields[11].toDouble() + fields[12].toDouble()) / double(sysconf(_SC_CLK_TCK));
-}
-
-void stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished();
-    }
 }
 
 } // namespace

@@ -57,6 +57,31 @@ inline std::optional<QByteArray> run(const QString& program, const QStringList& 
     return p.readAllStandardOutput();
 }
 
+// A helper process that prints one line once it is ready (Xvfb's display number, the bus
+// daemon's address); that line, or nothing when it did not come.
+inline std::optional<QByteArray> startAndReadLine(QProcess& process, const QString& program, const QStringList& args)
+{
+    process.start(program, args);
+    QByteArray line;
+    while (!line.contains('\n') && process.waitForReadyRead(10000))
+        line += process.readAllStandardOutput();
+    if (!line.contains('\n'))
+        return std::nullopt;
+    return line.left(line.indexOf('\n')).trimmed();
+}
+
+// Ends a helper process: asked first, then killed.
+inline void stop(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+}
+
 inline double median(std::vector<double> values)
 {
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
