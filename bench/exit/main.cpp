@@ -14,7 +14,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -38,20 +37,6 @@ qint64 nowNs()
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-QStringList makeNames()
-{
-    QRandomGenerator rng(7);
-    QStringList names;
-    for (int i = 0; i < kNames; ++i) {
-        QString name;
-        const int length = 8 + int(rng.bounded(23));
-        for (int c = 0; c < length; ++c)
-            name += QChar(char16_t((c == 0 ? u'A' : u'a') + rng.bounded(26)));
-        names.append(name);
-    }
-    return names;
 }
 
 // The list and the folder the dialogs open in, in the store under configHome; with draws,
@@ -210,7 +195,7 @@ int main(int argc, char* argv[])
     const QString program = args.size() > 1 ? args[1] : QStringLiteral(NIMBREL_PROGRAM);
     QTemporaryDir home;
     QTemporaryDir longSession;
-    const QStringList names = makeNames();
+    const QStringList names = randomNames(kNames, 8, 30, true);
     if (!home.isValid() || !longSession.isValid() || !makeStore(home.path(), names, 0) ||
         !makeStore(longSession.path(), names, kDraws)) {
         std::fprintf(stderr, "the stores could not be made\n");

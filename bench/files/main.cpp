@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -39,20 +38,6 @@ private:
     QString m_path;
 };
 
-QStringList randomNames()
-{
-    QRandomGenerator rng(7);
-    QStringList names;
-    for (int i = 0; i < kNames; ++i) {
-        QString name;
-        const int length = 20 + int(rng.bounded(41));
-        for (int c = 0; c < length; ++c)
-            name += QChar(u'a' + char16_t(rng.bounded(26)));
-        names << name;
-    }
-    return names;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -67,7 +52,7 @@ int main(int argc, char* argv[])
     MainWindowServices withPrompter = services.withFolder(QApplication::applicationDirPath());
     withPrompter.prompter = &prompter;
     MainWindow form(withPrompter);
-    const QStringList names = randomNames();
+    const QStringList names = randomNames(kNames, 20, 60);
 
     std::vector<double> exports;
     std::vector<double> imports;

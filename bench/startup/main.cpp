@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QListView>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -31,15 +30,7 @@ constexpr int kStartRuns = 9; // each, with one list and with 100: the two diffe
 
 void storeNames()
 {
-    QRandomGenerator rng(7);
-    QStringList names;
-    for (int i = 0; i < kNames; ++i) {
-        QString name;
-        const int length = 20 + int(rng.bounded(41));
-        for (int c = 0; c < length; ++c)
-            name += QChar(u'a' + char16_t(rng.bounded(26)));
-        names.append(name);
-    }
+    const QStringList names = randomNames(kNames, 20, 60);
     Settings(openUserStore()).saveNames(names);
 }
 

@@ -14,6 +14,7 @@
 
 #include <QEvent>
 #include <QProcess>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <memory>
@@ -80,6 +81,23 @@ inline void stop(QProcess& process)
         process.kill();
         process.waitForFinished();
     }
+}
+
+// count names of random letters, from shortest to longest letters long, the same every run;
+// capitalised: each starts with a capital letter.
+inline QStringList randomNames(int count, int shortest, int longest, bool capitalised = false)
+{
+    QRandomGenerator rng(7);
+    QStringList names;
+    names.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        QString name;
+        const int length = shortest + int(rng.bounded(longest - shortest + 1));
+        for (int c = 0; c < length; ++c)
+            name += QChar(char16_t((c == 0 && capitalised ? u'A' : u'a') + rng.bounded(26)));
+        names.append(name);
+    }
+    return names;
 }
 
 inline double median(std::vector<double> values)

@@ -5,8 +5,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QPainter>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -46,7 +46,8 @@ public:
         QPalette::ColorGroup group = opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
         if (group == QPalette::Normal && !(opt.state & QStyle::State_Active))
             group = QPalette::Inactive;
-        painter->setPen(opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setPen(
+            opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
         // A row without check box or icon has its text over the whole row.
         const QRect text = opt.rect.adjusted(margin, 0, -margin, 0);
@@ -74,7 +75,8 @@ public:
             focus.QStyleOption::operator=(opt);
             focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, widget);
             focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-            focus.backgroundColor = opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
+            focus.backgroundColor =
+                opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
         }
         painter->restore();
@@ -187,8 +189,9 @@ void ListBox::permute(const std::vector<int>& order)
     // that comes last is as tall as the one there now, every row keeps its place: repainting
     // the rows shows the new order, and laying all of them out again would only cost time.
     const int last = count() - 1;
-    const bool sameHeight = last >= 0 && ((plainHeight(m_model->text(order.back())) && plainHeight(m_model->text(last))) ||
-                                          rowHeight(order.back()) == rowHeight(last));
+    const bool sameHeight =
+        last >= 0 && ((plainHeight(m_model->text(order.back())) && plainHeight(m_model->text(last))) ||
+                      rowHeight(order.back()) == rowHeight(last));
     if (!sameHeight) {
         m_model->permute(order, NameListModel::Layout::Changed);
         return;

@@ -157,7 +157,8 @@ void NameListModel::append(const QStringList& texts, const std::vector<int>& kno
     if (texts.isEmpty())
         return;
     finishMeasuring();
-    std::vector<int> widths = known.size() == size_t(texts.size()) ? known : std::vector<int>(size_t(texts.size()), kUnmeasured);
+    std::vector<int> widths =
+        known.size() == size_t(texts.size()) ? known : std::vector<int>(size_t(texts.size()), kUnmeasured);
     std::vector<int> unmeasured; // indexes into m_names
     const int first = int(m_names.size());
     for (size_t i = 0; i < widths.size(); ++i) {

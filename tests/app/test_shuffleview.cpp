@@ -7,9 +7,9 @@
 #include <QBackingStore>
 #include <QElapsedTimer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
-#include <QScrollBar>
 #include <QTest>
 
 #include <map>
