@@ -195,7 +195,7 @@ int main(int argc, char* argv[])
     const QString program = args.size() > 1 ? args[1] : QStringLiteral(NIMBREL_PROGRAM);
     QTemporaryDir home;
     QTemporaryDir longSession;
-    const QStringList names = randomNames(kNames, 8, 30, true);
+    const QStringList names = randomNames(kNames, 8, 30, 7, true);
     if (!home.isValid() || !longSession.isValid() || !makeStore(home.path(), names, 0) ||
         !makeStore(longSession.path(), names, kDraws)) {
         std::fprintf(stderr, "the stores could not be made\n");

@@ -83,11 +83,11 @@ inline void stop(QProcess& process)
     }
 }
 
-// count names of random letters, from shortest to longest letters long, the same every run;
-// capitalised: each starts with a capital letter.
-inline QStringList randomNames(int count, int shortest, int longest, bool capitalised = false)
+// count names of random letters, from shortest to longest letters long, the same for the
+// same seed; capitalised: each starts with a capital letter.
+inline QStringList randomNames(int count, int shortest, int longest, quint32 seed = 7, bool capitalised = false)
 {
-    QRandomGenerator rng(7);
+    QRandomGenerator rng(seed);
     QStringList names;
     names.reserve(count);
     for (int i = 0; i < count; ++i) {

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListView>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -16,20 +15,6 @@
 namespace {
 
 constexpr int kSwitches = 11;
-
-QStringList names(QRandomGenerator& rng)
-{
-    QStringList list;
-    list.reserve(kMaxNames);
-    for (int i = 0; i < kMaxNames; ++i) {
-        QString name;
-        const int length = 20 + int(rng.bounded(41));
-        for (int c = 0; c < length; ++c)
-            name += QChar(u'a' + char16_t(rng.bounded(26)));
-        list.append(name);
-    }
-    return list;
-}
 
 } // namespace
 
@@ -41,12 +26,11 @@ int main(int argc, char* argv[])
     {
         // Two lists, as the program stores them: 4A current, 4B in sections of its own.
         using namespace SettingsKeys;
-        QRandomGenerator rng(7);
         Settings store(openUserStore());
         const QList<Settings::Row> index = {
             {CurrentList, "1"}, {NextList, "3"}, {listKey(1), "4A"}, {listKey(2), "4B"}};
-        store.saveSections({{NamesSection, names(rng)},
-                            {listSection(2), {}, Settings::otherListRows(names(rng), {}), false},
+        store.saveSections({{NamesSection, randomNames(kMaxNames, 20, 60, 7)},
+                            {listSection(2), {}, Settings::otherListRows(randomNames(kMaxNames, 20, 60, 8), {}), false},
                             {ListsSection, {}, index, false}});
     }
 

@@ -29,6 +29,15 @@ struct PaintCounter : QObject
     }
 };
 
+// "Name 0", "Name 1", ...
+QStringList numberedNames(int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("Name %1").arg(i);
+    return names;
+}
+
 } // namespace
 
 // What the user sees of a tick: the list on screen, and the cost of getting it there.
@@ -173,9 +182,7 @@ void TestShuffleView::ticksLookAsAfterARelayout()
 
 void TestShuffleView::tickPaintsEachWidgetOnce()
 {
-    QStringList names;
-    for (int i = 0; i < 100; ++i)
-        names << QStringLiteral("Name %1").arg(i);
+    const QStringList names = numberedNames(100);
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, names);
     screen(f);
@@ -203,9 +210,7 @@ void TestShuffleView::tickPaintsEachWidgetOnce()
 // repaint is left waiting: Stop shows the drawn order at once.
 void TestShuffleView::shufflePaintedOnceAFrame()
 {
-    QStringList names;
-    for (int i = 0; i < 20; ++i)
-        names << QStringLiteral("Name %1").arg(i);
+    const QStringList names = numberedNames(20);
     MainWindowFixture fx;
     MainWindow& f = flashingWindow(fx, names);
     screen(f);
