@@ -147,30 +147,35 @@ const std::vector<int>& DrawOrder::draw(int n, RandomSource& random)
     m_random.resize(static_cast<std::size_t>(n));
     random.fill(m_random.data(), n);
 
+    // Which of the names left each value picks, worked out beforehand: a pass without
+    // dependencies between the names, which the compiler can vectorise, and less work in
+    // the loop below, where each name waits for the one before.
+    m_ranks.resize(static_cast<std::size_t>(n));
+    for (int j = 0; j < n; ++j) {
+        const float x = m_random[static_cast<std::size_t>(j)] * static_cast<float>(n - 1 - j);
+        m_ranks[static_cast<std::size_t>(j)] = roundHalfEven(x); // 0 <= k <= names left - 1, since r < 1
+    }
+
     int* const tree = m_tree.data();
-    for (int m = n - 1; m >= 0; --m) {
-        const float r = m_random[static_cast<std::size_t>(n - 1 - m)];
-        const float x = r * static_cast<float>(m);
-        int k = roundHalfEven(x); // 0 <= k <= m, since r < 1
+    for (int j = 0; j < n; ++j) {
+        int k = m_ranks[static_cast<std::size_t>(j)];
 
         // Per level, the child is the last one with at most k names before it. Empty
-        // children share that count with the next one, so they are never chosen.
-        unsigned word = 0; // unsigned: the divisions by eight below become shifts
+        // children share that count with the next one, so they are never chosen. The node
+        // loses the name as soon as its child is known: the next name's search of this level
+        // then waits only for that, not for the whole of this search, and the processor can
+        // work on two names at once.
+        unsigned word = 0;
         for (int level = 0; level < kLevels; ++level) {
-            const int* const before = tree + kLevelBase[level] + word * kChildren;
+            int* const before = tree + kLevelBase[level] + word * kChildren;
             const int child = lastAtMost(before, k);
             k -= before[child];
+            takeOneAfter(before, child);
             word = word * kChildren + static_cast<unsigned>(child);
         }
         const int bit = selectBit(m_bits[word], k);
         m_bits[word] &= ~(std::uint64_t{1} << bit);
         m_order.push_back(static_cast<int>(word) * 64 + bit);
-
-        for (unsigned level = kLevels, node = word; level-- > 0;) {
-            const int child = static_cast<int>(node % kChildren);
-            node /= kChildren;
-            takeOneAfter(tree + kLevelBase[level] + node * kChildren, child);
-        }
     }
     return m_order;
 }

@@ -24,4 +24,5 @@ private:
     std::vector<int> m_tree; // reused between ticks: no allocation while shuffling
     std::vector<std::uint64_t> m_bits;
     std::vector<float> m_random;
+    std::vector<int> m_ranks;
 };
