@@ -2,6 +2,7 @@
 
 #include "MaxNames.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,7 @@ private:
     std::vector<int> m_order;
     std::vector<int> m_tree; // reused between ticks: no allocation while shuffling
     std::vector<std::uint64_t> m_bits;
-    std::vector<float> m_random;
-    std::vector<int> m_ranks;
+    static constexpr int kBatch = 1024;
+    std::array<float, kBatch> m_random;
+    std::array<int, kBatch> m_ranks;
 };
