@@ -13,6 +13,7 @@
 class SeededRandomSource final : public RandomSource
 {
 public:
+    // Starts as seed(0) would; the program seeds it afresh before it draws.
     SeededRandomSource();
     void seed(std::uint64_t seed) override;
     // 24 random bits scaled by 2^-24: every value is exact in a float and below 1.
